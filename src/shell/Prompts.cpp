@@ -1,0 +1,48 @@
+#include "Prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace corvanel {
+
+namespace {
+
+class DialogPrompts final : public Prompts {
+public:
+    void error(const QString& message) override {
+        QMessageBox::critical(QApplication::activeWindow(), kApplicationTitle.toString(), message);
+    }
+
+    void information(const QString& message) override {
+        QMessageBox::information(QApplication::activeWindow(), kApplicationTitle.toString(),
+                                 message);
+    }
+
+    QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+    }
+
+    QString saveFileName(QWidget* parent, const QString& suggestedPath,
+                         const QString& filter) override {
+        return QFileDialog::getSaveFileName(parent, QString(), suggestedPath, filter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    }
+};
+
+Prompts* installed = nullptr;
+
+}  // namespace
+
+Prompts& Prompts::current() {
+    static DialogPrompts dialogs;
+    return installed != nullptr ? *installed : dialogs;
+}
+
+Prompts::Installation::Installation(Prompts& prompts) : previous_(installed) {
+    installed = &prompts;
+}
+
+Prompts::Installation::~Installation() { installed = previous_; }
+
+}  // namespace corvanel

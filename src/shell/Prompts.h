@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace corvanel {
+
+// Every message box and file dialog of the program goes through here, so
+// that tests can answer them without a modal loop. The program uses the
+// standard Qt dialogs; a test installs its own Prompts for its lifetime.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // The standard error box: caption "Corvanel", the error's own text.
+    virtual void error(const QString& message) = 0;
+    // A plain message box with a single OK button.
+    virtual void information(const QString& message) = 0;
+    // Empty when the user cancels.
+    virtual QString openFileName(QWidget* parent, const QString& folder,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& suggestedPath,
+                                 const QString& filter) = 0;
+
+    static Prompts& current();
+
+    // Installs prompts for as long as the returned guard lives.
+    class Installation {
+    public:
+        explicit Installation(Prompts& prompts);
+        ~Installation();
+        Installation(const Installation&) = delete;
+        Installation& operator=(const Installation&) = delete;
+
+    private:
+        Prompts* previous_;
+    };
+};
+
+// The application title: caption of the standard error box and of the
+// main window.
+inline constexpr QStringView kApplicationTitle = u"Corvanel";
+
+}  // namespace corvanel

@@ -1,0 +1,20 @@
+#include "WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace corvanel::WindowPlacement {
+
+void centreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() != nullptr ? window->screen()
+                                                        : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace corvanel::WindowPlacement

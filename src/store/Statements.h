@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// The complete catalogue of statements the program sends to its database.
+// Each function assembles one statement from its literal pieces and values.
+// Values are inserted as they are, except that a single quote inside a quoted
+// value is doubled, so that words such as "d'água" search for themselves.
+namespace corvanel::Statements {
+
+// Counts and the content root.
+QString collectionCount();
+QString sectionCount(const QString& letter);
+QString contentRootRead();
+QString contentRootStore(const QString& folder);
+
+// Listings and searches; every one returns titulo, cod, subtitulo, conteudo
+// and sessao, except the author list (column autor).
+QString keywordSearch(const QString& words);
+QString sectionKeywordSearch(const QString& words, const QString& sectionLetter);
+QString subcategoryKeywordSearch(const QString& words, const QString& subcategory);
+QString categoryListing(const QString& category);
+QString collectionListing();
+QString authorList();
+QString narrowingSearch(const QString& words, int previousLevel);
+QString levelListing(int level);
+
+// Marks of the result levels.
+QString clearAllMarks();
+QString clearLevelMarks(int level);
+QString addMark(const QString& code, int level);
+
+// The text of a value inside single quotes, each quote in it doubled.
+QString escapedForQuotes(const QString& value);
+
+}  // namespace corvanel::Statements

@@ -1,0 +1,233 @@
+#include "TextMatching.h"
+
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+#include <array>
+#include <mutex>
+
+namespace corvanel {
+
+namespace {
+
+// Decodes one UTF-8 sequence at text[i]; returns its length, or 0 when the
+// bytes there are not valid UTF-8.
+int decodeUtf8(std::string_view text, size_t i, char32_t& cp) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char b0 = byte(i);
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    }
+    int length = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        length = 2;
+        cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        length = 3;
+        cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        length = 4;
+        cp = b0 & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + static_cast<size_t>(length) > text.size()) {
+        return 0;
+    }
+    for (int k = 1; k < length; ++k) {
+        const unsigned char b = byte(i + static_cast<size_t>(k));
+        if ((b & 0xC0) != 0x80) {
+            return 0;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    return length;
+}
+
+void appendUtf8(char32_t cp, std::string& out) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The folded form of one code point, worked out with ICU: canonical
+// decomposition, combining marks dropped, then case folding.
+std::string foldCodePoint(char32_t cp) {
+    if (cp == 0xBA) {  // º
+        return "o";
+    }
+    if (cp == 0xAA) {  // ª
+        return "a";
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
+    icu::UnicodeString decomposed;
+    if (U_SUCCESS(status)) {
+        decomposed = nfd->normalize(icu::UnicodeString(static_cast<UChar32>(cp)), status);
+    }
+    if (U_FAILURE(status)) {
+        decomposed = icu::UnicodeString(static_cast<UChar32>(cp));
+    }
+    std::string out;
+    for (int32_t k = 0; k < decomposed.length(); k = decomposed.moveIndex32(k, 1)) {
+        const UChar32 c = decomposed.char32At(k);
+        if (u_getCombiningClass(c) != 0 || u_charType(c) == U_NON_SPACING_MARK) {
+            continue;
+        }
+        appendUtf8(static_cast<char32_t>(u_foldCase(c, U_FOLD_CASE_DEFAULT)), out);
+    }
+    return out;
+}
+
+// Code points below U+0800 cover Latin, Greek and Cyrillic letters: their
+// folded forms are worked out once and kept in a table, so that folding the
+// text of a large collection does no per-character library call.
+class FoldTable {
+public:
+    static const FoldTable& instance() {
+        static const FoldTable table;
+        return table;
+    }
+
+    std::string_view lookup(char32_t cp) const { return entries_[cp]; }
+
+private:
+    FoldTable() {
+        for (char32_t cp = 0; cp < kSize; ++cp) {
+            entries_[cp] = foldCodePoint(cp);
+        }
+    }
+
+    static constexpr char32_t kSize = 0x800;
+    std::array<std::string, kSize> entries_;
+};
+
+}  // namespace
+
+void appendFolded(std::string_view utf8, std::string& out) {
+    const FoldTable& table = FoldTable::instance();
+    out.reserve(out.size() + utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b < 0x80) {
+            out += (b >= 'A' && b <= 'Z') ? static_cast<char>(b + ('a' - 'A')) : static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        const int length = decodeUtf8(utf8, i, cp);
+        if (length == 0) {
+            out += static_cast<char>(b);
+            ++i;
+        } else if (cp < 0x800) {
+            out += table.lookup(cp);
+            i += static_cast<size_t>(length);
+        } else {
+            out += foldCodePoint(cp);
+            i += static_cast<size_t>(length);
+        }
+    }
+}
+
+std::string folded(std::string_view utf8) {
+    std::string out;
+    appendFolded(utf8, out);
+    return out;
+}
+
+LikePattern::LikePattern(std::string_view utf8Pattern, char32_t escape)
+    : pattern_(folded(utf8Pattern)), escape_(escape) {
+    // The statements search with '%words%': that case is a plain substring
+    // search, much faster than the general matcher over long texts.
+    if (escape_ == 0 && pattern_.size() >= 2 && pattern_.front() == '%' && pattern_.back() == '%') {
+        const std::string_view inner(pattern_.data() + 1, pattern_.size() - 2);
+        if (inner.find_first_of("%_") == std::string_view::npos) {
+            literal_ = std::string(inner);
+            containsLiteral_ = true;
+        }
+    }
+}
+
+bool LikePattern::matches(std::string_view utf8Text) const {
+    if (containsLiteral_ && literal_.empty()) {
+        return true;
+    }
+    thread_local std::string buffer;
+    buffer.clear();
+    appendFolded(utf8Text, buffer);
+    if (containsLiteral_) {
+        return std::string_view(buffer).find(literal_) != std::string_view::npos;
+    }
+    return matchesFolded(buffer);
+}
+
+// Wildcard matching with backtracking to the last '%' seen: linear in
+// practice, and never recursive. '_' stands for one whole character.
+bool LikePattern::matchesFolded(std::string_view text) const {
+    const std::string_view pattern = pattern_;
+    size_t p = 0;
+    size_t t = 0;
+    size_t starP = std::string_view::npos;
+    size_t starT = 0;
+    const auto charLength = [](std::string_view s, size_t i) -> size_t {
+        char32_t cp = 0;
+        const int length = decodeUtf8(s, i, cp);
+        return length == 0 ? 1 : static_cast<size_t>(length);
+    };
+    while (t < text.size()) {
+        if (p < pattern.size()) {
+            char32_t pc = 0;
+            const size_t pl = charLength(pattern, p);
+            decodeUtf8(pattern, p, pc);
+            if (escape_ == 0 || pc != escape_) {
+                if (pc == U'%') {
+                    starP = ++p;
+                    starT = t;
+                    continue;
+                }
+                if (pc == U'_') {
+                    p += pl;
+                    t += charLength(text, t);
+                    continue;
+                }
+            } else {
+                p += pl;  // the escaped character is taken literally
+            }
+            if (p < pattern.size()) {
+                const size_t literalLength = charLength(pattern, p);
+                if (text.compare(t, literalLength, pattern.substr(p, literalLength)) == 0) {
+                    p += literalLength;
+                    t += literalLength;
+                    continue;
+                }
+            }
+        }
+        if (starP == std::string_view::npos) {
+            return false;
+        }
+        p = starP;
+        starT += charLength(text, starT);
+        t = starT;
+    }
+    while (p < pattern.size() && pattern[p] == '%') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+}  // namespace corvanel

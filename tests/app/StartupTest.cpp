@@ -1,0 +1,86 @@
+#include "CorvanelApplication.h"
+#include "RecordingPrompts.h"
+#include "TForm1.h"
+#include "TProcurandoScreen.h"
+#include "TTextos.h"
+#include "TestCollection.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+using testing::card;
+using testing::RecordingPrompts;
+using testing::TestCollection;
+
+bool splashIsOpen() {
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("SplashScreen")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
+    RecordingPrompts prompts;
+    TestCollection collection({card(1, QStringLiteral("Lei"), QStringLiteral("Federal"),
+                                    QStringLiteral("B"), QStringLiteral("B02 A04")),
+                               card(2, QStringLiteral("Texto"), QStringLiteral("Ana"),
+                                    QStringLiteral("A"), QStringLiteral("A03"))});
+    CorvanelApplication corvanel(collection.programFolder());
+    corvanel.start();
+
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+    ASSERT_NE(corvanel.mainWindow(), nullptr);
+    EXPECT_TRUE(corvanel.mainWindow()->isVisible());
+    EXPECT_EQ(corvanel.mainWindow()->windowTitle(), QStringLiteral("Corvanel"));
+    EXPECT_FALSE(splashIsOpen());
+    EXPECT_FALSE(corvanel.busyScreen()->isVisible());
+    EXPECT_EQ(corvanel.mainWindow()->totalDocuments(), QStringLiteral("2"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Textos), QStringLiteral("2"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Legislacao),
+              QStringLiteral("1"));
+    EXPECT_EQ(corvanel.resultList()->CaminhoCD, collection.contentFolder());
+    EXPECT_FALSE(corvanel.contentLocationRequested());
+    EXPECT_FALSE(corvanel.resultList()->isVisible());
+}
+
+TEST(ProgramStartup, WithoutItsDatabaseTheProgramStillOpensAndSaysWhy) {
+    RecordingPrompts prompts;
+    QTemporaryDir emptyProgramFolder;
+    CorvanelApplication corvanel(emptyProgramFolder.path());
+    corvanel.start();
+
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("db3.mdb")));
+    ASSERT_NE(corvanel.mainWindow(), nullptr);
+    EXPECT_TRUE(corvanel.mainWindow()->isVisible());
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Textos),
+              QStringLiteral("TotTextos"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Ciclos),
+              QStringLiteral("TotCiclos"));
+    EXPECT_TRUE(corvanel.resultList()->CaminhoCD.isEmpty());
+    EXPECT_FALSE(corvanel.contentLocationRequested());
+}
+
+TEST(ProgramStartup, ClosingTheMainWindowEndsTheProgram) {
+    RecordingPrompts prompts;
+    TestCollection collection({});
+    CorvanelApplication corvanel(collection.programFolder());
+    corvanel.start();
+    QSignalSpy closed(corvanel.mainWindow(), &TForm1::closed);
+    corvanel.resultList()->show();
+    corvanel.mainWindow()->close();
+    EXPECT_EQ(closed.count(), 1);
+}
+
+}  // namespace
+}  // namespace corvanel

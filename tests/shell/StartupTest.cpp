@@ -1,0 +1,133 @@
+#include "DatabaseError.h"
+#include "ErrorBox.h"
+#include "FrameAnimation.h"
+#include "RecordingPrompts.h"
+#include "StartupSequence.h"
+#include "TProcurandoScreen.h"
+#include "TSplashScreen.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QStringList>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace corvanel {
+namespace {
+
+using testing::RecordingPrompts;
+
+QStringList labelTexts(const QWidget& window) {
+    QStringList texts;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->text().isEmpty()) {
+            texts << label->text();
+        }
+    }
+    return texts;
+}
+
+TEST(Splash, StartsWithItsLayoutTextsAndKeepsTheBarWithinRange) {
+    TSplashScreen splash;
+    EXPECT_EQ(splash.size(), QSize(493, 269));
+    EXPECT_EQ(splash.status(), QStringLiteral("Iniciando..."));
+    EXPECT_EQ(splash.barPosition(), 0);
+    EXPECT_TRUE(labelTexts(splash).contains(
+        QStringLiteral("Aguarde enquanto o Lumbra é carregado.")));
+    EXPECT_TRUE(labelTexts(splash).contains(QStringLiteral("Status: ")));
+
+    splash.setBarPosition(95);
+    splash.setBarPosition(splash.barPosition() + 11);
+    EXPECT_EQ(splash.barPosition(), 100);
+    splash.setBarPosition(-4);
+    EXPECT_EQ(splash.barPosition(), 0);
+}
+
+TEST(Startup, CreatesTheWindowsInOrderWhileTheSplashReports) {
+    TSplashScreen splash;
+    QStringList events;
+    QObject::connect(&splash, &TSplashScreen::statusChanged,
+                     [&](const QString& text) { events << QStringLiteral("status ") + text; });
+    QObject::connect(&splash, &TSplashScreen::barPositionChanged,
+                     [&](int position) { events << QStringLiteral("bar %1").arg(position); });
+    const auto record = [&](const char* name) {
+        return [&events, name] { events << QString::fromLatin1(name); };
+    };
+    StartupSteps steps;
+    steps.createMainWindow = record("main window");
+    steps.createUpdateAssistantAndAbout = record("update assistant and about");
+    steps.createViewer = record("viewer");
+    steps.createResultList = record("result list");
+    steps.createInformationWindows = record("information windows");
+
+    runStartupSteps(splash, steps);
+
+    EXPECT_EQ(events, (QStringList{
+                          QStringLiteral("main window"),
+                          QStringLiteral("update assistant and about"),
+                          QStringLiteral("status Configurando ambiente..."),
+                          QStringLiteral("bar 10"),
+                          QStringLiteral("status Inicializando banco de Dados..."),
+                          QStringLiteral("viewer"),
+                          QStringLiteral("result list"),
+                          QStringLiteral("information windows"),
+                          QStringLiteral("status Inicializando aplicativo."),
+                          QStringLiteral("bar 100"),
+                      }));
+}
+
+TEST(Startup, AWindowThatFailsToBeCreatedIsReportedAndStartupGoesOn) {
+    RecordingPrompts prompts;
+    TSplashScreen splash;
+    bool informationWindowsCreated = false;
+    StartupSteps steps;
+    steps.createResultList = [] {
+        throw DatabaseError(QStringLiteral("Não foi possível abrir o banco de dados."));
+    };
+    steps.createInformationWindows = [&] { informationWindowsCreated = true; };
+
+    runStartupSteps(splash, steps);
+
+    EXPECT_EQ(prompts.errors, QStringList{QStringLiteral("Não foi possível abrir o banco de dados.")});
+    EXPECT_TRUE(informationWindowsCreated);
+    EXPECT_EQ(splash.status(), QStringLiteral("Inicializando aplicativo."));
+}
+
+TEST(ErrorBox, NothingEscapesAGuardedHandler) {
+    RecordingPrompts prompts;
+    EXPECT_TRUE(runGuarded([] {}));
+    EXPECT_FALSE(runGuarded([] { throw std::runtime_error("falha de leitura"); }));
+    EXPECT_FALSE(runGuarded([] { throw 42; }));
+    EXPECT_EQ(prompts.errors, (QStringList{QStringLiteral("falha de leitura"),
+                                           QStringLiteral("Ocorreu um erro inesperado.")}));
+}
+
+TEST(BusyWindow, ShowsItsTextsTakesNoInputAndAnimates) {
+    TProcurandoScreen busy;
+    EXPECT_FALSE(busy.isEnabled());
+    EXPECT_FALSE(busy.isModal());
+    EXPECT_EQ(busy.size(), QSize(235, 123));
+    const QStringList texts = labelTexts(busy);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Aguarde...")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Localizando")));
+    EXPECT_TRUE(busy.animation()->isPlaying());
+    EXPECT_FALSE(busy.isVisible());
+}
+
+TEST(BusyWindow, IsHiddenAgainWhenTheWorkEndsInAnError) {
+    TProcurandoScreen busy;
+    try {
+        BusyScope scope(&busy);
+        EXPECT_TRUE(busy.isVisible());
+        throw DatabaseError(QStringLiteral("erro"));
+    } catch (const DatabaseError&) {
+    }
+    EXPECT_FALSE(busy.isVisible());
+}
+
+}  // namespace
+}  // namespace corvanel

@@ -1,0 +1,48 @@
+#include "TextMatching.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+bool like(const char* pattern, const char* text, char32_t escape = 0) {
+    return LikePattern(pattern, escape).matches(text);
+}
+
+TEST(TextMatching, FoldsCaseAccentsAndOrdinals) {
+    EXPECT_EQ(folded("EDUCAÇÃO"), "educacao");
+    EXPECT_EQ(folded("Água, É, ü, Ñ"), "agua, e, u, n");
+    EXPECT_EQ(folded("Art. 8º, 2ª"), "art. 8o, 2a");
+    EXPECT_EQ(folded("“aspas” – travessão"), "“aspas” – travessao");
+    const std::string invalid = "a\xff" "B";
+    EXPECT_EQ(folded(invalid), "a\xff" "b");
+}
+
+TEST(TextMatching, ContainmentIgnoresCaseAndAccents) {
+    EXPECT_TRUE(like("%educacao%", "Direito à Educação"));
+    EXPECT_TRUE(like("%EDUCAÇÃO%", "Direito à Educação"));
+    EXPECT_TRUE(like("%lei%", "LEI Nº 8.069"));
+    EXPECT_TRUE(like("%d'água%", "Poços d'Água e cisternas"));
+    EXPECT_FALSE(like("%saude%", "Direito à Educação"));
+    EXPECT_TRUE(like("%%", ""));
+    EXPECT_TRUE(like("% %", "dois termos"));
+    EXPECT_FALSE(like("% %", "um"));
+}
+
+TEST(TextMatching, GeneralPatternsFollowSqlLike) {
+    EXPECT_TRUE(like("a_c", "abc"));
+    EXPECT_TRUE(like("a_c", "aÇc"));  // '_' is one whole character
+    EXPECT_FALSE(like("a_c", "abbc"));
+    EXPECT_TRUE(like("%A05%B%", "A05 B12"));
+    EXPECT_FALSE(like("A05", "A05 B12"));  // no wildcard: whole text
+    EXPECT_TRUE(like("A05%", "a05 B12"));
+    EXPECT_TRUE(like("%a%a%a", "banana"));
+    EXPECT_FALSE(like("%a%a%a%a", "banana"));
+    EXPECT_TRUE(like("100\\%", "100%", U'\\'));
+    EXPECT_FALSE(like("100\\%", "1000", U'\\'));
+}
+
+}  // namespace
+}  // namespace corvanel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Prompts.h"
+
+#include <QStringList>
+
+namespace corvanel::testing {
+
+// Answers the program's message boxes and file dialogs without showing
+// them, and remembers what was asked. Installed for its own lifetime.
+class RecordingPrompts final : public Prompts {
+public:
+    RecordingPrompts() : installation_(*this) {}
+
+    void error(const QString& message) override { errors << message; }
+    void information(const QString& message) override { messages << message; }
+    QString openFileName(QWidget*, const QString& folder, const QString& filter) override {
+        openDialogs << folder + QLatin1Char('|') + filter;
+        return openAnswer;
+    }
+    QString saveFileName(QWidget*, const QString& suggestedPath, const QString& filter) override {
+        saveDialogs << suggestedPath + QLatin1Char('|') + filter;
+        return saveAnswer;
+    }
+
+    QStringList errors;
+    QStringList messages;
+    QStringList openDialogs;
+    QStringList saveDialogs;
+    QString openAnswer;
+    QString saveAnswer;
+
+private:
+    Installation installation_;
+};
+
+}  // namespace corvanel::testing

@@ -1,0 +1,67 @@
+#include "TestCollection.h"
+
+#include "CollectionWriter.h"
+#include "ConnectionString.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <stdexcept>
+
+namespace corvanel::testing {
+
+TestCard card(qint64 cod, const QString& titulo, const QString& subtitulo, const QString& sessao,
+              const QString& categoria, const QString& pchave, const QStringList& texts) {
+    TestCard result;
+    result.cod = cod;
+    result.titulo = titulo;
+    result.subtitulo = subtitulo;
+    result.sessao = sessao;
+    result.categoria = categoria;
+    result.pchave = pchave;
+    result.texts = texts;
+    return result;
+}
+
+TestCollection::TestCollection(const QList<TestCard>& cards)
+    : TestCollection(cards, Options()) {}
+
+TestCollection::TestCollection(const QList<TestCard>& cards, const Options& options) {
+    if (!dir_.isValid() || !QDir(dir_.path()).mkpath(QStringLiteral("programa")) ||
+        !QDir(dir_.path()).mkpath(QStringLiteral("conteudo/textos"))) {
+        throw std::runtime_error("cannot prepare the test collection's folders");
+    }
+    if (options.withMarkerFile) {
+        QFile marker(contentFolder() + QStringLiteral("labels.dat"));
+        if (!marker.open(QIODevice::WriteOnly)) {
+            throw std::runtime_error("cannot write the marker file");
+        }
+    }
+    collection::writeCollection(databasePath(), cards, options.root.value_or(contentFolder()));
+
+    if (!options.withRootRow) {
+        sqlite3* db = nullptr;
+        sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
+        const int rc = sqlite3_exec(db, "DELETE FROM CONTROLE", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+        if (rc != SQLITE_OK) {
+            throw std::runtime_error("cannot remove the content root row");
+        }
+    }
+}
+
+QString TestCollection::programFolder() const { return dir_.path() + QStringLiteral("/programa"); }
+
+QString TestCollection::databasePath() const {
+    return programFolder() + QStringLiteral("/db3.mdb");
+}
+
+QString TestCollection::contentFolder() const {
+    return dir_.path() + QStringLiteral("/conteudo/");
+}
+
+QString TestCollection::connectionString() const { return connectionStringFor(programFolder()); }
+
+}  // namespace corvanel::testing

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Card.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <optional>
+
+namespace corvanel::testing {
+
+using TestCard = collection::Card;
+
+// A card with one text row unless texts says otherwise.
+TestCard card(qint64 cod, const QString& titulo, const QString& subtitulo, const QString& sessao,
+              const QString& categoria, const QString& pchave = QString(),
+              const QStringList& texts = {QStringLiteral("texto")});
+
+// A real db3.mdb in a temporary program folder, built from cards; and a
+// content folder beside it (with or without its marker file).
+class TestCollection {
+public:
+    struct Options {
+        // The content root stored in CONTROLE (topo = 1); unset: the content
+        // folder of this collection. Ignored when withRootRow is false.
+        std::optional<QString> root;
+        bool withRootRow = true;
+        bool withMarkerFile = true;
+    };
+
+    explicit TestCollection(const QList<TestCard>& cards);
+    TestCollection(const QList<TestCard>& cards, const Options& options);
+
+    QString programFolder() const;    // holds db3.mdb
+    QString databasePath() const;
+    QString contentFolder() const;    // with a closing '/'
+    QString connectionString() const; // the program's, for programFolder()
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace corvanel::testing

@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// Every test program runs with a real QApplication (on the offscreen
+// platform), so widgets and pixmaps behave as in the program.
+int main(int argc, char** argv) {
+    // Also when run by hand or listed by ctest at build time.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,223 @@
+#include "BuildError.h"
+#include "CollectionBuild.h"
+#include "CollectionWriter.h"
+#include "PageText.h"
+#include "TestFiles.h"
+
+#include <ConnectionString.h>
+#include <Database.h>
+#include <DatabaseError.h>
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace corvanel::collection {
+namespace {
+
+using testfiles::entriesOf;
+using testfiles::readFile;
+using testfiles::writeFile;
+
+class CollectionBuild : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
+
+    QString path(const QString& relative) const { return folder_.filePath(relative); }
+
+    BuildOptions options(const QByteArray& catalogue) const {
+        writeFile(path(QStringLiteral("catalogue.jsonl")), catalogue);
+        QDir().mkpath(path(QStringLiteral("conteudo/textos")));
+        return {path(QStringLiteral("catalogue.jsonl")), path(QStringLiteral("conteudo")),
+                outputPath(), {}};
+    }
+
+    QString outputFolder() const { return path(QStringLiteral("saida")); }
+    QString outputPath() const { return path(QStringLiteral("saida/db3.mdb")); }
+
+    Database open() const { return Database(connectionStringFor(outputFolder())); }
+
+    // cod_texto -> its texts, in row order.
+    static std::map<int, QStringList> textsByCode(Database& database) {
+        std::map<int, QStringList> texts;
+        database.list(QStringLiteral("select cod_texto, conteudo from TEXTOS order by rowid"),
+                      [&](const Row& row) {
+                          texts[row.field(u"cod_texto").toInt()] << row.field(u"conteudo");
+                      });
+        return texts;
+    }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(CollectionBuild, WritesCardsTextsAndRootThatTheProgramReads) {
+    const QByteArray page =
+        "<html><head><meta charset='utf-8'><title>x</title></head>"
+        "<body><h1>Estatuto da Criança</h1><p>Art. 1º &ndash; Esta Lei</p></body></html>";
+    BuildOptions build_options = options(
+        "{\"cod\": 20, \"titulo\": \"Estatuto\", \"subtitulo\": \"Lei 8.069\", \"sessao\": \"B\", "
+        "\"categoria\": \"B06 B12\", \"pchave\": \"eca\"}\n"
+        "{\"cod\": 11, \"titulo\": \"Água\", \"conteudo\": \"texto dado\"}\n"
+        "{\"cod\": 12, \"titulo\": \"Dois\", \"conteudo\": [\"parte um\", \"parte dois\"]}\n"
+        "{\"cod\": 13, \"titulo\": \"Sem texto\", \"conteudo\": []}\n");
+    writeFile(path(QStringLiteral("conteudo/textos/20.htm")), page);
+
+    const BuildReport report = build(build_options);
+    EXPECT_EQ(report.cards, 4);
+    EXPECT_EQ(report.textRows, 4);
+    EXPECT_EQ(report.pagesRead, 1);
+
+    Database database = open();
+    EXPECT_EQ(database.countRows(QStringLiteral("select * from LABELS")), 4);
+    EXPECT_EQ(database.readOneValue(QStringLiteral("select tipo from CONTROLE where topo =1"),
+                                    u"tipo"),
+              QDir(path(QStringLiteral("conteudo"))).absolutePath() + u'/');
+    database.list(QStringLiteral("select * from LABELS where cod = 20"), [](const Row& row) {
+        EXPECT_EQ(row.field(u"titulo"), QStringLiteral("Estatuto"));
+        EXPECT_EQ(row.field(u"subtitulo"), QStringLiteral("Lei 8.069"));
+        EXPECT_EQ(row.field(u"sessao"), QStringLiteral("B"));
+        EXPECT_EQ(row.field(u"categoria"), QStringLiteral("B06 B12"));
+        EXPECT_EQ(row.field(u"pchave"), QStringLiteral("eca"));
+    });
+
+    const auto texts = textsByCode(database);
+    EXPECT_EQ(texts.at(20), QStringList{QStringLiteral("Estatuto da Criança\nArt. 1º – Esta Lei")});
+    EXPECT_EQ(texts.at(11), QStringList{QStringLiteral("texto dado")});
+    EXPECT_EQ(texts.at(12), (QStringList{QStringLiteral("parte um"), QStringLiteral("parte dois")}));
+    EXPECT_EQ(texts.count(13), 0u) << "an empty list gives no text row";
+
+    // Fields left out are empty text, which LIKE sees, not NULL.
+    EXPECT_EQ(database.countRows(QStringLiteral("select * from LABELS where pchave LIKE '%%'")), 4);
+    EXPECT_EQ(entriesOf(outputFolder()), QStringList{QStringLiteral("db3.mdb")});
+}
+
+TEST_F(CollectionBuild, StoresAGivenRootUnchanged) {
+    BuildOptions build_options = options("{\"cod\": 1, \"conteudo\": \"x\"}");
+    build_options.root = QStringLiteral("D:");
+    EXPECT_EQ(build(build_options).root, QStringLiteral("D:"));
+    EXPECT_EQ(open().readOneValue(QStringLiteral("select tipo from CONTROLE where topo =1"),
+                                  u"tipo"),
+              QStringLiteral("D:"));
+}
+
+TEST(DefaultRoot, IsTheAbsoluteContentFolderWithOneClosingSeparator) {
+    const QString base = QDir::currentPath();
+    EXPECT_EQ(defaultRoot(QStringLiteral("a/../conteudo")), base + u"/conteudo/");
+    EXPECT_EQ(defaultRoot(QStringLiteral("conteudo/")), base + u"/conteudo/");
+    EXPECT_EQ(defaultRoot(QStringLiteral("/media/cdrom")), QStringLiteral("/media/cdrom/"));
+}
+
+TEST_F(CollectionBuild, FileOpensOnlyWithTheProgramsPassword) {
+    writeCollection(outputPath(), {Card{1, {}, {}, {}, {}, {}, {}}}, QStringLiteral("/r/"));
+    EXPECT_NO_THROW(open());
+    for (const char* password : {"outra", ""}) {
+        const QString connection = u"Data Source=" + outputPath() +
+                                   u"; Jet OLEDB:Database Password=" +
+                                   QString::fromLatin1(password) + u';';
+        EXPECT_THROW(Database{connection}, DatabaseError) << password;
+    }
+}
+
+// A failed build must leave the output as it was: absent, or the old file.
+class FailedBuild : public CollectionBuild {
+protected:
+    // The message holds every one of the expected pieces.
+    void expectFailure(const BuildOptions& build_options, const QStringList& expected) {
+        for (const bool existing : {false, true}) {
+            QFile::remove(outputPath());
+            QDir().mkpath(outputFolder());
+            if (existing) {
+                writeFile(outputPath(), "banco antigo");
+            }
+            try {
+                build(build_options);
+                ADD_FAILURE() << "no error for " << qPrintable(expected.join(u' '));
+            } catch (const BuildError& error) {
+                for (const QString& piece : expected) {
+                    EXPECT_TRUE(error.message().contains(piece)) << qPrintable(error.message());
+                }
+            }
+            EXPECT_EQ(entriesOf(outputFolder()),
+                      existing ? QStringList{QStringLiteral("db3.mdb")} : QStringList{});
+            if (existing) {
+                EXPECT_EQ(readFile(outputPath()), QByteArray("banco antigo"));
+            }
+        }
+    }
+};
+
+struct BadCatalogue {
+    const char* name;
+    const char* lines;
+    int line;
+    const char* reason;
+
+    friend void PrintTo(const BadCatalogue& bad, std::ostream* out) { *out << bad.name; }
+};
+
+class RejectedCatalogue : public FailedBuild,
+                          public ::testing::WithParamInterface<BadCatalogue> {};
+
+TEST_P(RejectedCatalogue, StopsAtTheFaultyLine) {
+    const BadCatalogue& bad = GetParam();
+    expectFailure(options(QByteArray("{\"cod\": 1, \"conteudo\": \"ok\"}\n\n") + bad.lines),
+                  {QStringLiteral("catalogue.jsonl:%1: ").arg(bad.line),
+                   QString::fromUtf8(bad.reason)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, RejectedCatalogue,
+    ::testing::Values(
+        BadCatalogue{"InvalidJson", "{\"cod\": 2, \"titulo\": \"sem fim}\n", 3, "JSON inválido"},
+        BadCatalogue{"TrailingText", "{\"cod\": 2} x\n", 3, "JSON inválido"},
+        BadCatalogue{"NotUtf8", "{\"cod\": 2, \"titulo\": \"A\xe7\xe3o\"}\n", 3, "JSON inválido"},
+        BadCatalogue{"NotAnObject", "[2]\n", 3, "objeto JSON"},
+        BadCatalogue{"MissingCod", "{\"titulo\": \"x\"}\n", 3, "falta o campo \"cod\""},
+        BadCatalogue{"RepeatedCod", "{\"cod\": 2, \"conteudo\": \"\"}\n\n{\"cod\": 1}\n", 5,
+                     "\"cod\" repetido (já usado na linha 1)"},
+        BadCatalogue{"FractionalCod", "{\"cod\": 2.5}\n", 3, "\"cod\" deve ser um número inteiro"},
+        BadCatalogue{"TextCod", "{\"cod\": \"2\"}\n", 3, "não um texto"},
+        BadCatalogue{"ZeroCod", "{\"cod\": 0}\n", 3, "positivo"},
+        BadCatalogue{"NegativeCod", "{\"cod\": -4}\n", 3, "positivo"},
+        BadCatalogue{"NumericTitle", "{\"cod\": 2, \"titulo\": 12}\n", 3,
+                     "\"titulo\" deve ser um texto"},
+        BadCatalogue{"ContentObject", "{\"cod\": 2, \"conteudo\": {}}\n", 3, "\"conteudo\""},
+        BadCatalogue{"ContentListItem", "{\"cod\": 2, \"conteudo\": [\"a\", 1]}\n", 3,
+                     "o item 2 de \"conteudo\""},
+        BadCatalogue{"UnknownField", "{\"cod\": 2, \"conteudos\": \"a\"}\n", 3,
+                     "campo desconhecido \"conteudos\""}),
+    [](const ::testing::TestParamInfo<BadCatalogue>& case_info) { return case_info.param.name; });
+
+TEST_F(FailedBuild, MissingPageNamesTheDocumentAndThePath) {
+    expectFailure(options("{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 77}\n"),
+                  {QStringLiteral("catalogue.jsonl:2: documento 77: a página \"%1\" não existe")
+                       .arg(QDir::toNativeSeparators(path(QStringLiteral("conteudo/textos/77.htm"))))});
+}
+
+TEST_F(FailedBuild, UnusableInputs) {
+    BuildOptions build_options = options("{\"cod\": 1, \"conteudo\": \"ok\"}\n");
+    build_options.cataloguePath = path(QStringLiteral("nenhum.jsonl"));
+    expectFailure(build_options, {QStringLiteral("o catálogo")});
+
+    build_options = options("{\"cod\": 1, \"conteudo\": \"ok\"}\n");
+    build_options.contentDir = path(QStringLiteral("nenhuma"));
+    expectFailure(build_options, {QStringLiteral("a pasta de conteúdo")});
+}
+
+TEST_F(FailedBuild, CardsRepeatingACodeInMemory) {
+    const Card card{3, {}, {}, {}, {}, {}, {}};
+    EXPECT_THROW(writeCollection(outputPath(), {card, card}, {}), BuildError);
+    EXPECT_EQ(entriesOf(outputFolder()), QStringList{});
+}
+
+TEST_F(CollectionBuild, ReplacesAnExistingFile) {
+    writeFile(outputPath(), "banco antigo");
+    build(options("{\"cod\": 4, \"conteudo\": \"novo\"}\n"));
+    EXPECT_EQ(open().countRows(QStringLiteral("select * from LABELS")), 1);
+    EXPECT_EQ(entriesOf(outputFolder()), QStringList{QStringLiteral("db3.mdb")});
+}
+
+}  // namespace
+}  // namespace corvanel::collection

@@ -1,0 +1,86 @@
+#include "CommandLine.h"
+#include "TestFiles.h"
+
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace corvanel::collection {
+namespace {
+
+struct Outcome {
+    int code;
+    QString out;
+    QString err;
+};
+
+Outcome run(const QStringList& arguments) {
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int code = runCommandLine(arguments, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return {code, out, err};
+}
+
+class CommandLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        QDir().mkpath(folder_.filePath(QStringLiteral("conteudo")));
+        testfiles::writeFile(catalogue(), "{\"cod\": 1, \"conteudo\": \"um\"}\n");
+    }
+
+    QString catalogue() const { return folder_.filePath(QStringLiteral("catalogue.jsonl")); }
+    QString content() const { return folder_.filePath(QStringLiteral("conteudo")); }
+    QString output() const { return folder_.filePath(QStringLiteral("db3.mdb")); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(CommandLine, UsageErrorsExitWithTwoAndBuildNothing) {
+    const QString c = QStringLiteral("--catalogue");
+    const QString o = QStringLiteral("--out");
+    const QString d = QStringLiteral("--content");
+    const QList<QStringList> wrong{
+        {},
+        {QStringLiteral("montar")},
+        {QStringLiteral("build"), c, catalogue(), d, content()},
+        {QStringLiteral("build"), c, catalogue(), d, content(), o},
+        {QStringLiteral("build"), c, catalogue(), d, content(), o, output(), QStringLiteral("-x")},
+        {QStringLiteral("build"), c, catalogue(), d, content(), o, output(), o, output()},
+        {QStringLiteral("build"), c, catalogue(), d, content(), o, output(), QStringLiteral("a")},
+    };
+    for (const QStringList& arguments : wrong) {
+        const Outcome result = run(arguments);
+        EXPECT_EQ(result.code, 2) << qPrintable(arguments.join(u' '));
+        EXPECT_TRUE(result.err.contains(u"Uso: corvanel-collection build"));
+        EXPECT_FALSE(QFile::exists(output()));
+    }
+}
+
+TEST_F(CommandLine, BuildsAndReports) {
+    const Outcome result = run({QStringLiteral("build"), QStringLiteral("--catalogue=") + catalogue(),
+                            QStringLiteral("--content"), content(), QStringLiteral("--out"),
+                            output(), QStringLiteral("--root"), QStringLiteral("/media/cdrom/")});
+    EXPECT_EQ(result.code, 0) << qPrintable(result.err);
+    EXPECT_TRUE(result.out.contains(u"1 documentos")) << qPrintable(result.out);
+    EXPECT_TRUE(QFile::exists(output()));
+}
+
+TEST_F(CommandLine, BuildFailureExitsWithOneAndSaysWhere) {
+    testfiles::writeFile(catalogue(), "{\"cod\": 1, \"conteudo\": \"um\"}\n{\"cod\": 1}\n");
+    const Outcome result = run({QStringLiteral("build"), QStringLiteral("--catalogue"), catalogue(),
+                            QStringLiteral("--content"), content(), QStringLiteral("--out"),
+                            output()});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(catalogue() + QStringLiteral(":2: \"cod\" repetido")))
+        << qPrintable(result.err);
+    EXPECT_FALSE(QFile::exists(output()));
+}
+
+}  // namespace
+}  // namespace corvanel::collection

@@ -1,0 +1,218 @@
+#include "Catalogue.h"
+
+#include "BuildError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QVariant>
+
+namespace corvanel::collection {
+
+namespace {
+
+// Qt's own parser messages are English; the publisher reads Portuguese.
+QString jsonErrorText(QJsonParseError::ParseError error) {
+    switch (error) {
+        case QJsonParseError::UnterminatedObject:
+            return QStringLiteral("objeto não terminado (falta \"}\")");
+        case QJsonParseError::MissingNameSeparator:
+            return QStringLiteral("falta \":\" depois do nome do campo");
+        case QJsonParseError::UnterminatedArray:
+            return QStringLiteral("lista não terminada (falta \"]\")");
+        case QJsonParseError::MissingValueSeparator:
+            return QStringLiteral("falta \",\" entre os valores");
+        case QJsonParseError::IllegalValue:
+            return QStringLiteral("valor inválido");
+        case QJsonParseError::TerminationByNumber:
+            return QStringLiteral("a linha termina no meio de um número");
+        case QJsonParseError::IllegalNumber:
+            return QStringLiteral("número inválido");
+        case QJsonParseError::IllegalEscapeSequence:
+            return QStringLiteral("sequência de escape inválida");
+        case QJsonParseError::IllegalUTF8String:
+            return QStringLiteral("texto que não está em UTF-8");
+        case QJsonParseError::UnterminatedString:
+            return QStringLiteral("texto não terminado (falta '\"')");
+        case QJsonParseError::MissingObject:
+            return QStringLiteral("esperava-se um objeto");
+        case QJsonParseError::DeepNesting:
+            return QStringLiteral("aninhamento profundo demais");
+        case QJsonParseError::DocumentTooLarge:
+            return QStringLiteral("linha grande demais");
+        case QJsonParseError::GarbageAtEnd:
+            return QStringLiteral("há texto depois do fim do objeto");
+        case QJsonParseError::NoError:
+            break;
+    }
+    return QStringLiteral("erro de sintaxe");
+}
+
+QString typeName(const QJsonValue& value) {
+    switch (value.type()) {
+        case QJsonValue::Null:
+            return QStringLiteral("null");
+        case QJsonValue::Bool:
+            return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+        case QJsonValue::Double:
+            return QStringLiteral("um número");
+        case QJsonValue::String:
+            return QStringLiteral("um texto");
+        case QJsonValue::Array:
+            return QStringLiteral("uma lista");
+        case QJsonValue::Object:
+            return QStringLiteral("um objeto");
+        case QJsonValue::Undefined:
+            break;
+    }
+    return QStringLiteral("indefinido");
+}
+
+// A fault of one line; parseCatalogue adds the file name and line number.
+struct LineFault {
+    QString reason;
+};
+
+QString* textField(Card& card, QStringView name) {
+    if (name == u"titulo") return &card.titulo;
+    if (name == u"subtitulo") return &card.subtitulo;
+    if (name == u"sessao") return &card.sessao;
+    if (name == u"categoria") return &card.categoria;
+    if (name == u"pchave") return &card.pchave;
+    return nullptr;
+}
+
+// Qt keeps whole-valued numbers (12, 12.0, 1e3) as integers; anything else
+// arrives as a double.
+qint64 codeOf(const QJsonValue& value) {
+    if (!value.isDouble()) {
+        throw LineFault{QStringLiteral("\"cod\" deve ser um número inteiro positivo, não %1")
+            .arg(typeName(value))};
+    }
+    const QVariant number = value.toVariant();
+    if (number.typeId() != QMetaType::LongLong) {
+        throw LineFault{QStringLiteral("\"cod\" deve ser um número inteiro, não %1")
+            .arg(QString::number(value.toDouble(), 'g', 17))};
+    }
+    const qint64 cod = number.toLongLong();
+    if (cod <= 0) {
+        throw LineFault{QStringLiteral("\"cod\" deve ser um número positivo, não %1").arg(cod)};
+    }
+    return cod;
+}
+
+QStringList textsOf(const QJsonValue& value) {
+    if (value.isString()) {
+        return {value.toString()};
+    }
+    if (!value.isArray()) {
+        throw LineFault{QStringLiteral("\"conteudo\" deve ser um texto ou uma lista de textos, não %1")
+            .arg(typeName(value))};
+    }
+    QStringList texts;
+    const QJsonArray items = value.toArray();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (!items.at(i).isString()) {
+            throw LineFault{QStringLiteral("o item %1 de \"conteudo\" deve ser um texto, não %2")
+                .arg(i + 1)
+                .arg(typeName(items.at(i)))};
+        }
+        texts << items.at(i).toString();
+    }
+    return texts;
+}
+
+CatalogueEntry parseLine(const QByteArray& line) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+    if (error.error != QJsonParseError::NoError) {
+        throw LineFault{QStringLiteral("JSON inválido na coluna %1: %2")
+            .arg(error.offset + 1)
+            .arg(jsonErrorText(error.error))};
+    }
+    if (!document.isObject()) {
+        throw LineFault{QStringLiteral("a linha deve ser um objeto JSON ({...}), não uma lista")};
+    }
+    const QJsonObject object = document.object();
+    CatalogueEntry entry;
+    const auto cod = object.constFind(QLatin1String("cod"));
+    if (cod == object.constEnd()) {
+        throw LineFault{QStringLiteral("falta o campo \"cod\"")};
+    }
+    entry.card.cod = codeOf(cod.value());
+    for (auto field = object.constBegin(); field != object.constEnd(); ++field) {
+        const QString name = field.key();
+        if (name == u"cod") {
+            continue;
+        }
+        if (name == u"conteudo") {
+            entry.card.texts = textsOf(field.value());
+            entry.hasText = true;
+        } else if (QString* text = textField(entry.card, name)) {
+            if (!field.value().isString()) {
+                throw LineFault{QStringLiteral("o campo \"%1\" deve ser um texto, não %2")
+                    .arg(name, typeName(field.value()))};
+            }
+            *text = field.value().toString();
+        } else {
+            // A misspelt "conteudo" would otherwise silently send us to the page.
+            throw LineFault{QStringLiteral("campo desconhecido \"%1\" (os campos são cod, titulo, "
+                                           "subtitulo, sessao, categoria, pchave e conteudo)")
+                                .arg(name)};
+        }
+    }
+    return entry;
+}
+
+}  // namespace
+
+QList<CatalogueEntry> parseCatalogue(const QByteArray& data, const QString& fileName) {
+    QList<CatalogueEntry> entries;
+    QHash<qint64, int> lineOfCod;
+    QByteArrayView rest(data);
+    if (rest.startsWith("\xEF\xBB\xBF")) {
+        rest = rest.sliced(3);
+    }
+    int lineNumber = 0;
+    while (!rest.isEmpty()) {
+        ++lineNumber;
+        const qsizetype end = rest.indexOf('\n');
+        const QByteArrayView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
+        const QByteArrayView content = line.trimmed();
+        if (content.isEmpty()) {
+            continue;
+        }
+        try {
+            CatalogueEntry entry = parseLine(content.toByteArray());
+            entry.line = lineNumber;
+            const auto earlier = lineOfCod.constFind(entry.card.cod);
+            if (earlier != lineOfCod.cend()) {
+                throw LineFault{QStringLiteral("\"cod\" repetido (já usado na linha %1)").arg(*earlier)};
+            }
+            lineOfCod.insert(entry.card.cod, lineNumber);
+            entries << std::move(entry);
+        } catch (const LineFault& fault) {
+            throw BuildError(fileName + u':' + QString::number(lineNumber) + u": " + fault.reason);
+        }
+    }
+    return entries;
+}
+
+QList<CatalogueEntry> readCatalogue(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        throw BuildError(QStringLiteral("o catálogo \"%1\" não existe").arg(path));
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw BuildError(
+            QStringLiteral("não foi possível ler o catálogo \"%1\": %2").arg(path, file.errorString()));
+    }
+    return parseCatalogue(file.readAll(), path);
+}
+
+}  // namespace corvanel::collection

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace corvanel::collection {
+
+struct BuildOptions {
+    QString cataloguePath;
+    QString contentDir;
+    QString outputPath;
+    QString root;  // empty: defaultRoot(contentDir)
+};
+
+struct BuildReport {
+    int cards = 0;
+    int textRows = 0;
+    int pagesRead = 0;
+    QString root;
+};
+
+// Builds the database at options.outputPath from the catalogue; a card
+// without "conteudo" takes the text of contentDir/textos/<cod>.htm. Throws
+// BuildError, leaving outputPath untouched.
+BuildReport build(const BuildOptions& options);
+
+// The absolute path of contentDir with a closing separator.
+QString defaultRoot(const QString& contentDir);
+
+// Where the page of document cod lies in contentDir.
+QString pagePath(const QString& contentDir, qint64 cod);
+
+}  // namespace corvanel::collection
