@@ -37,7 +37,7 @@ def _plain(raw):
 
 def _tidy_spaces(text):
     text = re.sub(r"[ \t\u00a0]{2,}", " ", text)
-    text = re.sub(r" +([,.;:)])", r"\1", text)
+    text = re.sub(r" +([,;:)]|\.(?!\.))", r"\1", text)
     text = re.sub(r"\( +", "(", text)
     return text.strip()
 
@@ -70,6 +70,7 @@ def inline_html(raw):
     text = "\n".join(_tidy_spaces(line) for line in text.split("\n"))
     text = re.sub(r"<(strong|del|em)>\s*</\1>", "", text)
     text = NOTE_RE.sub(lambda m: '<span class="nota">%s</span>' % m.group(0), text)
+    text = re.sub(r"</span>\s*Vigência\b", " Vigência</span>", text)
     return "<br>\n".join(line for line in text.split("\n") if line)
 
 
@@ -166,13 +167,19 @@ def parse(text, start_marker):
             items.append(Item("h", level=2, label="", names=[inline_html(raw)],
                               plain_names=[" ".join(plain)]))
         else:
+            quote = raw.lstrip().startswith(">")
+            lines = [line for line in raw.split("\n") if line.strip()]
+            if len(lines) > 1 and not quote:
+                # Lines joined by hard breaks (the crimes chapter): one paragraph each.
+                blocks[i - 1:i] = lines
+                i -= 1
+                continue
             art = ART_RE.match(raw.strip())
             art_label = None
             if art:
                 lm = ART_LABEL_RE.match(raw.strip())
                 art_label = lm.group(1) + ("º" if lm.group(2) else "") + \
                     ("-" + lm.group(3) if lm.group(3) else "")
-            quote = raw.lstrip().startswith(">")
             items.append(Item("p", html=inline_html(raw),
                               css="cit" if quote else _kind(plain[0]),
                               art=int(art.group(1)) if art else None, art_label=art_label))
@@ -241,7 +248,10 @@ def article_range(items):
     if not arts:
         return ""
     first, last = arts[0], arts[-1]
-    return "art. %s" % first if first == last else "arts. %s a %s" % (first, last)
+    if first == last:
+        return "art. %s" % first
+    joiner = "e" if len(set(arts)) == 2 else "a"
+    return "arts. %s %s %s" % (first, joiner, last)
 
 
 def render(items):
@@ -254,7 +264,8 @@ def render(items):
                 inner.append('<span class="rotulo">%s</span>' % html.escape(item.label, quote=False))
             inner.append("<br>\n".join(item.names))
             for note in item.notes:
-                inner.append('<br>\n<span class="nota">%s</span>' % note)
+                inner.append("<br>\n" + (note if note.startswith("<span") else
+                                          '<span class="nota">%s</span>' % note))
             out.append("<h%d>%s</h%d>" % (level, "\n".join(inner), level))
         else:
             cls = ' class="%s"' % item.css if item.css and item.css != "art" else ""

@@ -201,13 +201,13 @@ def read_inputs(folder):
     return texts
 
 
-def law_documents(text, specs, first_cod, law, intro, notice, short):
+def law_documents(text, entries, first_cod, intro, notice, short):
     items = leis.drop_repeats(leis.parse(text, "**O PRESIDENTE"))
-    parts = leis.split(items, [s[0] for s in specs[1:]])
+    parts = leis.split(items, [e[0] for e in entries[1:]])
     cards, pages = [], {}
-    for n, (spec, part) in enumerate(zip(specs, parts)):
+    for n, (entry, part) in enumerate(zip(entries, parts)):
         cod = first_cod + n
-        _, titulo, categoria, pchave = spec
+        _, titulo, categoria, pchave = entry
         subtitulo = "%s, %s - texto compilado em 2019 (amostra)" % (short, leis.article_range(part))
         body = '<p class="ficha">%s</p>\n%s' % (esc(intro), leis.render(part))
         pages[cod] = page(titulo, body, section="Legislação", subtitle=subtitulo, notice=notice)
@@ -256,6 +256,13 @@ def _reference_lines(ref):
     return lines
 
 
+def _ficha(lines):
+    """"Label: value" lines as a small data block."""
+    return '<p class="ficha">%s</p>' % "<br>\n".join(
+        "<b>%s:</b>%s" % (esc(label), esc(value))
+        for label, value in (line.split(":", 1) for line in lines))
+
+
 REF_RE = re.compile(r"\(\s*((?:PRIMEIRA|SEGUNDA|TERCEIRA|CORTE)[^()]*)\)")
 
 
@@ -270,7 +277,7 @@ def sumula_documents(text, first_cod):
         enunciado = body[:m.start()].strip()
         lines = [enunciado] + _reference_lines(m.group(1))
         after = body[m.end():].strip()
-        history = []
+        history, history_refs = [], []
         if after:
             m2 = REF_RE.search(after)
             note = after[:m2.start()] if m2 else after
@@ -281,19 +288,19 @@ def sumula_documents(text, first_cod):
             else:
                 history = [note]
             if m2:
-                history += _reference_lines(m2.group(1))
+                history_refs = _reference_lines(m2.group(1))
         cod = first_cod + n
         themes, words = SUMULA_THEMES[number]
         titulo = "STJ - Súmula %d" % number
         subtitulo = "Superior Tribunal de Justiça"
-        conteudo = "\n".join(["Súmula %d do Superior Tribunal de Justiça" % number] + lines + history)
-        html_body = ['<div class="ementa"><p>%s</p></div>' % esc(enunciado),
-                     '<p class="ficha">%s</p>' % "<br>\n".join(
-                         "<b>%s</b>%s" % (esc(l.split(":", 1)[0] + ":"), esc(l.split(":", 1)[1]))
-                         for l in lines[1:])]
+        conteudo = "\n".join(["Súmula %d do Superior Tribunal de Justiça" % number] + lines
+                             + history + history_refs)
+        html_body = ['<div class="ementa"><p>%s</p></div>' % esc(enunciado), _ficha(lines[1:])]
         if history:
             html_body.append("<h2>Alteração do enunciado</h2>")
             html_body += ["<p>%s</p>" % esc(h) for h in history]
+            if history_refs:
+                html_body.append(_ficha(history_refs))
         pages[cod] = page(titulo, "\n".join(html_body), section="Julgados",
                           subtitle=subtitulo, notice=NOTICE_SUMULA)
         cards.append(dict(cod=cod, titulo=titulo, subtitulo=subtitulo, sessao="C",
@@ -364,9 +371,9 @@ def main(argv):
     notice_ldb = NOTICE_COMPILED % (
         "Lei nº 9.394/1996 (Lei de Diretrizes e Bases da Educação Nacional)",
         "; onde a cópia marcava a redação substituída, ela aparece riscada")
-    for got in (law_documents(texts["eca"], ECA_DOCS, 201, "ECA", ECA_INTRO, notice_eca,
+    for got in (law_documents(texts["eca"], ECA_DOCS, 201, ECA_INTRO, notice_eca,
                               "Lei nº 8.069/1990"),
-                law_documents(texts["ldb"], LDB_DOCS, 231, "LDB", LDB_INTRO, notice_ldb,
+                law_documents(texts["ldb"], LDB_DOCS, 231, LDB_INTRO, notice_ldb,
                               "Lei nº 9.394/1996"),
                 sumula_documents(texts["stj"], 301),
                 handwritten_documents()):

@@ -26,11 +26,11 @@ body { margin: 0; padding: 0 0 28px; background: #fff; color: #222;
   text-transform: uppercase; color: #467a12; }
 h1 { margin: 4px 0 2px; font-size: 22px; line-height: 1.25; color: #1f3d06; }
 .sub { margin: 0; font-size: 14px; color: #555; }
-.aviso { margin: 16px 28px 0; max-width: 44em; padding: 9px 14px;
+.aviso { margin: 16px 28px 0; max-width: 690px; box-sizing: border-box; padding: 9px 14px;
   border-left: 4px solid rgb(123, 198, 33); background: #f7fbf2;
   font-size: 13px; line-height: 1.45; color: #333; }
 .aviso p { margin: 0; }
-.corpo { max-width: 46em; padding: 8px 28px 0; }
+.corpo { max-width: 690px; padding: 14px 28px 0; }
 h2 { margin: 26px 0 8px; padding-bottom: 3px; font-size: 18px; color: #2e5a0b;
   border-bottom: 2px solid rgb(123, 198, 33); }
 h3 { margin: 22px 0 6px; font-size: 16px; color: #2e5a0b; }
@@ -48,12 +48,12 @@ li { margin-bottom: 5px; }
 .pena { margin-left: 2em; font-style: italic; }
 .nota { font-size: 12.5px; color: #6d6d6d; }
 del { color: #8a8a8a; }
-.ementa { padding: 10px 14px; background: #fafcf7; border: 1px solid #e1eed3; }
+.ementa { margin: 6px 0 14px; padding: 10px 14px; background: #fafcf7; border: 1px solid #e1eed3; }
 .ficha { margin: 0 0 14px; font-size: 14px; color: #444; }
 .ficha b { color: #2e5a0b; }
-.campo { display: inline-block; min-width: 9em; border-bottom: 1px dotted #999; color: #666; }
+.campo { padding: 0 2px; background: #eef6e3; color: #3d5c1c; }
 a { color: #336b0a; }
-.rodape { max-width: 46em; margin: 30px 28px 0; padding-top: 8px;
+.rodape { max-width: 690px; margin: 30px 28px 0; padding-top: 8px;
   border-top: 1px solid #dde9cf; font-size: 12px; color: #777; }
 @media print {
   .topo, .aviso, .ementa { background: none; }
@@ -73,7 +73,9 @@ def esc(text):
 def inline(text):
     """Plain text of the hand-written sources to HTML: escaping plus **bold**."""
     out = esc(text)
-    return re.sub(r"\*\*(.+?)\*\*", r"<strong>\1</strong>", out)
+    out = re.sub(r"\*\*(.+?)\*\*", r"<strong>\1</strong>", out)
+    # blanks of the models, such as [comarca], stand out
+    return re.sub(r"\[[^\[\]]+\]", r'<span class="campo">\g<0></span>', out)
 
 
 def blocks_to_html(paragraphs):
@@ -123,7 +125,7 @@ def plain_text(paragraphs):
 
 
 def page(title, body, section=None, subtitle=None, notice=None, extra_css="",
-         body_class=None, footer=True):
+         body_class=None, footer=False):
     """A complete page. body is HTML; notice is HTML shown in the green box."""
     head = [
         "<!DOCTYPE html>",
