@@ -64,6 +64,7 @@ void CorvanelApplication::start() {
 
 void CorvanelApplication::createResultList(TSplashScreen& splash) {
     textos_ = std::make_unique<TTextos>();
+    textos_->setBusyScreen(busy_.get());
     if (form1_) {
         form1_->setResultList(textos_.get());
     }

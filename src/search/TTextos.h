@@ -10,6 +10,7 @@ namespace corvanel {
 
 class Database;
 class StartupProgress;
+class TProcurandoScreen;
 
 // The result-list window. It is created once at start, owns the connection
 // to the collection's database for the whole run, and holds the content
@@ -50,6 +51,9 @@ public:
     QString CaminhoCD;
     QString Edit6;
 
+    // The busy window shown around the window's database work.
+    void setBusyScreen(TProcurandoScreen* busy) { busy_ = busy; }
+
     // The open connection; null when creation could not open the database.
     Database* database() const { return database_.get(); }
 
@@ -57,6 +61,7 @@ private:
     static void advanceSplashBar(StartupProgress& progress);
 
     std::unique_ptr<Database> database_;
+    TProcurandoScreen* busy_ = nullptr;
 };
 
 }  // namespace corvanel
