@@ -1,11 +1,11 @@
 // The windows lay pictures out by the sizes in pictures.txt; a picture of
 // another size, an unreadable file or a run that draws differently each time
 // would show up as misplaced artwork or a resource that changes every build.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <stdexcept>
 
 #include "picture_list.h"
@@ -28,8 +28,8 @@ TEST(Artwork, EveryPictureIsWrittenReadableAtItsListedSize) {
         EXPECT_EQ(QImageReader::imageFormat(path), expected) << picture.file.toStdString();
         QImageReader reader(path);
         const QImage back = reader.read();
-        ASSERT_FALSE(back.isNull()) << picture.file.toStdString() << ": "
-                                    << reader.errorString().toStdString();
+        ASSERT_FALSE(back.isNull())
+            << picture.file.toStdString() << ": " << reader.errorString().toStdString();
         EXPECT_EQ(back.size(), picture.size) << picture.file.toStdString();
         EXPECT_FALSE(back.hasAlphaChannel()) << picture.file.toStdString();
     }
@@ -55,8 +55,8 @@ TEST(Artwork, AnimationHasEveryFrameOfTheClip) {
     for (const Picture& picture : listed()) {
         if (picture.file.startsWith(QLatin1String("find-folder-"))) {
             ++frames;
-            EXPECT_EQ(picture.file, QStringLiteral("find-folder-%1.png")
-                                        .arg(frames, 2, 10, QLatin1Char('0')));
+            EXPECT_EQ(picture.file,
+                      QStringLiteral("find-folder-%1.png").arg(frames, 2, 10, QLatin1Char('0')));
         }
     }
     EXPECT_EQ(frames, 29);

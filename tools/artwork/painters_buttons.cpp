@@ -11,18 +11,16 @@ namespace artwork::paint {
 
 namespace {
 
-QRectF whole(const QSize& size) { return QRectF(QPointF(0, 0), QSizeF(size)); }
-
 symbol::Symbol symbolNamed(const QString& name) {
     struct Named {
         const char* name;
         symbol::Symbol symbol;
     };
     static const Named symbols[] = {
-        {"search", symbol::magnifier}, {"question", symbol::question},
-        {"narrow", symbol::funnel},    {"back", symbol::backArrow},
-        {"help", symbol::question},    {"save", symbol::diskette},
-        {"print", symbol::printer},    {"book", symbol::book},
+        {"search", symbol::magnifier},  {"question", symbol::question},
+        {"narrow", symbol::funnel},     {"back", symbol::backArrow},
+        {"help", symbol::question},     {"save", symbol::diskette},
+        {"print", symbol::printer},     {"book", symbol::book},
         {"folder", symbol::openFolder}, {"refresh", symbol::refresh},
     };
     for (const Named& n : symbols) {
@@ -86,7 +84,7 @@ void command(QPainter& p, const QSize& size, const QStringList& args) {
     p.fillRect(r, hover ? ink::green : ink::white);
     crispFrame(p, r.toRect(), hover ? ink::deep : ink::soft);
     symbol::emblem(p, QPointF(13.5, 13.5), 10.5, s, hover ? ink::white : ink::green,
-                   hover ? ink::green : ink::white, 1.3);
+                   hover ? ink::green : ink::white, 1.45);
     drawText(p, QRectF(27, 0, r.width() - 29, r.height()), Qt::AlignCenter, label, 12.5, true,
              hover ? ink::white : ink::deep);
 }
@@ -127,8 +125,8 @@ void helpButton(QPainter& p, const QSize& size, const QStringList& args) {
     p.drawPath(pill);
     symbol::emblem(p, QPointF(10.5, 9.5), 7, symbol::question, hover ? ink::white : ink::green,
                    hover ? ink::green : ink::white, 1.3);
-    drawText(p, QRectF(19, 0, r.width() - 21, r.height()), Qt::AlignCenter,
-             QStringLiteral("Ajuda"), 12, true, hover ? ink::white : ink::deep);
+    drawText(p, QRectF(19, 0, r.width() - 21, r.height()), Qt::AlignCenter, QStringLiteral("Ajuda"),
+             12, true, hover ? ink::white : ink::deep);
 }
 
 // The small round buttons of the result list and the viewer: a white symbol

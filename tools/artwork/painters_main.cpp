@@ -11,8 +11,6 @@ namespace artwork::paint {
 
 namespace {
 
-QRectF whole(const QSize& size) { return QRectF(QPointF(0, 0), QSizeF(size)); }
-
 // The association's mark: its name in a green disc.
 void zeftMark(QPainter& p, QPointF centre, qreal radius) {
     p.save();
@@ -33,29 +31,26 @@ void mainBanner(QPainter& p, const QSize& size, const QStringList&) {
     p.fillRect(QRectF(0, 3, r.width(), 1), ink::soft);
     // The command buttons cover the middle band; the line below them shows.
     symbol::emblem(p, QPointF(19, 62), 8.5, symbol::family, ink::green, ink::white, 1.25);
-    drawText(p, QRectF(33, 54, 500, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Corvanel  ·  Coletânea de documentos sobre os direitos da criança e do "
-                            "adolescente"),
-             11.5, false, ink::deep);
+    drawText(
+        p, QRectF(33, 54, 500, 16), Qt::AlignLeft | Qt::AlignVCenter,
+        QStringLiteral("Corvanel  ·  Coletânea de documentos sobre os direitos da criança e do "
+                       "adolescente"),
+        11.5, false, ink::deep);
 }
 
 void mainLogos(QPainter& p, const QSize& size, const QStringList&) {
     p.fillRect(whole(size), ink::white);
     // The window lays click areas over each mark: 73 x 65 at (2, 5), 129 x 57 at (82, 5).
-    zeftMark(p, QPointF(38.5, 31), 24);
-    drawText(p, QRectF(2, 56, 73, 14), Qt::AlignCenter, QStringLiteral("Associação"), 10, false,
-             ink::deep);
+    zeftMark(p, QPointF(38.5, 37.5), 29);
     p.setPen(QPen(ink::soft, 1));
-    p.drawLine(QPointF(78.5, 12), QPointF(78.5, 64));
-    const QRectF mark(88.5, 15.5, 34, 34);
+    p.drawLine(QPointF(77.5, 12), QPointF(77.5, 64));
+    const QRectF mark(85.5, 18.5, 38, 38);
     QPainterPath tile;
-    tile.addRoundedRect(mark, 9, 9);
+    tile.addRoundedRect(mark, 10, 10);
     p.fillPath(tile, ink::green);
     symbol::sprout(p, mark.adjusted(5, 4, -5, -6), ink::white, ink::green);
-    drawText(p, QRectF(127, 14, 84, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("quarde"),
-             23, true, ink::deep);
-    drawText(p, QRectF(128, 40, 84, 12), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("parceira"), 10, false, ink::deep);
+    drawText(p, QRectF(128, 22, 83, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("quarde"),
+             22, true, ink::deep);
 }
 
 void mainFooter(QPainter& p, const QSize& size, const QStringList&) {
@@ -63,8 +58,9 @@ void mainFooter(QPainter& p, const QSize& size, const QStringList&) {
     p.fillRect(r, ink::white);
     p.fillRect(QRectF(0, 6, r.width(), 1), ink::soft);
     // The help button sits at (656, 22) in the band; its invitation is left of it.
-    drawText(p, QRectF(500, 22, 148, 23), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("Precisa de ajuda?"), 11.5, true, ink::deep);
+    // The band's left part below row 19 lies under the bottom-left band.
+    drawText(p, QRectF(556, 22, 94, 23), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("Dúvidas?"), 12, true, ink::deep);
 }
 
 void mainFooterLeft(QPainter& p, const QSize& size, const QStringList&) {
@@ -88,7 +84,8 @@ void column(QPainter& p, const QSize& size, const QStringList& args) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(mid, 72), 50, 50);
     symbol::emblem(p, QPointF(mid, 72), 42, section.symbol, ink::white, ink::deep, 1.2);
-    drawText(p, QRectF(0, 132, r.width(), 28), Qt::AlignCenter, section.label, 18, true, ink::white);
+    drawText(p, QRectF(0, 132, r.width(), 28), Qt::AlignCenter, section.label, 18, true,
+             ink::white);
     p.fillRect(QRectF(r.width() - 1, 176, 1, r.height() - 176), ink::soft);
     p.fillRect(QRectF(0, 350, r.width(), 10), ink::green);
 }

@@ -1,4 +1,5 @@
 // The result-list window's header and the document viewer's banner.
+#include <QFontMetricsF>
 #include <stdexcept>
 
 #include "painters.h"
@@ -10,10 +11,21 @@ namespace artwork::paint {
 
 namespace {
 
-QRectF whole(const QSize& size) { return QRectF(QPointF(0, 0), QSizeF(size)); }
-
 // The result list starts at row 64 of the header; the rule sits just above it.
 constexpr qreal kHeaderRule = 62;
+
+// A word under a header button. The listing layout covers the header down to
+// the caption's ninth row and leaves the rest in view, so the word stays
+// within rows 2 to 8: capitals, which have no descenders.
+void capitals(QPainter& p, qreal centreX, const QString& text) {
+    const QFont f = sans(8, false);
+    p.save();
+    p.setFont(f);
+    p.setPen(ink::deep);
+    const qreal width = QFontMetricsF(f).horizontalAdvance(text);
+    p.drawText(QPointF(qRound(centreX - width / 2), 8), text);
+    p.restore();
+}
 
 }  // namespace
 
@@ -52,13 +64,10 @@ void resultsCaption(QPainter& p, const QSize& size, const QStringList& args) {
         drawText(p, r.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignVCenter,
                  QStringLiteral("Documentos:"), 11.5, true, ink::deep);
     } else if (which == QLatin1String("buttons")) {
-        // Under the back button (centre x 16.5) and the help button (57.5);
-        // kept to the top rows, which stay visible when the search tools are covered.
+        // Under the back button (centre x 16.5) and the help button (57.5).
         paintBackground(p, resultsHeaderRight, QSize(200, 73), QPoint(116, 32));
-        drawText(p, QRectF(-4, 0, 41, 11), Qt::AlignCenter, QStringLiteral("voltar"), 9.5, false,
-                 ink::deep);
-        drawText(p, QRectF(37, 0, 41, 11), Qt::AlignCenter, QStringLiteral("ajuda"), 9.5, false,
-                 ink::deep);
+        capitals(p, 16.5, QStringLiteral("VOLTAR"));
+        capitals(p, 57.5, QStringLiteral("AJUDA"));
     } else {
         throw std::invalid_argument("unknown results caption \"" + which.toStdString() + "\"");
     }
@@ -86,10 +95,11 @@ void viewerBanner(QPainter& p, const QSize& size, const QStringList&) {
     p.fillRect(QRectF(0, 47, r.width(), 2), ink::green);
     symbol::document(p, QRectF(9, 8, 30, 30), ink::green, ink::white);
     // The save and print buttons stand between x 47 and 131.
-    p.fillRect(QRectF(150, 8, 1, 32), ink::soft);
-    drawText(p, QRectF(160, 7, 90, 19), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Documento"), 15, true, ink::deep);
-    drawText(p, QRectF(160, 25, 90, 15), Qt::AlignLeft | Qt::AlignVCenter,
+    // A grey panel covers the banner from x 240.
+    p.fillRect(QRectF(146, 8, 1, 32), ink::soft);
+    drawText(p, QRectF(154, 7, 84, 19), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Documento"), 14, true, ink::deep);
+    drawText(p, QRectF(154, 25, 84, 15), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Corvanel"), 12, false, ink::deep);
 }
 

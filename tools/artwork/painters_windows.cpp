@@ -13,29 +13,28 @@ namespace artwork::paint {
 
 namespace {
 
-QRectF whole(const QSize& size) { return QRectF(QPointF(0, 0), QSizeF(size)); }
-
 QPainterPath roundedCard(const QRectF& r, qreal radius) {
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     return path;
 }
 
-// Three figures holding hands: the collection's own sign.
+// Three figures holding hands: the collection's own sign. Each point gives a
+// figure's x and its height; all stand on `ground`.
 void children(QPainter& p, qreal ground, const std::array<QPointF, 3>& feetAndHeight,
               const QColor& ink) {
     p.save();
-    p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i + 1 < 3; ++i) {
         const QPointF a = feetAndHeight[i];
         const QPointF b = feetAndHeight[i + 1];
-        const qreal handA = ground - a.y() * 0.42;
-        const qreal handB = ground - b.y() * 0.42;
-        p.drawLine(QPointF(a.x() + a.y() * 0.16, handA), QPointF(b.x() - b.y() * 0.16, handB));
+        const qreal handA = ground - a.y() * 0.40;
+        const qreal handB = ground - b.y() * 0.40;
+        p.drawLine(QPointF(a.x() + a.y() * 0.17, handA), QPointF(b.x() - b.y() * 0.17, handB));
     }
     p.restore();
     for (const QPointF& f : feetAndHeight) {
-        symbol::figure(p, QPointF(f.x(), ground), f.y(), ink);
+        symbol::figure(p, QPointF(f.x(), ground), f.y(), ink, 0.38);
     }
 }
 
@@ -50,18 +49,16 @@ void splashPortrait(QPainter& p, const QSize& size, const QStringList&) {
     p.setClipPath(card);
     p.setPen(Qt::NoPen);
     p.setBrush(ink::tint);
-    p.drawEllipse(QPointF(92, 30), 15, 15);
+    p.drawEllipse(QPointF(95, 30), 14, 14);
     QPainterPath hill;
-    hill.moveTo(0, 132);
-    hill.cubicTo(30, 116, 80, 116, 121, 128);
+    hill.moveTo(0, 140);
+    hill.cubicTo(30, 124, 80, 124, 121, 134);
     hill.lineTo(121, 161);
     hill.lineTo(0, 161);
     hill.closeSubpath();
     p.fillPath(hill, ink::tint);
     p.restore();
-    children(p, 128, {QPointF(28, 70), QPointF(61, 54), QPointF(91, 40)}, ink::white);
-    drawText(p, QRectF(0, 136, 121, 20), Qt::AlignCenter, QStringLiteral("Crianças e adolescentes"),
-             9.5, true, ink::deep);
+    children(p, 136, {QPointF(28, 84), QPointF(66, 64), QPointF(98, 46)}, ink::white);
 }
 
 void splashBanner(QPainter& p, const QSize& size, const QStringList&) {
@@ -127,8 +124,8 @@ void findFolder(QPainter& p, const QSize& size, const QStringList& args) {
     const QPointF lens(56 + 7 * qSin(turn), 25 + 7 * qSin(2 * turn));
     for (qreal y = 17; y <= 38; y += 5) {
         const bool found = qAbs(y - lens.y()) < 2.5;
-        p.setPen(QPen(found ? ink::green : ink::soft, found ? 2.4 : 1.6, Qt::SolidLine,
-                      Qt::FlatCap));
+        p.setPen(
+            QPen(found ? ink::green : ink::soft, found ? 2.4 : 1.6, Qt::SolidLine, Qt::FlatCap));
         p.drawLine(QPointF(page.left() + 4, y), QPointF(page.right() - 4, y));
     }
 
@@ -193,8 +190,8 @@ void zeft(QPainter& p, const QSize& size, const QStringList&) {
     p.setPen(Qt::NoPen);
     p.setBrush(ink::green);
     p.drawEllipse(c, 46, 46);
-    drawText(p, QRectF(c.x() - 46, c.y() - 20, 92, 40), Qt::AlignCenter, QStringLiteral("ZEFT"),
-             31, true, ink::white);
+    drawText(p, QRectF(c.x() - 46, c.y() - 20, 92, 40), Qt::AlignCenter, QStringLiteral("ZEFT"), 31,
+             true, ink::white);
     p.setPen(QPen(ink::white, 2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(c.x() - 24, c.y() + 22), QPointF(c.x() + 24, c.y() + 22));
     drawText(p, QRectF(0, 116, size.width(), 18), Qt::AlignCenter,

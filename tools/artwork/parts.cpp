@@ -55,7 +55,8 @@ void paintBackground(QPainter& p, Painter background, const QSize& fullSize, QPo
         q.setRenderHints(p.renderHints());
         background(q, fullSize, {});
     }
-    p.drawImage(QPoint(0, 0), full, QRect(origin, QSize(p.device()->width(), p.device()->height())));
+    p.drawImage(QPoint(0, 0), full,
+                QRect(origin, QSize(p.device()->width(), p.device()->height())));
 }
 
 }  // namespace artwork

@@ -13,12 +13,12 @@
 namespace artwork {
 
 struct Picture {
-    QString file;       // "splash-banner.jpg"; its suffix picks the format
-    QSize size;         // the size the window's layout gives the picture
+    QString file;  // "splash-banner.jpg"; its suffix picks the format
+    QSize size;    // the size the window's layout gives the picture
     QString painterName;
     QStringList words;  // the painter's own arguments
     Painter painter = nullptr;
-    int line = 0;       // in the list, for messages
+    int line = 0;  // in the list, for messages
 };
 
 // Reads and checks the list; throws std::runtime_error naming the line at fault.

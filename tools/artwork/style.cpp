@@ -1,6 +1,5 @@
 #include "style.h"
 
-#include <QFontMetricsF>
 #include <QPen>
 
 namespace artwork {
@@ -21,10 +20,6 @@ void drawText(QPainter& p, const QRectF& box, int flags, const QString& text, qr
     p.setPen(colour);
     p.drawText(box, flags, text);
     p.restore();
-}
-
-qreal textWidth(const QString& text, qreal pixelSize, bool bold) {
-    return QFontMetricsF(sans(pixelSize, bold)).horizontalAdvance(text);
 }
 
 QPen strokePen(const Grid& g, qreal units, const QColor& colour) {

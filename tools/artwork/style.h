@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 
 namespace artwork {
@@ -25,8 +26,10 @@ QFont sans(qreal pixelSize, bool bold = false);
 void drawText(QPainter& p, const QRectF& box, int flags, const QString& text, qreal pixelSize,
               bool bold, const QColor& colour);
 
-// Width of a text in the given type, for laying out a line before drawing it.
-qreal textWidth(const QString& text, qreal pixelSize, bool bold);
+// The whole picture, as a rectangle to fill.
+inline QRectF whole(const QSize& size) {
+    return QRectF(QPointF(0, 0), QSizeF(size));
+}
 
 // Symbols are drawn on a 24-unit grid mapped onto a square box, so one
 // drawing serves a 16-pixel button and a 90-pixel emblem alike.
@@ -36,11 +39,8 @@ public:
     QPointF at(qreal x, qreal y) const {
         return {box_.left() + x * box_.width() / 24.0, box_.top() + y * box_.height() / 24.0};
     }
-    QRectF rect(qreal x, qreal y, qreal w, qreal h) const {
-        return {at(x, y), at(x + w, y + h)};
-    }
+    QRectF rect(qreal x, qreal y, qreal w, qreal h) const { return {at(x, y), at(x + w, y + h)}; }
     qreal len(qreal units) const { return units * box_.width() / 24.0; }
-    const QRectF& box() const { return box_; }
 
 private:
     QRectF box_;

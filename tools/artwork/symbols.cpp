@@ -48,8 +48,8 @@ void ring(QPainter& p, const Grid& g, QPointF c, qreal r, qreal width, const QCo
 // A filled rectangle with rounded corners, in grid units.
 void block(QPainter& p, const Grid& g, QRectF units, qreal radius, const QColor& colour) {
     QPainterPath path;
-    path.addRoundedRect(g.rect(units.x(), units.y(), units.width(), units.height()),
-                        g.len(radius), g.len(radius));
+    path.addRoundedRect(g.rect(units.x(), units.y(), units.width(), units.height()), g.len(radius),
+                        g.len(radius));
     fill(p, path, colour);
 }
 
@@ -106,8 +106,7 @@ void printer(QPainter& p, const QRectF& box, const QColor& ink, const QColor& pa
 void folder(QPainter& p, const QRectF& box, const QColor& ink, const QColor& paper) {
     const Grid g(box);
     p.save();
-    fill(p, polygon(g, {{2.5, 5}, {9.5, 5}, {11.5, 7.5}, {21.5, 7.5}, {21.5, 20}, {2.5, 20}}),
-         ink);
+    fill(p, polygon(g, {{2.5, 5}, {9.5, 5}, {11.5, 7.5}, {21.5, 7.5}, {21.5, 20}, {2.5, 20}}), ink);
     line(p, g, {2.5, 10}, {21.5, 10}, 1.2, paper);
     p.restore();
 }
@@ -166,7 +165,7 @@ void refresh(QPainter& p, const QRectF& box, const QColor& ink, const QColor&) {
         QPainterPath arc;
         arc.arcMoveTo(circle, start);
         arc.arcTo(circle, start, -125.0);
-        p.setPen(strokePen(g, 2.6, ink));
+        p.setPen(strokePen(g, 3.0, ink));
         p.setBrush(Qt::NoBrush);
         p.drawPath(arc);
         const qreal end = qDegreesToRadians(start - 125.0);
@@ -174,9 +173,9 @@ void refresh(QPainter& p, const QRectF& box, const QColor& ink, const QColor&) {
         // Tangent of a clockwise turn on screen, then its normal.
         const QPointF dir(qSin(end), qCos(end));
         const QPointF normal(-dir.y(), dir.x());
-        const QPointF a = tip + dir * 3.6;
-        const QPointF b = tip + normal * 3.2 - dir * 0.6;
-        const QPointF c = tip - normal * 3.2 - dir * 0.6;
+        const QPointF a = tip + dir * 4.2;
+        const QPointF b = tip + normal * 3.8 - dir * 0.6;
+        const QPointF c = tip - normal * 3.8 - dir * 0.6;
         fill(p, polygon(g, {a, b, c}), ink);
     }
     p.restore();
@@ -285,29 +284,28 @@ void gavel(QPainter& p, const QRectF& box, const QColor& ink, const QColor&) {
     p.restore();
 }
 
-void bulb(QPainter& p, const QRectF& box, const QColor& ink, const QColor& paper) {
+void bulb(QPainter& p, const QRectF& box, const QColor& ink, const QColor&) {
     const Grid g(box);
     p.save();
-    disk(p, g, {12, 9.5}, 6.8, ink);
-    fill(p, polygon(g, {{8.4, 13}, {15.6, 13}, {15, 17}, {9, 17}}), ink);
-    line(p, g, {9.6, 18.8}, {14.4, 18.8}, 1.6, ink);
-    line(p, g, {10.6, 21}, {13.4, 21}, 1.6, ink);
-    QPainterPath wire;
-    wire.moveTo(g.at(9.8, 9.2));
-    wire.lineTo(g.at(10.9, 11.6));
-    wire.lineTo(g.at(12, 9.2));
-    wire.lineTo(g.at(13.1, 11.6));
-    wire.lineTo(g.at(14.2, 9.2));
-    p.setPen(strokePen(g, 1.1, paper));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(wire);
+    disk(p, g, {12, 11.5}, 5.6, ink);
+    fill(p, polygon(g, {{9, 14.5}, {15, 14.5}, {14.6, 18}, {9.4, 18}}), ink);
+    line(p, g, {9.8, 19.7}, {14.2, 19.7}, 1.6, ink);
+    line(p, g, {10.8, 21.7}, {13.2, 21.7}, 1.6, ink);
+    // Rays above the glass.
+    for (qreal degrees : {90.0, 35.0, 145.0, -10.0, 190.0}) {
+        const qreal a = qDegreesToRadians(degrees);
+        const QPointF dir(qCos(a), -qSin(a));
+        const QPointF c(12, 11.5);
+        line(p, g, c + dir * 7.6, c + dir * 9.8, 1.6, ink);
+    }
     p.restore();
 }
 
 void form(QPainter& p, const QRectF& box, const QColor& ink, const QColor& paper) {
     const Grid g(box);
     p.save();
-    const QPainterPath page = polygon(g, {{3.5, 2.5}, {13, 2.5}, {17.5, 7}, {17.5, 21.5}, {3.5, 21.5}});
+    const QPainterPath page =
+        polygon(g, {{3.5, 2.5}, {13, 2.5}, {17.5, 7}, {17.5, 21.5}, {3.5, 21.5}});
     p.setPen(strokePen(g, 1.9, ink));
     p.setBrush(paper);
     p.drawPath(page);
@@ -322,35 +320,40 @@ void form(QPainter& p, const QRectF& box, const QColor& ink, const QColor& paper
     p.restore();
 }
 
-void figure(QPainter& p, QPointF feet, qreal height, const QColor& ink) {
+void figure(QPainter& p, QPointF feet, qreal height, const QColor& ink, qreal breadth) {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    const qreal r = height * 0.15;
+    const qreal r = height * qMax(0.15, breadth * 0.34);
     const QPointF head(feet.x(), feet.y() - height + r);
     p.drawEllipse(head, r, r);
-    const qreal w = height * 0.40;
-    const qreal top = head.y() + r + height * 0.06;
+    // Shoulders round over a straight body: the usual pictogram of a person.
+    const qreal w = height * breadth;
+    const qreal top = head.y() + r + height * 0.07;
     QPainterPath body;
-    body.addRoundedRect(QRectF(feet.x() - w / 2, top, w, feet.y() - top), w * 0.42, w * 0.42);
+    body.moveTo(feet.x() - w / 2, feet.y());
+    body.lineTo(feet.x() - w / 2, top + w / 2);
+    body.arcTo(QRectF(feet.x() - w / 2, top, w, w), 180, -180);
+    body.lineTo(feet.x() + w / 2, feet.y());
+    body.closeSubpath();
     p.drawPath(body);
     p.restore();
 }
 
 void growth(QPainter& p, const QRectF& box, const QColor& ink, const QColor&) {
     const Grid g(box);
-    figure(p, g.at(4.6, 21.5), g.len(9), ink);
-    figure(p, g.at(12, 21.5), g.len(14), ink);
-    figure(p, g.at(19.4, 21.5), g.len(19), ink);
+    figure(p, g.at(4.2, 22), g.len(10), ink);
+    figure(p, g.at(12, 22), g.len(15), ink);
+    figure(p, g.at(19.6, 22), g.len(20), ink);
 }
 
 void family(QPainter& p, const QRectF& box, const QColor& ink, const QColor&) {
     const Grid g(box);
     p.save();
-    line(p, g, {9, 13.5}, {16, 15.5}, 1.6, ink);
+    line(p, g, {9, 14.5}, {16, 16}, 1.8, ink);
     p.restore();
-    figure(p, g.at(8, 22), g.len(20), ink);
-    figure(p, g.at(17, 22), g.len(12.5), ink);
+    figure(p, g.at(8, 22.5), g.len(21), ink);
+    figure(p, g.at(17.5, 22.5), g.len(14), ink);
 }
 
 void sprout(QPainter& p, const QRectF& box, const QColor& ink, const QColor&) {

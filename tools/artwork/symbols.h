@@ -31,8 +31,9 @@ void growth(QPainter& p, const QRectF& box, const QColor& ink, const QColor& pap
 void family(QPainter& p, const QRectF& box, const QColor& ink, const QColor& paper);
 void sprout(QPainter& p, const QRectF& box, const QColor& ink, const QColor& paper);
 
-// A standing figure, its feet on `bottom`, `height` tall, in device pixels.
-void figure(QPainter& p, QPointF feet, qreal height, const QColor& ink);
+// A standing figure, its feet at `feet`, `height` tall, in device pixels;
+// `breadth` is its width against its height.
+void figure(QPainter& p, QPointF feet, qreal height, const QColor& ink, qreal breadth = 0.5);
 
 // A filled circle of `ground` with the symbol in `ink` inside it.
 void emblem(QPainter& p, QPointF centre, qreal radius, Symbol s, const QColor& ground,
