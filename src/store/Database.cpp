@@ -3,6 +3,7 @@
 #include "ConnectionString.h"
 #include "DatabaseError.h"
 #include "DatabasePassword.h"
+#include "PortugueseCollation.h"
 #include "TextMatching.h"
 
 #include <QFileInfo>
@@ -53,12 +54,6 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
         }
     }
     sqlite3_result_int(context, pattern->matches(textArgument(argv[1])) ? 1 : 0);
-}
-
-int collate(void* collation, int lengthA, const void* a, int lengthB, const void* b) {
-    return static_cast<const PortugueseCollation*>(collation)
-        ->compare(std::string_view(static_cast<const char*>(a), static_cast<size_t>(lengthA)),
-                  std::string_view(static_cast<const char*>(b), static_cast<size_t>(lengthB)));
 }
 
 QString columnText(sqlite3_stmt* statement, int column) {
@@ -132,8 +127,7 @@ QString Row::field(QStringView column) const {
     return columnText(statement_, found.value());
 }
 
-Database::Database(const QString& connectionString)
-    : collation_(std::make_unique<PortugueseCollation>()) {
+Database::Database(const QString& connectionString) {
     const ConnectionSettings settings = parseConnectionString(connectionString);
     filePath_ = settings.dataSource;
     const QString quotedPath = u'"' + QFileInfo(filePath_).absoluteFilePath() + u'"';
@@ -189,8 +183,7 @@ void Database::registerFunctions() {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(db_, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
     sqlite3_create_function(db_, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr);
-    sqlite3_create_collation_v2(db_, PortugueseCollation::kName, SQLITE_UTF8, collation_.get(),
-                                collate, nullptr);
+    PortugueseCollation::registerWith(db_);
 }
 
 void Database::createScratchTables() {

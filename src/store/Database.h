@@ -1,12 +1,9 @@
 #pragma once
 
-#include "PortugueseCollation.h"
-
 #include <QHash>
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -77,7 +74,6 @@ private:
 
     sqlite3* db_ = nullptr;
     QString filePath_;
-    std::unique_ptr<PortugueseCollation> collation_;
 };
 
 }  // namespace corvanel

@@ -1,11 +1,29 @@
 #include "PortugueseCollation.h"
 
+#include <sqlite3.h>
 #include <unicode/ucol.h>
 
 #include <algorithm>
 #include <cstring>
 
 namespace corvanel {
+
+namespace {
+
+int collate(void* collation, int lengthA, const void* a, int lengthB, const void* b) {
+    return static_cast<const PortugueseCollation*>(collation)
+        ->compare(std::string_view(static_cast<const char*>(a), static_cast<size_t>(lengthA)),
+                  std::string_view(static_cast<const char*>(b), static_cast<size_t>(lengthB)));
+}
+
+}  // namespace
+
+void PortugueseCollation::registerWith(sqlite3* db) {
+    sqlite3_create_collation_v2(db, kName, SQLITE_UTF8, new PortugueseCollation, collate,
+                                [](void* collation) {
+                                    delete static_cast<PortugueseCollation*>(collation);
+                                });
+}
 
 PortugueseCollation::PortugueseCollation() {
     UErrorCode status = U_ZERO_ERROR;

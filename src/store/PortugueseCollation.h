@@ -4,6 +4,7 @@
 #include <string_view>
 
 struct UCollator;
+struct sqlite3;
 
 namespace corvanel {
 
@@ -23,6 +24,10 @@ public:
 
     // The name under which the collation is known to SQL ("COLLATE PTBR").
     static constexpr const char* kName = "PTBR";
+
+    // Makes the collation known to a connection, which owns it from then on.
+    // Every connection that creates, sorts or compares such columns needs it.
+    static void registerWith(sqlite3* db);
 
 private:
     UCollator* collator_ = nullptr;

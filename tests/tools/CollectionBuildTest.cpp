@@ -10,6 +10,8 @@
 
 #include <QTemporaryDir>
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -30,8 +32,10 @@ protected:
     BuildOptions options(const QByteArray& catalogue) const {
         writeFile(path(QStringLiteral("catalogue.jsonl")), catalogue);
         QDir().mkpath(path(QStringLiteral("conteudo/textos")));
-        return {path(QStringLiteral("catalogue.jsonl")), path(QStringLiteral("conteudo")),
-                outputPath(), {}};
+        return {path(QStringLiteral("catalogue.jsonl")),
+                path(QStringLiteral("conteudo")),
+                outputPath(),
+                {}};
     }
 
     QString outputFolder() const { return path(QStringLiteral("saida")); }
@@ -71,9 +75,9 @@ TEST_F(CollectionBuild, WritesCardsTextsAndRootThatTheProgramReads) {
 
     Database database = open();
     EXPECT_EQ(database.countRows(QStringLiteral("select * from LABELS")), 4);
-    EXPECT_EQ(database.readOneValue(QStringLiteral("select tipo from CONTROLE where topo =1"),
-                                    u"tipo"),
-              QDir(path(QStringLiteral("conteudo"))).absolutePath() + u'/');
+    EXPECT_EQ(
+        database.readOneValue(QStringLiteral("select tipo from CONTROLE where topo =1"), u"tipo"),
+        QDir(path(QStringLiteral("conteudo"))).absolutePath() + u'/');
     database.list(QStringLiteral("select * from LABELS where cod = 20"), [](const Row& row) {
         EXPECT_EQ(row.field(u"titulo"), QStringLiteral("Estatuto"));
         EXPECT_EQ(row.field(u"subtitulo"), QStringLiteral("Lei 8.069"));
@@ -85,7 +89,8 @@ TEST_F(CollectionBuild, WritesCardsTextsAndRootThatTheProgramReads) {
     const auto texts = textsByCode(database);
     EXPECT_EQ(texts.at(20), QStringList{QStringLiteral("Estatuto da Criança\nArt. 1º – Esta Lei")});
     EXPECT_EQ(texts.at(11), QStringList{QStringLiteral("texto dado")});
-    EXPECT_EQ(texts.at(12), (QStringList{QStringLiteral("parte um"), QStringLiteral("parte dois")}));
+    EXPECT_EQ(texts.at(12),
+              (QStringList{QStringLiteral("parte um"), QStringLiteral("parte dois")}));
     EXPECT_EQ(texts.count(13), 0u) << "an empty list gives no text row";
 
     // Fields left out are empty text, which LIKE sees, not NULL.
@@ -97,9 +102,9 @@ TEST_F(CollectionBuild, StoresAGivenRootUnchanged) {
     BuildOptions build_options = options("{\"cod\": 1, \"conteudo\": \"x\"}");
     build_options.root = QStringLiteral("D:");
     EXPECT_EQ(build(build_options).root, QStringLiteral("D:"));
-    EXPECT_EQ(open().readOneValue(QStringLiteral("select tipo from CONTROLE where topo =1"),
-                                  u"tipo"),
-              QStringLiteral("D:"));
+    EXPECT_EQ(
+        open().readOneValue(QStringLiteral("select tipo from CONTROLE where topo =1"), u"tipo"),
+        QStringLiteral("D:"));
 }
 
 TEST(DefaultRoot, IsTheAbsoluteContentFolderWithOneClosingSeparator) {
@@ -157,14 +162,13 @@ struct BadCatalogue {
     friend void PrintTo(const BadCatalogue& bad, std::ostream* out) { *out << bad.name; }
 };
 
-class RejectedCatalogue : public FailedBuild,
-                          public ::testing::WithParamInterface<BadCatalogue> {};
+class RejectedCatalogue : public FailedBuild, public ::testing::WithParamInterface<BadCatalogue> {};
 
 TEST_P(RejectedCatalogue, StopsAtTheFaultyLine) {
     const BadCatalogue& bad = GetParam();
-    expectFailure(options(QByteArray("{\"cod\": 1, \"conteudo\": \"ok\"}\n\n") + bad.lines),
-                  {QStringLiteral("catalogue.jsonl:%1: ").arg(bad.line),
-                   QString::fromUtf8(bad.reason)});
+    expectFailure(
+        options(QByteArray("{\"cod\": 1, \"conteudo\": \"ok\"}\n\n") + bad.lines),
+        {QStringLiteral("catalogue.jsonl:%1: ").arg(bad.line), QString::fromUtf8(bad.reason)});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -183,6 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCatalogue{"NegativeCod", "{\"cod\": -4}\n", 3, "positivo"},
         BadCatalogue{"NumericTitle", "{\"cod\": 2, \"titulo\": 12}\n", 3,
                      "\"titulo\" deve ser um texto"},
+        BadCatalogue{"NullText", "{\"cod\": 2, \"sessao\": null}\n", 3,
+                     "\"sessao\" deve ser um texto, não null"},
         BadCatalogue{"ContentObject", "{\"cod\": 2, \"conteudo\": {}}\n", 3, "\"conteudo\""},
         BadCatalogue{"ContentListItem", "{\"cod\": 2, \"conteudo\": [\"a\", 1]}\n", 3,
                      "o item 2 de \"conteudo\""},
@@ -191,9 +197,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<BadCatalogue>& case_info) { return case_info.param.name; });
 
 TEST_F(FailedBuild, MissingPageNamesTheDocumentAndThePath) {
-    expectFailure(options("{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 77}\n"),
-                  {QStringLiteral("catalogue.jsonl:2: documento 77: a página \"%1\" não existe")
-                       .arg(QDir::toNativeSeparators(path(QStringLiteral("conteudo/textos/77.htm"))))});
+    expectFailure(
+        options("{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 77}\n"),
+        {QStringLiteral("catalogue.jsonl:2: documento 77: a página \"%1\" não existe")
+             .arg(QDir::toNativeSeparators(path(QStringLiteral("conteudo/textos/77.htm"))))});
 }
 
 TEST_F(FailedBuild, UnusableInputs) {

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace corvanel::collection {
@@ -63,9 +65,10 @@ TEST_F(CommandLine, UsageErrorsExitWithTwoAndBuildNothing) {
 }
 
 TEST_F(CommandLine, BuildsAndReports) {
-    const Outcome result = run({QStringLiteral("build"), QStringLiteral("--catalogue=") + catalogue(),
-                            QStringLiteral("--content"), content(), QStringLiteral("--out"),
-                            output(), QStringLiteral("--root"), QStringLiteral("/media/cdrom/")});
+    const Outcome result =
+        run({QStringLiteral("build"), QStringLiteral("--catalogue=") + catalogue(),
+             QStringLiteral("--content"), content(), QStringLiteral("--out"), output(),
+             QStringLiteral("--root"), QStringLiteral("/media/cdrom/")});
     EXPECT_EQ(result.code, 0) << qPrintable(result.err);
     EXPECT_TRUE(result.out.contains(u"1 documentos")) << qPrintable(result.out);
     EXPECT_TRUE(QFile::exists(output()));
@@ -73,9 +76,9 @@ TEST_F(CommandLine, BuildsAndReports) {
 
 TEST_F(CommandLine, BuildFailureExitsWithOneAndSaysWhere) {
     testfiles::writeFile(catalogue(), "{\"cod\": 1, \"conteudo\": \"um\"}\n{\"cod\": 1}\n");
-    const Outcome result = run({QStringLiteral("build"), QStringLiteral("--catalogue"), catalogue(),
-                            QStringLiteral("--content"), content(), QStringLiteral("--out"),
-                            output()});
+    const Outcome result =
+        run({QStringLiteral("build"), QStringLiteral("--catalogue"), catalogue(),
+             QStringLiteral("--content"), content(), QStringLiteral("--out"), output()});
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(result.err.contains(catalogue() + QStringLiteral(":2: \"cod\" repetido")))
         << qPrintable(result.err);

@@ -1,11 +1,15 @@
 #include "PageText.h"
 
+#include "QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace corvanel::collection {
 namespace {
 
-QString text(const char* html) { return pageText(QByteArray(html)); }
+QString text(const char* html) {
+    return pageText(QByteArray(html));
+}
 
 TEST(PageText, DecodesEntities) {
     EXPECT_EQ(text("<p>A&ccedil;&atilde;o &amp; &lt;b&gt; &#233;&#xE9; &euro;&nbsp;fim</p>"),
@@ -46,7 +50,9 @@ TEST(PageText, RecoversFromMalformedMarkup) {
 
 TEST(PageText, HonoursTheDeclaredCharset) {
     // "Ação “ECA” €" in windows-1252 bytes.
-    const char* const latinBody = "<body><p>A\xe7\xe3o \x93""ECA\x94 \x80</p></body></html>";
+    const char* const latinBody =
+        "<body><p>A\xe7\xe3o \x93"
+        "ECA\x94 \x80</p></body></html>";
     const QString expected = QStringLiteral("Ação “ECA” €");
 
     EXPECT_EQ(pageText(QByteArray("<html><head><meta http-equiv=\"Content-Type\" "
@@ -58,9 +64,9 @@ TEST(PageText, HonoursTheDeclaredCharset) {
                                   "content=\"text/html; charset=iso-8859-1\"></head>") +
                        latinBody),
               expected);
-    EXPECT_EQ(pageText(QByteArray("<html><head><meta charset=\"windows-1252\"></head>") +
-                       latinBody),
-              expected);
+    EXPECT_EQ(
+        pageText(QByteArray("<html><head><meta charset=\"windows-1252\"></head>") + latinBody),
+        expected);
     EXPECT_EQ(pageText(QByteArray("<html>") + latinBody), expected) << "undeclared, not UTF-8";
 
     EXPECT_EQ(pageText(QByteArray("<html><head><meta charset=\"utf-8\"></head><body><p>") +

@@ -39,7 +39,7 @@ QString jsonErrorText(QJsonParseError::ParseError error) {
         case QJsonParseError::UnterminatedString:
             return QStringLiteral("texto não terminado (falta '\"')");
         case QJsonParseError::MissingObject:
-            return QStringLiteral("esperava-se um objeto");
+            return QStringLiteral("esperava-se o nome de um campo entre aspas");
         case QJsonParseError::DeepNesting:
             return QStringLiteral("aninhamento profundo demais");
         case QJsonParseError::DocumentTooLarge:
@@ -78,11 +78,21 @@ struct LineFault {
 };
 
 QString* textField(Card& card, QStringView name) {
-    if (name == u"titulo") return &card.titulo;
-    if (name == u"subtitulo") return &card.subtitulo;
-    if (name == u"sessao") return &card.sessao;
-    if (name == u"categoria") return &card.categoria;
-    if (name == u"pchave") return &card.pchave;
+    if (name == u"titulo") {
+        return &card.titulo;
+    }
+    if (name == u"subtitulo") {
+        return &card.subtitulo;
+    }
+    if (name == u"sessao") {
+        return &card.sessao;
+    }
+    if (name == u"categoria") {
+        return &card.categoria;
+    }
+    if (name == u"pchave") {
+        return &card.pchave;
+    }
     return nullptr;
 }
 
@@ -91,12 +101,12 @@ QString* textField(Card& card, QStringView name) {
 qint64 codeOf(const QJsonValue& value) {
     if (!value.isDouble()) {
         throw LineFault{QStringLiteral("\"cod\" deve ser um número inteiro positivo, não %1")
-            .arg(typeName(value))};
+                            .arg(typeName(value))};
     }
     const QVariant number = value.toVariant();
     if (number.typeId() != QMetaType::LongLong) {
         throw LineFault{QStringLiteral("\"cod\" deve ser um número inteiro, não %1")
-            .arg(QString::number(value.toDouble(), 'g', 17))};
+                            .arg(QString::number(value.toDouble(), 'g', 17))};
     }
     const qint64 cod = number.toLongLong();
     if (cod <= 0) {
@@ -110,16 +120,17 @@ QStringList textsOf(const QJsonValue& value) {
         return {value.toString()};
     }
     if (!value.isArray()) {
-        throw LineFault{QStringLiteral("\"conteudo\" deve ser um texto ou uma lista de textos, não %1")
-            .arg(typeName(value))};
+        throw LineFault{
+            QStringLiteral("\"conteudo\" deve ser um texto ou uma lista de textos, não %1")
+                .arg(typeName(value))};
     }
     QStringList texts;
     const QJsonArray items = value.toArray();
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (!items.at(i).isString()) {
             throw LineFault{QStringLiteral("o item %1 de \"conteudo\" deve ser um texto, não %2")
-                .arg(i + 1)
-                .arg(typeName(items.at(i)))};
+                                .arg(i + 1)
+                                .arg(typeName(items.at(i)))};
         }
         texts << items.at(i).toString();
     }
@@ -130,9 +141,12 @@ CatalogueEntry parseLine(const QByteArray& line) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(line, &error);
     if (error.error != QJsonParseError::NoError) {
+        // The parser counts bytes; an editor counts characters.
+        const qsizetype column =
+            QString::fromUtf8(line.first(qMin(line.size(), error.offset))).size() + 1;
         throw LineFault{QStringLiteral("JSON inválido na coluna %1: %2")
-            .arg(error.offset + 1)
-            .arg(jsonErrorText(error.error))};
+                            .arg(column)
+                            .arg(jsonErrorText(error.error))};
     }
     if (!document.isObject()) {
         throw LineFault{QStringLiteral("a linha deve ser um objeto JSON ({...}), não uma lista")};
@@ -155,7 +169,7 @@ CatalogueEntry parseLine(const QByteArray& line) {
         } else if (QString* text = textField(entry.card, name)) {
             if (!field.value().isString()) {
                 throw LineFault{QStringLiteral("o campo \"%1\" deve ser um texto, não %2")
-                    .arg(name, typeName(field.value()))};
+                                    .arg(name, typeName(field.value()))};
             }
             *text = field.value().toString();
         } else {
@@ -183,16 +197,16 @@ QList<CatalogueEntry> parseCatalogue(const QByteArray& data, const QString& file
         const qsizetype end = rest.indexOf('\n');
         const QByteArrayView line = end < 0 ? rest : rest.first(end);
         rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        const QByteArrayView content = line.trimmed();
-        if (content.isEmpty()) {
+        if (line.trimmed().isEmpty()) {
             continue;
         }
         try {
-            CatalogueEntry entry = parseLine(content.toByteArray());
+            CatalogueEntry entry = parseLine(line.toByteArray());
             entry.line = lineNumber;
             const auto earlier = lineOfCod.constFind(entry.card.cod);
             if (earlier != lineOfCod.cend()) {
-                throw LineFault{QStringLiteral("\"cod\" repetido (já usado na linha %1)").arg(*earlier)};
+                throw LineFault{
+                    QStringLiteral("\"cod\" repetido (já usado na linha %1)").arg(*earlier)};
             }
             lineOfCod.insert(entry.card.cod, lineNumber);
             entries << std::move(entry);
@@ -209,8 +223,8 @@ QList<CatalogueEntry> readCatalogue(const QString& path) {
         throw BuildError(QStringLiteral("o catálogo \"%1\" não existe").arg(path));
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        throw BuildError(
-            QStringLiteral("não foi possível ler o catálogo \"%1\": %2").arg(path, file.errorString()));
+        throw BuildError(QStringLiteral("não foi possível ler o catálogo \"%1\": %2")
+                             .arg(path, file.errorString()));
     }
     return parseCatalogue(file.readAll(), path);
 }

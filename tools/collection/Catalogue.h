@@ -10,9 +10,9 @@ namespace corvanel::collection {
 
 // One document line of the catalogue.
 struct CatalogueEntry {
-    int line = 0;           // 1-based line number in the file
-    Card card;              // texts filled only when hasText
-    bool hasText = false;   // "conteudo" was given; otherwise the page is read
+    int line = 0;          // 1-based line number in the file
+    Card card;             // texts filled only when hasText
+    bool hasText = false;  // "conteudo" was given; otherwise the page is read
 };
 
 // Parses a catalogue in JSON Lines: one object per line with "cod" (a positive

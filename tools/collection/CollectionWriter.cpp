@@ -20,12 +20,6 @@ namespace corvanel::collection {
 
 namespace {
 
-int collate(void* collation, int lengthA, const void* a, int lengthB, const void* b) {
-    return static_cast<const PortugueseCollation*>(collation)
-        ->compare(std::string_view(static_cast<const char*>(a), static_cast<size_t>(lengthA)),
-                  std::string_view(static_cast<const char*>(b), static_cast<size_t>(lengthB)));
-}
-
 std::filesystem::path fileSystemPath(const QString& path) {
     return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
 }
@@ -38,8 +32,7 @@ public:
     explicit Connection(const QString& path) {
         try {
             if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
-                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                                nullptr) != SQLITE_OK) {
+                                SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
                 fail(QStringLiteral("não foi possível criar o banco de dados \"%1\"").arg(path));
             }
             // The file is thrown away on any failure, so it needs no rollback
@@ -49,8 +42,7 @@ public:
             execute("PRAGMA cache_size = -65536");
             // Schema::create declares titles in the program's collation, which
             // SQLite wants to know at CREATE TABLE.
-            sqlite3_create_collation_v2(db_, PortugueseCollation::kName, SQLITE_UTF8,
-                                        &collation_, collate, nullptr);
+            PortugueseCollation::registerWith(db_);
             execute("BEGIN");
         } catch (...) {
             sqlite3_close_v2(db_);
@@ -71,8 +63,8 @@ public:
         try {
             Schema::create(db_, Schema::programPassword());
         } catch (const DatabaseError& error) {
-            throw BuildError(QStringLiteral("não foi possível criar as tabelas: %1")
-                                 .arg(error.message()));
+            throw BuildError(
+                QStringLiteral("não foi possível criar as tabelas: %1").arg(error.message()));
         }
         sqlite3_stmt* control = prepare("INSERT INTO CONTROLE (topo, tipo) VALUES (1, ?)");
         const QByteArray rootText = root.toUtf8();
@@ -155,7 +147,6 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* insertLabel_ = nullptr;
     sqlite3_stmt* insertText_ = nullptr;
-    PortugueseCollation collation_;
 };
 
 CollectionWriter::CollectionWriter(const QString& outputPath, const QString& root)
@@ -173,8 +164,9 @@ CollectionWriter::CollectionWriter(const QString& outputPath, const QString& roo
     QTemporaryFile reserved(outputPath_ + QStringLiteral(".XXXXXX"));
     reserved.setAutoRemove(false);
     if (!reserved.open()) {
-        throw BuildError(QStringLiteral("não foi possível criar um arquivo temporário em \"%1\": %2")
-                             .arg(output.absolutePath(), reserved.errorString()));
+        throw BuildError(
+            QStringLiteral("não foi possível criar um arquivo temporário em \"%1\": %2")
+                .arg(output.absolutePath(), reserved.errorString()));
     }
     temporaryPath_ = reserved.fileName();
     reserved.close();

@@ -82,9 +82,8 @@ BuildOptions parseBuildOptions(const QStringList& arguments) {
 }  // namespace
 
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (!arguments.isEmpty() &&
-        (arguments.first() == u"--help" || arguments.first() == u"-h" ||
-         arguments.first() == u"ajuda")) {
+    if (!arguments.isEmpty() && (arguments.first() == u"--help" || arguments.first() == u"-h" ||
+                                 arguments.first() == u"ajuda")) {
         out << kUsage;
         return 0;
     }

@@ -15,20 +15,19 @@ using namespace std::string_view_literals;
 
 // Elements whose contents a reader never sees on the page.
 const std::unordered_set<std::string_view> kHidden{
-    "head"sv,   "title"sv,    "script"sv, "style"sv,  "noscript"sv,
+    "head"sv,     "title"sv,    "script"sv, "style"sv,  "noscript"sv,
     "template"sv, "noframes"sv, "iframe"sv, "object"sv,
 };
 
 // Elements that stand on lines of their own.
 const std::unordered_set<std::string_view> kBlocks{
-    "address"sv, "article"sv, "aside"sv,  "blockquote"sv, "body"sv,       "caption"sv,
-    "center"sv,  "dd"sv,      "details"sv, "dialog"sv,    "dir"sv,        "div"sv,
-    "dl"sv,      "dt"sv,      "fieldset"sv, "figcaption"sv, "figure"sv,   "footer"sv,
-    "form"sv,    "h1"sv,      "h2"sv,     "h3"sv,         "h4"sv,         "h5"sv,
-    "h6"sv,      "header"sv,  "hgroup"sv, "hr"sv,         "html"sv,       "legend"sv,
-    "li"sv,      "main"sv,    "menu"sv,   "nav"sv,        "ol"sv,         "option"sv,
-    "p"sv,       "pre"sv,     "section"sv, "summary"sv,   "table"sv,      "tbody"sv,
-    "tfoot"sv,   "thead"sv,   "tr"sv,     "ul"sv,
+    "address"sv,  "article"sv,    "aside"sv,  "blockquote"sv, "body"sv,    "caption"sv, "center"sv,
+    "dd"sv,       "details"sv,    "dialog"sv, "dir"sv,        "div"sv,     "dl"sv,      "dt"sv,
+    "fieldset"sv, "figcaption"sv, "figure"sv, "footer"sv,     "form"sv,    "h1"sv,      "h2"sv,
+    "h3"sv,       "h4"sv,         "h5"sv,     "h6"sv,         "header"sv,  "hgroup"sv,  "hr"sv,
+    "html"sv,     "legend"sv,     "li"sv,     "main"sv,       "menu"sv,    "nav"sv,     "ol"sv,
+    "option"sv,   "p"sv,          "pre"sv,    "section"sv,    "summary"sv, "table"sv,   "tbody"sv,
+    "tfoot"sv,    "thead"sv,      "tr"sv,     "ul"sv,
 };
 
 // Bytes 0x80-0x9F of windows-1252. Browsers read pages labelled ISO-8859-1
@@ -36,10 +35,9 @@ const std::unordered_set<std::string_view> kBlocks{
 // characters are turned into what the reader sees; 0 marks the five bytes
 // windows-1252 leaves undefined.
 constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 class TextCollector {
@@ -151,10 +149,9 @@ QString pageText(const QByteArray& html) {
     }
     // No encoding is forced: libxml2 follows the page's <meta> charset and
     // falls back to ISO-8859-1 (windows-1252 below) when the bytes are not UTF-8.
-    const std::unique_ptr<xmlDoc, DocumentDeleter> document(
-        htmlReadMemory(html.constData(), static_cast<int>(html.size()), nullptr, nullptr,
-                       HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_RECOVER |
-                           HTML_PARSE_NONET));
+    const std::unique_ptr<xmlDoc, DocumentDeleter> document(htmlReadMemory(
+        html.constData(), static_cast<int>(html.size()), nullptr, nullptr,
+        HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_RECOVER | HTML_PARSE_NONET));
     if (!document) {
         return {};
     }
