@@ -5,6 +5,7 @@
 #include "WindowPlacement.h"
 
 #include <QLabel>
+#include <QPalette>
 
 namespace corvanel {
 
@@ -12,8 +13,8 @@ namespace layout {
 constexpr QSize kClientSize{235, 123};
 constexpr QRect kPanel1{4, 4, 227, 115};
 constexpr QRect kImage1{0, 0, 129, 105};
-constexpr QRect kLabel1{136, 6, 88, 20};
-constexpr QRect kLabel2{136, 26, 88, 14};
+constexpr QRect kLabel1{134, 6, 92, 20};
+constexpr QRect kLabel2{134, 26, 92, 14};
 constexpr QRect kAnimate1{128, 40, 80, 50};
 constexpr int kClipFrames = 29;
 constexpr int kClipRepetitions = 100;
@@ -40,17 +41,24 @@ TProcurandoScreen::TProcurandoScreen(QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     Look::fillBackground(this, Look::windowGreen());
+    // The window takes no input, but must not look greyed out.
+    QPalette palette = this->palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorRole = static_cast<QPalette::ColorRole>(role);
+        palette.setColor(QPalette::Disabled, colorRole, palette.color(QPalette::Active, colorRole));
+    }
+    setPalette(palette);
 
     auto* Panel1 = new QWidget(this);
     Panel1->setGeometry(layout::kPanel1);
     Look::fillBackground(Panel1, Look::panelWhite());
 
-    auto* Image1 = new QLabel(Panel1);
+    // A clip of one frame: unlike a label, it never paints its picture greyed.
+    auto* Image1 = new FrameAnimation({QPixmap(QStringLiteral(":/artwork/busy.jpg"))}, Panel1);
     Image1->setGeometry(layout::kImage1);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/artwork/busy.jpg")));
 
     Look::addLabel(Panel1, QStringLiteral("Aguarde..."), layout::kLabel1, 16)
-        ->setStyleSheet(QStringLiteral("color: rgb(46, 125, 50); font-weight: bold;"));
+        ->setStyleSheet(QStringLiteral("color: rgb(46, 125, 50);"));
     Look::addLabel(Panel1, QStringLiteral("Localizando"), layout::kLabel2, 11);
 
     Animate1 = new FrameAnimation(findFolderClip(), Panel1);

@@ -14,7 +14,7 @@ constexpr QSize kClientSize{493, 269};
 constexpr QRect kPanel1{7, 7, 481, 257};
 constexpr QRect kImage1{16, 32, 121, 161};
 constexpr QRect kImage2{216, -1, 233, 69};
-constexpr QRect kLabel2{160, 84, 310, 24};
+constexpr QRect kLabel2{150, 84, 325, 24};
 constexpr QRect kLabel3{168, 168, 44, 16};
 constexpr QRect kLabel4{212, 168, 253, 16};
 constexpr QRect kBar1{168, 192, 297, 9};
@@ -40,7 +40,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
 
     auto* Label2 = Look::addLabel(Panel1, QStringLiteral("Aguarde enquanto o Lumbra é carregado."),
                             layout::kLabel2, 16);
-    Label2->setStyleSheet(QStringLiteral("color: rgb(46, 125, 50); font-weight: bold;"));
+    Label2->setStyleSheet(QStringLiteral("color: rgb(46, 125, 50);"));
     Look::addLabel(Panel1, QStringLiteral("Status: "), layout::kLabel3, 11);
     Label4 = Look::addLabel(Panel1, QStringLiteral("Iniciando..."), layout::kLabel4, 11);
 
