@@ -6,7 +6,17 @@
 #include <QLocale>
 #include <QTranslator>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_UNIX
+    // The page browser's engine will not start as root with its sandbox on.
+    if (geteuid() == 0) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+#endif
     // Qt WebEngine needs contexts shared before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
