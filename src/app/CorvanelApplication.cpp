@@ -1,12 +1,16 @@
 #include "CorvanelApplication.h"
 
 #include "ConnectionString.h"
-#include "ContentAddress.h"
 #include "StartupSequence.h"
+#include "TErroScreen.h"
 #include "TForm1.h"
+#include "TForm16.h"
+#include "TForm17.h"
 #include "TProcurandoScreen.h"
+#include "TQuarde.h"
 #include "TSplashScreen.h"
 #include "TTextos.h"
+#include "TZEFT.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -44,6 +48,9 @@ void CorvanelApplication::start() {
     splash->repaint();
 
     busy_ = std::make_unique<TProcurandoScreen>();
+    erro_ = std::make_unique<TErroScreen>(programFolder_);
+    QObject::connect(erro_.get(), &TErroScreen::terminationRequested, qApp,
+                     &QCoreApplication::quit);
     splash->repaint();
 
     StartupSteps steps;
@@ -51,7 +58,9 @@ void CorvanelApplication::start() {
         form1_ = std::make_unique<TForm1>();
         QObject::connect(form1_.get(), &TForm1::closed, qApp, &QCoreApplication::quit);
     };
+    steps.createUpdateAssistantAndAbout = [this] { createUpdateAssistantAndAbout(); };
     steps.createResultList = [this, &splash] { createResultList(*splash); };
+    steps.createInformationWindows = [this] { createInformationWindows(); };
     runStartupSteps(*splash, steps);
 
     splash->hide();
@@ -59,6 +68,11 @@ void CorvanelApplication::start() {
 
     if (form1_) {
         form1_->show();
+    }
+    // Stays on top by itself under a window manager; without one the window
+    // shown last would cover it.
+    if (erro_->isVisible()) {
+        erro_->raise();
     }
 }
 
@@ -76,13 +90,25 @@ void CorvanelApplication::createResultList(TSplashScreen& splash) {
             form1_->setSectionTotal(section, total);
         }
     };
-    context.showContentLocationScreen = [this] {
-        contentLocationRequested_ = true;
-        qWarning("Corvanel: o arquivo %s não foi encontrado.",
-                 qUtf8Printable(ContentAddress::markerFilePath(textos_->CaminhoCD)));
-    };
+    context.showContentLocationScreen = [this] { erro_->showOnTop(); };
     context.messagePump = ThrottledMessagePump();
     textos_->FormCreate(context);
+}
+
+void CorvanelApplication::createUpdateAssistantAndAbout() {
+    form16_ = std::make_unique<TForm16>();
+    form17_ = std::make_unique<TForm17>();
+}
+
+void CorvanelApplication::createInformationWindows() {
+    quarde_ = std::make_unique<TQuarde>();
+    quarde_->setContentRootSource([this] { return contentRoot(); });
+    zeft_ = std::make_unique<TZEFT>();
+    zeft_->setContentRootSource([this] { return contentRoot(); });
+}
+
+QString CorvanelApplication::contentRoot() const {
+    return textos_ ? textos_->CaminhoCD : QString();
 }
 
 }  // namespace corvanel

@@ -3,8 +3,12 @@
 #include <QColor>
 
 class QFont;
+class QFrame;
 class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 class QRect;
+class QSize;
 class QString;
 class QWidget;
 
@@ -24,5 +28,28 @@ QFont sansSerif(int pixelSize);
 
 // A fixed label of the windows' font, placed at geometry inside parent.
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, int pixelSize);
+
+// A white panel at geometry inside parent; raised draws a one-pixel bevel.
+QFrame* addPanel(QWidget* parent, const QRect& geometry, bool raised = false);
+
+// A picture of the artwork (":/artwork/<file>") at geometry inside parent.
+QLabel* addPicture(QWidget* parent, const QString& file, const QRect& geometry);
+
+// A read-only memo without border that takes no focus. Lines wrap at its
+// width unless wrap is false.
+QPlainTextEdit* addMemo(QWidget* parent, const QString& text, const QRect& geometry,
+                        int pixelSize, bool wrap = true);
+
+// Narrows, then shrinks down to 9 pixels, the font of a memo that does not
+// wrap until its longest line fits its width; the font substituted for the
+// windows' own may be wider than the layout allows for.
+void fitLinesToWidth(QPlainTextEdit* memo);
+
+// A push button of the windows' green look.
+QPushButton* addButton(QWidget* parent, const QString& caption, const QRect& geometry);
+
+// A small secondary window: thin caption bar with a close box only, a fixed
+// client area, green background.
+void setUpToolWindow(QWidget* window, const QString& caption, const QSize& clientSize);
 
 }  // namespace corvanel::Look

@@ -30,19 +30,11 @@ public:
     }
 };
 
-Prompts* installed = nullptr;
-
 }  // namespace
 
 Prompts& Prompts::current() {
     static DialogPrompts dialogs;
-    return installed != nullptr ? *installed : dialogs;
+    return installed() != nullptr ? *installed() : dialogs;
 }
-
-Prompts::Installation::Installation(Prompts& prompts) : previous_(installed) {
-    installed = &prompts;
-}
-
-Prompts::Installation::~Installation() { installed = previous_; }
 
 }  // namespace corvanel

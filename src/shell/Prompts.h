@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Installable.h"
+
 #include <QString>
 
 class QWidget;
@@ -9,7 +11,7 @@ namespace corvanel {
 // Every message box and file dialog of the program goes through here, so
 // that tests can answer them without a modal loop. The program uses the
 // standard Qt dialogs; a test installs its own Prompts for its lifetime.
-class Prompts {
+class Prompts : public Installable<Prompts> {
 public:
     virtual ~Prompts() = default;
 
@@ -24,18 +26,6 @@ public:
                                  const QString& filter) = 0;
 
     static Prompts& current();
-
-    // Installs prompts for as long as the returned guard lives.
-    class Installation {
-    public:
-        explicit Installation(Prompts& prompts);
-        ~Installation();
-        Installation(const Installation&) = delete;
-        Installation& operator=(const Installation&) = delete;
-
-    private:
-        Prompts* previous_;
-    };
 };
 
 // The application title: caption of the standard error box and of the

@@ -17,4 +17,10 @@ void centreOnScreen(QWidget* window) {
     window->move(frame.topLeft());
 }
 
+void showOrRaise(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace corvanel::WindowPlacement

@@ -1,5 +1,6 @@
 #include "CorvanelApplication.h"
 #include "RecordingPrompts.h"
+#include "TErroScreen.h"
 #include "TForm1.h"
 #include "TProcurandoScreen.h"
 #include "TTextos.h"
@@ -49,7 +50,7 @@ TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
     EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Legislacao),
               QStringLiteral("1"));
     EXPECT_EQ(corvanel.resultList()->CaminhoCD, collection.contentFolder());
-    EXPECT_FALSE(corvanel.contentLocationRequested());
+    EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
     EXPECT_FALSE(corvanel.resultList()->isVisible());
 }
 
@@ -68,7 +69,7 @@ TEST(ProgramStartup, WithoutItsDatabaseTheProgramStillOpensAndSaysWhy) {
     EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Ciclos),
               QStringLiteral("TotCiclos"));
     EXPECT_TRUE(corvanel.resultList()->CaminhoCD.isEmpty());
-    EXPECT_FALSE(corvanel.contentLocationRequested());
+    EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
 }
 
 TEST(ProgramStartup, ClosingTheMainWindowEndsTheProgram) {

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace corvanel {
+
+// Lets screen readers see every picture button as a button with a name.
+// Safe to call more than once.
+void installTavikAccessibility();
+
+}  // namespace corvanel

@@ -1,0 +1,89 @@
+#include "ContentAddress.h"
+#include "CorvanelApplication.h"
+#include "PageBrowser.h"
+#include "RecordingPrompts.h"
+#include "TErroScreen.h"
+#include "TForm1.h"
+#include "TTextos.h"
+#include "TZEFT.h"
+#include "TestCollection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+using testing::RecordingPrompts;
+using testing::TestCollection;
+
+void click(const QWidget& window, const QString& caption) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == caption) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            return;
+        }
+    }
+    FAIL() << "no button " << caption.toStdString();
+}
+
+TEST(ContentLocationAtStartup, AMissingMarkerBringsTheScreenAndTheNextStartReadsThePick) {
+    RecordingPrompts prompts;
+    const TestCollection collection(
+        {}, {.root = QStringLiteral("/media/cdrom/"), .withRootRow = true, .withMarkerFile = false});
+    QTemporaryDir newContent;
+    const QString marker = newContent.filePath(QStringLiteral("labels.dat"));
+    QFile(marker).open(QIODevice::WriteOnly);
+
+    {
+        CorvanelApplication corvanel(collection.programFolder());
+        corvanel.start();
+        TErroScreen* screen = corvanel.contentLocationScreen();
+        ASSERT_NE(screen, nullptr);
+        EXPECT_TRUE(screen->isVisible());
+        EXPECT_TRUE(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_TRUE(corvanel.mainWindow()->isVisible());
+
+        QSignalSpy terminations(screen, &TErroScreen::terminationRequested);
+        prompts.openAnswer = marker;
+        click(*screen, QStringLiteral("LOCALIZAR"));
+        click(*screen, QStringLiteral("FECHAR"));
+        EXPECT_EQ(terminations.count(), 1);
+        EXPECT_EQ(corvanel.resultList()->CaminhoCD, QStringLiteral("/media/cdrom/"))
+            << "the running program keeps its root";
+    }
+
+    CorvanelApplication next(collection.programFolder());
+    next.start();
+    EXPECT_EQ(next.resultList()->CaminhoCD,
+              QDir::toNativeSeparators(newContent.path() + QStringLiteral("/")));
+    EXPECT_FALSE(next.contentLocationScreen()->isVisible());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+}
+
+TEST(InformationWindowsAtStartup, AreCreatedHiddenAndReadTheResultListsRootWhenShown) {
+    RecordingPrompts prompts;
+    const TestCollection collection({});
+    CorvanelApplication corvanel(collection.programFolder());
+    corvanel.start();
+    ASSERT_NE(corvanel.updateAssistant(), nullptr);
+    ASSERT_NE(corvanel.aboutWindow(), nullptr);
+    ASSERT_NE(corvanel.quardeWindow(), nullptr);
+    ASSERT_NE(corvanel.zeftWindow(), nullptr);
+    EXPECT_FALSE(corvanel.zeftWindow()->isVisible());
+
+    corvanel.zeftWindow()->show();
+    EXPECT_EQ(corvanel.zeftWindow()->browser()->lastAddress(),
+              ContentAddress::pageAddress(collection.contentFolder(), QStringLiteral("ZEFT")));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+}
+
+}  // namespace
+}  // namespace corvanel

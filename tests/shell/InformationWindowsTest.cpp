@@ -1,0 +1,71 @@
+#include "ContentAddress.h"
+#include "PageBrowser.h"
+#include "RecordingPrompts.h"
+#include "TForm16.h"
+#include "TForm17.h"
+#include "TQuarde.h"
+#include "TZEFT.h"
+
+#include <QSignalSpy>
+#include <QUrlQuery>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+using testing::RecordingPrompts;
+
+TEST(InformationWindows, ReloadTheirPageFromTheCurrentRootOnlyWhenShownFromHidden) {
+    QString root = QStringLiteral("/media/cdrom/");
+    TZEFT zeft;
+    zeft.setContentRootSource([&] { return root; });
+    QSignalSpy navigations(zeft.browser(), &PageBrowser::navigationStarted);
+    zeft.show();
+    zeft.show();
+    EXPECT_EQ(navigations.count(), 1) << "showing a visible window only raises it";
+
+    zeft.close();
+    root = QStringLiteral("D:\\");
+    zeft.show();
+    EXPECT_EQ(navigations.count(), 2);
+    EXPECT_EQ(zeft.browser()->lastAddress(), QStringLiteral("file://localhost/D:\\textos\\ZEFT.htm"));
+
+    TQuarde quarde;
+    quarde.setContentRootSource([&] { return root; });
+    quarde.show();
+    EXPECT_EQ(quarde.browser()->lastAddress(),
+              ContentAddress::pageAddress(root, QStringLiteral("QUARDE")));
+    EXPECT_EQ(quarde.pos(), QPoint(221, 178));
+}
+
+TEST(UpdateAssistant, TellsAboutTheInternetEachTimeAndAsksForVersion105Once) {
+    RecordingPrompts prompts;
+    TForm16 assistant;
+    QSignalSpy navigations(assistant.browser(), &PageBrowser::navigationStarted);
+    openUpdateAssistant(assistant);
+    openUpdateAssistant(assistant);
+
+    const QString notice = QStringLiteral(
+        "Para verificar novas versões do LUMBRA você deve estar conectado a Internet.");
+    EXPECT_EQ(prompts.messages, (QStringList{notice, notice}));
+    EXPECT_TRUE(assistant.isVisible());
+    ASSERT_EQ(navigations.count(), 1);
+    const QUrl asked = navigations.first().at(0).toUrl();
+    EXPECT_TRUE(asked.path().endsWith(QStringLiteral("/verifica.asp")));
+    EXPECT_EQ(QUrlQuery(asked).queryItemValue(QStringLiteral("versao")), QStringLiteral("1.05"));
+}
+
+TEST(AboutWindow, GivesTheVersionAndTheSupportAddress) {
+    TForm17 about;
+    const QStringList lines = about.memoText().split(u'\n');
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines.first(), QStringLiteral("Versão 1.05"));
+    EXPECT_TRUE(lines.at(5).startsWith(QStringLiteral("via e-mail: ")));
+    EXPECT_TRUE(lines.at(5).contains(u'@'));
+}
+
+}  // namespace
+}  // namespace corvanel

@@ -1,0 +1,209 @@
+#include "ContentAddress.h"
+#include "ErrorBox.h"
+#include "LocalWebServer.h"
+#include "PageBrowser.h"
+#include "PrinterPrompt.h"
+#include "RecordingPrompts.h"
+
+#include <QBuffer>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+using testing::LocalWebServer;
+using testing::RecordingPrompts;
+
+constexpr int kPageTimeoutMs = 20000;
+
+QByteArray pngPicture() {
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return bytes;
+}
+
+// A content folder with an accent, a blank and a quote in its path.
+class ContentFolder {
+public:
+    ContentFolder() { QDir(dir_.path()).mkpath(QStringLiteral("Coleção d'Água/textos")); }
+
+    QString root() const { return dir_.path() + QStringLiteral("/Coleção d'Água/"); }
+
+    void write(const QString& page, const QByteArray& contents) const {
+        QFile file(root() + QStringLiteral("textos/") + page);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Waits until the page's title starts with prefix.
+QString titleOnceItStartsWith(PageBrowser& browser, const QString& prefix) {
+    QSignalSpy titles(&browser, &QWebEngineView::titleChanged);
+    while (!browser.title().startsWith(prefix) && titles.wait(kPageTimeoutMs)) {
+    }
+    return browser.title();
+}
+
+TEST(PageBrowsing, ALocalPageSeesItsQueryAndReadsOnlyLocalFiles) {
+    LocalWebServer web;
+    web.serve(QStringLiteral("/pixel.png"), "image/png", pngPicture());
+    ContentFolder content;
+    content.write(QStringLiteral("figura.png"), pngPicture());
+    // The title reports the query and how each picture fared.
+    const QByteArray page =
+        "<!DOCTYPE html><html><head><meta charset='utf-8'><script>var estados = {};"
+        "function marcar(nome, estado) { estados[nome] = estado;"
+        "  if (Object.keys(estados).length == 2) document.title = 'Resultado ' +"
+        "    location.search + ' remota:' + estados.remota + ' local:' + estados.local; }"
+        "</script></head><body><img src='" +
+        web.address(QStringLiteral("/pixel.png")).toUtf8() +
+        "' onload=\"marcar('remota','carregada')\" onerror=\"marcar('remota','bloqueada')\">"
+        "<img src='figura.png' onload=\"marcar('local','carregada')\" "
+        "onerror=\"marcar('local','bloqueada')\"></body></html>";
+    content.write(QStringLiteral("teste.htm"), page);
+
+    PageBrowser browser;
+    browser.resize(400, 300);
+    browser.Navigate(ContentAddress::pageAddress(content.root(), QStringLiteral("teste")) +
+                     QStringLiteral("?op=Imprimir"));
+
+    EXPECT_EQ(titleOnceItStartsWith(browser, QStringLiteral("Resultado")),
+              QStringLiteral("Resultado ?op=Imprimir remota:bloqueada local:carregada"));
+    EXPECT_TRUE(web.requests.isEmpty()) << web.requests.join(u' ').toStdString();
+}
+
+// Stands in for the user's own web browser.
+class UserBrowser final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit UserBrowser(const QString& scheme) : scheme_(scheme) {
+        QDesktopServices::setUrlHandler(scheme_, this, "open");
+    }
+    ~UserBrowser() override { QDesktopServices::unsetUrlHandler(scheme_); }
+
+public Q_SLOTS:
+    void open(const QUrl& url) { Q_EMIT opened(url); }
+
+Q_SIGNALS:
+    void opened(const QUrl& url);
+
+private:
+    QString scheme_;
+};
+
+TEST(PageBrowsing, LinksToTheWebOpenInTheUsersOwnBrowser) {
+    LocalWebServer web;
+    const QString law = web.address(QStringLiteral("/lei.htm"));
+    const QString decree = web.address(QStringLiteral("/decreto.htm"));
+    ContentFolder content;
+    content.write(QStringLiteral("L01.htm"),
+                  "<!DOCTYPE html><html><head><title>Leis</title><style>"
+                  "a { position: absolute; left: 0; width: 200px; height: 40px; display: block; }"
+                  "</style></head><body>"
+                  "<a style='top: 0' href='" + law.toUtf8() + "'>Lei</a>"
+                  "<a style='top: 60px' target='_blank' href='" + decree.toUtf8() + "'>Decreto</a>"
+                  "</body></html>");
+    UserBrowser userBrowser(QStringLiteral("http"));
+    QSignalSpy opened(&userBrowser, &UserBrowser::opened);
+
+    PageBrowser browser;
+    browser.resize(400, 300);
+    browser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
+    QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
+    browser.Navigate(ContentAddress::pageAddress(content.root(), QStringLiteral("L01")));
+    ASSERT_TRUE(loaded.wait(kPageTimeoutMs));
+    const QUrl page = browser.url();
+    ASSERT_NE(browser.focusProxy(), nullptr);
+
+    QTest::mouseClick(browser.focusProxy(), Qt::LeftButton, {}, QPoint(100, 20));
+    ASSERT_TRUE(opened.wait(kPageTimeoutMs));
+    EXPECT_EQ(opened.takeFirst().at(0).toUrl(), QUrl(law));
+
+    QTest::mouseClick(browser.focusProxy(), Qt::LeftButton, {}, QPoint(100, 80));
+    ASSERT_TRUE(opened.wait(kPageTimeoutMs));
+    EXPECT_EQ(opened.takeFirst().at(0).toUrl(), QUrl(decree));
+
+    EXPECT_EQ(browser.url(), page);
+    EXPECT_TRUE(web.requests.isEmpty()) << web.requests.join(u' ').toStdString();
+}
+
+// Answers the print dialog by printing into a PDF file.
+class PrintToFile final : public PrinterPrompt {
+public:
+    explicit PrintToFile(QString path) : path_(std::move(path)) {}
+
+    bool choosePrinter(QPrinter& printer, QWidget*) override {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path_);
+        return true;
+    }
+
+    int asked = 0;
+
+private:
+    QString path_;
+    Installation installation_{*this};
+};
+
+TEST(PageBrowsing, APageThatAsksToBePrintedIsPrintedThroughThePrintDialog) {
+    RecordingPrompts prompts;
+    ContentFolder content;
+    content.write(QStringLiteral("123.htm"),
+                  "<!DOCTYPE html><html><head><title>Documento</title></head><body>"
+                  "<h1>Estatuto da Criança e do Adolescente</h1>"
+                  "<script>if (location.search == '?op=Imprimir') "
+                  "window.addEventListener('load', function () { window.print(); });</script>"
+                  "</body></html>");
+    QTemporaryDir output;
+    const QString pdf = output.filePath(QStringLiteral("impresso.pdf"));
+    PrintToFile dialog(pdf);
+
+    PageBrowser browser;
+    browser.resize(400, 300);
+    QSignalSpy printed(&browser, &QWebEngineView::printFinished);
+    browser.Navigate(ContentAddress::printAddress(content.root(), QStringLiteral("123")));
+
+    ASSERT_TRUE(printed.wait(kPageTimeoutMs));
+    EXPECT_TRUE(printed.first().at(0).toBool());
+    EXPECT_EQ(dialog.asked, 1);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+TEST(PageBrowsing, AnAddressThatIsNoPageIsReportedInTheErrorBox) {
+    RecordingPrompts prompts;
+    PageBrowser browser;
+    QSignalSpy started(&browser, &PageBrowser::navigationStarted);
+    runGuarded([&] { browser.Navigate(QStringLiteral("javascript:alert(1)")); });
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("javascript:alert(1)")));
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_TRUE(browser.lastAddress().isEmpty());
+}
+
+}  // namespace
+}  // namespace corvanel
+
+#include "PageBrowserTest.moc"
