@@ -4,6 +4,7 @@
 #include "StartupSequence.h"
 #include "TErroScreen.h"
 #include "TForm1.h"
+#include "TForm10.h"
 #include "TForm16.h"
 #include "TForm17.h"
 #include "TProcurandoScreen.h"
@@ -59,6 +60,7 @@ void CorvanelApplication::start() {
         QObject::connect(form1_.get(), &TForm1::closed, qApp, &QCoreApplication::quit);
     };
     steps.createUpdateAssistantAndAbout = [this] { createUpdateAssistantAndAbout(); };
+    steps.createViewer = [this] { createViewer(); };
     steps.createResultList = [this, &splash] { createResultList(*splash); };
     steps.createInformationWindows = [this] { createInformationWindows(); };
     runStartupSteps(*splash, steps);
@@ -98,6 +100,11 @@ void CorvanelApplication::createResultList(TSplashScreen& splash) {
 void CorvanelApplication::createUpdateAssistantAndAbout() {
     form16_ = std::make_unique<TForm16>();
     form17_ = std::make_unique<TForm17>();
+}
+
+void CorvanelApplication::createViewer() {
+    form10_ = std::make_unique<TForm10>();
+    form10_->setContentRootSource([this] { return contentRoot(); });
 }
 
 void CorvanelApplication::createInformationWindows() {

@@ -8,6 +8,7 @@ namespace corvanel {
 
 class TErroScreen;
 class TForm1;
+class TForm10;
 class TForm16;
 class TForm17;
 class TProcurandoScreen;
@@ -37,6 +38,7 @@ public:
     TErroScreen* contentLocationScreen() const { return erro_.get(); }
     TForm16* updateAssistant() const { return form16_.get(); }
     TForm17* aboutWindow() const { return form17_.get(); }
+    TForm10* viewer() const { return form10_.get(); }
     TZEFT* zeftWindow() const { return zeft_.get(); }
     TQuarde* quardeWindow() const { return quarde_.get(); }
 
@@ -44,6 +46,7 @@ private:
     void createResultList(TSplashScreen& splash);
     void createUpdateAssistantAndAbout();
     void createInformationWindows();
+    void createViewer();
     QString contentRoot() const;
 
     QString programFolder_;
@@ -52,6 +55,7 @@ private:
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm16> form16_;
     std::unique_ptr<TForm17> form17_;
+    std::unique_ptr<TForm10> form10_;
     std::unique_ptr<TTextos> textos_;
     std::unique_ptr<TQuarde> quarde_;
     std::unique_ptr<TZEFT> zeft_;

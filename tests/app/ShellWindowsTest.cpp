@@ -3,6 +3,8 @@
 #include "PageBrowser.h"
 #include "RecordingPrompts.h"
 #include "TErroScreen.h"
+#include "TTavik.h"
+#include "TForm10.h"
 #include "TForm1.h"
 #include "TTextos.h"
 #include "TZEFT.h"
@@ -77,11 +79,19 @@ TEST(InformationWindowsAtStartup, AreCreatedHiddenAndReadTheResultListsRootWhenS
     ASSERT_NE(corvanel.aboutWindow(), nullptr);
     ASSERT_NE(corvanel.quardeWindow(), nullptr);
     ASSERT_NE(corvanel.zeftWindow(), nullptr);
+    ASSERT_NE(corvanel.viewer(), nullptr);
     EXPECT_FALSE(corvanel.zeftWindow()->isVisible());
+    EXPECT_FALSE(corvanel.viewer()->isVisible());
 
     corvanel.zeftWindow()->show();
     EXPECT_EQ(corvanel.zeftWindow()->browser()->lastAddress(),
               ContentAddress::pageAddress(collection.contentFolder(), QStringLiteral("ZEFT")));
+    // The viewer prints the page under the root the result list read at start.
+    corvanel.viewer()->openPage(corvanel.resultList()->CaminhoCD, QStringLiteral("help"),
+                                SaveBufferOnOpen::Keep);
+    corvanel.viewer()->findChild<TTavik*>(QStringLiteral("Bt_imprimir"))->click();
+    EXPECT_EQ(corvanel.viewer()->browser()->lastAddress(),
+              ContentAddress::printAddress(collection.contentFolder(), QStringLiteral("help")));
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
 }
 
