@@ -1,0 +1,25 @@
+#include "MainMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace corvanel::form1 {
+
+void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run) {
+    QMenu* menu = nullptr;
+    for (const MenuItem& item : mainWindowLayout().menu) {
+        if (menu == nullptr || menu->title() != item.menu) {
+            menu = bar.addMenu(item.menu.toString());
+        }
+        QAction* action = menu->addAction(item.caption.toString());
+        action->setObjectName(item.name.toString());
+        if (item.shortcut.key() != Qt::Key_unknown) {
+            action->setShortcut(QKeySequence(item.shortcut));
+        }
+        const MenuCommand command = item.command;
+        QObject::connect(action, &QAction::triggered, &bar, [run, command] { run(command); });
+    }
+}
+
+}  // namespace corvanel::form1

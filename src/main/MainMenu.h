@@ -1,0 +1,15 @@
+#pragma once
+
+#include "MainWindowLayout.h"
+
+#include <functional>
+
+class QMenuBar;
+
+namespace corvanel::form1 {
+
+// Fills bar with the main window's menus and items, in their order, each
+// item with its shortcut; choosing an item runs its command.
+void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run);
+
+}  // namespace corvanel::form1

@@ -1,0 +1,100 @@
+#include "MainWindowParts.h"
+
+#include "Look.h"
+#include "TTavik.h"
+#include "TavikConfigurations.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+namespace corvanel {
+
+namespace form1 {
+
+namespace {
+constexpr QStringView kWindow = u"TForm1";
+constexpr QStringView kSansSerif = u"MS Sans Serif";
+}  // namespace
+
+QFont fontOf(const Font& font) {
+    if (font.family == kSansSerif) {
+        return Look::sansSerif(font.pixelSize);
+    }
+    QFont result(font.family.toString());
+    result.setPixelSize(font.pixelSize);
+    return result;
+}
+
+QLabel* placePicture(QWidget* parent, const Picture& picture) {
+    QLabel* label = Look::addPicture(parent, picture.file.toString(), picture.geometry);
+    label->setObjectName(picture.name.toString());
+    return label;
+}
+
+QLabel* placeLabel(QWidget* parent, const Label& label) {
+    auto* widget = new QLabel(label.text.toString(), parent);
+    widget->move(label.position);
+    widget->adjustSize();
+    return widget;
+}
+
+QFrame* placePanel(QWidget* parent, const Placed& panel, const QColor& colour) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(panel.name.toString());
+    frame->setGeometry(panel.geometry);
+    Look::fillBackground(frame, colour);
+    return frame;
+}
+
+QLineEdit* placeDisplay(QWidget* parent, const Placed& field) {
+    auto* display = new QLineEdit(parent);
+    display->setObjectName(field.name.toString());
+    display->setGeometry(field.geometry);
+    display->setFrame(false);
+    display->setReadOnly(true);
+    display->setFocusPolicy(Qt::NoFocus);
+    // In line with the caption beside it, not centred in the field's height.
+    display->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return display;
+}
+
+void showInDisplay(QLineEdit* display, const QString& text) {
+    display->setText(text);
+    display->setCursorPosition(0);
+}
+
+TTavik* placeButton(QWidget* parent, QStringView name, QPoint position) {
+    auto* button = new TTavik(parent);
+    applyConfiguration(*button, tavikConfiguration(kWindow, name));
+    button->move(position);
+    return button;
+}
+
+TTavik* placeButton(QWidget* parent, const ButtonPlacement& button) {
+    return placeButton(parent, button.name, button.position);
+}
+
+}  // namespace form1
+
+ClickArea::ClickArea(const form1::Placed& placement, QWidget* parent) : QWidget(parent) {
+    setObjectName(placement.name.toString());
+    setGeometry(placement.geometry);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickArea::mousePressEvent(QMouseEvent* event) {
+    pressedInside_ = event->button() == Qt::LeftButton;
+}
+
+void ClickArea::mouseReleaseEvent(QMouseEvent* event) {
+    const bool clickedHere = pressedInside_ && event->button() == Qt::LeftButton &&
+                             rect().contains(event->position().toPoint());
+    pressedInside_ = false;
+    if (clickedHere) {
+        Q_EMIT clicked();
+    }
+}
+
+}  // namespace corvanel

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "MainWindowLayout.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+
+namespace corvanel {
+
+class TTavik;
+
+// Builds the main window's controls from their layout rows.
+namespace form1 {
+
+QFont fontOf(const Font& font);
+
+QLabel* placePicture(QWidget* parent, const Picture& picture);
+QLabel* placeLabel(QWidget* parent, const Label& label);
+QFrame* placePanel(QWidget* parent, const Placed& panel, const QColor& colour);
+// A borderless read-only field that shows a value from its start.
+QLineEdit* placeDisplay(QWidget* parent, const Placed& field);
+void showInDisplay(QLineEdit* display, const QString& text);
+
+// A picture button of the main window, set up as its configuration says.
+TTavik* placeButton(QWidget* parent, const ButtonPlacement& button);
+TTavik* placeButton(QWidget* parent, QStringView name, QPoint position);
+
+}  // namespace form1
+
+// An area over a picture that answers a click and draws nothing.
+class ClickArea final : public QWidget {
+    Q_OBJECT
+
+public:
+    ClickArea(const form1::Placed& placement, QWidget* parent);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressedInside_ = false;
+};
+
+}  // namespace corvanel

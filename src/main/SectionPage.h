@@ -1,0 +1,50 @@
+#pragma once
+
+#include "MainWindowLayout.h"
+
+#include <QFrame>
+
+class QComboBox;
+class QLineEdit;
+
+namespace corvanel {
+
+class CategoryTree;
+
+// One of the six section pages: on the left a picture, what the section
+// holds, its document counter and the button listing the whole section; on
+// the right the key-word search with its filter, and the category tree.
+class SectionPage final : public QFrame {
+    Q_OBJECT
+
+public:
+    SectionPage(const form1::SectionPageLayout& layout, const QRect& geometry, QWidget* parent);
+
+    form1::Section section() const { return section_; }
+    CategoryTree* tree() const { return tree_; }
+
+    QString searchWords() const;
+    // The chosen filter item; -1 while none has been chosen.
+    int filterIndex() const;
+
+    // The counter shows whatever it is given, and nothing else.
+    void setCounter(const QString& text);
+    QString counter() const;
+
+Q_SIGNALS:
+    // The search button, or Enter in the search field.
+    void searchRequested();
+    void listingRequested();
+
+private:
+    void addLeftColumn(const form1::SectionPageLayout& layout);
+    void addSearchRow(const form1::SectionPageLayout& layout);
+
+    form1::Section section_;
+    QLineEdit* searchField_ = nullptr;
+    QComboBox* filter_ = nullptr;
+    QLineEdit* counter_ = nullptr;
+    CategoryTree* tree_ = nullptr;
+};
+
+}  // namespace corvanel

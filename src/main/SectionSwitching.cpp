@@ -1,0 +1,54 @@
+#include "SectionSwitching.h"
+
+namespace corvanel::form1 {
+
+namespace {
+
+// The index among the indicators and, past the start page, the section pages.
+int tabIndex(Page page) {
+    return static_cast<int>(page);
+}
+
+}  // namespace
+
+SwitchPlan switchPlan(Page page, Trigger trigger) {
+    return SwitchPlan{
+        .page = page,
+        .hidesPresentation = trigger == Trigger::Tab && page == Page::Inicio,
+        .raisesBarAndStrip =
+            trigger == Trigger::Tab || (trigger == Trigger::Menu && page == Page::Textos),
+    };
+}
+
+void applySwitch(const SwitchPlan& plan, const PageStackWidgets& widgets) {
+    const int current = tabIndex(plan.page);
+    for (int i = 0; i < static_cast<int>(widgets.indicators.size()); ++i) {
+        widgets.indicators.at(static_cast<std::size_t>(i))->setVisible(i == current);
+    }
+    // A section page covers the start and presentation pages as they are.
+    for (int i = 0; i < static_cast<int>(widgets.sectionPages.size()); ++i) {
+        QWidget* page = widgets.sectionPages.at(static_cast<std::size_t>(i));
+        const bool isCurrent = i + 1 == current;
+        page->setVisible(isCurrent);
+        if (isCurrent) {
+            page->raise();
+        }
+    }
+    if (plan.page == Page::Inicio) {
+        widgets.PgInicio->setVisible(true);
+        if (plan.hidesPresentation) {
+            widgets.PApresentacao->setVisible(false);
+        }
+        widgets.PgInicio->raise();
+    } else if (plan.page == Page::Apresentacao) {
+        widgets.PgInicio->setVisible(true);
+        widgets.PApresentacao->setVisible(true);
+        widgets.PApresentacao->raise();
+    }
+    if (plan.raisesBarAndStrip) {
+        widgets.Barra_verde->raise();
+        widgets.Panel6->raise();
+    }
+}
+
+}  // namespace corvanel::form1

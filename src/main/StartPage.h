@@ -1,0 +1,32 @@
+#pragma once
+
+#include "MainWindowLayout.h"
+
+#include <QFrame>
+
+class QLineEdit;
+
+namespace corvanel {
+
+class PageBrowser;
+
+// The start page: the edition, the version, the collection's total in a
+// five-digit display, and the content's own start page in a browser whose
+// edges its panel clips.
+class StartPage final : public QFrame {
+    Q_OBJECT
+
+public:
+    StartPage(const form1::StartPageLayout& layout, const QRect& geometry, QWidget* parent);
+
+    PageBrowser* browser() const { return Nav2; }
+
+    void setTotal(const QString& total);
+    QString total() const;
+
+private:
+    QLineEdit* MaskEdit7 = nullptr;
+    PageBrowser* Nav2 = nullptr;
+};
+
+}  // namespace corvanel

@@ -1,0 +1,406 @@
+#include "CategoryTree.h"
+#include "CategoryTreeRules.h"
+#include "MainWindowTesting.h"
+#include "TTavik.h"
+#include "TTextos.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <variant>
+
+namespace corvanel {
+namespace {
+
+using form1::CategoryListing;
+using form1::PageToOpen;
+using form1::TreeAction;
+using form1::TreeId;
+using testing::click;
+using testing::RecordedMainWindow;
+using testing::utf8;
+
+// One node as it should read: its depth, its caption, its code, and what a
+// double click on it does.
+struct ExpectedNode {
+    int level;
+    QString caption;
+    QString code;
+    TreeAction action;
+};
+
+// A tree written as text, one node a line: two blanks per level, the
+// caption, " = ", the code. A code "X" does nothing; any other lists the
+// code with the tree's kind and letter, or (with no kind) opens the page of
+// that name; "=> kind K letter L" or "=> page P" after the code says otherwise.
+struct ExpectedTree {
+    TreeId id;
+    QString name;
+    QString tab;  // the button that brings its page to the front
+    QString kind;
+    QString letter;
+    QString text;
+
+    QList<ExpectedNode> nodes() const;
+};
+
+QList<ExpectedNode> ExpectedTree::nodes() const {
+    QList<ExpectedNode> result;
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts)) {
+        const qsizetype indent = line.indexOf(QRegularExpression(QStringLiteral("\\S")));
+        const QStringList parts = line.mid(indent).split(QStringLiteral(" = "));
+        const QStringList codeAndAction = parts.at(1).split(QStringLiteral(" => "));
+        const QString code = codeAndAction.at(0);
+        TreeAction action;
+        if (codeAndAction.size() > 1) {
+            const QStringList words = codeAndAction.at(1).split(u' ');
+            if (words.at(0) == QStringLiteral("page")) {
+                action = PageToOpen{words.at(1)};
+            } else {
+                action = CategoryListing{words.at(1), code, words.at(3)};
+            }
+        } else if (code == QStringLiteral("X")) {
+            action = std::monostate{};
+        } else if (kind.isEmpty()) {
+            action = PageToOpen{code};
+        } else {
+            action = CategoryListing{kind, code, letter};
+        }
+        result << ExpectedNode{static_cast<int>(indent / 2), parts.at(0), code, action};
+    }
+    return result;
+}
+
+// The seven themes one level down with their codes, then (unless
+// operatorsCode is a code of its own) the operators heading and its four.
+QString themeBlock(const QStringList& codes,
+                   const char* operators = "Operadores do Sistema de Garantia") {
+    const QStringList themes{
+        utf8("História, Procedimentos e Princípios do Direito da Criança e do Adolescente"),
+        utf8("Direito à Vida e à Saúde"),
+        utf8("Direito à Educação, à Cultura, ao Esporte e ao Lazer"),
+        utf8("Direito à Convivência Familiar e Comunitária"),
+        utf8("Proibição do Trabalho Infantil e o Direito à Profissionalização e à Proteção no "
+             "Trabalho"),
+        utf8("Direito à Liberdade, Dignidade e Respeito"),
+        utf8("Ato Infracional e Medidas Sócio-Educativas"),
+    };
+    QString text;
+    for (int i = 0; i < themes.size(); ++i) {
+        text += QStringLiteral("  ") + themes.at(i) + QStringLiteral(" = ") + codes.at(i) + u'\n';
+    }
+    if (codes.size() == 8) {
+        return text + QStringLiteral("  ") + utf8(operators) + QStringLiteral(" = ") + codes.at(7) +
+               u'\n';
+    }
+    text += QStringLiteral("  ") + utf8(operators) + QStringLiteral(" = X\n");
+    const QStringList children{utf8("Poder Judiciário"), utf8("Ministério Público"),
+                               utf8("Conselhos e Fundos"), utf8("Advocacia")};
+    for (int i = 0; i < children.size(); ++i) {
+        text += QStringLiteral("    ") + children.at(i) + QStringLiteral(" = ") + codes.at(7 + i) +
+                u'\n';
+    }
+    return text;
+}
+
+QStringList codes(const char* spaced) {
+    return utf8(spaced).split(u' ');
+}
+
+QString states() {
+    const QStringList names =
+        codes("AC AL AP AM BA CE DF ES GO MA MT MS MG PA PB PE PR PI RJ RN RS RO RR SC SP SE TO");
+    const QStringList stateCodes = codes(
+        "C17 C18 C19 C20 C21 C22 C23 C24 C25 C26 C27 C28 C29 C30 C31 C44 C32 C33 C34 C35 C36 "
+        "C37 C38 C39 C40 C41 C42");
+    QString text;
+    for (int i = 0; i < names.size(); ++i) {
+        text +=
+            QStringLiteral("    ") + names.at(i) + QStringLiteral(" = ") + stateCodes.at(i) + u'\n';
+    }
+    return text;
+}
+
+const QList<ExpectedTree>& expectedTrees() {
+    static const QList<ExpectedTree> trees{
+        {TreeId::Textos, QStringLiteral("TTextos"), QStringLiteral("RlTextos"), QStringLiteral("A"),
+         QStringLiteral("A"),
+         utf8("Autor = A01 => kind A01 letter A\nTítulo = A02\nTemática = X\n") +
+             themeBlock(codes("A03 A04 A05 A06 A07 A08 A09 A10 A11 A12 A13"))},
+        {TreeId::Legislacao, QStringLiteral("TLegislacao"), QStringLiteral("RlLegislacao"),
+         QStringLiteral("B"), QStringLiteral("B"),
+         utf8("Internacional = B01\nNacional = X\n  Federal = B02\n  Estadual = B03\n"
+              "  Atos Normativos Federais = B04\nTemática = X\n") +
+             themeBlock(codes("B05 B06 B07 B08 B09 B10 B11 B12 B13 B14 B15")) +
+             utf8("Links de Atualização Legislativa = B16 => page L01\n")},
+        {TreeId::Julgados, QStringLiteral("TJulgados"), QStringLiteral("RlJulgados"),
+         QStringLiteral("C"), QStringLiteral("C"),
+         utf8("Temática = X\n") + themeBlock(codes("C01 C02 C03 C04 C05 C06 C07 C08 C09 C10 C44")) +
+             utf8("Decisões Monocráticas = H01 => kind H letter H\nTribunais = X\n"
+                  "  Superiores = X\n    STF = C12\n    STJ = C13\n    TST = C14\n"
+                  "  Regionais = X\n    TRF = C15\n    TRT = C16\n  Estaduais = X\n") +
+             states()},
+        {TreeId::Experiencias, QStringLiteral("TExperiencias"), QStringLiteral("RlExperiencias"),
+         QStringLiteral("D"), QStringLiteral("D"),
+         utf8("Programas, Projetos e Campanhas = D01\nManuais = D02\nTemática = X\n") +
+             themeBlock(codes("D03 D04 D05 D06 D07 D08 D09 D10 D11 D12 D13"))},
+        {TreeId::Modelos, QStringLiteral("TModelos"), QStringLiteral("RlModelos"),
+         QStringLiteral("E"), QStringLiteral("E"),
+         utf8("Iniciais = E01\nRecursos, Pareceres, Requerimentos e Outros = E02\n"
+              "Termos de Ajustamento e de Cooperação e Convênios = E03\nTemática = X\n") +
+             themeBlock(codes("E04 E05 E06 E07 E08 E09 E10 E11 E12 E13 E14"),
+                        "Operadores do Sistema de Garantias")},
+        {TreeId::Ciclos, QStringLiteral("TCiclos"), QStringLiteral("RlCiclos"), QStringLiteral("F"),
+         QStringLiteral("F"),
+         utf8("Antes do Nascimento (Nascituro) = F01\nCriança (0 a 6 anos) = F06\n"
+              "Criança/Adolescente (7 a 14 anos) = F11\nAdolescente (12 a 18 anos) = F16\n")},
+        {TreeId::Apresentacao,
+         QStringLiteral("TApresentacao"),
+         QStringLiteral("RlApresentacao"),
+         {},
+         {},
+         utf8("Apresentação = A01\nO Conselho Editorial  = A02\nAs Áreas Temáticas  = X\n") +
+             themeBlock(codes("A03 A04 A05 A06 A07 A08 A09 A10")) +
+             utf8("Os Ciclos de Vida = A11\nAntecedentes = A12\n")},
+    };
+    return trees;
+}
+
+std::string describe(const TreeAction& action) {
+    if (const auto* listing = std::get_if<CategoryListing>(&action)) {
+        return "list " + listing->tipo.toStdString() + " " + listing->code.toStdString() + " " +
+               listing->sectionLetter.toStdString();
+    }
+    if (const auto* page = std::get_if<PageToOpen>(&action)) {
+        return "page " + page->pageName.toStdString();
+    }
+    return "nothing";
+}
+
+int depth(const QTreeWidgetItem* item) {
+    int level = 0;
+    for (const QTreeWidgetItem* parent = item->parent(); parent != nullptr;
+         parent = parent->parent()) {
+        ++level;
+    }
+    return level;
+}
+
+TEST(CategoryTreeTables, EveryNodeHasItsCodeAndItsDoubleClickRule) {
+    const std::map<TreeId, int> nodeCounts{{TreeId::Textos, 15},      {TreeId::Legislacao, 19},
+                                           {TreeId::Julgados, 50},    {TreeId::Experiencias, 15},
+                                           {TreeId::Modelos, 16},     {TreeId::Ciclos, 4},
+                                           {TreeId::Apresentacao, 13}};
+    for (const ExpectedTree& tree : expectedTrees()) {
+        SCOPED_TRACE(tree.name.toStdString());
+        const QList<ExpectedNode> expected = tree.nodes();
+        const auto nodes = form1::treeLayout(tree.id).nodes;
+        ASSERT_EQ(expected.size(), nodeCounts.at(tree.id));
+        ASSERT_EQ(static_cast<qsizetype>(nodes.size()), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(form1::treeCode(tree.id, i).toString(), expected.at(i).code);
+            EXPECT_EQ(describe(form1::treeDoubleClick(tree.id, i)),
+                      describe(expected.at(i).action));
+        }
+        EXPECT_EQ(describe(form1::treeDoubleClick(tree.id, -1)), "nothing");
+        EXPECT_EQ(describe(form1::treeDoubleClick(tree.id, static_cast<int>(expected.size()))),
+                  "nothing");
+    }
+}
+
+TEST(CategoryTreeTables, OnlyHeadingsHaveChildren) {
+    for (const form1::TreeLayout& tree : form1::mainWindowLayout().trees) {
+        SCOPED_TRACE(tree.name.toString().toStdString());
+        for (std::size_t i = 0; i < tree.nodes.size(); ++i) {
+            const bool hasChildren =
+                i + 1 < tree.nodes.size() && tree.nodes[i + 1].level > tree.nodes[i].level;
+            EXPECT_EQ(hasChildren, tree.nodes[i].code == u"X") << i;
+        }
+    }
+}
+
+class CategoryTreeWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        textos.CaminhoCD = QStringLiteral("/media/cdrom/");
+        window.form.setResultList(&textos);
+        window.show();
+    }
+
+    CategoryTree* tree(const ExpectedTree& expected) const {
+        return window.find<CategoryTree>(expected.name);
+    }
+
+    // Double-clicks the node where it shows, as the user would.
+    void doubleClick(CategoryTree* tree, QTreeWidgetItem* item) {
+        for (QTreeWidgetItem* parent = item->parent(); parent != nullptr;
+             parent = parent->parent()) {
+            parent->setExpanded(true);
+        }
+        tree->scrollToItem(item);
+        const QRect rect = tree->visualItemRect(item);
+        const QPoint where(rect.left() + 10, rect.center().y());
+        testing::doubleClick(tree->viewport(), where);
+    }
+
+    TTextos textos;
+    RecordedMainWindow window;
+};
+
+TEST_F(CategoryTreeWindow, TreesShowEveryCaptionCollapsedAndReadOnly) {
+    for (const ExpectedTree& expected : expectedTrees()) {
+        SCOPED_TRACE(expected.name.toStdString());
+        CategoryTree* widget = tree(expected);
+        ASSERT_NE(widget, nullptr);
+        const QList<ExpectedNode> nodes = expected.nodes();
+        for (int i = 0; i < nodes.size(); ++i) {
+            const QTreeWidgetItem* item = widget->node(i);
+            ASSERT_NE(item, nullptr) << i;
+            EXPECT_EQ(item->text(0), nodes.at(i).caption) << i;
+            EXPECT_EQ(depth(item), nodes.at(i).level) << i;
+            EXPECT_FALSE(item->isExpanded()) << i;
+            EXPECT_FALSE(item->flags().testFlag(Qt::ItemIsEditable)) << i;
+        }
+        EXPECT_EQ(widget->node(static_cast<int>(nodes.size())), nullptr);
+        EXPECT_EQ(widget->selectedIndex(), -1);
+    }
+}
+
+TEST_F(CategoryTreeWindow, DoubleClickOnEveryNodeOfEveryTreeDoesWhatItsRuleSays) {
+    for (const ExpectedTree& expected : expectedTrees()) {
+        SCOPED_TRACE(expected.name.toStdString());
+        click(window.find<TTavik>(expected.tab));
+        CategoryTree* widget = tree(expected);
+        ASSERT_TRUE(widget->isVisible());
+        const QList<ExpectedNode> nodes = expected.nodes();
+        for (int i = 0; i < nodes.size(); ++i) {
+            SCOPED_TRACE(nodes.at(i).caption.toStdString());
+            window.requests.clear();
+            window.pages.clear();
+            QTreeWidgetItem* item = widget->node(i);
+            const bool wasExpanded = item->isExpanded();
+            doubleClick(widget, item);
+            EXPECT_EQ(widget->selectedIndex(), i);
+
+            const TreeAction& action = nodes.at(i).action;
+            if (const auto* listing = std::get_if<CategoryListing>(&action)) {
+                ASSERT_EQ(window.requests.size(), 1);
+                EXPECT_EQ(window.requests.first().tipo, listing->tipo);
+                EXPECT_EQ(window.requests.first().Edit4, listing->code);
+                EXPECT_EQ(window.requests.first().Aux, listing->sectionLetter);
+                EXPECT_TRUE(window.pages.isEmpty());
+            } else if (const auto* page = std::get_if<PageToOpen>(&action)) {
+                EXPECT_TRUE(window.requests.isEmpty());
+                ASSERT_EQ(window.pages.size(), 1);
+                EXPECT_EQ(window.pages.first(),
+                          (PageRequest{QStringLiteral("/media/cdrom/"), page->pageName, false}));
+            } else {
+                EXPECT_TRUE(window.requests.isEmpty());
+                EXPECT_TRUE(window.pages.isEmpty());
+                EXPECT_NE(item->isExpanded(), wasExpanded) << "a heading opens or closes";
+            }
+        }
+    }
+}
+
+TEST_F(CategoryTreeWindow, TreeListingsTouchNoOtherField) {
+    click(window.find<TTavik>(QStringLiteral("RlTextos")));
+    doubleClick(window.find<CategoryTree>(QStringLiteral("TTextos")),
+                window.find<CategoryTree>(QStringLiteral("TTextos"))->node(1));
+    ASSERT_EQ(window.requests.size(), 1);
+    const ResultListRequest& request = window.requests.first();
+    EXPECT_FALSE(request.Edit3.has_value());
+    EXPECT_FALSE(request.SUBCAT.has_value());
+    EXPECT_FALSE(request.SUBCATOK.has_value());
+    EXPECT_FALSE(request.clearsLists);
+}
+
+TEST_F(CategoryTreeWindow, AdvocaciaAndPeListTheSameCategory) {
+    click(window.find<TTavik>(QStringLiteral("RlJulgados")));
+    CategoryTree* julgados = window.find<CategoryTree>(QStringLiteral("TJulgados"));
+    const QList<QTreeWidgetItem*> advocacia =
+        julgados->findItems(QStringLiteral("Advocacia"), Qt::MatchExactly | Qt::MatchRecursive);
+    const QList<QTreeWidgetItem*> pe =
+        julgados->findItems(QStringLiteral("PE"), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(advocacia.size(), 1);
+    ASSERT_EQ(pe.size(), 1);
+    doubleClick(julgados, advocacia.first());
+    doubleClick(julgados, pe.first());
+    ASSERT_EQ(window.requests.size(), 2);
+    EXPECT_EQ(window.requests.at(0).Edit4, QStringLiteral("C44"));
+    EXPECT_EQ(window.requests.at(1).Edit4, QStringLiteral("C44"));
+}
+
+TEST_F(CategoryTreeWindow, ADoubleClickBelowTheLastNodeActsOnTheSelectedNodeOrOnNone) {
+    click(window.find<TTavik>(QStringLiteral("RlCiclos")));
+    CategoryTree* ciclos = window.find<CategoryTree>(QStringLiteral("TCiclos"));
+    const QPoint below(20, ciclos->viewport()->height() - 5);
+    ASSERT_EQ(ciclos->itemAt(below), nullptr);
+
+    testing::doubleClick(ciclos->viewport(), below);
+    EXPECT_TRUE(window.requests.isEmpty()) << "no node selected yet";
+
+    doubleClick(ciclos, ciclos->node(2));
+    testing::doubleClick(ciclos->viewport(), below);
+    ASSERT_EQ(window.requests.size(), 2);
+    EXPECT_EQ(window.requests.at(1).Edit4, QStringLiteral("F11"));
+}
+
+TEST_F(CategoryTreeWindow, EnterActsAsADoubleClickOnTheSelectedNode) {
+    click(window.find<TTavik>(QStringLiteral("RlLegislacao")));
+    CategoryTree* legislacao = window.find<CategoryTree>(QStringLiteral("TLegislacao"));
+    legislacao->setFocus();
+    legislacao->setCurrentItem(legislacao->node(1));  // "Nacional", a heading
+    QTest::keyClick(legislacao, Qt::Key_Return);
+    EXPECT_TRUE(legislacao->node(1)->isExpanded());
+    legislacao->setCurrentItem(legislacao->node(3));  // "Estadual"
+    QTest::keyClick(legislacao, Qt::Key_Enter);
+    ASSERT_EQ(window.requests.size(), 1);
+    EXPECT_EQ(window.requests.first().Edit4, QStringLiteral("B03"));
+}
+
+TEST_F(CategoryTreeWindow, APageKeepsItsTreeSearchAndFilterWhileHidden) {
+    click(window.find<TTavik>(QStringLiteral("RlLegislacao")));
+    CategoryTree* legislacao = window.find<CategoryTree>(QStringLiteral("TLegislacao"));
+    doubleClick(legislacao, legislacao->node(5));  // "Temática" opens
+    doubleClick(legislacao, legislacao->node(7));  // "Direito à Vida e à Saúde"
+    ASSERT_TRUE(legislacao->node(5)->isExpanded());
+    window.find<QLineEdit>(QStringLiteral("Edit4"))->setText(utf8("saúde"));
+    window.find<QComboBox>(QStringLiteral("LBox"))->setCurrentIndex(2);
+
+    click(window.find<TTavik>(QStringLiteral("RlJulgados")));
+    ASSERT_FALSE(legislacao->isVisible());
+    window.form.findChild<QAction*>(QStringLiteral("Legislao1"))->trigger();
+
+    ASSERT_TRUE(legislacao->isVisible());
+    EXPECT_TRUE(legislacao->node(5)->isExpanded());
+    EXPECT_FALSE(legislacao->node(1)->isExpanded());
+    EXPECT_EQ(legislacao->selectedIndex(), 7);
+    EXPECT_EQ(window.find<QLineEdit>(QStringLiteral("Edit4"))->text(), utf8("saúde"));
+    EXPECT_EQ(window.find<QComboBox>(QStringLiteral("LBox"))->currentIndex(), 2);
+}
+
+TEST_F(CategoryTreeWindow, SectionTreesCarryTheirHintAndFont) {
+    for (const ExpectedTree& expected : expectedTrees()) {
+        SCOPED_TRACE(expected.name.toStdString());
+        const bool presentation = expected.id == TreeId::Apresentacao;
+        CategoryTree* widget = tree(expected);
+        EXPECT_EQ(widget->toolTip(), presentation ? QString()
+                                                  : utf8("Clique Aqui para exibir o conteúdo do "
+                                                         "diretório"));
+        EXPECT_EQ(widget->font().pixelSize(), presentation ? 12 : 13);
+        EXPECT_EQ(widget->indentation(), 19);
+    }
+}
+
+}  // namespace
+}  // namespace corvanel

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "PageRequest.h"
+#include "RecordingPrompts.h"
+#include "ResultListRequest.h"
+#include "TForm1.h"
+
+#include <QList>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace corvanel::testing {
+
+// A main window whose requests to the result-list window and the viewer are
+// recorded rather than opening them. It is not shown until show() is called.
+class RecordedMainWindow {
+public:
+    RecordedMainWindow();
+
+    // Shows the window and waits until it is the active window.
+    void show();
+
+    // A control of the window by its name; fails the test when there is none.
+    template <typename T>
+    T* find(const QString& name) const {
+        T* widget = form.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << "no control " << name.toStdString();
+        return widget;
+    }
+
+    RecordingPrompts prompts;
+    TForm1 form;
+    QList<ResultListRequest> requests;
+    QList<PageRequest> pages;
+};
+
+// A click in the middle of widget.
+void click(QWidget* widget);
+
+// A double click as the platform delivers it: press, release, double click,
+// release.
+void doubleClick(QWidget* widget, QPoint position);
+
+// Resizes the window so that its layout rules see outer as W × H.
+void resizeOuter(TForm1& form, QSize outer);
+
+QString utf8(const char* text);
+
+}  // namespace corvanel::testing
