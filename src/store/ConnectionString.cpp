@@ -46,7 +46,11 @@ bool ConnectionSettings::readOnly() const {
 }
 
 QString connectionStringFor(const QString& programFolder) {
-    QString path = programFolder + u'/' + kDatabaseFileName;
+    return connectionStringForFile(programFolder + u'/' + kDatabaseFileName);
+}
+
+QString connectionStringForFile(const QString& databaseFile) {
+    QString path = databaseFile;
     // A folder holding ';' would cut the string short; quoting keeps it whole.
     if (path.contains(u';')) {
         path = u'"' + path + u'"';

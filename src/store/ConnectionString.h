@@ -23,6 +23,9 @@ inline constexpr QStringView kDatabaseFileName = u"db3.mdb";
 // path without a closing separator, as QCoreApplication reports it).
 QString connectionStringFor(const QString& programFolder);
 
+// The same for a database file of any name and place (the publisher's tools).
+QString connectionStringForFile(const QString& databaseFile);
+
 // Splits "Key=Value; Key=Value;" into its settings. Keys are matched without
 // regard to letter case; a value may be enclosed in double quotes so that it
 // can hold a ';'. Unknown keys are ignored.

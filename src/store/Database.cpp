@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "DatabasePassword.h"
 #include "PortugueseCollation.h"
+#include "TextIndex.h"
 #include "TextMatching.h"
 
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace corvanel {
@@ -23,37 +25,83 @@ std::string_view textArgument(sqlite3_value* value) {
                            : std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(value)));
 }
 
+bool anyNull(sqlite3_value** argv) {
+    return sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL;
+}
+
+// What a function works out from its first argument, kept with the
+// statement while that argument stays the same. make returns it, or null
+// after reporting an error itself; null is returned after any error.
+template <typename T, typename Make>
+T* keptWithStatement(sqlite3_context* context, Make&& make) {
+    if (auto* kept = static_cast<T*>(sqlite3_get_auxdata(context, 0))) {
+        return kept;
+    }
+    std::unique_ptr<T> made;
+    try {
+        made = make();
+    } catch (const std::exception& error) {
+        sqlite3_result_error(context, error.what(), -1);
+        return nullptr;
+    }
+    if (!made) {
+        return nullptr;
+    }
+    sqlite3_set_auxdata(context, 0, made.release(), [](void* p) { delete static_cast<T*>(p); });
+    // SQLite may have destroyed it at once; ask again.
+    auto* kept = static_cast<T*>(sqlite3_get_auxdata(context, 0));
+    if (kept == nullptr) {
+        sqlite3_result_error_nomem(context);
+    }
+    return kept;
+}
+
 // like(pattern, text [, escape]): SQLite's LIKE operator, made to ignore
-// accents as well as letter case. The folded pattern is kept with the
-// statement while the pattern argument stays the same.
+// accents as well as letter case.
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+    if (anyNull(argv)) {
         sqlite3_result_null(context);
         return;
     }
-    auto* pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(context, 0));
-    if (pattern == nullptr) {
+    const auto* pattern = keptWithStatement<LikePattern>(context, [&]() -> std::unique_ptr<LikePattern> {
         char32_t escape = 0;
         if (argc == 3) {
-            const std::string escapeText(textArgument(argv[2]));
-            const QString escapeString = QString::fromStdString(escapeText);
-            if (escapeString.size() != 1) {
+            const QString escapeText = QString::fromStdString(std::string(textArgument(argv[2])));
+            if (escapeText.size() != 1) {
                 sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
-                return;
+                return nullptr;
             }
-            escape = escapeString.at(0).unicode();
+            escape = escapeText.at(0).unicode();
         }
-        pattern = new LikePattern(textArgument(argv[0]), escape);
-        sqlite3_set_auxdata(context, 0, pattern,
-                            [](void* p) { delete static_cast<LikePattern*>(p); });
-        // SQLite may have destroyed it at once; ask again.
-        pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(context, 0));
-        if (pattern == nullptr) {
-            sqlite3_result_error_nomem(context);
-            return;
-        }
+        return std::make_unique<LikePattern>(textArgument(argv[0]), escape);
+    });
+    if (pattern != nullptr) {
+        sqlite3_result_int(context, pattern->matches(textArgument(argv[1])) ? 1 : 0);
     }
-    sqlite3_result_int(context, pattern->matches(textArgument(argv[1])) ? 1 : 0);
+}
+
+// The text rows a pattern matches, ascending.
+using MatchedRows = std::vector<std::int64_t>;
+
+// words_match(pattern, text row): whether the LIKE pattern matches the
+// title, key words or sub-title of the text row's card, or the row's own
+// text. The store's one matching function for key-word searches: it asks
+// the in-memory text index once per statement and then looks rows up.
+void wordsMatchFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (anyNull(argv)) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto* matched = keptWithStatement<MatchedRows>(context, [&] {
+        auto& texts = *static_cast<TextIndexLoader*>(sqlite3_user_data(context));
+        return std::make_unique<MatchedRows>(
+            texts.index().matchingTextRows(LikePattern(textArgument(argv[0]))));
+    });
+    if (matched != nullptr) {
+        const bool found = std::binary_search(matched->begin(), matched->end(),
+                                              sqlite3_value_int64(argv[1]));
+        sqlite3_result_int(context, found ? 1 : 0);
+    }
 }
 
 QString columnText(sqlite3_stmt* statement, int column) {
@@ -154,6 +202,7 @@ Database::Database(const QString& connectionString) {
         throw DatabaseError(QStringLiteral("Não foi possível abrir o banco de dados %1: %2")
                                 .arg(quotedPath, error.message()));
     }
+    texts_ = std::make_unique<TextIndexLoader>(QFileInfo(filePath_).absoluteFilePath());
     registerFunctions();
     createScratchTables();
 }
@@ -163,6 +212,8 @@ Database::~Database() {
         sqlite3_close_v2(db_);
     }
 }
+
+void Database::startIndexingTexts() { texts_->start(); }
 
 void Database::checkPassword(const QString& password) {
     bool accepted = false;
@@ -183,6 +234,8 @@ void Database::registerFunctions() {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(db_, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
     sqlite3_create_function(db_, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr);
+    sqlite3_create_function(db_, "words_match", 2, flags, texts_.get(), wordsMatchFunction,
+                            nullptr, nullptr);
     PortugueseCollation::registerWith(db_);
 }
 
@@ -191,6 +244,8 @@ void Database::createScratchTables() {
     // file itself is never written for them.
     execute(QStringLiteral("PRAGMA temp_store = MEMORY"));
     execute(QStringLiteral("CREATE TEMP TABLE LABELS2 (cod INTEGER, ctr INTEGER)"));
+    // Narrowing and stepping back look a level's marks up.
+    execute(QStringLiteral("CREATE INDEX temp.LABELS2_ctr ON LABELS2 (ctr, cod)"));
 }
 
 void Database::fail(const QString& context) const {
@@ -198,18 +253,10 @@ void Database::fail(const QString& context) const {
 }
 
 int Database::countRows(const QString& sql, const MessagePump& pump) {
-    Statement statement(*this, sql);
-    int rows = 0;
-    std::optional<Row> row;
-    while (statement.step()) {
-        if (!row) {
-            row.emplace(statement.get());
-        }
-        row->field(u"titulo");
-        ++rows;
-        if (pump) {
-            pump();
-        }
+    Statement statement(*this, QStringLiteral("select count(*) from (") + sql + u')');
+    const int rows = statement.step() ? sqlite3_column_int(statement.get(), 0) : 0;
+    if (pump) {
+        pump();
     }
     return rows;
 }
@@ -243,6 +290,25 @@ void Database::execute(const QString& sql) {
     Statement statement(*this, sql);
     while (statement.step()) {
     }
+}
+
+void Database::executeForEach(const QString& sql, const QStringList& values) {
+    execute(QStringLiteral("SAVEPOINT batch"));
+    try {
+        Statement statement(*this, sql);
+        for (const QString& value : values) {
+            const QByteArray text = value.toUtf8();
+            sqlite3_bind_text(statement.get(), 1, text.constData(), static_cast<int>(text.size()),
+                              SQLITE_TRANSIENT);
+            while (statement.step()) {
+            }
+            sqlite3_reset(statement.get());
+        }
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK TO batch; RELEASE batch", nullptr, nullptr, nullptr);
+        throw;
+    }
+    execute(QStringLiteral("RELEASE batch"));
 }
 
 bool Database::isReadOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }

@@ -2,13 +2,17 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <memory>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
 namespace corvanel {
+
+class TextIndexLoader;
 
 // One row of a result being walked: fields are read by column name, as text,
 // without regard to the letter case of the name.
@@ -43,8 +47,8 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Walks the result to its end, reading titulo of every row and running
-    // pump after each one; returns the number of rows.
+    // The number of rows of the statement's result, counted by the engine;
+    // runs pump once afterwards.
     int countRows(const QString& sql, const MessagePump& pump = {});
 
     // The column of the first row as text; empty when there is no row.
@@ -56,6 +60,14 @@ public:
 
     // Runs a statement that returns no rows.
     void execute(const QString& sql);
+
+    // Runs a statement with one parameter (?1) once for each value, all in
+    // one transaction: nothing is written unless every run succeeds.
+    void executeForEach(const QString& sql, const QStringList& values);
+
+    // Starts reading the collection's texts for the key-word searches in
+    // the background (the first search waits for it, or reads them itself).
+    void startIndexingTexts();
 
     bool isReadOnly() const;
     const QString& filePath() const { return filePath_; }
@@ -74,6 +86,8 @@ private:
 
     sqlite3* db_ = nullptr;
     QString filePath_;
+    // Outlives the connection's functions that use it: destroyed after db_ is closed.
+    std::unique_ptr<TextIndexLoader> texts_;
 };
 
 }  // namespace corvanel

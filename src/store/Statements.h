@@ -14,8 +14,11 @@ QString sectionCount(const QString& letter);
 QString contentRootRead();
 QString contentRootStore(const QString& folder);
 
-// Listings and searches; every one returns titulo, cod, subtitulo, conteudo
-// and sessao, except the author list (column autor).
+// Listings and searches; every one returns titulo, cod, subtitulo, sessao
+// and texto, the text row (TEXTOS.rowid) behind the line, except the author
+// list (column autor). The text itself is read for the rows that show it
+// (documentTextStart): carrying every text through the sort would cost more than
+// the whole search.
 QString keywordSearch(const QString& words);
 QString sectionKeywordSearch(const QString& words, const QString& sectionLetter);
 QString subcategoryKeywordSearch(const QString& words, const QString& subcategory);
@@ -24,6 +27,10 @@ QString collectionListing();
 QString authorList();
 QString narrowingSearch(const QString& words, int previousLevel);
 QString levelListing(int level);
+
+// The first characters of column conteudo of one text row, as listed in
+// column texto.
+QString documentTextStart(const QString& textRow, int characters);
 
 // Marks of the result levels.
 QString clearAllMarks();

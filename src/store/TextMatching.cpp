@@ -152,33 +152,60 @@ std::string folded(std::string_view utf8) {
 
 LikePattern::LikePattern(std::string_view utf8Pattern, char32_t escape)
     : pattern_(folded(utf8Pattern)), escape_(escape) {
-    // The statements search with '%words%': that case is a plain substring
-    // search, much faster than the general matcher over long texts.
-    if (escape_ == 0 && pattern_.size() >= 2 && pattern_.front() == '%' && pattern_.back() == '%') {
-        const std::string_view inner(pattern_.data() + 1, pattern_.size() - 2);
-        if (inner.find_first_of("%_") == std::string_view::npos) {
-            literal_ = std::string(inner);
-            containsLiteral_ = true;
+    // Patterns with '%' alone, such as the statements' '%words%', are
+    // matched by finding their pieces in turn: much faster than the general
+    // matcher over long texts.
+    if (escape_ == 0 && pattern_.find('_') == std::string::npos) {
+        size_t start = 0;
+        for (size_t at = pattern_.find('%'); at != std::string::npos; at = pattern_.find('%', start)) {
+            pieces_.emplace_back(pattern_, start, at - start);
+            start = at + 1;
         }
+        pieces_.emplace_back(pattern_, start);
+        onlyPercent_ = true;
+        containsLiteral_ = pieces_.size() == 3 && pieces_.front().empty() && pieces_.back().empty();
     }
 }
 
 bool LikePattern::matches(std::string_view utf8Text) const {
-    if (containsLiteral_ && literal_.empty()) {
+    if (containsLiteral_ && pieces_[1].empty()) {
         return true;
     }
     thread_local std::string buffer;
     buffer.clear();
     appendFolded(utf8Text, buffer);
-    if (containsLiteral_) {
-        return std::string_view(buffer).find(literal_) != std::string_view::npos;
-    }
     return matchesFolded(buffer);
+}
+
+bool LikePattern::matchesFolded(std::string_view foldedText) const {
+    return onlyPercent_ ? matchesPieces(foldedText) : matchesWildcards(foldedText);
+}
+
+// The first piece starts the text, the last one ends it, and the others
+// follow one another in between: taking the earliest place for each is
+// never wrong.
+bool LikePattern::matchesPieces(std::string_view text) const {
+    if (pieces_.size() == 1) {
+        return text == pieces_.front();
+    }
+    if (!text.starts_with(pieces_.front())) {
+        return false;
+    }
+    size_t at = pieces_.front().size();
+    for (size_t i = 1; i + 1 < pieces_.size(); ++i) {
+        at = text.find(pieces_[i], at);
+        if (at == std::string_view::npos) {
+            return false;
+        }
+        at += pieces_[i].size();
+    }
+    const std::string& last = pieces_.back();
+    return text.size() - at >= last.size() && text.ends_with(last);
 }
 
 // Wildcard matching with backtracking to the last '%' seen: linear in
 // practice, and never recursive. '_' stands for one whole character.
-bool LikePattern::matchesFolded(std::string_view text) const {
+bool LikePattern::matchesWildcards(std::string_view text) const {
     const std::string_view pattern = pattern_;
     size_t p = 0;
     size_t t = 0;

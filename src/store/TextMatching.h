@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvanel {
 
@@ -26,12 +27,21 @@ public:
     // Whether text (UTF-8, not folded) matches the whole pattern.
     bool matches(std::string_view utf8Text) const;
 
-private:
-    bool matchesFolded(std::string_view text) const;
+    // The same, for a text already folded with appendFolded.
+    bool matchesFolded(std::string_view foldedText) const;
 
-    std::string pattern_;       // folded
-    std::string literal_;       // the text between '%' and '%' when the pattern is only that
-    bool containsLiteral_ = false;
+    // For a pattern that only asks for some text anywhere ('%words%'): that
+    // text, folded; null for any other pattern.
+    const std::string* containedText() const { return containsLiteral_ ? &pieces_[1] : nullptr; }
+
+private:
+    bool matchesPieces(std::string_view text) const;
+    bool matchesWildcards(std::string_view text) const;
+
+    std::string pattern_;              // folded
+    std::vector<std::string> pieces_;  // the pattern split at '%', when it has no other wildcard
+    bool onlyPercent_ = false;
+    bool containsLiteral_ = false;     // '%text%'
     char32_t escape_ = 0;
 };
 

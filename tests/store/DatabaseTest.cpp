@@ -58,6 +58,8 @@ TEST_F(DatabaseTest, LikeIgnoresCaseAndAccentsForPortuguese) {
               (QStringList{q("LEI Nº 8.069"), q("LEI Nº 8.069")}));
     EXPECT_EQ(titles(db, Statements::keywordSearch(q("agua"))),
               (QStringList{q("Abrigo"), q("Água potável nas escolas")}));
+    // A pattern that changes from row to row.
+    EXPECT_EQ(db.countRows(q("select * from LABELS where upper(titulo) LIKE lower(titulo)")), 7);
 }
 
 TEST_F(DatabaseTest, SearchWithAnApostropheFindsWhatItNames) {
@@ -78,10 +80,10 @@ TEST_F(DatabaseTest, ListingsSortInPortugueseOrder) {
     EXPECT_EQ(authors, (QStringList{q("Autor B"), q("Autor Z")}));
 }
 
-TEST_F(DatabaseTest, CountsWalkEveryRowAndACardCountsInEachOfItsSections) {
+TEST_F(DatabaseTest, TheEngineCountsAndACardCountsInEachOfItsSections) {
     int pumped = 0;
     EXPECT_EQ(db.countRows(Statements::sectionCount(q("A")), [&] { ++pumped; }), 2);
-    EXPECT_EQ(pumped, 2);
+    EXPECT_EQ(pumped, 1);  // once, not after every row
     EXPECT_EQ(db.countRows(Statements::sectionCount(q("B"))), 3);
     // A card without text rows is counted but never listed.
     EXPECT_EQ(db.countRows(Statements::sectionCount(q("D"))), 1);

@@ -44,5 +44,22 @@ TEST(TextMatching, GeneralPatternsFollowSqlLike) {
     EXPECT_FALSE(like("100\\%", "1000", U'\\'));
 }
 
+TEST(TextMatching, PatternsOfPercentSignsAloneMatchAsTheGeneralMatcherDoes) {
+    // An escape character sends a pattern to the general matcher; without
+    // one, a pattern of '%' signs alone is matched piece by piece.
+    const char* patterns[] = {"%", "%%", "a%", "%a", "a%c", "%b%", "%ana%", "%aba%aba%",
+                              "%a%a%a%", "ban%na", "%é%", "banana", "b%n%", ""};
+    const char* texts[] = {"", "a", "abc", "abcd", "ab", "ba", "banana", "ababa", "abaaba",
+                           "Fé", "bnn"};
+    for (const char* pattern : patterns) {
+        for (const char* text : texts) {
+            EXPECT_EQ(like(pattern, text), like(pattern, text, U'\\'))
+                << "'" << pattern << "' on '" << text << "'";
+        }
+    }
+    EXPECT_FALSE(like("%aba%aba%", "ababa"));  // the pieces may not overlap
+    EXPECT_TRUE(like("%aba%aba%", "abaaba"));
+}
+
 }  // namespace
 }  // namespace corvanel

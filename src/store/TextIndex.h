@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+
+#include <atomic>
+#include <cstdint>
+#include <future>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvanel {
+
+class LikePattern;
+
+// The searchable text of every listed document, folded once and held in
+// memory: a key-word search then scans memory instead of reading and
+// folding the whole collection from the file each time.
+//
+// One entry per text row (TEXTOS) joined to its card (LABELS), holding the
+// card's title, key words and sub-title and the row's own text. The
+// collection's cards and texts are fixed while the program runs (it writes
+// only marks and the content root), so the index never goes stale.
+class TextIndex {
+public:
+    // Reads the collection in the database file at path through a read-only
+    // connection of its own, so that it can run beside the program's. Gives
+    // up, returning what it has, as soon as stop becomes true. Throws
+    // DatabaseError.
+    static TextIndex load(const QString& databasePath, const std::atomic<bool>& stop);
+
+    // The text rows (TEXTOS rowids, ascending) that the pattern matches as
+    // LIKE would in any of the four fields. threads: 0 picks a number by the
+    // size of the collection.
+    std::vector<std::int64_t> matchingTextRows(const LikePattern& pattern, int threads = 0) const;
+
+    size_t rowCount() const { return rowids_.size(); }
+
+private:
+    static constexpr int kFields = 4;  // titulo, pchave, subtitulo, conteudo
+
+    void matchRows(const LikePattern& pattern, size_t first, size_t last,
+                   std::vector<char>& matched) const;
+    void findText(const std::string& text, size_t first, size_t last,
+                  std::vector<char>& matched) const;
+    std::string_view field(size_t row, int field) const;
+    bool isNull(size_t row, int field) const { return (nullFields_[row] >> field) & 1; }
+    size_t rowStart(size_t row) const { return fieldStarts_[row * kFields]; }
+    size_t firstRowFrom(size_t byte) const;
+    int threadsFor(int requested) const;
+
+    // The folded fields of every row, each followed by a '\0' so that no
+    // match runs from one field into the next.
+    std::string folded_;
+    std::vector<size_t> fieldStarts_;  // kFields per row, then the end
+    std::vector<std::int64_t> rowids_;
+    std::vector<std::uint8_t> nullFields_;  // bit f: field f is NULL
+};
+
+// Builds the text index in the background once asked to, and hands it out
+// when it is ready; whoever needs it first waits for it, or builds it then.
+class TextIndexLoader {
+public:
+    explicit TextIndexLoader(QString databasePath);
+    ~TextIndexLoader();  // stops a load in progress and waits for it
+    TextIndexLoader(const TextIndexLoader&) = delete;
+    TextIndexLoader& operator=(const TextIndexLoader&) = delete;
+
+    // Starts loading on a thread of its own; does nothing after the first time.
+    void start();
+
+    // The index, loaded now when it was not started. A failed load throws
+    // DatabaseError and is tried again at the next call.
+    const TextIndex& index();
+
+private:
+    QString databasePath_;
+    std::atomic<bool> stop_{false};
+    std::future<TextIndex> pending_;
+    std::optional<TextIndex> index_;
+};
+
+}  // namespace corvanel
