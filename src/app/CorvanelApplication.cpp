@@ -1,6 +1,7 @@
 #include "CorvanelApplication.h"
 
 #include "ConnectionString.h"
+#include "ContentAddress.h"
 #include "StartupSequence.h"
 #include "TErroScreen.h"
 #include "TForm1.h"
@@ -81,6 +82,18 @@ void CorvanelApplication::start() {
 void CorvanelApplication::createResultList(TSplashScreen& splash) {
     textos_ = std::make_unique<TTextos>();
     textos_->setBusyScreen(busy_.get());
+    const auto openInViewer = [this](const QString& pageName, SaveBufferOnOpen saveBuffer) {
+        if (form10_) {
+            form10_->openPage(contentRoot(), pageName, saveBuffer);
+        }
+    };
+    textos_->setPageOpeners(
+        {[openInViewer](const QString& pageName) {
+             openInViewer(pageName, SaveBufferOnOpen::Empty);
+         },
+         [openInViewer] {
+             openInViewer(ContentAddress::kHelpPage.toString(), SaveBufferOnOpen::Keep);
+         }});
     if (form1_) {
         form1_->setResultList(textos_.get());
     }

@@ -1,0 +1,95 @@
+#include "DisplayLineBreaker.h"
+
+#include <QTextLayout>
+
+namespace corvanel {
+
+namespace {
+
+// Enough text for about this many characters a line; more is laid out only
+// when a paragraph's lines turn out longer.
+constexpr qsizetype kCharactersPerLine = 120;
+
+// The end of the paragraph starting at start, and where the next one starts.
+std::pair<qsizetype, qsizetype> paragraphAt(const QString& text, qsizetype start) {
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (text[i] == u'\n') {
+            return {i, i + 1};
+        }
+        if (text[i] == u'\r') {
+            const bool crlf = i + 1 < text.size() && text[i + 1] == u'\n';
+            return {i, i + (crlf ? 2 : 1)};
+        }
+    }
+    return {text.size(), text.size() + 1};
+}
+
+// The start of text up to a word's end at or after length.
+QStringView cutAfterWord(QStringView text, qsizetype length) {
+    while (length < text.size() && !text[length].isSpace()) {
+        ++length;
+    }
+    return text.first(std::min(length, text.size()));
+}
+
+}  // namespace
+
+QStringList DisplayLineBreaker::firstLines(const QString& text, int count) const {
+    QStringList lines;
+    qsizetype start = 0;
+    while (lines.size() < count && start <= text.size()) {
+        const auto [end, next] = paragraphAt(text, start);
+        addParagraphLines(QStringView(text).sliced(start, end - start),
+                          count - static_cast<int>(lines.size()), lines);
+        start = next;
+    }
+    while (lines.size() < count) {
+        lines << QString();
+    }
+    return lines;
+}
+
+// Lays out no more of a long paragraph than its first lines need: the
+// wanted lines are settled once one more line has started after them.
+void DisplayLineBreaker::addParagraphLines(QStringView paragraph, int count,
+                                           QStringList& lines) const {
+    qsizetype length = kCharactersPerLine * (count + 1);
+    for (;;) {
+        const QStringView part = cutAfterWord(paragraph, length);
+        const QStringList laidOut = layOut(part, count + 1);
+        if (laidOut.size() > count || part.size() == paragraph.size()) {
+            lines << laidOut.mid(0, count);
+            return;
+        }
+        length *= 2;
+    }
+}
+
+QStringList DisplayLineBreaker::layOut(QStringView text, int count) const {
+    if (text.isEmpty()) {
+        return {QString()};
+    }
+    const QString content = text.toString();
+    QTextLayout layout(content, font_);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList lines;
+    while (lines.size() < count) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) {
+            break;
+        }
+        line.setLineWidth(width_);
+        QStringView shown = QStringView(content).sliced(line.textStart(), line.textLength());
+        while (!shown.isEmpty() && shown.back().isSpace()) {
+            shown.chop(1);
+        }
+        lines << shown.toString();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+}  // namespace corvanel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+namespace corvanel {
+
+// Breaks a text into display lines as a word-wrapping text box of a given
+// width and font shows it: at its line breaks, and between words where a
+// line would grow wider than the box (anywhere in a word wider than it).
+class DisplayLineBreaker {
+public:
+    DisplayLineBreaker(const QFont& font, int width) : font_(font), width_(width) {}
+
+    // The first count display lines; those the text does not reach are empty.
+    QStringList firstLines(const QString& text, int count) const;
+
+private:
+    void addParagraphLines(QStringView paragraph, int count, QStringList& lines) const;
+    QStringList layOut(QStringView text, int count) const;
+
+    QFont font_;
+    int width_;
+};
+
+}  // namespace corvanel

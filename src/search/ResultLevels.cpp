@@ -1,0 +1,28 @@
+#include "ResultLevels.h"
+
+#include <cassert>
+
+namespace corvanel {
+
+void ResultLevels::reset() {
+    level_ = -1;
+    oldest_ = 0;
+}
+
+std::optional<int> ResultLevels::open(const QString& kind, const QString& words) {
+    ++level_;
+    std::optional<int> letGo;
+    if (level_ - oldest_ >= kHistorySize) {
+        letGo = oldest_++;
+    }
+    entries_[slot(level_)] = Entry{kind, words};
+    return letGo;
+}
+
+const ResultLevels::Entry& ResultLevels::stepBack() {
+    assert(canStepBack());
+    --level_;
+    return entries_[slot(level_)];
+}
+
+}  // namespace corvanel

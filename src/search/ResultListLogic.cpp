@@ -1,0 +1,153 @@
+#include "ResultListLogic.h"
+
+#include "ContentAddress.h"
+#include "Database.h"
+#include "ListFiller.h"
+#include "ResultListHost.h"
+#include "ScopeNames.h"
+#include "SearchMessages.h"
+#include "Statements.h"
+
+namespace corvanel {
+
+namespace {
+
+// The busy window for as long as an operation runs, also when it fails.
+class BusyPeriod {
+public:
+    explicit BusyPeriod(ResultListHost& host) : host_(host) { host_.showBusy(); }
+    ~BusyPeriod() { host_.hideBusy(); }
+    BusyPeriod(const BusyPeriod&) = delete;
+    BusyPeriod& operator=(const BusyPeriod&) = delete;
+
+private:
+    ResultListHost& host_;
+};
+
+// Rewrites the lists from empty; the host hears of it before and after,
+// also when the rewriting fails half-way.
+class ListsRewrite {
+public:
+    ListsRewrite(ResultListHost& host, ResultLines& lines) : host_(host) {
+        host_.listsAboutToChange();
+        lines.clear();
+    }
+    ~ListsRewrite() { host_.listsChanged(); }
+    ListsRewrite(const ListsRewrite&) = delete;
+    ListsRewrite& operator=(const ListsRewrite&) = delete;
+
+private:
+    ResultListHost& host_;
+};
+
+}  // namespace
+
+ResultListLogic::ResultListLogic(ResultListHost& host, const QFont& windowFont)
+    : host_(host), decisionLines_(windowFont, kDecisionTextWidth) {}
+
+void ResultListLogic::showRequest() {
+    BusyPeriod busy(host_);
+    clearLists();
+    header_ = HeaderLayout::Plain;
+    Database& database = connection_.connect();
+    database.execute(Statements::clearAllMarks());
+    levels_.reset();
+    const RequestPlan plan = planRequest(fields);
+    header_ = plan.header;
+    int rows = 0;
+    if (plan.statement) {
+        rows = runFill(database, *plan.statement, plan.fill);
+    }
+    // A category request names the section of its category.
+    if (!fields.Aux.isEmpty()) {
+        fields.Edit4 = fields.Aux;
+        fields.Aux.clear();
+    }
+    scopeName_ = scope::nameOf(fields.Edit4);
+    rowCount_ = QString::number(rows);
+}
+
+void ResultListLogic::search() {
+    BusyPeriod busy(host_);
+    Database& database = openNewLevel();
+    int rows = 0;
+    if (const auto statement = keywordSearchStatement(scopeName_, fields)) {
+        rows = runFill(database, *statement, FillKind::Labelled);
+    }
+    rowCount_ = QString::number(rows);
+}
+
+void ResultListLogic::narrow() {
+    BusyPeriod busy(host_);
+    Database& database = openNewLevel();
+    const int rows = runFill(database, Statements::narrowingSearch(fields.Edit3, level() - 1),
+                             FillKind::Labelled);
+    rowCount_ = QString::number(rows);
+}
+
+void ResultListLogic::stepBack() {
+    if (!levels_.canStepBack()) {
+        host_.showMessage(messages::kNoEarlierResults.toString());
+        return;
+    }
+    BusyPeriod busy(host_);
+    Database& database = connection_.connect();
+    database.execute(Statements::clearLevelMarks(level()));
+    const ResultLevels::Entry entry = levels_.stepBack();
+    // Only the general search lists a level again; elsewhere the lists stay.
+    if (entry.kind == u"T") {
+        const int rows = runFill(database, Statements::levelListing(level()), FillKind::Plain);
+        rowCount_ = QString::number(rows);
+        fields.Edit3 = entry.words;
+    }
+}
+
+std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
+    if (row < 0 || row >= lines_.size() || lines_.lines()[row] == ResultLines::kSeparator) {
+        return std::nullopt;
+    }
+    const QString key = lines_.keys()[row];
+    if (fields.tipo == u"A01") {
+        fields.tipo = QStringLiteral("SA");
+        scopeName_ = scope::kTextosPorAutor.toString();
+        fields.Edit3 = key;
+        search();
+        return std::nullopt;
+    }
+    return DocumentToOpen{ContentAddress::pageAddress(contentRoot, key), key};
+}
+
+void ResultListLogic::hidden() { fields.Edit3 = QStringLiteral(" "); }
+
+// Empties the lists and opens the next level with the request kind and the
+// words; a level let go takes its marks along.
+Database& ResultListLogic::openNewLevel() {
+    clearLists();
+    Database& database = connection_.connect();
+    if (const auto letGo = levels_.open(fields.tipo, fields.Edit3)) {
+        database.execute(Statements::clearLevelMarks(*letGo));
+    }
+    return database;
+}
+
+void ResultListLogic::clearLists() { ListsRewrite rewrite(host_, lines_); }
+
+int ResultListLogic::runFill(Database& database, const QString& statement, FillKind fill) {
+    int rows = 0;
+    {
+        ListsRewrite rewrite(host_, lines_);
+        ListFiller filler(database, decisionLines_, lines_);
+        rows = fill == FillKind::Authors
+                   ? filler.fillAuthors(statement)
+                   : filler.fill(statement, fill == FillKind::Labelled
+                                                ? std::optional<int>(level())
+                                                : std::nullopt);
+    }
+    host_.processPendingMessages();
+    if (rows == 0 && fill != FillKind::Authors) {
+        host_.showMessage(messages::kNothingFound.toString());
+    }
+    return rows;
+}
+
+}  // namespace corvanel

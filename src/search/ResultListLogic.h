@@ -1,0 +1,83 @@
+#pragma once
+
+#include "DatabaseConnection.h"
+#include "DisplayLineBreaker.h"
+#include "RequestFields.h"
+#include "RequestTable.h"
+#include "ResultLevels.h"
+#include "ResultLines.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace corvanel {
+
+class Database;
+class ResultListHost;
+
+// A listed document the user asked to open.
+struct DocumentToOpen {
+    QString address;   // the page address for the browser
+    QString pageName;  // the document code
+};
+
+// Everything the result-list window does, without the window: the request
+// it runs when shown, the key-word search, narrowing ("Buscar Resultados"),
+// stepping back ("Voltar"), and what a double click on a line means. The
+// window binds it to its widgets; tests and corvanel-query drive it alone.
+class ResultListLogic {
+public:
+    // The result list breaks court decisions into lines this wide, in the
+    // window's font.
+    static constexpr int kDecisionTextWidth = 577;
+
+    ResultListLogic(ResultListHost& host, const QFont& windowFont);
+
+    // Written by callers before showing (the entry protocol).
+    RequestFields fields;
+    // The content root, read at creation.
+    QString contentRoot;
+
+    DatabaseConnection& connection() { return connection_; }
+    const DatabaseConnection& connection() const { return connection_; }
+
+    // Showing the window: empties the lists and the marks, runs the request
+    // in the fields, names the scope and counts the rows.
+    void showRequest();
+    // The search button, or Enter in the search box.
+    void search();
+    // "Buscar Resultados": searches the words among the current result.
+    void narrow();
+    // "Voltar".
+    void stepBack();
+    // A double click on line row: an author of the author list lists the
+    // author's texts; a document's line gives the document to open.
+    std::optional<DocumentToOpen> openLine(qsizetype row);
+    // Hiding the window.
+    void hidden();
+    // Empties both lists, as callers do before a request.
+    void clearLists();
+
+    // What the window shows.
+    const ResultLines& lines() const { return lines_; }
+    const QString& scopeName() const { return scopeName_; }  // `Pesquisando`
+    const QString& rowCount() const { return rowCount_; }    // `Edit5`
+    HeaderLayout header() const { return header_; }
+    int level() const { return levels_.level(); }
+
+private:
+    int runFill(Database& database, const QString& statement, FillKind fill);
+    Database& openNewLevel();
+
+    ResultListHost& host_;
+    DisplayLineBreaker decisionLines_;
+    DatabaseConnection connection_;
+    ResultLines lines_;
+    ResultLevels levels_;
+    QString scopeName_;
+    QString rowCount_;
+    HeaderLayout header_ = HeaderLayout::Plain;
+};
+
+}  // namespace corvanel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace corvanel {
+
+struct RequestFields;
+
+// What the result list shows, as named beside the list (`Pesquisando`).
+namespace scope {
+inline constexpr QStringView kTodos = u"Todos";
+inline constexpr QStringView kLumbra = u"Lumbra";
+inline constexpr QStringView kCiclosDeVida = u"Ciclos de Vida";
+// Set when an author is chosen from the author list.
+inline constexpr QStringView kTextosPorAutor = u"Textos por Autor";
+
+// The scope name of a request argument (`Edit4`); empty for any other value.
+QString nameOf(const QString& argument);
+}  // namespace scope
+
+// The key-word search of a section: by section letter when SUBCATOK is "0",
+// otherwise by the sub-category code in SUBCAT.
+QString sectionSearchStatement(const QString& sectionLetter, const RequestFields& fields);
+
+// The statement the search button runs in a scope, or none when the scope
+// searches nothing.
+std::optional<QString> keywordSearchStatement(const QString& scopeName,
+                                              const RequestFields& fields);
+
+}  // namespace corvanel

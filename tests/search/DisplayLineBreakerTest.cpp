@@ -1,0 +1,78 @@
+#include "DisplayLineBreaker.h"
+#include "Look.h"
+
+#include <QFontMetrics>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+constexpr int kWidth = 577;
+
+class LineBreaking : public ::testing::Test {
+protected:
+    QFont font = Look::sansSerif(11);
+    DisplayLineBreaker breaker{font, kWidth};
+
+    // A long paragraph of words of many lengths, accents included.
+    static QString paragraph(int words) {
+        const QStringList vocabulary{q("a"), q("criança"), q("de"), q("adolescência"), q("o"),
+                                     q("responsabilidade"), q("ECA"), q("proteção"), q("é")};
+        QStringList text;
+        for (int i = 0; i < words; ++i) {
+            text << vocabulary[(i * 7 + i / 3) % vocabulary.size()];
+        }
+        return text.join(u' ');
+    }
+};
+
+TEST_F(LineBreaking, LinesFitTheWidthAndKeepEveryWordInOrder) {
+    const QString text = paragraph(400);
+    const QStringList lines = breaker.firstLines(text, 5);
+    ASSERT_EQ(lines.size(), 5);
+    const QFontMetrics metrics(font);
+    for (const QString& line : lines) {
+        EXPECT_LE(metrics.horizontalAdvance(line), kWidth) << line.toStdString();
+        EXPECT_FALSE(line.isEmpty());
+    }
+    const QString shown = lines.join(u' ');
+    EXPECT_TRUE(text.startsWith(shown));
+    // Each line was broken because the next word did not fit.
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const QString nextWord = lines[i + 1].section(u' ', 0, 0);
+        EXPECT_GT(metrics.horizontalAdvance(lines[i] + u' ' + nextWord), kWidth);
+    }
+}
+
+TEST_F(LineBreaking, AsManyLinesAsWantedComeOutTheSameWhateverIsLaidOut) {
+    const QString text = paragraph(3000);
+    EXPECT_EQ(breaker.firstLines(text, 5), breaker.firstLines(text, 60).mid(0, 5));
+    EXPECT_EQ(breaker.firstLines(text, 1), breaker.firstLines(text, 5).mid(0, 1));
+}
+
+TEST_F(LineBreaking, LineBreaksOfEveryKindStartALineAndMissingLinesAreEmpty) {
+    EXPECT_EQ(breaker.firstLines(q("um\r\ndois\rtrês\n\ncinco\nseis"), 5),
+              (QStringList{q("um"), q("dois"), q("três"), q(""), q("cinco")}));
+    EXPECT_EQ(breaker.firstLines(q("só uma linha"), 5),
+              (QStringList{q("só uma linha"), q(""), q(""), q(""), q("")}));
+    EXPECT_EQ(breaker.firstLines(QString(), 3), (QStringList{q(""), q(""), q("")}));
+}
+
+TEST_F(LineBreaking, AWordWiderThanTheBoxIsBrokenAnywhere) {
+    const QString word = q("x").repeated(3000);
+    const QStringList lines = breaker.firstLines(word, 5);
+    const QFontMetrics metrics(font);
+    EXPECT_EQ(lines.join(QString()), word.left(lines.join(QString()).size()));
+    for (const QString& line : lines) {
+        EXPECT_FALSE(line.isEmpty());
+        EXPECT_LE(metrics.horizontalAdvance(line), kWidth);
+    }
+}
+
+}  // namespace
+}  // namespace corvanel
