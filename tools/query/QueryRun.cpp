@@ -1,0 +1,160 @@
+#include "QueryRun.h"
+
+#include "ConnectionString.h"
+#include "Database.h"
+#include "DatabaseError.h"
+#include "QueryScript.h"
+#include "ResultListHost.h"
+#include "ResultListLogic.h"
+#include "Statements.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace corvanel::query {
+
+namespace {
+
+// Collects the message boxes of one step.
+class PrintingHost final : public ResultListHost {
+public:
+    void showMessage(const QString& text) override { messages << text; }
+    QStringList messages;
+};
+
+QString& fieldOf(RequestFields& fields, FieldWrite::Field field) {
+    switch (field) {
+        case FieldWrite::Field::tipo:
+            return fields.tipo;
+        case FieldWrite::Field::Edit4:
+            return fields.Edit4;
+        case FieldWrite::Field::Edit3:
+            return fields.Edit3;
+        case FieldWrite::Field::Aux:
+            return fields.Aux;
+        case FieldWrite::Field::SUBCAT:
+            return fields.SUBCAT;
+        case FieldWrite::Field::SUBCATOK:
+            break;
+    }
+    return fields.SUBCATOK;
+}
+
+QString connectionStringOf(const QString& path) {
+    return QFileInfo(path).isDir() ? connectionStringFor(path) : connectionStringForFile(path);
+}
+
+class ScriptRun {
+public:
+    ScriptRun(const QFont& windowFont, QTextStream& out) : logic_(host_, windowFont), out_(out) {}
+
+    ResultListLogic& logic() { return logic_; }
+
+    // Runs one operation and prints what it leaves; false when it failed.
+    template <typename Operation>
+    bool perform(Operation&& operation) {
+        host_.messages.clear();
+        std::optional<DocumentToOpen> opened;
+        bool succeeded = true;
+        try {
+            opened = operation();
+        } catch (const std::exception& error) {
+            const auto* databaseError = dynamic_cast<const DatabaseError*>(&error);
+            host_.messages << (databaseError != nullptr ? databaseError->message()
+                                                        : QString::fromUtf8(error.what()));
+            succeeded = false;
+        }
+        print(opened);
+        return succeeded;
+    }
+
+private:
+    void print(const std::optional<DocumentToOpen>& opened) {
+        const ResultLines& lines = logic_.lines();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            out_ << lines.lines()[i] << u'\t' << lines.keys()[i] << u'\n';
+        }
+        for (const QString& message : host_.messages) {
+            out_ << QStringView(u"! ") << message << u'\n';
+        }
+        if (opened) {
+            out_ << QStringView(u"> ") << opened->address << u'\n';
+        }
+        out_ << QStringView(u"# count=") << logic_.rowCount() << QStringView(u" scope=")
+             << logic_.scopeName() << QStringView(u" level=") << logic_.level()
+             << QStringView(u" tipo=") << logic_.fields.tipo << u'\n';
+        out_.flush();
+    }
+
+    PrintingHost host_;
+    ResultListLogic logic_;
+    QTextStream& out_;
+};
+
+std::optional<DocumentToOpen> runStep(ResultListLogic& logic, const Step& step) {
+    switch (step.kind) {
+        case Step::Kind::Search:
+            logic.search();
+            break;
+        case Step::Kind::Narrow:
+            logic.narrow();
+            break;
+        case Step::Kind::Back:
+            logic.stepBack();
+            break;
+        case Step::Kind::Open:
+            return logic.openLine(step.row);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStream& out,
+                   QTextStream& err) {
+    ScriptRun run(windowFont, out);
+    ResultListLogic& logic = run.logic();
+    try {
+        logic.connection().open(connectionStringOf(script.database));
+        logic.contentRoot =
+            logic.connection().connect().readOneValue(Statements::contentRootRead(), u"tipo");
+    } catch (const DatabaseError& error) {
+        err << error.message() << u'\n';
+        return 2;
+    }
+
+    bool succeeded = true;
+    bool shown = false;
+    const auto showOnce = [&] {
+        if (!shown) {
+            shown = true;
+            succeeded &= run.perform([&] {
+                logic.showRequest();
+                return std::optional<DocumentToOpen>();
+            });
+        }
+    };
+    for (const Action& action : script.actions) {
+        if (const auto* write = std::get_if<FieldWrite>(&action)) {
+            fieldOf(logic.fields, write->field) = write->value;
+            continue;
+        }
+        showOnce();
+        succeeded &= run.perform([&] { return runStep(logic, std::get<Step>(action)); });
+    }
+    showOnce();
+    return succeeded ? 0 : 1;
+}
+
+int runQuery(const QStringList& arguments, const QFont& windowFont, QTextStream& out,
+             QTextStream& err) {
+    QString error;
+    const std::optional<QueryScript> script = parseQueryScript(arguments, error);
+    if (!script) {
+        err << QStringView(u"corvanel-query: ") << error << u'\n' << kUsage << u'\n';
+        return 2;
+    }
+    return runQueryScript(*script, windowFont, out, err);
+}
+
+}  // namespace corvanel::query

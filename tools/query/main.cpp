@@ -1,0 +1,24 @@
+// corvanel-query: what the result-list window lists for a request, for the
+// collection's publisher and for scripts.
+#include "Look.h"
+#include "QueryRun.h"
+#include "TTextosLayout.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    // Fonts need a GUI application; no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return corvanel::query::runQuery(
+        QGuiApplication::arguments().mid(1),
+        corvanel::Look::sansSerif(corvanel::textos_layout::kWindowFontPixels), out, err);
+}
