@@ -1,0 +1,239 @@
+// corvanel-bench: the result list's listings and searches on a large
+// generated collection.
+//
+//   corvanel-bench [--collection=FOLDER] [Google Benchmark options]
+//
+// FOLDER holds db3.mdb; without it the 20,000-document collection is
+// generated once into /tmp/corvanel-bench-20000.
+#include "CollectionGenerator.h"
+#include "ConnectionString.h"
+#include "Database.h"
+#include "Look.h"
+#include "ResultListHost.h"
+#include "ResultListLogic.h"
+#include "Statements.h"
+#include "TTextos.h"
+#include "TextIndex.h"
+#include "TextMatching.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace corvanel::bench {
+
+namespace {
+
+QString& collectionFolder() {
+    static QString folder = QStringLiteral("/tmp/corvanel-bench-20000");
+    return folder;
+}
+
+QString databasePath() { return collectionFolder() + QStringLiteral("/db3.mdb"); }
+
+void ensureCollection() {
+    if (QFile::exists(databasePath())) {
+        return;
+    }
+    QDir().mkpath(collectionFolder());
+    QFile(collectionFolder() + QStringLiteral("/labels.dat")).open(QIODevice::WriteOnly);
+    generateCollection(databasePath(), collectionFolder() + u'/', GeneratorOptions());
+}
+
+// The logic as the window drives it, on one connection kept for every run
+// of a benchmark, with its text index loaded before timing starts.
+class Session {
+public:
+    Session() : logic_(host_, Look::sansSerif(11)) {
+        logic_.connection().open(connectionStringFor(collectionFolder()));
+        show("T", " ");
+        search(words::kRare.toString());
+    }
+
+    void show(const char* tipo, const char* edit4) {
+        logic_.fields.tipo = QString::fromUtf8(tipo);
+        logic_.fields.Edit4 = QString::fromUtf8(edit4);
+        logic_.fields.Aux.clear();
+        logic_.showRequest();
+    }
+
+    void search(const QString& words) {
+        logic_.fields.Edit3 = words;
+        logic_.search();
+    }
+
+    void narrow(const QString& words) {
+        logic_.fields.Edit3 = words;
+        logic_.narrow();
+    }
+
+    const ResultListLogic& logic() const { return logic_; }
+
+private:
+    ResultListHost host_;
+    ResultListLogic logic_;
+};
+
+Session& session() {
+    static Session shared;
+    return shared;
+}
+
+void reportLines(benchmark::State& state) {
+    state.counters["rows"] = session().logic().rowCount().toDouble();
+    state.counters["lines"] = static_cast<double>(session().logic().lines().size());
+}
+
+void ShowingG(benchmark::State& state) {
+    session();
+    for (auto _ : state) {
+        session().show("G", "T");
+    }
+    reportLines(state);
+}
+
+void AuthorList(benchmark::State& state) {
+    session();
+    for (auto _ : state) {
+        session().show("A01", "A01");
+    }
+    reportLines(state);
+}
+
+// Every search opens a level, so these runs also go far past the history's
+// 101 levels.
+void KeywordSearch(benchmark::State& state, QStringView words) {
+    session().show("T", " ");
+    for (auto _ : state) {
+        session().search(words.toString());
+    }
+    reportLines(state);
+}
+
+void Narrowing(benchmark::State& state) {
+    session().show("T", " ");
+    for (auto _ : state) {
+        state.PauseTiming();
+        session().search(words::kCommon.toString());
+        state.ResumeTiming();
+        session().narrow(words::kTwoLetters.toString());
+    }
+    reportLines(state);
+}
+
+// The store alone: words to document codes in title order.
+void QueryToOrderedCodes(benchmark::State& state, QStringView words) {
+    static Database database(connectionStringFor(collectionFolder()));
+    const QString statement = Statements::keywordSearch(words.toString());
+    int rows = database.list(statement, [](const Row&) {});  // loads the text index
+    for (auto _ : state) {
+        rows = database.list(statement, [](const Row& row) {
+            benchmark::DoNotOptimize(row.field(u"cod"));
+        });
+    }
+    state.counters["rows"] = rows;
+}
+
+void TextIndexScan(benchmark::State& state, QStringView words) {
+    static const std::atomic<bool> stop{false};
+    static const TextIndex index = TextIndex::load(databasePath(), stop);
+    const LikePattern pattern(QString(u'%' + words.toString() + u'%').toStdString());
+    size_t rows = 0;
+    for (auto _ : state) {
+        rows = index.matchingTextRows(pattern).size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+void TextIndexLoad(benchmark::State& state) {
+    const std::atomic<bool> stop{false};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TextIndex::load(databasePath(), stop).rowCount());
+    }
+}
+
+// The window's creation work: open, count the collection and its sections,
+// read the content root.
+void CreationCounts(benchmark::State& state) {
+    TTextos textos;
+    TTextos::CreationContext context;
+    context.connectionString = connectionStringFor(collectionFolder());
+    for (auto _ : state) {
+        textos.FormCreate(context);
+    }
+    state.counters["documents"] = textos.Edit6.toDouble();
+}
+
+// The whole window: a showing of "G" with its list model and view.
+void WindowShowingG(benchmark::State& state) {
+    TTextos textos;
+    TTextos::CreationContext context;
+    context.connectionString = connectionStringFor(collectionFolder());
+    textos.FormCreate(context);
+    textos.database()->list(Statements::keywordSearch(QStringLiteral("x")), [](const Row&) {});
+    textos.tipo = QStringLiteral("G");
+    textos.Edit4 = QStringLiteral("T");
+    textos.show();
+    for (auto _ : state) {
+        textos.show();  // a request while visible runs at once
+        QApplication::processEvents();
+    }
+    textos.hide();
+}
+
+void registerAll() {
+    const auto asMilliseconds = [](benchmark::internal::Benchmark* b) {
+        b->Unit(benchmark::kMillisecond)->UseRealTime();
+    };
+    asMilliseconds(benchmark::RegisterBenchmark("Creation/Counts", CreationCounts));
+    asMilliseconds(benchmark::RegisterBenchmark("Showing/G", ShowingG));
+    asMilliseconds(benchmark::RegisterBenchmark("Showing/AuthorList", AuthorList));
+    asMilliseconds(benchmark::RegisterBenchmark("Window/ShowingG", WindowShowingG));
+    const std::pair<const char*, QStringView> searches[] = {
+        {"Rare", words::kRare},
+        {"Common", words::kCommon},
+        {"TwoLetters", words::kTwoLetters},
+        {"Blank", words::kBlank},
+    };
+    for (const auto& [name, words] : searches) {
+        asMilliseconds(benchmark::RegisterBenchmark(
+            (std::string("Search/") + name).c_str(),
+            [words](benchmark::State& state) { KeywordSearch(state, words); }));
+        asMilliseconds(benchmark::RegisterBenchmark(
+            (std::string("Store/QueryToOrderedCodes/") + name).c_str(),
+            [words](benchmark::State& state) { QueryToOrderedCodes(state, words); }));
+        asMilliseconds(benchmark::RegisterBenchmark(
+            (std::string("Store/TextIndexScan/") + name).c_str(),
+            [words](benchmark::State& state) { TextIndexScan(state, words); }));
+    }
+    asMilliseconds(benchmark::RegisterBenchmark("Search/NarrowCommonByTwoLetters", Narrowing));
+    asMilliseconds(benchmark::RegisterBenchmark("Store/TextIndexLoad", TextIndexLoad)->Iterations(2));
+}
+
+}  // namespace
+
+}  // namespace corvanel::bench
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.startsWith(u"--collection=")) {
+            corvanel::bench::collectionFolder() = argument.mid(13);
+        }
+    }
+    corvanel::bench::ensureCollection();
+    corvanel::bench::registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
