@@ -11,12 +11,12 @@ class TTextos;
 // What the main window writes into the result-list window before showing it.
 // A field left unset keeps whatever the result-list window holds.
 struct ResultListRequest {
-    std::optional<QString> tipo;
-    std::optional<QString> Edit3;
-    std::optional<QString> Edit4;
-    std::optional<QString> Aux;
-    std::optional<QString> SUBCAT;
-    std::optional<QString> SUBCATOK;
+    std::optional<QString> tipo{};
+    std::optional<QString> Edit3{};
+    std::optional<QString> Edit4{};
+    std::optional<QString> Aux{};
+    std::optional<QString> SUBCAT{};
+    std::optional<QString> SUBCATOK{};
     bool clearsLists = false;
 
     bool operator==(const ResultListRequest&) const = default;

@@ -115,16 +115,13 @@ QStringList codes(const char* spaced) {
     return utf8(spaced).split(u' ');
 }
 
-QString states() {
-    const QStringList names =
-        codes("AC AL AP AM BA CE DF ES GO MA MT MS MG PA PB PE PR PI RJ RN RS RO RR SC SP SE TO");
-    const QStringList stateCodes = codes(
-        "C17 C18 C19 C20 C21 C22 C23 C24 C25 C26 C27 C28 C29 C30 C31 C44 C32 C33 C34 C35 C36 "
-        "C37 C38 C39 C40 C41 C42");
+// Nodes two levels down from "caption code" pairs.
+QString leaves(const char* pairs) {
+    const QStringList words = codes(pairs);
     QString text;
-    for (int i = 0; i < names.size(); ++i) {
+    for (int i = 0; i + 1 < words.size(); i += 2) {
         text +=
-            QStringLiteral("    ") + names.at(i) + QStringLiteral(" = ") + stateCodes.at(i) + u'\n';
+            QStringLiteral("    ") + words.at(i) + QStringLiteral(" = ") + words.at(i + 1) + u'\n';
     }
     return text;
 }
@@ -147,7 +144,9 @@ const QList<ExpectedTree>& expectedTrees() {
              utf8("Decisões Monocráticas = H01 => kind H letter H\nTribunais = X\n"
                   "  Superiores = X\n    STF = C12\n    STJ = C13\n    TST = C14\n"
                   "  Regionais = X\n    TRF = C15\n    TRT = C16\n  Estaduais = X\n") +
-             states()},
+             leaves("AC C17 AL C18 AP C19 AM C20 BA C21 CE C22 DF C23 ES C24 GO C25 MA C26 MT C27 "
+                    "MS C28 MG C29 PA C30 PB C31 PE C44 PR C32 PI C33 RJ C34 RN C35 RS C36 RO C37 "
+                    "RR C38 SC C39 SP C40 SE C41 TO C42")},
         {TreeId::Experiencias, QStringLiteral("TExperiencias"), QStringLiteral("RlExperiencias"),
          QStringLiteral("D"), QStringLiteral("D"),
          utf8("Programas, Projetos e Campanhas = D01\nManuais = D02\nTemática = X\n") +
@@ -174,17 +173,6 @@ const QList<ExpectedTree>& expectedTrees() {
     return trees;
 }
 
-std::string describe(const TreeAction& action) {
-    if (const auto* listing = std::get_if<CategoryListing>(&action)) {
-        return "list " + listing->tipo.toStdString() + " " + listing->code.toStdString() + " " +
-               listing->sectionLetter.toStdString();
-    }
-    if (const auto* page = std::get_if<PageToOpen>(&action)) {
-        return "page " + page->pageName.toStdString();
-    }
-    return "nothing";
-}
-
 int depth(const QTreeWidgetItem* item) {
     int level = 0;
     for (const QTreeWidgetItem* parent = item->parent(); parent != nullptr;
@@ -192,40 +180,6 @@ int depth(const QTreeWidgetItem* item) {
         ++level;
     }
     return level;
-}
-
-TEST(CategoryTreeTables, EveryNodeHasItsCodeAndItsDoubleClickRule) {
-    const std::map<TreeId, int> nodeCounts{{TreeId::Textos, 15},      {TreeId::Legislacao, 19},
-                                           {TreeId::Julgados, 50},    {TreeId::Experiencias, 15},
-                                           {TreeId::Modelos, 16},     {TreeId::Ciclos, 4},
-                                           {TreeId::Apresentacao, 13}};
-    for (const ExpectedTree& tree : expectedTrees()) {
-        SCOPED_TRACE(tree.name.toStdString());
-        const QList<ExpectedNode> expected = tree.nodes();
-        const auto nodes = form1::treeLayout(tree.id).nodes;
-        ASSERT_EQ(expected.size(), nodeCounts.at(tree.id));
-        ASSERT_EQ(static_cast<qsizetype>(nodes.size()), expected.size());
-        for (int i = 0; i < expected.size(); ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(form1::treeCode(tree.id, i).toString(), expected.at(i).code);
-            EXPECT_EQ(describe(form1::treeDoubleClick(tree.id, i)),
-                      describe(expected.at(i).action));
-        }
-        EXPECT_EQ(describe(form1::treeDoubleClick(tree.id, -1)), "nothing");
-        EXPECT_EQ(describe(form1::treeDoubleClick(tree.id, static_cast<int>(expected.size()))),
-                  "nothing");
-    }
-}
-
-TEST(CategoryTreeTables, OnlyHeadingsHaveChildren) {
-    for (const form1::TreeLayout& tree : form1::mainWindowLayout().trees) {
-        SCOPED_TRACE(tree.name.toString().toStdString());
-        for (std::size_t i = 0; i < tree.nodes.size(); ++i) {
-            const bool hasChildren =
-                i + 1 < tree.nodes.size() && tree.nodes[i + 1].level > tree.nodes[i].level;
-            EXPECT_EQ(hasChildren, tree.nodes[i].code == u"X") << i;
-        }
-    }
 }
 
 class CategoryTreeWindow : public ::testing::Test {
@@ -257,21 +211,36 @@ protected:
 };
 
 TEST_F(CategoryTreeWindow, TreesShowEveryCaptionCollapsedAndReadOnly) {
+    const std::map<QString, int> nodeCounts{
+        {QStringLiteral("TTextos"), 15},      {QStringLiteral("TLegislacao"), 19},
+        {QStringLiteral("TJulgados"), 50},    {QStringLiteral("TExperiencias"), 15},
+        {QStringLiteral("TModelos"), 16},     {QStringLiteral("TCiclos"), 4},
+        {QStringLiteral("TApresentacao"), 13}};
     for (const ExpectedTree& expected : expectedTrees()) {
         SCOPED_TRACE(expected.name.toStdString());
         CategoryTree* widget = tree(expected);
         ASSERT_NE(widget, nullptr);
         const QList<ExpectedNode> nodes = expected.nodes();
+        ASSERT_EQ(nodes.size(), nodeCounts.at(expected.name));
         for (int i = 0; i < nodes.size(); ++i) {
             const QTreeWidgetItem* item = widget->node(i);
             ASSERT_NE(item, nullptr) << i;
             EXPECT_EQ(item->text(0), nodes.at(i).caption) << i;
             EXPECT_EQ(depth(item), nodes.at(i).level) << i;
             EXPECT_FALSE(item->isExpanded()) << i;
+            EXPECT_EQ(item->childCount() > 0, nodes.at(i).code == QStringLiteral("X"))
+                << "headings, and only they, open and close";
             EXPECT_FALSE(item->flags().testFlag(Qt::ItemIsEditable)) << i;
         }
         EXPECT_EQ(widget->node(static_cast<int>(nodes.size())), nullptr);
         EXPECT_EQ(widget->selectedIndex(), -1);
+
+        const bool presentation = expected.id == TreeId::Apresentacao;
+        EXPECT_EQ(widget->toolTip(), presentation
+                                         ? QString()
+                                         : utf8("Clique Aqui para exibir o conteúdo do diretório"));
+        EXPECT_EQ(widget->font().pixelSize(), presentation ? 12 : 13);
+        EXPECT_EQ(widget->indentation(), 19);
     }
 }
 
@@ -297,6 +266,10 @@ TEST_F(CategoryTreeWindow, DoubleClickOnEveryNodeOfEveryTreeDoesWhatItsRuleSays)
                 EXPECT_EQ(window.requests.first().tipo, listing->tipo);
                 EXPECT_EQ(window.requests.first().Edit4, listing->code);
                 EXPECT_EQ(window.requests.first().Aux, listing->sectionLetter);
+                // A tree leaves the words, the sub-category and the lists alone.
+                EXPECT_FALSE(window.requests.first().Edit3 || window.requests.first().SUBCAT ||
+                             window.requests.first().SUBCATOK ||
+                             window.requests.first().clearsLists);
                 EXPECT_TRUE(window.pages.isEmpty());
             } else if (const auto* page = std::get_if<PageToOpen>(&action)) {
                 EXPECT_TRUE(window.requests.isEmpty());
@@ -310,18 +283,6 @@ TEST_F(CategoryTreeWindow, DoubleClickOnEveryNodeOfEveryTreeDoesWhatItsRuleSays)
             }
         }
     }
-}
-
-TEST_F(CategoryTreeWindow, TreeListingsTouchNoOtherField) {
-    click(window.find<TTavik>(QStringLiteral("RlTextos")));
-    doubleClick(window.find<CategoryTree>(QStringLiteral("TTextos")),
-                window.find<CategoryTree>(QStringLiteral("TTextos"))->node(1));
-    ASSERT_EQ(window.requests.size(), 1);
-    const ResultListRequest& request = window.requests.first();
-    EXPECT_FALSE(request.Edit3.has_value());
-    EXPECT_FALSE(request.SUBCAT.has_value());
-    EXPECT_FALSE(request.SUBCATOK.has_value());
-    EXPECT_FALSE(request.clearsLists);
 }
 
 TEST_F(CategoryTreeWindow, AdvocaciaAndPeListTheSameCategory) {
@@ -387,19 +348,6 @@ TEST_F(CategoryTreeWindow, APageKeepsItsTreeSearchAndFilterWhileHidden) {
     EXPECT_EQ(legislacao->selectedIndex(), 7);
     EXPECT_EQ(window.find<QLineEdit>(QStringLiteral("Edit4"))->text(), utf8("saúde"));
     EXPECT_EQ(window.find<QComboBox>(QStringLiteral("LBox"))->currentIndex(), 2);
-}
-
-TEST_F(CategoryTreeWindow, SectionTreesCarryTheirHintAndFont) {
-    for (const ExpectedTree& expected : expectedTrees()) {
-        SCOPED_TRACE(expected.name.toStdString());
-        const bool presentation = expected.id == TreeId::Apresentacao;
-        CategoryTree* widget = tree(expected);
-        EXPECT_EQ(widget->toolTip(), presentation ? QString()
-                                                  : utf8("Clique Aqui para exibir o conteúdo do "
-                                                         "diretório"));
-        EXPECT_EQ(widget->font().pixelSize(), presentation ? 12 : 13);
-        EXPECT_EQ(widget->indentation(), 19);
-    }
 }
 
 }  // namespace

@@ -26,114 +26,59 @@ using testing::RecordingPrompts;
 using testing::TestCollection;
 using testing::utf8;
 
+// One section page: its controls' names, its filter's items with the code
+// each gives (empty: none), and its description's lines.
 struct ExpectedSection {
     TTextos::Section section;
-    QString tab;
-    QString page;
-    QString letter;
-    QString field;
-    QString filter;
-    QStringList items;
-    QStringList codes;  // per item; empty: none
-    QString searchButton;
-    QString questionButton;
-    QString listingButton;
-    QString counter;
-    QStringList memo;
+    QString tab, page, letter, field, filter, searchButton, questionButton, listingButton, counter;
+    QStringList items, codes, memo;
 };
 
+ExpectedSection sectionRow(TTextos::Section id, const char* names, const char* items,
+                           const char* codes, const char* memo) {
+    const QStringList name = utf8(names).split(u' ');
+    return {id,
+            name.at(0),
+            name.at(1),
+            name.at(2),
+            name.at(3),
+            name.at(4),
+            name.at(5),
+            name.at(6),
+            name.at(7),
+            name.at(8),
+            utf8(items).split(u'|'),
+            utf8(codes).split(u'|'),
+            utf8(memo).split(u'|')};
+}
+
 const QList<ExpectedSection>& sections() {
+    using S = TTextos::Section;
     static const QList<ExpectedSection> expected{
-        {TTextos::Section::Textos,
-         QStringLiteral("RlTextos"),
-         QStringLiteral("PgTextos"),
-         QStringLiteral("A"),
-         QStringLiteral("Edit3"),
-         QStringLiteral("TBox"),
-         {QStringLiteral("Todos"), QStringLiteral("Autor"), utf8("Título")},
-         {{}, QStringLiteral("A01"), QStringLiteral("A02")},
-         QStringLiteral("Tavik2"),
-         QStringLiteral("Tavik3"),
-         QStringLiteral("Tavik17"),
-         QStringLiteral("TotTextos"),
-         {utf8("Lista textos doutrinários, "), utf8("por autor, título e "), utf8("temática.")}},
-        {TTextos::Section::Legislacao,
-         QStringLiteral("RlLegislacao"),
-         QStringLiteral("PgLegislacao"),
-         QStringLiteral("B"),
-         QStringLiteral("Edit4"),
-         QStringLiteral("LBox"),
-         {QStringLiteral("Todos"), QStringLiteral("Internacional"), QStringLiteral("Nacional")},
-         {{}, QStringLiteral("B01"), QStringLiteral("B02")},
-         QStringLiteral("Tavik12"),
-         QStringLiteral("Tavik13"),
-         QStringLiteral("Tavik16"),
-         QStringLiteral("TotLegislacao"),
-         {utf8("Lista as principais "), utf8("normas internacionais e "),
-          utf8("nacionais por temática.")}},
-        {TTextos::Section::Julgados,
-         QStringLiteral("RlJulgados"),
-         QStringLiteral("PgJulgados"),
-         QStringLiteral("C"),
-         QStringLiteral("Edit5"),
-         QStringLiteral("JBox"),
-         {QStringLiteral("Todos"), utf8("Decisões Monocráticas"), utf8("Decisões de 2° grau")},
-         {{}, QStringLiteral("C11"), {}},
-         QStringLiteral("Tavik10"),
-         QStringLiteral("Tavik11"),
-         QStringLiteral("Tavik15"),
-         QStringLiteral("TotJulgados"),
-         {utf8("Lista os principais "), utf8("julgados de Tribunais e "),
-          utf8("sentenças por temática.")}},
-        {TTextos::Section::Experiencias,
-         QStringLiteral("RlExperiencias"),
-         QStringLiteral("PgExperiencias"),
-         QStringLiteral("D"),
-         QStringLiteral("Edit6"),
-         QStringLiteral("DBox"),
-         {QStringLiteral("Todos"), QStringLiteral("Prog., Proj. e Campa."),
-          QStringLiteral("Manuais")},
-         {{}, QStringLiteral("D01"), QStringLiteral("D02")},
-         QStringLiteral("Tavik8"),
-         QStringLiteral("Tavik9"),
-         QStringLiteral("Tavik14"),
-         QStringLiteral("TotExperiencias"),
-         {utf8("Lista programas, "), utf8("projetos, campanhas e "),
-          utf8("manuais por temática.")}},
-        {TTextos::Section::Modelos,
-         QStringLiteral("RlModelos"),
-         QStringLiteral("PgModelos"),
-         QStringLiteral("E"),
-         QStringLiteral("Edit7"),
-         QStringLiteral("MBox"),
-         {QStringLiteral("Todos"), QStringLiteral("Iniciais"), QStringLiteral("Outros"),
-          QStringLiteral("Termos")},
-         {{}, QStringLiteral("E01"), QStringLiteral("E02"), QStringLiteral("E03")},
-         QStringLiteral("Tavik6"),
-         QStringLiteral("Tavik7"),
-         QStringLiteral("Tavik19"),
-         QStringLiteral("TotModelos"),
-         {utf8("Lista, por categoria e"), utf8("temas, petições"), utf8("iniciais, recursos,"),
-          utf8("pareceres e, também, "), utf8("termos de ajustamento,"),
-          utf8("recomendações e outros.")}},
-        {TTextos::Section::Ciclos,
-         QStringLiteral("RlCiclos"),
-         QStringLiteral("PgCiclos"),
-         QStringLiteral("F"),
-         QStringLiteral("Edit9"),
-         QStringLiteral("ComboBox3"),
-         {QStringLiteral("Todos "), QStringLiteral("Nascituro"), QStringLiteral("0 a 6 anos"),
-          QStringLiteral("7 a 14 anos"), QStringLiteral("12 a 18 anos")},
-         {{},
-          QStringLiteral("F01"),
-          QStringLiteral("F06"),
-          QStringLiteral("F11"),
-          QStringLiteral("F16")},
-         QStringLiteral("Tavik4"),
-         QStringLiteral("Tavik5"),
-         QStringLiteral("Tavik18"),
-         QStringLiteral("TotCiclos"),
-         {utf8("Lista textos por ciclos "), utf8("de vida.")}},
+        sectionRow(S::Textos, "RlTextos PgTextos A Edit3 TBox Tavik2 Tavik3 Tavik17 TotTextos",
+                   "Todos|Autor|Título", "|A01|A02",
+                   "Lista textos doutrinários, |por autor, título e |temática."),
+        sectionRow(S::Legislacao,
+                   "RlLegislacao PgLegislacao B Edit4 LBox Tavik12 Tavik13 Tavik16 TotLegislacao",
+                   "Todos|Internacional|Nacional", "|B01|B02",
+                   "Lista as principais |normas internacionais e |nacionais por temática."),
+        sectionRow(S::Julgados,
+                   "RlJulgados PgJulgados C Edit5 JBox Tavik10 Tavik11 Tavik15 TotJulgados",
+                   "Todos|Decisões Monocráticas|Decisões de 2° grau", "|C11|",
+                   "Lista os principais |julgados de Tribunais e |sentenças por temática."),
+        sectionRow(
+            S::Experiencias,
+            "RlExperiencias PgExperiencias D Edit6 DBox Tavik8 Tavik9 Tavik14 TotExperiencias",
+            "Todos|Prog., Proj. e Campa.|Manuais", "|D01|D02",
+            "Lista programas, |projetos, campanhas e |manuais por temática."),
+        sectionRow(
+            S::Modelos, "RlModelos PgModelos E Edit7 MBox Tavik6 Tavik7 Tavik19 TotModelos",
+            "Todos|Iniciais|Outros|Termos", "|E01|E02|E03",
+            "Lista, por categoria e|temas, petições|iniciais, recursos,|pareceres e, também, "
+            "|termos de ajustamento,|recomendações e outros."),
+        sectionRow(S::Ciclos, "RlCiclos PgCiclos F Edit9 ComboBox3 Tavik4 Tavik5 Tavik18 TotCiclos",
+                   "Todos |Nascituro|0 a 6 anos|7 a 14 anos|12 a 18 anos", "|F01|F06|F11|F16",
+                   "Lista textos por ciclos |de vida."),
     };
     return expected;
 }
@@ -275,31 +220,22 @@ TEST_F(SectionPanels, QuestionMarkButtonsDoNothing) {
 }
 
 TEST_F(SectionPanels, CollectionWideEntriesFillTheirFields) {
-    ResultListRequest buscaGeral;
-    buscaGeral.Edit3 = QString();
-    buscaGeral.Edit4 = QStringLiteral(" ");
-    buscaGeral.tipo = QStringLiteral("T");
-    buscaGeral.clearsLists = true;
-    ResultListRequest localizar;
-    localizar.Edit3 = QStringLiteral(" ");
-    localizar.Edit4 = QStringLiteral(" ");
-    localizar.tipo = QStringLiteral(" ");
-    localizar.clearsLists = true;
-    ResultListRequest lumbra;
-    lumbra.Edit4 = QStringLiteral("T");
-    lumbra.tipo = QStringLiteral("G");
-    lumbra.clearsLists = true;
+    const ResultListRequest buscaGeral{.tipo = QStringLiteral("T"),
+                                       .Edit3 = QString(),
+                                       .Edit4 = QStringLiteral(" "),
+                                       .clearsLists = true};
+    const ResultListRequest localizar{.tipo = QStringLiteral(" "),
+                                      .Edit3 = QStringLiteral(" "),
+                                      .Edit4 = QStringLiteral(" "),
+                                      .clearsLists = true};
+    const ResultListRequest lumbra{
+        .tipo = QStringLiteral("G"), .Edit4 = QStringLiteral("T"), .clearsLists = true};
 
     click(window.find<TTavik>(QStringLiteral("RlBuscaGeral")));
-    window.form.findChild<QAction*>(QStringLiteral("Localizar1"))->trigger();
+    window.find<QAction>(QStringLiteral("Localizar1"))->trigger();
     click(window.find<TTavik>(QStringLiteral("RlLumbra")));
-    window.form.findChild<QAction*>(QStringLiteral("ListarLumbra1"))->trigger();
-
-    ASSERT_EQ(window.requests.size(), 4);
-    EXPECT_EQ(window.requests.at(0), buscaGeral);
-    EXPECT_EQ(window.requests.at(1), localizar);
-    EXPECT_EQ(window.requests.at(2), lumbra);
-    EXPECT_EQ(window.requests.at(3), lumbra);
+    window.find<QAction>(QStringLiteral("ListarLumbra1"))->trigger();
+    EXPECT_EQ(window.requests, (QList<ResultListRequest>{buscaGeral, localizar, lumbra, lumbra}));
 }
 
 // The main window with the real result-list window of a small collection.

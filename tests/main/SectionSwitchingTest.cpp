@@ -1,7 +1,6 @@
 #include "MainWindowTesting.h"
 #include "PageBrowser.h"
 #include "Prompts.h"
-#include "SectionSwitching.h"
 #include "TForm16.h"
 #include "TForm17.h"
 #include "TQuarde.h"
@@ -17,90 +16,60 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace corvanel {
 namespace {
 
-using form1::Page;
-using form1::Trigger;
 using testing::click;
 using testing::RecordedMainWindow;
 using testing::utf8;
 
-const QStringList kIndicators{QStringLiteral("BtInicio"),       QStringLiteral("BtTextos"),
-                              QStringLiteral("BtLegislacao"),   QStringLiteral("BtJulgados"),
-                              QStringLiteral("BtExperiencias"), QStringLiteral("BtModelos"),
-                              QStringLiteral("BtCiclos")};
-const QStringList kTabs{QStringLiteral("RlInicio"),       QStringLiteral("RlTextos"),
-                        QStringLiteral("RlLegislacao"),   QStringLiteral("RlJulgados"),
-                        QStringLiteral("RlExperiencias"), QStringLiteral("RlModelos"),
-                        QStringLiteral("RlCiclos")};
-const QStringList kSectionPages{QStringLiteral("PgTextos"),   QStringLiteral("PgLegislacao"),
-                                QStringLiteral("PgJulgados"), QStringLiteral("PgExperiencias"),
-                                QStringLiteral("PgModelos"),  QStringLiteral("PgCiclos")};
+QStringList names(const char* spaced) {
+    return QString::fromLatin1(spaced).split(u' ');
+}
+
+const QStringList kIndicators =
+    names("BtInicio BtTextos BtLegislacao BtJulgados BtExperiencias BtModelos BtCiclos");
+const QStringList kTabs =
+    names("RlInicio RlTextos RlLegislacao RlJulgados RlExperiencias RlModelos RlCiclos");
+const QStringList kSectionPages =
+    names("PgTextos PgLegislacao PgJulgados PgExperiencias PgModelos PgCiclos");
 const QStringList kAllPages = QStringList{QStringLiteral("PgInicio")} + kSectionPages +
                               QStringList{QStringLiteral("PApresentacao")};
 
-// One way to make a page current, and how it should end.
+// One way to make a page current and how it should end: the button clicked
+// (Rl...) or the menu item chosen, the page in front, the only indicator
+// showing ("-": none), and whether it hides the presentation (h) and raises
+// the green bar and strip (r).
 struct Entry {
-    const char* name;
-    std::function<void(RecordedMainWindow&)> run;
-    QString page;
-    QString indicator;  // empty: none
+    QString control, page, indicator;
     bool hidesPresentation;
     bool raisesBarAndStrip;
+
+    void run(const RecordedMainWindow& window) const {
+        if (control.startsWith(QStringLiteral("Rl"))) {
+            click(window.find<TTavik>(control));
+        } else {
+            window.find<QAction>(control)->trigger();
+        }
+    }
 };
 
-std::function<void(RecordedMainWindow&)> clickOn(const char* button) {
-    return [button](RecordedMainWindow& window) {
-        click(window.find<TTavik>(QString::fromLatin1(button)));
-    };
-}
-
-std::function<void(RecordedMainWindow&)> choose(const char* action) {
-    return [action](RecordedMainWindow& window) {
-        window.find<QAction>(QString::fromLatin1(action))->trigger();
-    };
-}
-
-const QList<Entry>& entries() {
-    static const QList<Entry> all{
-        {"RlInicio", clickOn("RlInicio"), QStringLiteral("PgInicio"), QStringLiteral("BtInicio"),
-         true, true},
-        {"Incio1", choose("Incio1"), QStringLiteral("PgInicio"), QStringLiteral("BtInicio"), false,
-         false},
-        {"RlTextos", clickOn("RlTextos"), QStringLiteral("PgTextos"), QStringLiteral("BtTextos"),
-         false, true},
-        {"extos1", choose("extos1"), QStringLiteral("PgTextos"), QStringLiteral("BtTextos"), false,
-         true},
-        {"RlLegislacao", clickOn("RlLegislacao"), QStringLiteral("PgLegislacao"),
-         QStringLiteral("BtLegislacao"), false, true},
-        {"Legislao1", choose("Legislao1"), QStringLiteral("PgLegislacao"),
-         QStringLiteral("BtLegislacao"), false, false},
-        {"RlJulgados", clickOn("RlJulgados"), QStringLiteral("PgJulgados"),
-         QStringLiteral("BtJulgados"), false, true},
-        {"Julgados1", choose("Julgados1"), QStringLiteral("PgJulgados"),
-         QStringLiteral("BtJulgados"), false, false},
-        {"RlExperiencias", clickOn("RlExperiencias"), QStringLiteral("PgExperiencias"),
-         QStringLiteral("BtExperiencias"), false, true},
-        {"Experincias1", choose("Experincias1"), QStringLiteral("PgExperiencias"),
-         QStringLiteral("BtExperiencias"), false, false},
-        {"RlModelos", clickOn("RlModelos"), QStringLiteral("PgModelos"),
-         QStringLiteral("BtModelos"), false, true},
-        {"Modelos1", choose("Modelos1"), QStringLiteral("PgModelos"), QStringLiteral("BtModelos"),
-         false, false},
-        {"RlCiclos", clickOn("RlCiclos"), QStringLiteral("PgCiclos"), QStringLiteral("BtCiclos"),
-         false, true},
-        {"CiclosdeVida1", choose("CiclosdeVida1"), QStringLiteral("PgCiclos"),
-         QStringLiteral("BtCiclos"), false, false},
-        {"RlApresentacao",
-         clickOn("RlApresentacao"),
-         QStringLiteral("PApresentacao"),
-         {},
-         false,
-         false},
-    };
+QList<Entry> entries() {
+    QList<Entry> all;
+    for (const char* row :
+         {"RlInicio PgInicio BtInicio hr", "Incio1 PgInicio BtInicio -",
+          "RlTextos PgTextos BtTextos r", "extos1 PgTextos BtTextos r",
+          "RlLegislacao PgLegislacao BtLegislacao r", "Legislao1 PgLegislacao BtLegislacao -",
+          "RlJulgados PgJulgados BtJulgados r", "Julgados1 PgJulgados BtJulgados -",
+          "RlExperiencias PgExperiencias BtExperiencias r",
+          "Experincias1 PgExperiencias BtExperiencias -", "RlModelos PgModelos BtModelos r",
+          "Modelos1 PgModelos BtModelos -", "RlCiclos PgCiclos BtCiclos r",
+          "CiclosdeVida1 PgCiclos BtCiclos -", "RlApresentacao PApresentacao - -"}) {
+        const QStringList field = names(row);
+        all << Entry{field.at(0), field.at(1),
+                     field.at(2) == QStringLiteral("-") ? QString() : field.at(2),
+                     field.at(3).contains(u'h'), field.at(3).contains(u'r')};
+    }
     return all;
 }
 
@@ -186,7 +155,7 @@ TEST_F(SectionSwitching, TheStartPageShowsTheContentsOwnStartPageClippedByItsPan
 TEST_F(SectionSwitching, EveryEntryFromEveryPageEndsAsItsTableSays) {
     for (const Entry& from : entries()) {
         for (const Entry& entry : entries()) {
-            SCOPED_TRACE(std::string("from ") + from.name + " by " + entry.name);
+            SCOPED_TRACE(QString(u"from " + from.control + u" by " + entry.control).toStdString());
             from.run(window);
             const bool presentationBefore = shows(QStringLiteral("PApresentacao"));
             lowerBarAndStrip();
@@ -222,51 +191,22 @@ TEST_F(SectionSwitching, TheStripComesBackToTheFrontWhenTheWindowRepaints) {
               static_cast<int>(window.form.centralWidget()->children().size()) - 1);
 }
 
-TEST_F(SectionSwitching, FromThePresentationTheTabsCoverItHideItAndTheButtonBringsItBack) {
-    click(window.find<TTavik>(QStringLiteral("RlApresentacao")));
-    ASSERT_EQ(pageInFront(), QStringLiteral("PApresentacao"));
-    click(window.find<TTavik>(QStringLiteral("RlLegislacao")));
-    EXPECT_EQ(pageInFront(), QStringLiteral("PgLegislacao"));
-    EXPECT_TRUE(shows(QStringLiteral("PApresentacao")));
-    click(window.find<TTavik>(QStringLiteral("RlInicio")));
-    EXPECT_FALSE(shows(QStringLiteral("PApresentacao")));
-    EXPECT_EQ(pageInFront(), QStringLiteral("PgInicio"));
-    click(window.find<TTavik>(QStringLiteral("RlApresentacao")));
-    EXPECT_EQ(pageInFront(), QStringLiteral("PApresentacao"));
-    EXPECT_TRUE(shows(QStringLiteral("PgInicio")));
-    EXPECT_TRUE(visibleIndicators().isEmpty());
-}
-
-TEST_F(SectionSwitching, MenuItemsCarryTheirShortcuts) {
-    const QList<std::pair<QString, QKeySequence>> shortcuts{
-        {QStringLiteral("Sair1"), QKeySequence(Qt::CTRL | Qt::Key_X)},
-        {QStringLiteral("Localizar1"), QKeySequence(Qt::CTRL | Qt::Key_F)},
-        {QStringLiteral("ListarLumbra1"), QKeySequence(Qt::CTRL | Qt::Key_A)},
-        {QStringLiteral("Incio1"), QKeySequence(Qt::CTRL | Qt::Key_H)},
-        {QStringLiteral("extos1"), QKeySequence(Qt::CTRL | Qt::Key_T)},
-        {QStringLiteral("Legislao1"), QKeySequence(Qt::CTRL | Qt::Key_L)},
-        {QStringLiteral("Julgados1"), QKeySequence(Qt::CTRL | Qt::Key_J)},
-        {QStringLiteral("Experincias1"), QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {QStringLiteral("Modelos1"), QKeySequence(Qt::CTRL | Qt::Key_M)},
-        {QStringLiteral("CiclosdeVida1"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_A)},
-        {QStringLiteral("Atualizar1"), QKeySequence()},
-        {QStringLiteral("Ajuda1"), QKeySequence()},
-        {QStringLiteral("EquipedeDesenvolvimento1"), QKeySequence()},
-    };
-    QStringList menus;
-    for (const auto& [name, shortcut] : shortcuts) {
-        const QAction* action = window.find<QAction>(name);
-        EXPECT_EQ(action->shortcut(), shortcut) << name.toStdString();
-        menus << action->parent()->property("title").toString() + u'/' + action->text();
+TEST_F(SectionSwitching, MenuItemsCarryTheirCaptionsAndShortcuts) {
+    QStringList items;
+    for (const char* name : {"Sair1", "Localizar1", "ListarLumbra1", "Incio1", "extos1",
+                             "Legislao1", "Julgados1", "Experincias1", "Modelos1", "CiclosdeVida1",
+                             "Atualizar1", "Ajuda1", "EquipedeDesenvolvimento1"}) {
+        const QAction* action = window.find<QAction>(QString::fromLatin1(name));
+        items << action->parent()->property("title").toString() + u'/' + action->text() + u' ' +
+                     action->shortcut().toString(QKeySequence::PortableText);
     }
-    EXPECT_EQ(menus, (QStringList{
-                         QStringLiteral("Arquivo/Sair"), QStringLiteral("Pesquisar/Localizar"),
-                         QStringLiteral("Pesquisar/Listar Lumbra"), utf8("Exibir/Início"),
-                         QStringLiteral("Exibir/Textos"), utf8("Exibir/Legislação"),
-                         QStringLiteral("Exibir/Julgados"), utf8("Exibir/Experiências"),
-                         QStringLiteral("Exibir/Modelos"), QStringLiteral("Exibir/Ciclos de Vida"),
-                         QStringLiteral("Sobre/Atualizar"), QStringLiteral("Sobre/Ajuda"),
-                         utf8("Sobre/Versão")}));
+    EXPECT_EQ(items,
+              (QStringList{utf8("Arquivo/Sair Ctrl+X"), utf8("Pesquisar/Localizar Ctrl+F"),
+                           utf8("Pesquisar/Listar Lumbra Ctrl+A"), utf8("Exibir/Início Ctrl+H"),
+                           utf8("Exibir/Textos Ctrl+T"), utf8("Exibir/Legislação Ctrl+L"),
+                           utf8("Exibir/Julgados Ctrl+J"), utf8("Exibir/Experiências Ctrl+E"),
+                           utf8("Exibir/Modelos Ctrl+M"), utf8("Exibir/Ciclos de Vida Ctrl+Alt+A"),
+                           utf8("Sobre/Atualizar "), utf8("Sobre/Ajuda "), utf8("Sobre/Versão ")}));
 }
 
 TEST_F(SectionSwitching, ShortcutsSwitchPagesListAndClose) {
