@@ -113,11 +113,22 @@ void CorvanelApplication::createResultList(TSplashScreen& splash) {
 void CorvanelApplication::createUpdateAssistantAndAbout() {
     form16_ = std::make_unique<TForm16>();
     form17_ = std::make_unique<TForm17>();
+    if (form1_) {
+        form1_->setUpdateAssistant(form16_.get());
+        form1_->setAboutWindow(form17_.get());
+    }
 }
 
 void CorvanelApplication::createViewer() {
     form10_ = std::make_unique<TForm10>();
     form10_->setContentRootSource([this] { return contentRoot(); });
+    if (form1_) {
+        form1_->setPageOpener([this](const PageRequest& page) {
+            form10_->openPage(page.contentRoot, page.pageName,
+                              page.keepsSaveBuffer ? SaveBufferOnOpen::Keep
+                                                   : SaveBufferOnOpen::Empty);
+        });
+    }
 }
 
 void CorvanelApplication::createInformationWindows() {
@@ -125,6 +136,9 @@ void CorvanelApplication::createInformationWindows() {
     quarde_->setContentRootSource([this] { return contentRoot(); });
     zeft_ = std::make_unique<TZEFT>();
     zeft_->setContentRootSource([this] { return contentRoot(); });
+    if (form1_) {
+        form1_->setInformationWindows(zeft_.get(), quarde_.get());
+    }
 }
 
 QString CorvanelApplication::contentRoot() const {

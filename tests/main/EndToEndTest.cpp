@@ -1,0 +1,93 @@
+#include "CategoryTree.h"
+#include "CorvanelApplication.h"
+#include "MainWindowTesting.h"
+#include "PrinterPrompt.h"
+#include "TForm10.h"
+#include "TForm17.h"
+#include "TTavik.h"
+#include "TTextos.h"
+#include "TZEFT.h"
+#include "TestCollection.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+using testing::card;
+using testing::click;
+using testing::RecordingPrompts;
+using testing::TestCollection;
+using testing::utf8;
+
+class AnsweredPrinter final : public PrinterPrompt {
+public:
+    AnsweredPrinter() : installation_(*this) {}
+    bool choosePrinter(QPrinter&, QWidget*) override {
+        ++asked;
+        return false;
+    }
+    int asked = 0;
+
+private:
+    Installation installation_;
+};
+
+TEST(EndToEnd, ACategoryOfLegislacaoListsOpensAndPrintsItsDocument) {
+    RecordingPrompts prompts;
+    AnsweredPrinter printer;
+    TestCollection collection(
+        {card(7, utf8("Estatuto da Criança e do Adolescente"), QStringLiteral("Lei 8.069/90"),
+              QStringLiteral("B"), QStringLiteral("B02 B06"))});
+    QDir(collection.contentFolder()).mkpath(QStringLiteral("textos"));
+    QFile page(collection.contentFolder() + QStringLiteral("textos/7.htm"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(
+        "<script>if (location.search == '?op=Imprimir') onload = function () { print(); };"
+        "</script>Lei 8.069");
+    page.close();
+
+    CorvanelApplication corvanel(collection.programFolder());
+    corvanel.start();
+    TForm1& form = *corvanel.mainWindow();
+    click(form.findChild<TTavik*>(QStringLiteral("RlLegislacao")));
+    auto* tree = form.findChild<CategoryTree*>(QStringLiteral("TLegislacao"));
+    QTreeWidgetItem* saude = tree->node(7);
+    ASSERT_EQ(saude->text(0), utf8("Direito à Vida e à Saúde"));
+    saude->parent()->setExpanded(true);
+    testing::doubleClick(tree->viewport(), tree->visualItemRect(saude).center());
+
+    TTextos& results = *corvanel.resultList();
+    ASSERT_TRUE(results.isVisible());
+    EXPECT_EQ(results.Pesquisando->text(), utf8("Legislação"));
+    ASSERT_EQ(results.ListBox2().value(0), QStringLiteral("7"));
+    const QRect row = results.ListBox1->visualRect(results.ListBox1->model()->index(0, 0));
+    testing::doubleClick(results.ListBox1->viewport(), row.center());
+
+    TForm10& viewer = *corvanel.viewer();
+    ASSERT_TRUE(viewer.isVisible());
+    EXPECT_EQ(viewer.pageName(), QStringLiteral("7"));
+    click(viewer.findChild<TTavik*>(QStringLiteral("Bt_imprimir")));
+    EXPECT_TRUE(QTest::qWaitFor([&printer] { return printer.asked > 0; }, 60000));
+
+    // The main window's own ways into the viewer and the other windows.
+    click(form.findChild<TTavik*>(QStringLiteral("Tavik1")));
+    EXPECT_EQ(viewer.pageName(), QStringLiteral("help"));
+    click(form.findChild<QWidget*>(QStringLiteral("Image9")));
+    EXPECT_TRUE(corvanel.zeftWindow()->isVisible());
+    form.findChild<QAction*>(QStringLiteral("EquipedeDesenvolvimento1"))->trigger();
+    EXPECT_TRUE(corvanel.aboutWindow()->isVisible());
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+}
+
+}  // namespace
+}  // namespace corvanel
