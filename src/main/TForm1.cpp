@@ -33,7 +33,7 @@ using form1::Trigger;
 
 namespace {
 
-const form1::MainWindowLayout& design() {
+const form1::MainWindowLayout& windowLayout() {
     return form1::mainWindowLayout();
 }
 
@@ -69,8 +69,8 @@ std::optional<Page> pageOf(MenuCommand command) {
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(design().caption.toString());
-    setFont(form1::fontOf(design().font));
+    setWindowTitle(windowLayout().caption.toString());
+    setFont(form1::fontOf(windowLayout().font));
 
     canvas_ = new QWidget(this);
     canvas_->setObjectName(QStringLiteral("canvas"));
@@ -92,7 +92,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     });
 
     canvas_->installEventFilter(this);
-    const QSize client = design().outerSize - design().frame;
+    const QSize client = windowLayout().outerSize - windowLayout().frame;
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
     WindowPlacement::centreOnScreen(this);
 }
@@ -100,40 +100,40 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 TForm1::~TForm1() = default;
 
 void TForm1::buildHeader() {
-    form1::placePicture(canvas_, design().Image1);
+    form1::placePicture(canvas_, windowLayout().Image1);
     // Widened with the window, it carries the white of the logos to the edge.
-    Image38 = form1::placePicture(canvas_, design().Image38);
+    Image38 = form1::placePicture(canvas_, windowLayout().Image38);
     Image38->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::fillBackground(Image38, Look::panelWhite());
-    form1::placePicture(canvas_, design().Image2);
+    form1::placePicture(canvas_, windowLayout().Image2);
 
-    auto* Image9 = new ClickArea(design().Image9, canvas_);
+    auto* Image9 = new ClickArea(windowLayout().Image9, canvas_);
     onClick(Image9, this, [this] { showWindow(zeft_); });
-    auto* Image21 = new ClickArea(design().Image21, canvas_);
+    auto* Image21 = new ClickArea(windowLayout().Image21, canvas_);
     onClick(Image21, this, [this] { showWindow(quarde_); });
 }
 
 void TForm1::buildFrame() {
-    Panel7 = form1::placePanel(canvas_, design().Panel7, Look::panelWhite());
-    Panel2 = form1::placePanel(canvas_, design().Panel2, Look::panelWhite());
-    Panel4 = form1::placePanel(canvas_, design().Panel4, Look::panelWhite());
+    Panel7 = form1::placePanel(canvas_, windowLayout().Panel7, Look::panelWhite());
+    Panel2 = form1::placePanel(canvas_, windowLayout().Panel2, Look::panelWhite());
+    Panel4 = form1::placePanel(canvas_, windowLayout().Panel4, Look::panelWhite());
 
-    Panel5 = form1::placePanel(canvas_, design().Panel5, Look::panelWhite());
-    form1::placePicture(Panel5, design().Image3);
-    TTavik* Tavik1 = form1::placeButton(Panel5, design().Tavik1);
+    Panel5 = form1::placePanel(canvas_, windowLayout().Panel5, Look::panelWhite());
+    form1::placePicture(Panel5, windowLayout().Image3);
+    TTavik* Tavik1 = form1::placeButton(Panel5, windowLayout().Tavik1);
     onClick(Tavik1, this, [this] { showHelp(); });
 
-    Panel3 = form1::placePanel(canvas_, design().Panel3, Look::panelWhite());
-    form1::placePicture(Panel3, design().Image39);
+    Panel3 = form1::placePanel(canvas_, windowLayout().Panel3, Look::panelWhite());
+    form1::placePicture(Panel3, windowLayout().Image39);
 
-    Barra_verde = form1::placePanel(canvas_, design().Barra_verde, Look::windowGreen());
-    Panel6 = form1::placePanel(canvas_, design().Panel6, Look::windowGreen());
+    Barra_verde = form1::placePanel(canvas_, windowLayout().Barra_verde, Look::windowGreen());
+    Panel6 = form1::placePanel(canvas_, windowLayout().Panel6, Look::windowGreen());
 }
 
 void TForm1::buildPages() {
-    PgInicio = new StartPage(design().start, design().pages, canvas_);
-    for (const form1::SectionPageLayout& section : design().sections) {
-        auto* page = new SectionPage(section, design().pages, canvas_);
+    PgInicio = new StartPage(windowLayout().start, windowLayout().pages, canvas_);
+    for (const form1::SectionPageLayout& section : windowLayout().sections) {
+        auto* page = new SectionPage(section, windowLayout().pages, canvas_);
         page->hide();
         sectionPages_.at(static_cast<std::size_t>(section.section)) = page;
         connect(page, &SectionPage::searchRequested, this, [this, page] {
@@ -148,7 +148,7 @@ void TForm1::buildPages() {
         connect(page->tree(), &CategoryTree::selectionActivated, this,
                 [this, page] { runGuarded([this, page] { treeActivated(*page->tree()); }); });
     }
-    PApresentacao = new PresentationPage(design().presentation, canvas_);
+    PApresentacao = new PresentationPage(windowLayout().presentation, canvas_);
     PApresentacao->hide();
     CategoryTree* presentationTree = PApresentacao->tree();
     connect(presentationTree, &CategoryTree::selectionActivated, this, [this, presentationTree] {
@@ -157,7 +157,7 @@ void TForm1::buildPages() {
 }
 
 void TForm1::buildTabRow() {
-    const auto& commands = design().commandButtons;
+    const auto& commands = windowLayout().commandButtons;
     onClick(form1::placeButton(canvas_, commands[0]), this,
             [this] { switchTo(Page::Apresentacao, Trigger::Button); });
     onClick(form1::placeButton(canvas_, commands[1]), this,
@@ -166,14 +166,14 @@ void TForm1::buildTabRow() {
             [this] { openResultList(form1::collectionListing()); });
     onClick(form1::placeButton(canvas_, commands[3]), this, [this] { checkForUpdates(); });
 
-    for (std::size_t i = 0; i < design().tabs.size(); ++i) {
+    for (std::size_t i = 0; i < windowLayout().tabs.size(); ++i) {
         const auto page = static_cast<Page>(i);
-        onClick(form1::placeButton(canvas_, design().tabs[i].button), this,
+        onClick(form1::placeButton(canvas_, windowLayout().tabs[i].button), this,
                 [this, page] { switchTo(page, Trigger::Tab); });
     }
     // Each indicator lies over its tab; only the start page's shows at first.
-    for (std::size_t i = 0; i < design().tabs.size(); ++i) {
-        indicators_[i] = form1::placePicture(canvas_, design().tabs[i].indicator);
+    for (std::size_t i = 0; i < windowLayout().tabs.size(); ++i) {
+        indicators_[i] = form1::placePicture(canvas_, windowLayout().tabs[i].indicator);
         indicators_[i]->setVisible(i == 0);
     }
 }
@@ -220,7 +220,7 @@ QString TForm1::totalDocuments() const {
 }
 
 QSize TForm1::outerSize() const {
-    return canvas_->size() + design().frame;
+    return canvas_->size() + windowLayout().frame;
 }
 
 void TForm1::showEvent(QShowEvent* event) {
