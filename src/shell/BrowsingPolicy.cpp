@@ -39,10 +39,12 @@ bool mayLoad(const QUrl& firstParty, const QUrl& resource) {
     if (isInlineContent(resource)) {
         return true;
     }
-    if (PageAddress::isLocal(firstParty)) {
-        return PageAddress::isLocal(resource);
+    // Only a page known to come from the network may load from it; a request
+    // whose page is not known yet is held to the rules of a local page.
+    if (PageAddress::isRemote(firstParty)) {
+        return !PageAddress::isLocal(resource);
     }
-    return !PageAddress::isLocal(resource);
+    return PageAddress::isLocal(resource);
 }
 
 }  // namespace corvanel::BrowsingPolicy

@@ -104,6 +104,9 @@ TEST(BrowsingPolicies, LocalPagesReadLocalFilesAndRemotePagesDoNot) {
         {"file:///cd/textos/1.htm", "data:image/png;base64,AAAA", true},
         {"https://atualizacao.corvanel.org.br/verifica.asp", "https://atualizacao.corvanel.org.br/logo.png", true},
         {"https://atualizacao.corvanel.org.br/verifica.asp", "file:///home/ana/documento.htm", false},
+        // A request that comes before its page is known is held to local rules.
+        {"", "https://contador.example/pixel.gif", false},
+        {"", "file:///cd/textos/figura.png", true},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(std::string(row.page) + " loads " + row.resource);
