@@ -4,6 +4,7 @@
 #include "DatabaseError.h"
 #include "DatabasePassword.h"
 #include "PortugueseCollation.h"
+#include "SqliteDialect.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
 
@@ -115,7 +116,7 @@ QString columnText(sqlite3_stmt* statement, int column) {
 class Database::Statement {
 public:
     Statement(const Database& database, const QString& sql) : database_(database) {
-        const QByteArray text = toSqliteDialect(sql).toUtf8();
+        const QByteArray text = SqliteDialect::translate(sql).toUtf8();
         const char* tail = nullptr;
         if (sqlite3_prepare_v2(database.db_, text.constData(), static_cast<int>(text.size()),
                                &statement_, &tail) != SQLITE_OK) {
@@ -313,12 +314,5 @@ void Database::executeForEach(const QString& sql, const QStringList& values) {
 
 bool Database::isReadOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }
 
-QString Database::toSqliteDialect(const QString& sql) {
-    static const QRegularExpression deleteAll(QStringLiteral("^\\s*DELETE\\s+\\*\\s+FROM\\b"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    QString translated = sql;
-    translated.replace(deleteAll, QStringLiteral("DELETE FROM"));
-    return translated;
-}
 
 }  // namespace corvanel

@@ -72,10 +72,6 @@ public:
     bool isReadOnly() const;
     const QString& filePath() const { return filePath_; }
 
-    // The text SQLite is given for a statement written in the catalogue's
-    // dialect ("DELETE * FROM" becomes "DELETE FROM").
-    static QString toSqliteDialect(const QString& sql);
-
 private:
     class Statement;
 

@@ -12,18 +12,14 @@ QString like(const QString& x) { return Q(u"'") + u"%" + escapedForQuotes(x) + u
 
 QString number(int value) { return QString::number(value); }
 
-// Whether the words occur in the title, key words or sub-title of the card
-// or in the text of the text row: the store's matching function asks its
-// in-memory index, so the texts are not read from the file on every search.
-QString wordsCondition(const QString& words, QStringView textRow) {
-    return Q(u"words_match(") + like(words) + u", " + textRow + u")";
-}
-
 // The key-word search up to its closing parenthesis; the three searches
 // differ only in what follows it.
 QString keywordConditions(const QString& words) {
-    return Q(u"select titulo, cod, subtitulo, sessao, TEXTOS.rowid as texto from LABELS, TEXTOS where (") +
-           wordsCondition(words, u"TEXTOS.rowid");
+    return Q(u"select titulo, cod, subtitulo, conteudo, sessao from LABELS, TEXTOS where (titulo LIKE '%") +
+           escapedForQuotes(words) + u"%" + u"'" +
+           u" or pchave LIKE " + like(words) +
+           u" or subtitulo LIKE " + like(words) +
+           u" or conteudo LIKE " + like(words);
 }
 
 }  // namespace
@@ -71,14 +67,14 @@ QString subcategoryKeywordSearch(const QString& words, const QString& subcategor
 }
 
 QString categoryListing(const QString& category) {
-    return Q(u"select titulo, cod, subtitulo, sessao, TEXTOS.rowid as texto from LABELS, TEXTOS where ") +
+    return Q(u"select titulo, cod, subtitulo, conteudo, sessao from LABELS, TEXTOS where ") +
            u"categoria LIKE " + like(category) +
            u" and TEXTOS.cod_texto = LABELS.cod " +
            u" order by titulo";
 }
 
 QString collectionListing() {
-    return Q(u"select titulo, cod, subtitulo, sessao, TEXTOS.rowid as texto from LABELS, TEXTOS") +
+    return Q(u"select titulo, cod, subtitulo, conteudo, sessao from LABELS, TEXTOS") +
            u" where TEXTOS.cod_texto = LABELS.cod" +
            u" order by titulo";
 }
@@ -90,14 +86,17 @@ QString authorList() {
 }
 
 QString narrowingSearch(const QString& words, int previousLevel) {
-    return Q(u"select L.titulo, L.cod, L.subtitulo, T.rowid as texto, L.sessao from LABELS L, TEXTOS T, LABELS2 L2 where (") +
-           wordsCondition(words, u"T.rowid") +
+    return Q(u"select L.titulo, L.cod, L.subtitulo, T.conteudo, L.sessao from LABELS L, TEXTOS T, LABELS2 L2 where (L.titulo LIKE '%") +
+           escapedForQuotes(words) + u"%" + u"'" +
+           u" or L.pchave LIKE " + like(words) +
+           u" or L.subtitulo LIKE " + like(words) +
+           u" or T.conteudo LIKE " + like(words) +
            u") and T.cod_texto = L.cod and L.Cod = L2.cod and L2.ctr=" + number(previousLevel) +
            u" order by L.titulo";
 }
 
 QString levelListing(int level) {
-    return Q(u"select L.titulo as titulo, L.cod as cod, L.subtitulo as subtitulo, T.rowid as texto, L.sessao as sessao from LABELS L, TEXTOS T, Labels2 L2 where L.cod = T.Cod_texto and L2.cod = L.cod and  L2.ctr =") +
+    return Q(u"select L.titulo as titulo, L.cod as cod, L.subtitulo as subtitulo, T.conteudo as conteudo, L.sessao as sessao from LABELS L, TEXTOS T, Labels2 L2 where L.cod = T.Cod_texto and L2.cod = L.cod and  L2.ctr =") +
            number(level);
 }
 

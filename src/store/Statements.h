@@ -14,11 +14,10 @@ QString sectionCount(const QString& letter);
 QString contentRootRead();
 QString contentRootStore(const QString& folder);
 
-// Listings and searches; every one returns titulo, cod, subtitulo, sessao
-// and texto, the text row (TEXTOS.rowid) behind the line, except the author
-// list (column autor). The text itself is read for the rows that show it
-// (documentTextStart): carrying every text through the sort would cost more than
-// the whole search.
+// Listings and searches, as the catalogue writes them: titulo, cod,
+// subtitulo, conteudo and sessao, or autor for the author list. What SQLite
+// runs for them is worked out by SqliteDialect: the words are matched by the
+// store's index and the text row (column texto) stands for conteudo.
 QString keywordSearch(const QString& words);
 QString sectionKeywordSearch(const QString& words, const QString& sectionLetter);
 QString subcategoryKeywordSearch(const QString& words, const QString& subcategory);

@@ -1,5 +1,4 @@
 #include "ConnectionString.h"
-#include "Database.h"
 
 #include "QtPrinters.h"
 
@@ -28,15 +27,6 @@ TEST(ConnectionString, ParsesEveryPieceAndKeepsOddPathsWhole) {
     EXPECT_EQ(mixedCase.dataSource, QStringLiteral("C:\\Lumbra\\/db3.mdb"));
     EXPECT_EQ(mixedCase.password, QStringLiteral("x"));
     EXPECT_TRUE(mixedCase.provider.isEmpty());
-}
-
-TEST(DatabaseDialect, TranslatesOnlyWhatSqliteRejects) {
-    EXPECT_EQ(Database::toSqliteDialect(QStringLiteral("DELETE * FROM LABELS2 where ctr=-1")),
-              QStringLiteral("DELETE FROM LABELS2 where ctr=-1"));
-    EXPECT_EQ(Database::toSqliteDialect(QStringLiteral("delete  *  from LABELS2")),
-              QStringLiteral("DELETE FROM LABELS2"));
-    const QString select = QStringLiteral("select * from LABELS where categoria LIKE '%A%'");
-    EXPECT_EQ(Database::toSqliteDialect(select), select);
 }
 
 }  // namespace
