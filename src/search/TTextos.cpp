@@ -7,6 +7,7 @@
 #include "PictureButtons.h"
 #include "Prompts.h"
 #include "ResultListModel.h"
+#include "ResultListView.h"
 #include "StartupProgress.h"
 #include "Statements.h"
 #include "TProcurandoScreen.h"
@@ -16,7 +17,6 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QShowEvent>
 
 #include <array>
@@ -93,6 +93,7 @@ TTextos::TTextos(QWidget* parent)
     move(textos_layout::kPosition);
     Look::fillBackground(this, Look::windowGreen());
     createControls();
+    setMinimumSize(textos_layout::kMinimumOuterSize);
     applyHeader(HeaderLayout::Plain);
 }
 
@@ -103,7 +104,8 @@ TTextos::~TTextos() = default;
 void TTextos::createControls() {
     using namespace textos_layout;
     addPicture(this, Fundo);
-    addPicture(this, textos_layout::Image7);
+    Image7 = addPicture(this, textos_layout::Image7);
+    Image7->setObjectName(QStringLiteral("Image7"));
     addPicture(this, textos_layout::Image3);
     addPicture(this, textos_layout::Image2);
 
@@ -125,19 +127,20 @@ void TTextos::createControls() {
     Edit5->setObjectName(QStringLiteral("Edit5"));
 
     model_ = new ResultListModel(logic_.lines(), this);
-    ListBox1 = new QListView(this);
+    ListBox1 = new ResultListView(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(textos_layout::ListBox1);
     ListBox1->setFont(listFont());
+    ListBox1->setItemPicture(Image1);
     ListBox1->setModel(model_);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setUniformItemSizes(true);
     connect(ListBox1, &QListView::doubleClicked, this, &TTextos::ListBox1DblClick);
 
     Panel1 = addCoverPanel(this, textos_layout::Panel1, &textos_layout::Image4);
     Panel2 = addCoverPanel(this, textos_layout::Panel2, &textos_layout::Image8);
     Panel3 = addCoverPanel(this, textos_layout::Panel3, nullptr);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
 }
 
 void TTextos::advanceSplashBar(StartupProgress& progress) {
@@ -200,6 +203,7 @@ void TTextos::setVisible(bool visible) {
 
 void TTextos::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    FormResize();
     // Spontaneous: restored from the task bar, which is no request.
     if (!event->spontaneous()) {
         FormShow();
@@ -212,6 +216,30 @@ void TTextos::hideEvent(QHideEvent* event) {
         logic_.hidden();
         Edit3->setText(logic_.fields.Edit3);
     }
+}
+
+void TTextos::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+// The window manager may frame the window only after it has been shown.
+void TTextos::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    FormResize();
+}
+
+// The rules count the frame, so the minimum is set again whenever the frame
+// may have changed. The list measures its items again itself once it has
+// its new width.
+void TTextos::FormResize() {
+    using namespace textos_layout;
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(kMinimumOuterSize - frame);
+    const QSize outer = frameGeometry().size();
+    ListBox1->resize(outer - kListMargins);
+    Image7->resize(outer.width() - kImage7Margin, Image7->height());
+    Panel3->resize(outer.width() - kPanel3Margin, Panel3->height());
 }
 
 void TTextos::FormShow() {

@@ -3,15 +3,17 @@
 #include "RequestTable.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
+#include "ResultListView.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <functional>
 
+#include <QPixmap>
+
 class QLabel;
 class QLineEdit;
-class QListView;
 class QModelIndex;
 
 namespace corvanel {
@@ -79,7 +81,7 @@ public:
     QLineEdit* Edit3 = nullptr;
     QLineEdit* Pesquisando = nullptr;
     QLineEdit* Edit5 = nullptr;
-    QListView* ListBox1 = nullptr;
+    ResultListView* ListBox1 = nullptr;
 
     // The key behind each line of ListBox1.
     const QStringList& ListBox2() const { return logic_.lines().keys(); }
@@ -109,12 +111,15 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     static void advanceSplashBar(StartupProgress& progress);
 
     void createControls();
     void FormShow();
+    void FormResize();
     // Runs a handler with the search box's text as the words, shows an error
     // in the standard box, and shows the state it leaves.
     void perform(const std::function<void()>& handler);
@@ -130,6 +135,9 @@ private:
     void listsChanged() override;
 
     ResultListModel* model_ = nullptr;
+    // The item picture's holder; it holds none.
+    QPixmap Image1;
+    QLabel* Image7 = nullptr;
     QLabel* Image6 = nullptr;
     QLabel* Image5 = nullptr;
     QWidget* Panel1 = nullptr;

@@ -12,6 +12,14 @@ namespace corvanel::textos_layout {
 constexpr QSize kClientSize{638, 353};
 constexpr QPoint kPosition{237, 167};
 
+// The resize rules, in outer sizes (frame included): the smallest window,
+// and what the list, the right header picture `Image7` and the strip
+// `Panel3` leave of the window's width and height.
+constexpr QSize kMinimumOuterSize{650, 414};
+constexpr QSize kListMargins{22, 108};
+constexpr int kImage7Margin = 450;
+constexpr int kPanel3Margin = 10;
+
 struct Picture {
     QStringView file;  // under ":/artwork/"
     QRect geometry;

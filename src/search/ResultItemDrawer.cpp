@@ -1,0 +1,126 @@
+#include "ResultItemDrawer.h"
+
+#include "WrappedText.h"
+
+#include <QListView>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <algorithm>
+#include <array>
+
+namespace corvanel {
+
+namespace {
+
+constexpr QColor kLabelText{0, 128, 0};
+constexpr QColor kSelection{107, 166, 231};
+constexpr QColor kFocusedSelection{11, 80, 196};
+constexpr QColor kSelectedText{255, 255, 255};
+
+// Between the picture and the text, and what the text leaves below it.
+constexpr int kPictureGap = 4;
+constexpr int kTextPadding = 4;
+
+// The lines the labelled listings put before each block; only the exact
+// texts, so a title that begins like one is not taken for it.
+bool isSectionLabel(const QString& text) {
+    static const std::array<QString, 5> kLabels{
+        QStringLiteral("Julgados:"), QStringLiteral("Textos:"), QStringLiteral("Legislação:"),
+        QStringLiteral("Modelos:"), QStringLiteral("Experiências:")};
+    return std::find(kLabels.begin(), kLabels.end(), text) != kLabels.end();
+}
+
+}  // namespace
+
+ResultItemDrawer::ResultItemDrawer(QListView* list) : QAbstractItemDelegate(list), list_(list) {}
+
+void ResultItemDrawer::setItemPicture(const QPixmap& picture) {
+    picture_ = picture;
+    forgetHeights();
+    Q_EMIT sizeHintChanged(QModelIndex());
+}
+
+void ResultItemDrawer::forgetHeights() {
+    heights_.clear();
+    measuredWidth_ = -1;
+}
+
+int ResultItemDrawer::pictureOffset() const { return picture_.width() + kPictureGap; }
+
+void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    const QString text = index.data().toString();
+    const bool rightToLeft = option.direction == Qt::RightToLeft;
+    QRect textRect = option.rect;
+    if (rightToLeft) {
+        textRect.setRight(textRect.right() - pictureOffset());
+    } else {
+        textRect.setLeft(textRect.left() + pictureOffset());
+    }
+
+    QColor background = option.palette.color(QPalette::Base);
+    QColor ink = isSectionLabel(text) ? kLabelText : option.palette.color(QPalette::Text);
+    // The selection wins over the label's green.
+    if (option.state.testFlag(QStyle::State_Selected)) {
+        ink = kSelectedText;
+        background =
+            option.state.testFlag(QStyle::State_HasFocus) ? kFocusedSelection : kSelection;
+    }
+
+    painter->save();
+    painter->fillRect(option.rect, background);
+    painter->setFont(option.font);
+    painter->setPen(ink);
+    WrappedText::draw(*painter, textRect, text, option.direction);
+    if (!picture_.isNull()) {
+        const int left = rightToLeft ? option.rect.right() + 1 - pictureOffset() + 2
+                                     : option.rect.left() + 2;
+        painter->drawPixmap(left, option.rect.top() + 1, picture_);
+    }
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        drawFocusRect(*painter, option, background);
+    }
+    painter->restore();
+}
+
+// As the platform draws it around the item with the focus.
+void ResultItemDrawer::drawFocusRect(QPainter& painter, const QStyleOptionViewItem& option,
+                                     const QColor& background) const {
+    QStyleOptionFocusRect focus;
+    if (option.widget != nullptr) {
+        focus.initFrom(option.widget);
+    }
+    focus.rect = option.rect;
+    focus.state |= QStyle::State_HasFocus | QStyle::State_Item;
+    focus.backgroundColor = background;
+    const QStyle* style = option.widget != nullptr ? option.widget->style() : list_->style();
+    style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, option.widget);
+}
+
+QSize ResultItemDrawer::sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    // The list's inside, without its scroll bar: the width items wrap in.
+    const int listWidth = list_->viewport()->width();
+    if (listWidth != measuredWidth_) {
+        heights_.clear();
+        measuredWidth_ = listWidth;
+    }
+    const auto row = static_cast<size_t>(index.row());
+    if (row >= heights_.size()) {
+        heights_.resize(std::max<size_t>(row + 1, index.model()->rowCount()), 0);
+    }
+    int& height = heights_[row];
+    if (height == 0) {
+        height = measure(index.data().toString(), option.font, listWidth);
+    }
+    return {listWidth, height};
+}
+
+int ResultItemDrawer::measure(const QString& text, const QFont& font, int listWidth) const {
+    const int textHeight = WrappedText::height(text, font, listWidth - pictureOffset());
+    return std::max(textHeight + kTextPadding, picture_.height() + 2);
+}
+
+}  // namespace corvanel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QAbstractItemDelegate>
+#include <QPixmap>
+
+#include <vector>
+
+class QListView;
+
+namespace corvanel {
+
+// Draws and measures the items of the result list: text wrapped inside the
+// list's width, the item picture at its left, section labels in green, the
+// list's own selection colours. Heights are kept per row for the width they
+// were measured at, so that a long list lays out once per fill or width.
+class ResultItemDrawer final : public QAbstractItemDelegate {
+    Q_OBJECT
+
+public:
+    explicit ResultItemDrawer(QListView* list);
+
+    // Drawn at the left of every item; empty, the text starts 4 pixels in.
+    void setItemPicture(const QPixmap& picture);
+
+    // After the rows have changed: measure them again when asked.
+    void forgetHeights();
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    int pictureOffset() const;
+    int measure(const QString& text, const QFont& font, int listWidth) const;
+    void drawFocusRect(QPainter& painter, const QStyleOptionViewItem& option,
+                       const QColor& background) const;
+
+    QListView* list_;
+    QPixmap picture_;
+    // 0: not measured yet.
+    mutable std::vector<int> heights_;
+    mutable int measuredWidth_ = -1;
+};
+
+}  // namespace corvanel

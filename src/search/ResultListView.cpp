@@ -1,0 +1,42 @@
+#include "ResultListView.h"
+
+#include "ResultItemDrawer.h"
+
+#include <QResizeEvent>
+
+namespace corvanel {
+
+namespace {
+// Rows laid out per turn of the event loop: a whole collection's listing
+// appears at once and fills its scroll range while the user reads.
+constexpr int kLayoutBatch = 2000;
+}  // namespace
+
+ResultListView::ResultListView(QWidget* parent)
+    : QListView(parent), drawer_(new ResultItemDrawer(this)) {
+    setItemDelegate(drawer_);
+    setUniformItemSizes(false);
+    setLayoutMode(QListView::Batched);
+    setBatchSize(kLayoutBatch);
+    // Items wrap inside the width instead.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void ResultListView::setItemPicture(const QPixmap& picture) { drawer_->setItemPicture(picture); }
+
+void ResultListView::reset() {
+    drawer_->forgetHeights();
+    QListView::reset();
+}
+
+// The list itself lays out again only when it wraps; these items wrap
+// their text, so a new width means new heights.
+void ResultListView::resizeEvent(QResizeEvent* event) {
+    QListView::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) {
+        drawer_->forgetHeights();
+        scheduleDelayedItemsLayout();
+    }
+}
+
+}  // namespace corvanel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QListView>
+
+namespace corvanel {
+
+class ResultItemDrawer;
+
+// The result list `ListBox1`: a list that draws its own items, each as
+// high as its wrapped text, and measures them again whenever its rows or
+// its width change, so heights always match the width on screen.
+class ResultListView final : public QListView {
+    Q_OBJECT
+
+public:
+    explicit ResultListView(QWidget* parent = nullptr);
+
+    // The picture drawn at the left of every item.
+    void setItemPicture(const QPixmap& picture);
+
+    // The result list's model changes its rows only by a reset.
+    void reset() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    ResultItemDrawer* drawer_;
+};
+
+}  // namespace corvanel
