@@ -106,6 +106,8 @@ void TTextos::createControls() {
     addPicture(this, Fundo);
     Image7 = addPicture(this, textos_layout::Image7);
     Image7->setObjectName(QStringLiteral("Image7"));
+    // A plain strip of the header, drawn to stretch with the window.
+    Image7->setScaledContents(true);
     addPicture(this, textos_layout::Image3);
     addPicture(this, textos_layout::Image2);
 
