@@ -1,0 +1,162 @@
+#include "CorvanelApplication.h"
+#include "PageBrowser.h"
+#include "RecordingPrompts.h"
+#include "TForm10.h"
+#include "TTavik.h"
+#include "TTextos.h"
+#include "TestCollection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+using testing::card;
+using testing::TestCollection;
+
+QString u8(const char* text) { return QString::fromUtf8(text); }
+
+// In title order: cards 1, 2, 3; Silva and Souza wrote one text each.
+QList<testing::TestCard> openingCards() {
+    return {card(1, u8("Adoção internacional"), u8("Silva, Ana"), u8("A"), u8("A03")),
+            card(2, u8("Guarda compartilhada"), u8("Souza, Bia"), u8("A"), u8("A04")),
+            card(3, u8("Lei do SINASE"), u8("Congresso Nacional"), u8("B"), u8("B02"))};
+}
+
+// The program with its result list and viewer, as they are wired at start.
+class OpeningAResult : public ::testing::Test {
+protected:
+    OpeningAResult() {
+        QDir(collection.contentFolder()).mkpath(u8("textos"));
+        for (const char* page : {"1", "2", "help"}) {
+            QFile file(collection.contentFolder() + u8("textos/") + u8(page) + u8(".htm"));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("<p>page</p>");
+        }
+        corvanel.start();
+    }
+
+    TTextos& results() const { return *corvanel.resultList(); }
+    TForm10& viewer() const { return *corvanel.viewer(); }
+
+    // What the main window does for a request.
+    void request(const char* tipo, const char* edit4, const char* aux = "") {
+        results().tipo = u8(tipo);
+        results().Edit4 = u8(edit4);
+        results().Aux = u8(aux);
+        results().clearLists();
+        results().show();
+    }
+
+    QStringList shownLines() const {
+        QStringList lines;
+        const QAbstractItemModel* model = results().ListBox1->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            lines << model->index(row, 0).data().toString();
+        }
+        return lines;
+    }
+
+    // A double click as the platform delivers it, on the row's middle.
+    void doubleClick(int row) const {
+        QListView& list = *results().ListBox1;
+        const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    }
+
+    void clickHelp() const { results().findChild<TTavik*>(u8("Tavik1"))->click(); }
+
+    QString address(const char* page) const {
+        return u8("file://localhost/") + collection.contentFolder() + u8("textos\\") + u8(page) +
+               u8(".htm");
+    }
+
+    TestCollection collection{openingCards()};
+    testing::RecordingPrompts prompts;
+    CorvanelApplication corvanel{collection.programFolder()};
+};
+
+TEST_F(OpeningAResult, EveryRowOfADocumentOpensItsPageAndASeparatorNothing) {
+    request("G", "T");
+    ASSERT_EQ(shownLines().mid(0, 4),
+              (QStringList{u8("Textos:"), u8("1 - Adoção internacional"), u8("Silva, Ana"), u8(" ")}));
+    for (int row : {0, 1, 2}) {
+        clickHelp();
+        ASSERT_EQ(viewer().pageName(), u8("help"));
+        doubleClick(row);
+        EXPECT_TRUE(viewer().isVisible());
+        EXPECT_EQ(viewer().pageName(), u8("1")) << row;
+        EXPECT_EQ(viewer().browser()->lastAddress(), address("1")) << row;
+    }
+    clickHelp();
+    doubleClick(3);
+    EXPECT_EQ(viewer().pageName(), u8("help"));
+    EXPECT_EQ(viewer().browser()->lastAddress(), address("help"));
+    // The result list stays as it was behind the viewer.
+    EXPECT_TRUE(results().isVisible());
+    EXPECT_EQ(results().ListBox1->currentIndex().row(), 3);
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+}
+
+TEST_F(OpeningAResult, HelpKeepsWhatWasSavedAndADocumentEmptiesIt) {
+    request("G", "T");
+    doubleClick(1);
+    const QTemporaryDir saved;
+    prompts.saveAnswer = saved.filePath(u8("copia.htm"));
+    viewer().findChild<TTavik*>(u8("Bt_Salvar"))->click();
+    ASSERT_FALSE(viewer().saveBuffer().isEmpty());
+    clickHelp();
+    EXPECT_FALSE(viewer().saveBuffer().isEmpty());
+    doubleClick(5);  // the title of card 2
+    EXPECT_EQ(viewer().pageName(), u8("2"));
+    EXPECT_TRUE(viewer().saveBuffer().isEmpty());
+}
+
+TEST_F(OpeningAResult, AnAuthorListsTheAuthorsTextsWhichThenOpen) {
+    request("A01", "A01", "A");
+    ASSERT_EQ(shownLines(),
+              (QStringList{u8("1 - Silva, Ana"), u8(" "), u8("2 - Souza, Bia"), u8(" ")}));
+    doubleClick(3);  // a separator of the author index
+    EXPECT_EQ(results().tipo, u8("A01"));
+    EXPECT_EQ(shownLines().size(), 4);
+
+    doubleClick(2);
+    EXPECT_EQ(results().tipo, u8("SA"));
+    EXPECT_EQ(results().Pesquisando->text(), u8("Textos por Autor"));
+    EXPECT_EQ(results().Edit3->text(), u8("Souza, Bia"));
+    EXPECT_EQ(results().Edit5->text(), u8("1"));
+    EXPECT_EQ(results().ListBox2().value(1), u8("2"));
+    EXPECT_FALSE(viewer().isVisible());
+
+    doubleClick(1);
+    EXPECT_TRUE(viewer().isVisible());
+    EXPECT_EQ(viewer().pageName(), u8("2"));
+}
+
+TEST_F(OpeningAResult, AnEmptyListOpensNothingAndAnOpeningKeepsTheViewersPlace) {
+    request("T", " ");
+    ASSERT_TRUE(shownLines().isEmpty());
+    const QPoint inside = results().ListBox1->viewport()->rect().center();
+    QTest::mouseDClick(results().ListBox1->viewport(), Qt::LeftButton, {}, inside);
+    EXPECT_FALSE(viewer().isVisible());
+
+    request("G", "T");
+    doubleClick(1);
+    ASSERT_TRUE(viewer().isVisible());
+    viewer().setGeometry(30, 40, 760, 540);
+    const QRect placed = viewer().frameGeometry();
+    doubleClick(9);  // the title of card 3
+    EXPECT_EQ(viewer().pageName(), u8("3"));
+    EXPECT_EQ(viewer().frameGeometry(), placed);
+}
+
+}  // namespace
+}  // namespace corvanel
