@@ -186,6 +186,72 @@ void WindowShowingG(benchmark::State& state) {
     textos.hide();
 }
 
+// The whole collection's listing in the window, from the request to the
+// list on screen: fill, the first batch of measured rows, the first paint.
+// Then, separately, every row measured and the list scrolled to its end.
+class ListedWindow {
+public:
+    ListedWindow() {
+        TTextos::CreationContext context;
+        context.connectionString = connectionStringFor(collectionFolder());
+        textos_.FormCreate(context);
+        textos_.database()->list(Statements::keywordSearch(QStringLiteral("x")), [](const Row&) {});
+        textos_.tipo = QStringLiteral("G");
+        textos_.Edit4 = QStringLiteral("T");
+        textos_.show();
+    }
+    ~ListedWindow() { textos_.hide(); }
+    ListedWindow(const ListedWindow&) = delete;
+    ListedWindow& operator=(const ListedWindow&) = delete;
+
+    void listAndPaint() {
+        textos_.show();  // a request while visible runs at once
+        QApplication::processEvents();
+        textos_.ListBox1->viewport()->repaint();
+    }
+
+    // The rows are laid out in batches between events, the last one last.
+    void layOutAll() {
+        const QModelIndex last = lastRow();
+        while (textos_.ListBox1->visualRect(last).isEmpty()) {
+            QApplication::processEvents();
+        }
+    }
+
+    void scrollToEndAndPaint() {
+        textos_.ListBox1->scrollTo(lastRow());
+        textos_.ListBox1->viewport()->repaint();
+    }
+
+    double lines() const { return textos_.ListBox1->model()->rowCount(); }
+
+private:
+    QModelIndex lastRow() const {
+        const QAbstractItemModel* model = textos_.ListBox1->model();
+        return model->index(model->rowCount() - 1, 0);
+    }
+
+    TTextos textos_;
+};
+
+void WindowListingFirstPaint(benchmark::State& state) {
+    ListedWindow window;
+    for (auto _ : state) {
+        window.listAndPaint();
+    }
+    state.counters["lines"] = window.lines();
+}
+
+void WindowListingScrolledToEnd(benchmark::State& state) {
+    ListedWindow window;
+    for (auto _ : state) {
+        window.listAndPaint();
+        window.layOutAll();
+        window.scrollToEndAndPaint();
+    }
+    state.counters["lines"] = window.lines();
+}
+
 void registerAll() {
     const auto asMilliseconds = [](benchmark::internal::Benchmark* b) {
         b->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -194,6 +260,9 @@ void registerAll() {
     asMilliseconds(benchmark::RegisterBenchmark("Showing/G", ShowingG));
     asMilliseconds(benchmark::RegisterBenchmark("Showing/AuthorList", AuthorList));
     asMilliseconds(benchmark::RegisterBenchmark("Window/ShowingG", WindowShowingG));
+    asMilliseconds(benchmark::RegisterBenchmark("Window/ListingFirstPaint", WindowListingFirstPaint));
+    asMilliseconds(
+        benchmark::RegisterBenchmark("Window/ListingScrolledToEnd", WindowListingScrolledToEnd));
     const std::pair<const char*, QStringView> searches[] = {
         {"Rare", words::kRare},
         {"Common", words::kCommon},
