@@ -169,23 +169,6 @@ void CreationCounts(benchmark::State& state) {
     state.counters["documents"] = textos.Edit6.toDouble();
 }
 
-// The whole window: a showing of "G" with its list model and view.
-void WindowShowingG(benchmark::State& state) {
-    TTextos textos;
-    TTextos::CreationContext context;
-    context.connectionString = connectionStringFor(collectionFolder());
-    textos.FormCreate(context);
-    textos.database()->list(Statements::keywordSearch(QStringLiteral("x")), [](const Row&) {});
-    textos.tipo = QStringLiteral("G");
-    textos.Edit4 = QStringLiteral("T");
-    textos.show();
-    for (auto _ : state) {
-        textos.show();  // a request while visible runs at once
-        QApplication::processEvents();
-    }
-    textos.hide();
-}
-
 // The whole collection's listing in the window, from the request to the
 // list on screen: fill, the first batch of measured rows, the first paint.
 // Then, separately, every row measured and the list scrolled to its end.
@@ -259,7 +242,6 @@ void registerAll() {
     asMilliseconds(benchmark::RegisterBenchmark("Creation/Counts", CreationCounts));
     asMilliseconds(benchmark::RegisterBenchmark("Showing/G", ShowingG));
     asMilliseconds(benchmark::RegisterBenchmark("Showing/AuthorList", AuthorList));
-    asMilliseconds(benchmark::RegisterBenchmark("Window/ShowingG", WindowShowingG));
     asMilliseconds(benchmark::RegisterBenchmark("Window/ListingFirstPaint", WindowListingFirstPaint));
     asMilliseconds(
         benchmark::RegisterBenchmark("Window/ListingScrolledToEnd", WindowListingScrolledToEnd));
