@@ -1,7 +1,7 @@
 #include "CategoryTree.h"
 #include "CorvanelApplication.h"
 #include "MainWindowTesting.h"
-#include "PrinterPrompt.h"
+#include "RecordingPrinter.h"
 #include "TForm10.h"
 #include "TForm17.h"
 #include "TTavik.h"
@@ -25,26 +25,14 @@ namespace {
 
 using testing::card;
 using testing::click;
+using testing::RecordingPrinter;
 using testing::RecordingPrompts;
 using testing::TestCollection;
 using testing::utf8;
 
-class AnsweredPrinter final : public PrinterPrompt {
-public:
-    AnsweredPrinter() : installation_(*this) {}
-    bool choosePrinter(QPrinter&, QWidget*) override {
-        ++asked;
-        return false;
-    }
-    int asked = 0;
-
-private:
-    Installation installation_;
-};
-
 TEST(EndToEnd, ACategoryOfLegislacaoListsOpensAndPrintsItsDocument) {
     RecordingPrompts prompts;
-    AnsweredPrinter printer;
+    RecordingPrinter printer;
     TestCollection collection(
         {card(7, utf8("Estatuto da Criança e do Adolescente"), QStringLiteral("Lei 8.069/90"),
               QStringLiteral("B"), QStringLiteral("B02 B06"))});

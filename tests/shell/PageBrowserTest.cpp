@@ -2,7 +2,7 @@
 #include "ErrorBox.h"
 #include "LocalWebServer.h"
 #include "PageBrowser.h"
-#include "PrinterPrompt.h"
+#include "RecordingPrinter.h"
 #include "RecordingPrompts.h"
 
 #include <QBuffer>
@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QPrinter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +23,7 @@ namespace corvanel {
 namespace {
 
 using testing::LocalWebServer;
+using testing::RecordingPrinter;
 using testing::RecordingPrompts;
 
 constexpr int kPageTimeoutMs = 20000;
@@ -148,25 +148,6 @@ TEST(PageBrowsing, LinksToTheWebOpenInTheUsersOwnBrowser) {
     EXPECT_TRUE(web.requests.isEmpty()) << web.requests.join(u' ').toStdString();
 }
 
-// Answers the print dialog by printing into a PDF file.
-class PrintToFile final : public PrinterPrompt {
-public:
-    explicit PrintToFile(QString path) : path_(std::move(path)) {}
-
-    bool choosePrinter(QPrinter& printer, QWidget*) override {
-        ++asked;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path_);
-        return true;
-    }
-
-    int asked = 0;
-
-private:
-    QString path_;
-    Installation installation_{*this};
-};
-
 TEST(PageBrowsing, APageThatAsksToBePrintedIsPrintedThroughThePrintDialog) {
     RecordingPrompts prompts;
     ContentFolder content;
@@ -178,7 +159,7 @@ TEST(PageBrowsing, APageThatAsksToBePrintedIsPrintedThroughThePrintDialog) {
                   "</body></html>");
     QTemporaryDir output;
     const QString pdf = output.filePath(QStringLiteral("impresso.pdf"));
-    PrintToFile dialog(pdf);
+    RecordingPrinter dialog(pdf);
 
     PageBrowser browser;
     browser.resize(400, 300);

@@ -1,7 +1,7 @@
 #include "TForm10.h"
 
 #include "PageBrowser.h"
-#include "PrinterPrompt.h"
+#include "RecordingPrinter.h"
 #include "RecordingPrompts.h"
 #include "TTavik.h"
 
@@ -19,23 +19,12 @@
 namespace corvanel {
 namespace {
 
+using testing::RecordingPrinter;
+
 // A page as the collection may hold it: its own charset, CRLF, a NUL byte.
 constexpr char kPageBytes[] = "<meta charset=\"iso-8859-1\">\r\nProte\xe7\xe3o\0integral";
 const QByteArray kPage(kPageBytes, sizeof kPageBytes - 1);
 const QString kFilter = QStringLiteral("|Salvar como Página da Web (*.htm)");
-
-class DecliningPrinter final : public PrinterPrompt {
-public:
-    DecliningPrinter() : installation_(*this) {}
-    bool choosePrinter(QPrinter&, QWidget*) override {
-        ++asked;
-        return false;
-    }
-    int asked = 0;
-
-private:
-    Installation installation_;
-};
 
 class Viewer : public ::testing::Test {
 protected:
@@ -75,7 +64,7 @@ protected:
     QTemporaryDir content_, saved_;
     QString contentRoot = content_.path() + u'/';
     testing::RecordingPrompts prompts;
-    DecliningPrinter printer;
+    RecordingPrinter printer;
     TForm10 viewer;
 };
 
