@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QTranslator>
 
 #ifdef Q_OS_UNIX
@@ -17,6 +18,9 @@ int main(int argc, char* argv[]) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
 #endif
+    // The page engine describes its graphics set-up on every start; users
+    // have no use for it on their terminal.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     // Qt WebEngine needs contexts shared before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
