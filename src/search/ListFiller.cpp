@@ -3,27 +3,18 @@
 #include "Database.h"
 #include "DisplayLineBreaker.h"
 #include "ResultLines.h"
+#include "SectionLabels.h"
 #include "Statements.h"
-
-#include <array>
-#include <utility>
 
 namespace corvanel {
 
 namespace {
 
-// Sections listed as title and sub-title, with their label lines.
-constexpr std::array<std::pair<QStringView, QStringView>, 5> kStandardSections{{
-    {u"A", u"Textos:"},
-    {u"B", u"Legislação:"},
-    {u"D", u"Experiências:"},
-    {u"E", u"Modelos:"},
-    {u"H", u"Julgados:"},
-}};
+using SectionLabels::kDecisionLabel;
+using SectionLabels::kDecisionSection;
+using SectionLabels::kStandardSections;
 
 // Court decisions show the first lines of their text instead.
-constexpr QStringView kDecisionSection = u"C";
-constexpr QStringView kDecisionLabel = u"Julgados:";
 constexpr int kDecisionTextLines = 5;
 // Five lines of the list never hold more: decisions run to hundreds of
 // kilobytes, and only their start is read.

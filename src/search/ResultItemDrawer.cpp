@@ -1,5 +1,6 @@
 #include "ResultItemDrawer.h"
 
+#include "SectionLabels.h"
 #include "WrappedText.h"
 
 #include <QListView>
@@ -8,7 +9,7 @@
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
-#include <array>
+
 
 namespace corvanel {
 
@@ -22,15 +23,6 @@ constexpr QColor kSelectedText{255, 255, 255};
 // Between the picture and the text, and what the text leaves below it.
 constexpr int kPictureGap = 4;
 constexpr int kTextPadding = 4;
-
-// The lines the labelled listings put before each block; only the exact
-// texts, so a title that begins like one is not taken for it.
-bool isSectionLabel(const QString& text) {
-    static const std::array<QString, 5> kLabels{
-        QStringLiteral("Julgados:"), QStringLiteral("Textos:"), QStringLiteral("Legislação:"),
-        QStringLiteral("Modelos:"), QStringLiteral("Experiências:")};
-    return std::find(kLabels.begin(), kLabels.end(), text) != kLabels.end();
-}
 
 }  // namespace
 
@@ -61,7 +53,7 @@ void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
 
     QColor background = option.palette.color(QPalette::Base);
-    QColor ink = isSectionLabel(text) ? kLabelText : option.palette.color(QPalette::Text);
+    QColor ink = SectionLabels::isLabel(text) ? kLabelText : option.palette.color(QPalette::Text);
     // The selection wins over the label's green.
     if (option.state.testFlag(QStyle::State_Selected)) {
         ink = kSelectedText;
