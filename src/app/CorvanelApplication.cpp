@@ -15,29 +15,8 @@
 #include "TZEFT.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 namespace corvanel {
-
-namespace {
-
-// Lets window messages through while start-up counts rows, often enough for
-// the screen to stay alive but without paying for it after every row.
-class ThrottledMessagePump {
-public:
-    void operator()() {
-        if (!clock_.isValid() || clock_.elapsed() >= kIntervalMs) {
-            QCoreApplication::processEvents();
-            clock_.start();
-        }
-    }
-
-private:
-    static constexpr qint64 kIntervalMs = 30;
-    QElapsedTimer clock_;
-};
-
-}  // namespace
 
 CorvanelApplication::CorvanelApplication(QString programFolder)
     : programFolder_(std::move(programFolder)) {}
@@ -106,7 +85,8 @@ void CorvanelApplication::createResultList(TSplashScreen& splash) {
         }
     };
     context.showContentLocationScreen = [this] { erro_->showOnTop(); };
-    context.messagePump = ThrottledMessagePump();
+    // Each count lets pending window messages through once it is taken.
+    context.messagePump = [] { QCoreApplication::processEvents(); };
     textos_->FormCreate(context);
 }
 

@@ -9,7 +9,6 @@
 #include "TextMatching.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <sqlite3.h>
 
