@@ -15,7 +15,6 @@ namespace corvanel {
 namespace {
 
 constexpr int kIndent = 19;
-constexpr QColor kDeepGreen{46, 125, 50};
 
 constexpr QColor kQuietGreen{190, 225, 140};
 
@@ -33,7 +32,7 @@ public:
         node.state.setFlag(QStyle::State_MouseOver, false);
         if (hotTracking_ && hovered) {
             node.font.setUnderline(true);
-            node.palette.setColor(QPalette::Text, kDeepGreen);
+            node.palette.setColor(QPalette::Text, Look::deepGreen());
         }
         QStyledItemDelegate::paint(painter, node, index);
     }

@@ -32,6 +32,12 @@ QFont sansSerif(int pixelSize) {
     return font;
 }
 
+void setHeadingColour(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, deepGreen());
+    label->setPalette(palette);
+}
+
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, int pixelSize) {
     auto* label = new QLabel(text, parent);
     label->setFont(sansSerif(pixelSize));

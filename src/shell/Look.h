@@ -18,6 +18,8 @@ namespace corvanel::Look {
 // The window colour, Windows colour value 2213499.
 inline constexpr QColor windowGreen() { return QColor(123, 198, 33); }
 inline constexpr QColor panelWhite() { return QColor(255, 255, 255); }
+// Headings and strokes on white.
+inline constexpr QColor deepGreen() { return QColor(46, 125, 50); }
 
 // Fills widget's background with colour (child widgets keep their own).
 void fillBackground(QWidget* widget, const QColor& colour);
@@ -25,6 +27,9 @@ void fillBackground(QWidget* widget, const QColor& colour);
 // The windows' sans-serif font ("MS Sans Serif", or what fontconfig offers
 // for it) at a height in pixels.
 QFont sansSerif(int pixelSize);
+
+// Gives a label's text the heading colour.
+void setHeadingColour(QLabel* label);
 
 // A fixed label of the windows' font, placed at geometry inside parent.
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, int pixelSize);

@@ -57,8 +57,8 @@ TProcurandoScreen::TProcurandoScreen(QWidget* parent)
     auto* Image1 = new FrameAnimation({QPixmap(QStringLiteral(":/artwork/busy.jpg"))}, Panel1);
     Image1->setGeometry(layout::kImage1);
 
-    Look::addLabel(Panel1, QStringLiteral("Aguarde..."), layout::kLabel1, 16)
-        ->setStyleSheet(QStringLiteral("color: rgb(46, 125, 50);"));
+    Look::setHeadingColour(
+        Look::addLabel(Panel1, QStringLiteral("Aguarde..."), layout::kLabel1, 16));
     Look::addLabel(Panel1, QStringLiteral("Localizando"), layout::kLabel2, 11);
 
     Animate1 = new FrameAnimation(findFolderClip(), Panel1);

@@ -40,7 +40,7 @@ TSplashScreen::TSplashScreen(QWidget* parent)
 
     auto* Label2 = Look::addLabel(Panel1, QStringLiteral("Aguarde enquanto o Lumbra é carregado."),
                             layout::kLabel2, 16);
-    Label2->setStyleSheet(QStringLiteral("color: rgb(46, 125, 50);"));
+    Look::setHeadingColour(Label2);
     Look::addLabel(Panel1, QStringLiteral("Status: "), layout::kLabel3, 11);
     Label4 = Look::addLabel(Panel1, QStringLiteral("Iniciando..."), layout::kLabel4, 11);
 
