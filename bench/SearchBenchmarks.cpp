@@ -12,7 +12,7 @@
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
 #include "Statements.h"
-#include "TTextos.h"
+#include "ResultListWindow.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
 
@@ -160,8 +160,8 @@ void TextIndexLoad(benchmark::State& state) {
 // The window's creation work: open, count the collection and its sections,
 // read the content root.
 void CreationCounts(benchmark::State& state) {
-    TTextos textos;
-    TTextos::CreationContext context;
+    ResultListWindow textos;
+    ResultListWindow::CreationContext context;
     context.connectionString = connectionStringFor(collectionFolder());
     for (auto _ : state) {
         textos.FormCreate(context);
@@ -175,7 +175,7 @@ void CreationCounts(benchmark::State& state) {
 class ListedWindow {
 public:
     ListedWindow() {
-        TTextos::CreationContext context;
+        ResultListWindow::CreationContext context;
         context.connectionString = connectionStringFor(collectionFolder());
         textos_.FormCreate(context);
         textos_.database()->list(Statements::keywordSearch(QStringLiteral("x")), [](const Row&) {});
@@ -214,7 +214,7 @@ private:
         return model->index(model->rowCount() - 1, 0);
     }
 
-    TTextos textos_;
+    ResultListWindow textos_;
 };
 
 void WindowListingFirstPaint(benchmark::State& state) {

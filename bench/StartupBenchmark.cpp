@@ -4,7 +4,7 @@
 // DIR holds db3.mdb (default: this program's own folder, where the build puts
 // the sample collection's).
 #include "CorvanelApplication.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 

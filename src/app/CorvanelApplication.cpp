@@ -3,16 +3,16 @@
 #include "ConnectionString.h"
 #include "ContentAddress.h"
 #include "StartupSequence.h"
-#include "TErroScreen.h"
-#include "TForm1.h"
-#include "TForm10.h"
-#include "TForm16.h"
-#include "TForm17.h"
-#include "TProcurandoScreen.h"
-#include "TQuarde.h"
-#include "TSplashScreen.h"
-#include "TTextos.h"
-#include "TZEFT.h"
+#include "ContentLocationScreen.h"
+#include "MainWindow.h"
+#include "DocumentViewer.h"
+#include "UpdateAssistant.h"
+#include "AboutWindow.h"
+#include "BusyWindow.h"
+#include "PartnerWindow.h"
+#include "SplashScreen.h"
+#include "ResultListWindow.h"
+#include "AssociationWindow.h"
 
 #include <QApplication>
 
@@ -24,20 +24,20 @@ CorvanelApplication::CorvanelApplication(QString programFolder)
 CorvanelApplication::~CorvanelApplication() = default;
 
 void CorvanelApplication::start() {
-    auto splash = std::make_unique<TSplashScreen>();
+    auto splash = std::make_unique<SplashScreen>();
     splash->show();
     splash->repaint();
 
-    busy_ = std::make_unique<TProcurandoScreen>();
-    erro_ = std::make_unique<TErroScreen>(programFolder_);
-    QObject::connect(erro_.get(), &TErroScreen::terminationRequested, qApp,
+    busy_ = std::make_unique<BusyWindow>();
+    contentLocation_ = std::make_unique<ContentLocationScreen>(programFolder_);
+    QObject::connect(contentLocation_.get(), &ContentLocationScreen::terminationRequested, qApp,
                      &QCoreApplication::quit);
     splash->repaint();
 
     StartupSteps steps;
     steps.createMainWindow = [this] {
-        form1_ = std::make_unique<TForm1>();
-        QObject::connect(form1_.get(), &TForm1::closed, qApp, &QCoreApplication::quit);
+        mainWindow_ = std::make_unique<MainWindow>();
+        QObject::connect(mainWindow_.get(), &MainWindow::closed, qApp, &QCoreApplication::quit);
     };
     steps.createUpdateAssistantAndAbout = [this] { createUpdateAssistantAndAbout(); };
     steps.createViewer = [this] { createViewer(); };
@@ -48,63 +48,63 @@ void CorvanelApplication::start() {
     splash->hide();
     splash.reset();
 
-    if (form1_) {
-        form1_->show();
+    if (mainWindow_) {
+        mainWindow_->show();
     }
     // Stays on top by itself under a window manager; without one the window
     // shown last would cover it.
-    if (erro_->isVisible()) {
-        erro_->raise();
+    if (contentLocation_->isVisible()) {
+        contentLocation_->raise();
     }
 }
 
-void CorvanelApplication::createResultList(TSplashScreen& splash) {
-    textos_ = std::make_unique<TTextos>();
-    textos_->setBusyScreen(busy_.get());
+void CorvanelApplication::createResultList(SplashScreen& splash) {
+    resultList_ = std::make_unique<ResultListWindow>();
+    resultList_->setBusyScreen(busy_.get());
     const auto openInViewer = [this](const QString& pageName, SaveBufferOnOpen saveBuffer) {
-        if (form10_) {
-            form10_->openPage(contentRoot(), pageName, saveBuffer);
+        if (viewer_) {
+            viewer_->openPage(contentRoot(), pageName, saveBuffer);
         }
     };
-    textos_->setPageOpeners(
+    resultList_->setPageOpeners(
         {[openInViewer](const QString& pageName) {
              openInViewer(pageName, SaveBufferOnOpen::Empty);
          },
          [openInViewer] {
              openInViewer(ContentAddress::kHelpPage.toString(), SaveBufferOnOpen::Keep);
          }});
-    if (form1_) {
-        form1_->setResultList(textos_.get());
+    if (mainWindow_) {
+        mainWindow_->setResultList(resultList_.get());
     }
-    TTextos::CreationContext context;
+    ResultListWindow::CreationContext context;
     context.connectionString = connectionStringFor(programFolder_);
     context.progress = &splash;
-    context.writeSectionTotal = [this](TTextos::Section section, const QString& total) {
-        if (form1_) {
-            form1_->setSectionTotal(section, total);
+    context.writeSectionTotal = [this](ResultListWindow::Section section, const QString& total) {
+        if (mainWindow_) {
+            mainWindow_->setSectionTotal(section, total);
         }
     };
-    context.showContentLocationScreen = [this] { erro_->showOnTop(); };
+    context.showContentLocationScreen = [this] { contentLocation_->showOnTop(); };
     // Each count lets pending window messages through once it is taken.
     context.messagePump = [] { QCoreApplication::processEvents(); };
-    textos_->FormCreate(context);
+    resultList_->FormCreate(context);
 }
 
 void CorvanelApplication::createUpdateAssistantAndAbout() {
-    form16_ = std::make_unique<TForm16>();
-    form17_ = std::make_unique<TForm17>();
-    if (form1_) {
-        form1_->setUpdateAssistant(form16_.get());
-        form1_->setAboutWindow(form17_.get());
+    updateAssistant_ = std::make_unique<UpdateAssistant>();
+    about_ = std::make_unique<AboutWindow>();
+    if (mainWindow_) {
+        mainWindow_->setUpdateAssistant(updateAssistant_.get());
+        mainWindow_->setAboutWindow(about_.get());
     }
 }
 
 void CorvanelApplication::createViewer() {
-    form10_ = std::make_unique<TForm10>();
-    form10_->setContentRootSource([this] { return contentRoot(); });
-    if (form1_) {
-        form1_->setPageOpener([this](const PageRequest& page) {
-            form10_->openPage(page.contentRoot, page.pageName,
+    viewer_ = std::make_unique<DocumentViewer>();
+    viewer_->setContentRootSource([this] { return contentRoot(); });
+    if (mainWindow_) {
+        mainWindow_->setPageOpener([this](const PageRequest& page) {
+            viewer_->openPage(page.contentRoot, page.pageName,
                               page.keepsSaveBuffer ? SaveBufferOnOpen::Keep
                                                    : SaveBufferOnOpen::Empty);
         });
@@ -112,17 +112,17 @@ void CorvanelApplication::createViewer() {
 }
 
 void CorvanelApplication::createInformationWindows() {
-    quarde_ = std::make_unique<TQuarde>();
-    quarde_->setContentRootSource([this] { return contentRoot(); });
-    zeft_ = std::make_unique<TZEFT>();
-    zeft_->setContentRootSource([this] { return contentRoot(); });
-    if (form1_) {
-        form1_->setInformationWindows(zeft_.get(), quarde_.get());
+    partner_ = std::make_unique<PartnerWindow>();
+    partner_->setContentRootSource([this] { return contentRoot(); });
+    association_ = std::make_unique<AssociationWindow>();
+    association_->setContentRootSource([this] { return contentRoot(); });
+    if (mainWindow_) {
+        mainWindow_->setInformationWindows(association_.get(), partner_.get());
     }
 }
 
 QString CorvanelApplication::contentRoot() const {
-    return textos_ ? textos_->CaminhoCD : QString();
+    return resultList_ ? resultList_->CaminhoCD : QString();
 }
 
 }  // namespace corvanel

@@ -6,16 +6,16 @@
 
 namespace corvanel {
 
-class TErroScreen;
-class TForm1;
-class TForm10;
-class TForm16;
-class TForm17;
-class TProcurandoScreen;
-class TQuarde;
-class TSplashScreen;
-class TTextos;
-class TZEFT;
+class ContentLocationScreen;
+class MainWindow;
+class DocumentViewer;
+class UpdateAssistant;
+class AboutWindow;
+class BusyWindow;
+class PartnerWindow;
+class SplashScreen;
+class ResultListWindow;
+class AssociationWindow;
 
 // Owns every window of the program, creates them once in their fixed order
 // while the splash reports progress, and wires them to one another.
@@ -31,34 +31,34 @@ public:
     // main window. Returns once the main window is on screen.
     void start();
 
-    TForm1* mainWindow() const { return form1_.get(); }
-    TTextos* resultList() const { return textos_.get(); }
-    TProcurandoScreen* busyScreen() const { return busy_.get(); }
+    MainWindow* mainWindow() const { return mainWindow_.get(); }
+    ResultListWindow* resultList() const { return resultList_.get(); }
+    BusyWindow* busyScreen() const { return busy_.get(); }
     // Shown when start-up finds no marker file in the content root.
-    TErroScreen* contentLocationScreen() const { return erro_.get(); }
-    TForm16* updateAssistant() const { return form16_.get(); }
-    TForm17* aboutWindow() const { return form17_.get(); }
-    TForm10* viewer() const { return form10_.get(); }
-    TZEFT* zeftWindow() const { return zeft_.get(); }
-    TQuarde* quardeWindow() const { return quarde_.get(); }
+    ContentLocationScreen* contentLocationScreen() const { return contentLocation_.get(); }
+    UpdateAssistant* updateAssistant() const { return updateAssistant_.get(); }
+    AboutWindow* aboutWindow() const { return about_.get(); }
+    DocumentViewer* viewer() const { return viewer_.get(); }
+    AssociationWindow* associationWindow() const { return association_.get(); }
+    PartnerWindow* partnerWindow() const { return partner_.get(); }
 
 private:
-    void createResultList(TSplashScreen& splash);
+    void createResultList(SplashScreen& splash);
     void createUpdateAssistantAndAbout();
     void createInformationWindows();
     void createViewer();
     QString contentRoot() const;
 
     QString programFolder_;
-    std::unique_ptr<TProcurandoScreen> busy_;
-    std::unique_ptr<TErroScreen> erro_;
-    std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<TForm16> form16_;
-    std::unique_ptr<TForm17> form17_;
-    std::unique_ptr<TForm10> form10_;
-    std::unique_ptr<TTextos> textos_;
-    std::unique_ptr<TQuarde> quarde_;
-    std::unique_ptr<TZEFT> zeft_;
+    std::unique_ptr<BusyWindow> busy_;
+    std::unique_ptr<ContentLocationScreen> contentLocation_;
+    std::unique_ptr<MainWindow> mainWindow_;
+    std::unique_ptr<UpdateAssistant> updateAssistant_;
+    std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<DocumentViewer> viewer_;
+    std::unique_ptr<ResultListWindow> resultList_;
+    std::unique_ptr<PartnerWindow> partner_;
+    std::unique_ptr<AssociationWindow> association_;
 };
 
 }  // namespace corvanel

@@ -41,7 +41,7 @@ private:
     bool hotTracking_;
 };
 
-QFont treeFont(const form1::Font& font) {
+QFont treeFont(const main_window::Font& font) {
     QFont result(font.family.toString());
     result.setPixelSize(font.pixelSize);
     return result;
@@ -49,7 +49,7 @@ QFont treeFont(const form1::Font& font) {
 
 }  // namespace
 
-CategoryTree::CategoryTree(const form1::TreeLayout& layout, QWidget* parent)
+CategoryTree::CategoryTree(const main_window::TreeLayout& layout, QWidget* parent)
     : QTreeWidget(parent), id_(layout.id), keepsSelectionVisible_(layout.keepsSelectionVisible) {
     setObjectName(layout.name.toString());
     setGeometry(layout.geometry);
@@ -73,10 +73,10 @@ CategoryTree::CategoryTree(const form1::TreeLayout& layout, QWidget* parent)
     addNodes(layout);
 }
 
-void CategoryTree::addNodes(const form1::TreeLayout& layout) {
+void CategoryTree::addNodes(const main_window::TreeLayout& layout) {
     // The last node seen at each level is the parent of the next level down.
     std::vector<QTreeWidgetItem*> lastAtLevel;
-    for (const form1::TreeNode& node : layout.nodes) {
+    for (const main_window::TreeNode& node : layout.nodes) {
         const auto level = static_cast<std::size_t>(node.level);
         lastAtLevel.resize(level);
         auto* item =

@@ -13,9 +13,9 @@ class CategoryTree final : public QTreeWidget {
     Q_OBJECT
 
 public:
-    CategoryTree(const form1::TreeLayout& layout, QWidget* parent);
+    CategoryTree(const main_window::TreeLayout& layout, QWidget* parent);
 
-    form1::TreeId id() const { return id_; }
+    main_window::TreeId id() const { return id_; }
 
     // The selected node's position in a pre-order walk of the whole tree;
     // -1 while no node is selected.
@@ -36,11 +36,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void addNodes(const form1::TreeLayout& layout);
+    void addNodes(const main_window::TreeLayout& layout);
     QList<QTreeWidgetItem*> nodesInOrder() const;
     void showSelection();
 
-    form1::TreeId id_;
+    main_window::TreeId id_;
     bool keepsSelectionVisible_;
     bool pressedBelowTheNodes_ = false;
 };

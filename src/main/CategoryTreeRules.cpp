@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 namespace {
 
@@ -81,4 +81,4 @@ TreeAction treeDoubleClick(TreeId tree, int absoluteIndex) {
     return std::monostate{};
 }
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

@@ -9,7 +9,7 @@
 
 // What a double click on a node of a category tree does, from the tree's code
 // table alone.
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 // The result-list window lists a category: request kind, code, section letter.
 struct CategoryListing {
@@ -36,4 +36,4 @@ QStringView treeCode(TreeId tree, int absoluteIndex);
 // The action of a double click on the node at absoluteIndex (-1: no node).
 TreeAction treeDoubleClick(TreeId tree, int absoluteIndex);
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

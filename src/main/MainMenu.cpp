@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run) {
     QMenu* menu = nullptr;
@@ -22,4 +22,4 @@ void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run) {
     }
 }
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

@@ -6,10 +6,10 @@
 
 class QMenuBar;
 
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 // Fills bar with the main window's menus and items, in their order, each
 // item with its shortcut; choosing an item runs its command.
 void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run);
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

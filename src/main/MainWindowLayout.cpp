@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 namespace {
 
@@ -307,4 +307,4 @@ const TreeLayout& treeLayout(TreeId tree) {
     return kLayout.trees.at(static_cast<std::size_t>(tree));
 }
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TTextos.h"
+#include "ResultListWindow.h"
 
 #include <QKeyCombination>
 #include <QPoint>
@@ -14,9 +14,9 @@
 // The main window's layout as data: where every control lies, what it says,
 // the menu, the category trees and the code tables behind their nodes. The
 // window's classes build themselves from here and hold no numbers of their own.
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
-using Section = TTextos::Section;
+using Section = ResultListWindow::Section;
 
 inline constexpr int kSectionCount = 6;
 
@@ -56,7 +56,7 @@ struct Placed {
 };
 
 // A picture button placed at a point; its size, pictures and hint come from
-// its configuration (TavikConfigurations).
+// its configuration (PictureButtonConfigurations).
 struct ButtonPlacement {
     QStringView name;
     QPoint position;
@@ -209,4 +209,4 @@ const MainWindowLayout& mainWindowLayout();
 const SectionPageLayout& sectionPageLayout(Section section);
 const TreeLayout& treeLayout(TreeId tree);
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

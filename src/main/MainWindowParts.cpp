@@ -1,8 +1,8 @@
 #include "MainWindowParts.h"
 
 #include "Look.h"
-#include "TTavik.h"
-#include "TavikConfigurations.h"
+#include "PictureButton.h"
+#include "PictureButtonConfigurations.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -11,7 +11,7 @@
 
 namespace corvanel {
 
-namespace form1 {
+namespace main_window {
 
 namespace {
 constexpr QStringView kWindow = u"TForm1";
@@ -65,20 +65,20 @@ void showInDisplay(QLineEdit* display, const QString& text) {
     display->setCursorPosition(0);
 }
 
-TTavik* placeButton(QWidget* parent, QStringView name, QPoint position) {
-    auto* button = new TTavik(parent);
-    applyConfiguration(*button, tavikConfiguration(kWindow, name));
+PictureButton* placeButton(QWidget* parent, QStringView name, QPoint position) {
+    auto* button = new PictureButton(parent);
+    applyConfiguration(*button, pictureButtonConfiguration(kWindow, name));
     button->move(position);
     return button;
 }
 
-TTavik* placeButton(QWidget* parent, const ButtonPlacement& button) {
+PictureButton* placeButton(QWidget* parent, const ButtonPlacement& button) {
     return placeButton(parent, button.name, button.position);
 }
 
-}  // namespace form1
+}  // namespace main_window
 
-ClickArea::ClickArea(const form1::Placed& placement, QWidget* parent) : QWidget(parent) {
+ClickArea::ClickArea(const main_window::Placed& placement, QWidget* parent) : QWidget(parent) {
     setObjectName(placement.name.toString());
     setGeometry(placement.geometry);
     setCursor(Qt::PointingHandCursor);

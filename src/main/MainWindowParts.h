@@ -10,10 +10,10 @@ class QLineEdit;
 
 namespace corvanel {
 
-class TTavik;
+class PictureButton;
 
 // Builds the main window's controls from their layout rows.
-namespace form1 {
+namespace main_window {
 
 QFont fontOf(const Font& font);
 
@@ -25,17 +25,17 @@ QLineEdit* placeDisplay(QWidget* parent, const Placed& field);
 void showInDisplay(QLineEdit* display, const QString& text);
 
 // A picture button of the main window, set up as its configuration says.
-TTavik* placeButton(QWidget* parent, const ButtonPlacement& button);
-TTavik* placeButton(QWidget* parent, QStringView name, QPoint position);
+PictureButton* placeButton(QWidget* parent, const ButtonPlacement& button);
+PictureButton* placeButton(QWidget* parent, QStringView name, QPoint position);
 
-}  // namespace form1
+}  // namespace main_window
 
 // An area over a picture that answers a click and draws nothing.
 class ClickArea final : public QWidget {
     Q_OBJECT
 
 public:
-    ClickArea(const form1::Placed& placement, QWidget* parent);
+    ClickArea(const main_window::Placed& placement, QWidget* parent);
 
 Q_SIGNALS:
     void clicked();

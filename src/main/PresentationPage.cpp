@@ -8,16 +8,16 @@
 
 namespace corvanel {
 
-PresentationPage::PresentationPage(const form1::PresentationPageLayout& layout, QWidget* parent)
+PresentationPage::PresentationPage(const main_window::PresentationPageLayout& layout, QWidget* parent)
     : QFrame(parent) {
     setObjectName(layout.page.name.toString());
     setGeometry(layout.page.geometry);
     Look::fillBackground(this, Look::panelWhite());
-    form1::placePicture(this, layout.strip);
-    QLabel* title = form1::placeLabel(this, layout.title);
-    title->setFont(form1::fontOf(layout.titleFont));
+    main_window::placePicture(this, layout.strip);
+    QLabel* title = main_window::placeLabel(this, layout.title);
+    title->setFont(main_window::fontOf(layout.titleFont));
     title->adjustSize();
-    tree_ = new CategoryTree(form1::treeLayout(form1::TreeId::Apresentacao), this);
+    tree_ = new CategoryTree(main_window::treeLayout(main_window::TreeId::Apresentacao), this);
 }
 
 }  // namespace corvanel

@@ -14,7 +14,7 @@ class PresentationPage final : public QFrame {
     Q_OBJECT
 
 public:
-    PresentationPage(const form1::PresentationPageLayout& layout, QWidget* parent);
+    PresentationPage(const main_window::PresentationPageLayout& layout, QWidget* parent);
 
     CategoryTree* tree() const { return tree_; }
 

@@ -1,6 +1,6 @@
 #include "ResizeRules.h"
 
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 namespace {
 constexpr int kSmallestWidthThatMoves = 771;
@@ -33,4 +33,4 @@ std::optional<ResizedLayout> resizedLayout(QSize outer) {
     };
 }
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

@@ -5,7 +5,7 @@
 #include <optional>
 
 // How the main window follows its right and bottom edges.
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 // The new places and sizes of what moves or grows, for the window's outer
 // size W × H.
@@ -30,4 +30,4 @@ struct ResizedLayout {
 // whatever the last larger size placed stays where it is.
 std::optional<ResizedLayout> resizedLayout(QSize outer);
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

@@ -1,6 +1,6 @@
 #include "ResultListRequest.h"
 
-#include "TTextos.h"
+#include "ResultListWindow.h"
 #include "WindowPlacement.h"
 
 #include <QLineEdit>
@@ -17,7 +17,7 @@ void write(const std::optional<QString>& value, QString& field) {
 
 }  // namespace
 
-void deliverRequest(const ResultListRequest& request, TTextos& window) {
+void deliverRequest(const ResultListRequest& request, ResultListWindow& window) {
     if (request.Edit3) {
         window.Edit3->setText(*request.Edit3);
     }

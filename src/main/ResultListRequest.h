@@ -6,7 +6,7 @@
 
 namespace corvanel {
 
-class TTextos;
+class ResultListWindow;
 
 // What the main window writes into the result-list window before showing it.
 // A field left unset keeps whatever the result-list window holds.
@@ -24,6 +24,6 @@ struct ResultListRequest {
 
 // Writes the request's fields into window, empties its lists when asked, and
 // shows it (or brings it forward when it is on screen already).
-void deliverRequest(const ResultListRequest& request, TTextos& window);
+void deliverRequest(const ResultListRequest& request, ResultListWindow& window);
 
 }  // namespace corvanel

@@ -3,7 +3,7 @@
 #include "CategoryTree.h"
 #include "Look.h"
 #include "MainWindowParts.h"
-#include "TTavik.h"
+#include "PictureButton.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -14,12 +14,12 @@ namespace corvanel {
 
 namespace {
 
-const form1::SectionPageCommon& common() {
-    return form1::mainWindowLayout().sectionCommon;
+const main_window::SectionPageCommon& common() {
+    return main_window::mainWindowLayout().sectionCommon;
 }
 
 // A memo tall enough for its lines, without scrolling.
-QRect descriptionGeometry(const form1::SectionPageLayout& layout, const QFont& font) {
+QRect descriptionGeometry(const main_window::SectionPageLayout& layout, const QFont& font) {
     const auto lines = static_cast<int>(layout.description.count(u'\n')) + 1;
     const int height = lines * QFontMetrics(font).lineSpacing() + 8;
     return {layout.descriptionPosition, QSize(common().descriptionWidth, height)};
@@ -27,7 +27,7 @@ QRect descriptionGeometry(const form1::SectionPageLayout& layout, const QFont& f
 
 }  // namespace
 
-SectionPage::SectionPage(const form1::SectionPageLayout& layout, const QRect& geometry,
+SectionPage::SectionPage(const main_window::SectionPageLayout& layout, const QRect& geometry,
                          QWidget* parent)
     : QFrame(parent), section_(layout.section) {
     setObjectName(layout.page.toString());
@@ -35,52 +35,52 @@ SectionPage::SectionPage(const form1::SectionPageLayout& layout, const QRect& ge
     Look::fillBackground(this, Look::panelWhite());
     addLeftColumn(layout);
     addSearchRow(layout);
-    tree_ = new CategoryTree(form1::treeLayout(layout.tree), this);
+    tree_ = new CategoryTree(main_window::treeLayout(layout.tree), this);
 }
 
-void SectionPage::addLeftColumn(const form1::SectionPageLayout& layout) {
-    form1::placePicture(this, layout.column);
+void SectionPage::addLeftColumn(const main_window::SectionPageLayout& layout) {
+    main_window::placePicture(this, layout.column);
 
-    const QFont font = form1::fontOf(common().descriptionFont);
+    const QFont font = main_window::fontOf(common().descriptionFont);
     QPlainTextEdit* memo = Look::addMemo(this, layout.description.toString(),
                                          descriptionGeometry(layout, font), font.pixelSize(),
                                          /*wrap=*/false);
     memo->setFont(font);
     Look::fitLinesToWidth(memo);
 
-    form1::placeLabel(this, common().counterCaption);
-    counter_ = form1::placeDisplay(this, {layout.counter, common().counter});
-    form1::showInDisplay(counter_, layout.counter.toString());
+    main_window::placeLabel(this, common().counterCaption);
+    counter_ = main_window::placeDisplay(this, {layout.counter, common().counter});
+    main_window::showInDisplay(counter_, layout.counter.toString());
 
-    TTavik* listing = form1::placeButton(this, layout.listingButton, common().listingButton);
-    connect(listing, &TTavik::clicked, this, &SectionPage::listingRequested);
+    PictureButton* listing = main_window::placeButton(this, layout.listingButton, common().listingButton);
+    connect(listing, &PictureButton::clicked, this, &SectionPage::listingRequested);
 }
 
-void SectionPage::addSearchRow(const form1::SectionPageLayout& layout) {
-    form1::placePicture(this, common().topStrip);
-    form1::placePicture(this, common().bottomStrip);
-    form1::placeLabel(this, common().searchCaption);
-    form1::placeLabel(this, common().whereCaption);
-    form1::placeLabel(this, common().treeCaption);
+void SectionPage::addSearchRow(const main_window::SectionPageLayout& layout) {
+    main_window::placePicture(this, common().topStrip);
+    main_window::placePicture(this, common().bottomStrip);
+    main_window::placeLabel(this, common().searchCaption);
+    main_window::placeLabel(this, common().whereCaption);
+    main_window::placeLabel(this, common().treeCaption);
 
     searchField_ = new QLineEdit(this);
     searchField_->setObjectName(layout.searchField.toString());
     searchField_->setGeometry(common().searchField);
-    searchField_->setFont(form1::fontOf(layout.searchFont));
+    searchField_->setFont(main_window::fontOf(layout.searchFont));
     connect(searchField_, &QLineEdit::returnPressed, this, &SectionPage::searchRequested);
 
     filter_ = new QComboBox(this);
     filter_->setObjectName(layout.filter.toString());
     filter_->setGeometry(common().filter);
-    for (const form1::FilterItem& item : layout.filterItems) {
+    for (const main_window::FilterItem& item : layout.filterItems) {
         filter_->addItem(item.caption.toString());
     }
     filter_->setCurrentIndex(-1);
 
-    TTavik* search = form1::placeButton(this, layout.searchButton, common().searchButton);
-    connect(search, &TTavik::clicked, this, &SectionPage::searchRequested);
+    PictureButton* search = main_window::placeButton(this, layout.searchButton, common().searchButton);
+    connect(search, &PictureButton::clicked, this, &SectionPage::searchRequested);
     // The question mark beside it has no action.
-    form1::placeButton(this, layout.questionButton, common().questionButton);
+    main_window::placeButton(this, layout.questionButton, common().questionButton);
 }
 
 QString SectionPage::searchWords() const {
@@ -92,7 +92,7 @@ int SectionPage::filterIndex() const {
 }
 
 void SectionPage::setCounter(const QString& text) {
-    form1::showInDisplay(counter_, text);
+    main_window::showInDisplay(counter_, text);
 }
 
 QString SectionPage::counter() const {

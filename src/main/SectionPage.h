@@ -18,9 +18,9 @@ class SectionPage final : public QFrame {
     Q_OBJECT
 
 public:
-    SectionPage(const form1::SectionPageLayout& layout, const QRect& geometry, QWidget* parent);
+    SectionPage(const main_window::SectionPageLayout& layout, const QRect& geometry, QWidget* parent);
 
-    form1::Section section() const { return section_; }
+    main_window::Section section() const { return section_; }
     CategoryTree* tree() const { return tree_; }
 
     QString searchWords() const;
@@ -37,10 +37,10 @@ Q_SIGNALS:
     void listingRequested();
 
 private:
-    void addLeftColumn(const form1::SectionPageLayout& layout);
-    void addSearchRow(const form1::SectionPageLayout& layout);
+    void addLeftColumn(const main_window::SectionPageLayout& layout);
+    void addSearchRow(const main_window::SectionPageLayout& layout);
 
-    form1::Section section_;
+    main_window::Section section_;
     QLineEdit* searchField_ = nullptr;
     QComboBox* filter_ = nullptr;
     QLineEdit* counter_ = nullptr;

@@ -1,6 +1,6 @@
 #include "SectionRequests.h"
 
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 namespace {
 
@@ -78,4 +78,4 @@ ResultListRequest collectionListing() {
     return request;
 }
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

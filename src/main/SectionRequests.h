@@ -9,7 +9,7 @@
 // The requests the main window makes of the result-list window: a section's
 // search and listing, a tree's category listing, and the collection-wide
 // entries of the header and the menu.
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 // The sub-category code of the filter item at itemIndex of section's filter;
 // empty for "Todos", for no item (-1), and for an item without a code.
@@ -32,4 +32,4 @@ ResultListRequest emptyResultList();
 // "Lumbra Geral" and "Listar Lumbra": the whole collection.
 ResultListRequest collectionListing();
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

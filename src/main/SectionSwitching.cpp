@@ -1,6 +1,6 @@
 #include "SectionSwitching.h"
 
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 namespace {
 
@@ -51,4 +51,4 @@ void applySwitch(const SwitchPlan& plan, const PageStackWidgets& widgets) {
     }
 }
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

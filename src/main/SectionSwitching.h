@@ -6,7 +6,7 @@
 
 // Which page of the main window is in front, and how an entry brings its page
 // there. The current page lives only in the controls' visibility and stacking.
-namespace corvanel::form1 {
+namespace corvanel::main_window {
 
 enum class Page {
     Inicio,
@@ -47,4 +47,4 @@ struct PageStackWidgets {
 // stacking order.
 void applySwitch(const SwitchPlan& plan, const PageStackWidgets& widgets);
 
-}  // namespace corvanel::form1
+}  // namespace corvanel::main_window

@@ -17,7 +17,7 @@ class StartPage final : public QFrame {
     Q_OBJECT
 
 public:
-    StartPage(const form1::StartPageLayout& layout, const QRect& geometry, QWidget* parent);
+    StartPage(const main_window::StartPageLayout& layout, const QRect& geometry, QWidget* parent);
 
     PageBrowser* browser() const { return Nav2; }
 

@@ -1,17 +1,17 @@
 #include "PictureButtons.h"
 
-#include "TTavik.h"
-#include "TavikConfigurations.h"
+#include "PictureButton.h"
+#include "PictureButtonConfigurations.h"
 
 namespace corvanel {
 
-QWidget* addPictureButton(QWidget* parent, const textos_layout::Button& button,
+QWidget* addPictureButton(QWidget* parent, const result_list_layout::Button& button,
                           std::function<void()> onClick) {
-    auto* widget = new TTavik(parent);
-    applyConfiguration(*widget, tavikConfiguration(u"TTextos", button.name));
+    auto* widget = new PictureButton(parent);
+    applyConfiguration(*widget, pictureButtonConfiguration(u"TTextos", button.name));
     widget->move(button.position);
     widget->setCursor(Qt::PointingHandCursor);
-    QObject::connect(widget, &TTavik::clicked, parent, std::move(onClick));
+    QObject::connect(widget, &PictureButton::clicked, parent, std::move(onClick));
     return widget;
 }
 

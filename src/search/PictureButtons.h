@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TTextosLayout.h"
+#include "ResultListWindowLayout.h"
 
 #include <functional>
 
@@ -10,7 +10,7 @@ namespace corvanel {
 
 // Makes one of the window's picture buttons, set up as the program's table
 // of picture buttons says, calling onClick when it is clicked.
-QWidget* addPictureButton(QWidget* parent, const textos_layout::Button& button,
+QWidget* addPictureButton(QWidget* parent, const result_list_layout::Button& button,
                           std::function<void()> onClick);
 
 }  // namespace corvanel

@@ -1,9 +1,9 @@
 #include "CorvanelApplication.h"
 #include "PageBrowser.h"
 #include "RecordingPrompts.h"
-#include "TForm10.h"
-#include "TTavik.h"
-#include "TTextos.h"
+#include "DocumentViewer.h"
+#include "PictureButton.h"
+#include "ResultListWindow.h"
 #include "TestCollection.h"
 
 #include <QDir>
@@ -43,8 +43,8 @@ protected:
         corvanel.start();
     }
 
-    TTextos& results() const { return *corvanel.resultList(); }
-    TForm10& viewer() const { return *corvanel.viewer(); }
+    ResultListWindow& results() const { return *corvanel.resultList(); }
+    DocumentViewer& viewer() const { return *corvanel.viewer(); }
 
     // What the main window does for a request.
     void request(const char* tipo, const char* edit4, const char* aux = "") {
@@ -72,7 +72,7 @@ protected:
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
     }
 
-    void clickHelp() const { results().findChild<TTavik*>(u8("Tavik1"))->click(); }
+    void clickHelp() const { results().findChild<PictureButton*>(u8("Tavik1"))->click(); }
 
     QString address(const char* page) const {
         return u8("file://localhost/") + collection.contentFolder() + u8("textos\\") + u8(page) +
@@ -111,7 +111,7 @@ TEST_F(OpeningAResult, HelpKeepsWhatWasSavedAndADocumentEmptiesIt) {
     doubleClick(1);
     const QTemporaryDir saved;
     prompts.saveAnswer = saved.filePath(u8("copia.htm"));
-    viewer().findChild<TTavik*>(u8("Bt_Salvar"))->click();
+    viewer().findChild<PictureButton*>(u8("Bt_Salvar"))->click();
     ASSERT_FALSE(viewer().saveBuffer().isEmpty());
     clickHelp();
     EXPECT_FALSE(viewer().saveBuffer().isEmpty());

@@ -2,12 +2,12 @@
 #include "CorvanelApplication.h"
 #include "PageBrowser.h"
 #include "RecordingPrompts.h"
-#include "TErroScreen.h"
-#include "TTavik.h"
-#include "TForm10.h"
-#include "TForm1.h"
-#include "TTextos.h"
-#include "TZEFT.h"
+#include "ContentLocationScreen.h"
+#include "PictureButton.h"
+#include "DocumentViewer.h"
+#include "MainWindow.h"
+#include "ResultListWindow.h"
+#include "AssociationWindow.h"
 #include "TestCollection.h"
 
 #include <QDir>
@@ -47,13 +47,13 @@ TEST(ContentLocationAtStartup, AMissingMarkerBringsTheScreenAndTheNextStartReads
     {
         CorvanelApplication corvanel(collection.programFolder());
         corvanel.start();
-        TErroScreen* screen = corvanel.contentLocationScreen();
+        ContentLocationScreen* screen = corvanel.contentLocationScreen();
         ASSERT_NE(screen, nullptr);
         EXPECT_TRUE(screen->isVisible());
         EXPECT_TRUE(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         EXPECT_TRUE(corvanel.mainWindow()->isVisible());
 
-        QSignalSpy terminations(screen, &TErroScreen::terminationRequested);
+        QSignalSpy terminations(screen, &ContentLocationScreen::terminationRequested);
         prompts.openAnswer = marker;
         click(*screen, QStringLiteral("LOCALIZAR"));
         click(*screen, QStringLiteral("FECHAR"));
@@ -77,19 +77,19 @@ TEST(InformationWindowsAtStartup, AreCreatedHiddenAndReadTheResultListsRootWhenS
     corvanel.start();
     ASSERT_NE(corvanel.updateAssistant(), nullptr);
     ASSERT_NE(corvanel.aboutWindow(), nullptr);
-    ASSERT_NE(corvanel.quardeWindow(), nullptr);
-    ASSERT_NE(corvanel.zeftWindow(), nullptr);
+    ASSERT_NE(corvanel.partnerWindow(), nullptr);
+    ASSERT_NE(corvanel.associationWindow(), nullptr);
     ASSERT_NE(corvanel.viewer(), nullptr);
-    EXPECT_FALSE(corvanel.zeftWindow()->isVisible());
+    EXPECT_FALSE(corvanel.associationWindow()->isVisible());
     EXPECT_FALSE(corvanel.viewer()->isVisible());
 
-    corvanel.zeftWindow()->show();
-    EXPECT_EQ(corvanel.zeftWindow()->browser()->lastAddress(),
+    corvanel.associationWindow()->show();
+    EXPECT_EQ(corvanel.associationWindow()->browser()->lastAddress(),
               ContentAddress::pageAddress(collection.contentFolder(), QStringLiteral("ZEFT")));
     // The viewer prints the page under the root the result list read at start.
     corvanel.viewer()->openPage(corvanel.resultList()->CaminhoCD, QStringLiteral("help"),
                                 SaveBufferOnOpen::Keep);
-    corvanel.viewer()->findChild<TTavik*>(QStringLiteral("Bt_imprimir"))->click();
+    corvanel.viewer()->findChild<PictureButton*>(QStringLiteral("Bt_imprimir"))->click();
     EXPECT_EQ(corvanel.viewer()->browser()->lastAddress(),
               ContentAddress::printAddress(collection.contentFolder(), QStringLiteral("help")));
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();

@@ -1,9 +1,9 @@
 #include "CorvanelApplication.h"
 #include "RecordingPrompts.h"
-#include "TErroScreen.h"
-#include "TForm1.h"
-#include "TProcurandoScreen.h"
-#include "TTextos.h"
+#include "ContentLocationScreen.h"
+#include "MainWindow.h"
+#include "BusyWindow.h"
+#include "ResultListWindow.h"
 #include "TestCollection.h"
 
 #include <QApplication>
@@ -46,8 +46,8 @@ TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
     EXPECT_FALSE(splashIsOpen());
     EXPECT_FALSE(corvanel.busyScreen()->isVisible());
     EXPECT_EQ(corvanel.mainWindow()->totalDocuments(), QStringLiteral("2"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Textos), QStringLiteral("2"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Legislacao),
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(ResultListWindow::Section::Textos), QStringLiteral("2"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(ResultListWindow::Section::Legislacao),
               QStringLiteral("1"));
     EXPECT_EQ(corvanel.resultList()->CaminhoCD, collection.contentFolder());
     EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
@@ -64,9 +64,9 @@ TEST(ProgramStartup, WithoutItsDatabaseTheProgramStillOpensAndSaysWhy) {
     EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("db3.mdb")));
     ASSERT_NE(corvanel.mainWindow(), nullptr);
     EXPECT_TRUE(corvanel.mainWindow()->isVisible());
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Textos),
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(ResultListWindow::Section::Textos),
               QStringLiteral("TotTextos"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(TTextos::Section::Ciclos),
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(ResultListWindow::Section::Ciclos),
               QStringLiteral("TotCiclos"));
     EXPECT_TRUE(corvanel.resultList()->CaminhoCD.isEmpty());
     EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
@@ -77,7 +77,7 @@ TEST(ProgramStartup, ClosingTheMainWindowEndsTheProgram) {
     TestCollection collection({});
     CorvanelApplication corvanel(collection.programFolder());
     corvanel.start();
-    QSignalSpy closed(corvanel.mainWindow(), &TForm1::closed);
+    QSignalSpy closed(corvanel.mainWindow(), &MainWindow::closed);
     corvanel.resultList()->show();
     corvanel.mainWindow()->close();
     EXPECT_EQ(closed.count(), 1);

@@ -1,8 +1,8 @@
 #include "CategoryTree.h"
 #include "CategoryTreeRules.h"
 #include "MainWindowTesting.h"
-#include "TTavik.h"
-#include "TTextos.h"
+#include "PictureButton.h"
+#include "ResultListWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,10 +20,10 @@
 namespace corvanel {
 namespace {
 
-using form1::CategoryListing;
-using form1::PageToOpen;
-using form1::TreeAction;
-using form1::TreeId;
+using main_window::CategoryListing;
+using main_window::PageToOpen;
+using main_window::TreeAction;
+using main_window::TreeId;
 using testing::click;
 using testing::RecordedMainWindow;
 using testing::utf8;
@@ -206,7 +206,7 @@ protected:
         testing::doubleClick(tree->viewport(), where);
     }
 
-    TTextos textos;
+    ResultListWindow textos;
     RecordedMainWindow window;
 };
 
@@ -247,7 +247,7 @@ TEST_F(CategoryTreeWindow, TreesShowEveryCaptionCollapsedAndReadOnly) {
 TEST_F(CategoryTreeWindow, DoubleClickOnEveryNodeOfEveryTreeDoesWhatItsRuleSays) {
     for (const ExpectedTree& expected : expectedTrees()) {
         SCOPED_TRACE(expected.name.toStdString());
-        click(window.find<TTavik>(expected.tab));
+        click(window.find<PictureButton>(expected.tab));
         CategoryTree* widget = tree(expected);
         ASSERT_TRUE(widget->isVisible());
         const QList<ExpectedNode> nodes = expected.nodes();
@@ -286,7 +286,7 @@ TEST_F(CategoryTreeWindow, DoubleClickOnEveryNodeOfEveryTreeDoesWhatItsRuleSays)
 }
 
 TEST_F(CategoryTreeWindow, AdvocaciaAndPeListTheSameCategory) {
-    click(window.find<TTavik>(QStringLiteral("RlJulgados")));
+    click(window.find<PictureButton>(QStringLiteral("RlJulgados")));
     CategoryTree* julgados = window.find<CategoryTree>(QStringLiteral("TJulgados"));
     const QList<QTreeWidgetItem*> advocacia =
         julgados->findItems(QStringLiteral("Advocacia"), Qt::MatchExactly | Qt::MatchRecursive);
@@ -302,7 +302,7 @@ TEST_F(CategoryTreeWindow, AdvocaciaAndPeListTheSameCategory) {
 }
 
 TEST_F(CategoryTreeWindow, ADoubleClickBelowTheLastNodeActsOnTheSelectedNodeOrOnNone) {
-    click(window.find<TTavik>(QStringLiteral("RlCiclos")));
+    click(window.find<PictureButton>(QStringLiteral("RlCiclos")));
     CategoryTree* ciclos = window.find<CategoryTree>(QStringLiteral("TCiclos"));
     const QPoint below(20, ciclos->viewport()->height() - 5);
     ASSERT_EQ(ciclos->itemAt(below), nullptr);
@@ -317,7 +317,7 @@ TEST_F(CategoryTreeWindow, ADoubleClickBelowTheLastNodeActsOnTheSelectedNodeOrOn
 }
 
 TEST_F(CategoryTreeWindow, EnterActsAsADoubleClickOnTheSelectedNode) {
-    click(window.find<TTavik>(QStringLiteral("RlLegislacao")));
+    click(window.find<PictureButton>(QStringLiteral("RlLegislacao")));
     CategoryTree* legislacao = window.find<CategoryTree>(QStringLiteral("TLegislacao"));
     legislacao->setFocus();
     legislacao->setCurrentItem(legislacao->node(1));  // "Nacional", a heading
@@ -330,7 +330,7 @@ TEST_F(CategoryTreeWindow, EnterActsAsADoubleClickOnTheSelectedNode) {
 }
 
 TEST_F(CategoryTreeWindow, APageKeepsItsTreeSearchAndFilterWhileHidden) {
-    click(window.find<TTavik>(QStringLiteral("RlLegislacao")));
+    click(window.find<PictureButton>(QStringLiteral("RlLegislacao")));
     CategoryTree* legislacao = window.find<CategoryTree>(QStringLiteral("TLegislacao"));
     doubleClick(legislacao, legislacao->node(5));  // "Temática" opens
     doubleClick(legislacao, legislacao->node(7));  // "Direito à Vida e à Saúde"
@@ -338,7 +338,7 @@ TEST_F(CategoryTreeWindow, APageKeepsItsTreeSearchAndFilterWhileHidden) {
     window.find<QLineEdit>(QStringLiteral("Edit4"))->setText(utf8("saúde"));
     window.find<QComboBox>(QStringLiteral("LBox"))->setCurrentIndex(2);
 
-    click(window.find<TTavik>(QStringLiteral("RlJulgados")));
+    click(window.find<PictureButton>(QStringLiteral("RlJulgados")));
     ASSERT_FALSE(legislacao->isVisible());
     window.form.findChild<QAction*>(QStringLiteral("Legislao1"))->trigger();
 

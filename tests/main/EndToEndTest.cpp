@@ -2,11 +2,11 @@
 #include "CorvanelApplication.h"
 #include "MainWindowTesting.h"
 #include "RecordingPrinter.h"
-#include "TForm10.h"
-#include "TForm17.h"
-#include "TTavik.h"
-#include "TTextos.h"
-#include "TZEFT.h"
+#include "DocumentViewer.h"
+#include "AboutWindow.h"
+#include "PictureButton.h"
+#include "ResultListWindow.h"
+#include "AssociationWindow.h"
 #include "TestCollection.h"
 
 #include <QAction>
@@ -46,32 +46,32 @@ TEST(EndToEnd, ACategoryOfLegislacaoListsOpensAndPrintsItsDocument) {
 
     CorvanelApplication corvanel(collection.programFolder());
     corvanel.start();
-    TForm1& form = *corvanel.mainWindow();
-    click(form.findChild<TTavik*>(QStringLiteral("RlLegislacao")));
+    MainWindow& form = *corvanel.mainWindow();
+    click(form.findChild<PictureButton*>(QStringLiteral("RlLegislacao")));
     auto* tree = form.findChild<CategoryTree*>(QStringLiteral("TLegislacao"));
     QTreeWidgetItem* saude = tree->node(7);
     ASSERT_EQ(saude->text(0), utf8("Direito à Vida e à Saúde"));
     saude->parent()->setExpanded(true);
     testing::doubleClick(tree->viewport(), tree->visualItemRect(saude).center());
 
-    TTextos& results = *corvanel.resultList();
+    ResultListWindow& results = *corvanel.resultList();
     ASSERT_TRUE(results.isVisible());
     EXPECT_EQ(results.Pesquisando->text(), utf8("Legislação"));
     ASSERT_EQ(results.ListBox2().value(0), QStringLiteral("7"));
     const QRect row = results.ListBox1->visualRect(results.ListBox1->model()->index(0, 0));
     testing::doubleClick(results.ListBox1->viewport(), row.center());
 
-    TForm10& viewer = *corvanel.viewer();
+    DocumentViewer& viewer = *corvanel.viewer();
     ASSERT_TRUE(viewer.isVisible());
     EXPECT_EQ(viewer.pageName(), QStringLiteral("7"));
-    click(viewer.findChild<TTavik*>(QStringLiteral("Bt_imprimir")));
+    click(viewer.findChild<PictureButton*>(QStringLiteral("Bt_imprimir")));
     EXPECT_TRUE(QTest::qWaitFor([&printer] { return printer.asked > 0; }, 60000));
 
     // The main window's own ways into the viewer and the other windows.
-    click(form.findChild<TTavik*>(QStringLiteral("Tavik1")));
+    click(form.findChild<PictureButton*>(QStringLiteral("Tavik1")));
     EXPECT_EQ(viewer.pageName(), QStringLiteral("help"));
     click(form.findChild<QWidget*>(QStringLiteral("Image9")));
-    EXPECT_TRUE(corvanel.zeftWindow()->isVisible());
+    EXPECT_TRUE(corvanel.associationWindow()->isVisible());
     form.findChild<QAction*>(QStringLiteral("EquipedeDesenvolvimento1"))->trigger();
     EXPECT_TRUE(corvanel.aboutWindow()->isVisible());
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();

@@ -26,7 +26,7 @@ void doubleClick(QWidget* widget, QPoint position) {
     QTest::mouseRelease(widget, Qt::LeftButton, {}, position);
 }
 
-void resizeOuter(TForm1& form, QSize outer) {
+void resizeOuter(MainWindow& form, QSize outer) {
     form.resize(form.size() + (outer - form.outerSize()));
     ASSERT_EQ(form.outerSize(), outer);
 }

@@ -3,7 +3,7 @@
 #include "PageRequest.h"
 #include "RecordingPrompts.h"
 #include "ResultListRequest.h"
-#include "TForm1.h"
+#include "MainWindow.h"
 
 #include <QList>
 #include <QString>
@@ -30,7 +30,7 @@ public:
     }
 
     RecordingPrompts prompts;
-    TForm1 form;
+    MainWindow form;
     QList<ResultListRequest> requests;
     QList<PageRequest> pages;
 };
@@ -43,7 +43,7 @@ void click(QWidget* widget);
 void doubleClick(QWidget* widget, QPoint position);
 
 // Resizes the window so that its layout rules see outer as W × H.
-void resizeOuter(TForm1& form, QSize outer);
+void resizeOuter(MainWindow& form, QSize outer);
 
 QString utf8(const char* text);
 

@@ -11,7 +11,7 @@
 namespace corvanel {
 namespace {
 
-using form1::resizedLayout;
+using main_window::resizedLayout;
 using testing::RecordedMainWindow;
 using testing::resizeOuter;
 

@@ -1,7 +1,7 @@
 #include "ConnectionString.h"
 #include "MainWindowTesting.h"
-#include "TTavik.h"
-#include "TTextos.h"
+#include "PictureButton.h"
+#include "ResultListWindow.h"
 #include "TestCollection.h"
 
 #include <QAction>
@@ -29,12 +29,12 @@ using testing::utf8;
 // One section page: its controls' names, its filter's items with the code
 // each gives (empty: none), and its description's lines.
 struct ExpectedSection {
-    TTextos::Section section;
+    ResultListWindow::Section section;
     QString tab, page, letter, field, filter, searchButton, questionButton, listingButton, counter;
     QStringList items, codes, memo;
 };
 
-ExpectedSection sectionRow(TTextos::Section id, const char* names, const char* items,
+ExpectedSection sectionRow(ResultListWindow::Section id, const char* names, const char* items,
                            const char* codes, const char* memo) {
     const QStringList name = utf8(names).split(u' ');
     return {id,
@@ -53,7 +53,7 @@ ExpectedSection sectionRow(TTextos::Section id, const char* names, const char* i
 }
 
 const QList<ExpectedSection>& sections() {
-    using S = TTextos::Section;
+    using S = ResultListWindow::Section;
     static const QList<ExpectedSection> expected{
         sectionRow(S::Textos, "RlTextos PgTextos A Edit3 TBox Tavik2 Tavik3 Tavik17 TotTextos",
                    "Todos|Autor|Título", "|A01|A02",
@@ -128,16 +128,16 @@ TEST_F(SectionPanels, EachPageCarriesItsTextsAndAFilterWithNoItemChosen) {
               QStringLiteral("onde"), utf8("Buscar no Diretório")}) {
             EXPECT_TRUE(captions.contains(caption)) << caption.toStdString();
         }
-        EXPECT_EQ(window.find<TTavik>(section.listingButton)->PUTWORDS(),
+        EXPECT_EQ(window.find<PictureButton>(section.listingButton)->PUTWORDS(),
                   QStringList{utf8("Listar lumbra da seção")});
-        EXPECT_EQ(window.find<TTavik>(section.listingButton)->parentWidget(), page);
+        EXPECT_EQ(window.find<PictureButton>(section.listingButton)->parentWidget(), page);
         EXPECT_EQ(window.find<QLineEdit>(section.field)->parentWidget(), page);
     }
 }
 
 TEST_F(SectionPanels, EachSectionSearchesWithEachFilterItem) {
     for (const ExpectedSection& section : sections()) {
-        click(window.find<TTavik>(section.tab));
+        click(window.find<PictureButton>(section.tab));
         QLineEdit* field = window.find<QLineEdit>(section.field);
         QComboBox* filter = window.find<QComboBox>(section.filter);
         // -1: the blank filter of the start, with nothing typed.
@@ -150,7 +150,7 @@ TEST_F(SectionPanels, EachSectionSearchesWithEachFilterItem) {
                 filter->setCurrentIndex(item);
             }
             window.requests.clear();
-            click(window.find<TTavik>(section.searchButton));
+            click(window.find<PictureButton>(section.searchButton));
 
             ASSERT_EQ(window.requests.size(), 1);
             const ResultListRequest& request = window.requests.first();
@@ -169,7 +169,7 @@ TEST_F(SectionPanels, EachSectionSearchesWithEachFilterItem) {
 TEST_F(SectionPanels, EnterInASearchFieldSearchesAndTheFieldKeepsItsWords) {
     for (const ExpectedSection& section : sections()) {
         SCOPED_TRACE(section.page.toStdString());
-        click(window.find<TTavik>(section.tab));
+        click(window.find<PictureButton>(section.tab));
         QLineEdit* field = window.find<QLineEdit>(section.field);
         window.find<QComboBox>(section.filter)->setCurrentIndex(2);
         field->setFocus();
@@ -191,11 +191,11 @@ TEST_F(SectionPanels, EnterInASearchFieldSearchesAndTheFieldKeepsItsWords) {
 TEST_F(SectionPanels, ListingButtonsListTheWholeSectionWhateverIsTypedOrChosen) {
     for (const ExpectedSection& section : sections()) {
         SCOPED_TRACE(section.page.toStdString());
-        click(window.find<TTavik>(section.tab));
+        click(window.find<PictureButton>(section.tab));
         type(window.find<QLineEdit>(section.field), QStringLiteral("abrigo"));
         window.find<QComboBox>(section.filter)->setCurrentIndex(1);
         window.requests.clear();
-        click(window.find<TTavik>(section.listingButton));
+        click(window.find<PictureButton>(section.listingButton));
 
         ASSERT_EQ(window.requests.size(), 1);
         const ResultListRequest& request = window.requests.first();
@@ -210,8 +210,8 @@ TEST_F(SectionPanels, ListingButtonsListTheWholeSectionWhateverIsTypedOrChosen) 
 
 TEST_F(SectionPanels, QuestionMarkButtonsDoNothing) {
     for (const ExpectedSection& section : sections()) {
-        click(window.find<TTavik>(section.tab));
-        click(window.find<TTavik>(section.questionButton));
+        click(window.find<PictureButton>(section.tab));
+        click(window.find<PictureButton>(section.questionButton));
         EXPECT_TRUE(window.find<QWidget>(section.page)->isVisible());
     }
     EXPECT_TRUE(window.requests.isEmpty());
@@ -231,9 +231,9 @@ TEST_F(SectionPanels, CollectionWideEntriesFillTheirFields) {
     const ResultListRequest lumbra{
         .tipo = QStringLiteral("G"), .Edit4 = QStringLiteral("T"), .clearsLists = true};
 
-    click(window.find<TTavik>(QStringLiteral("RlBuscaGeral")));
+    click(window.find<PictureButton>(QStringLiteral("RlBuscaGeral")));
     window.find<QAction>(QStringLiteral("Localizar1"))->trigger();
-    click(window.find<TTavik>(QStringLiteral("RlLumbra")));
+    click(window.find<PictureButton>(QStringLiteral("RlLumbra")));
     window.find<QAction>(QStringLiteral("ListarLumbra1"))->trigger();
     EXPECT_EQ(window.requests, (QList<ResultListRequest>{buscaGeral, localizar, lumbra, lumbra}));
 }
@@ -252,9 +252,9 @@ protected:
                            QStringLiteral("E"), QStringLiteral("E01"))}) {}
 
     void SetUp() override {
-        TTextos::CreationContext context;
+        ResultListWindow::CreationContext context;
         context.connectionString = collection.connectionString();
-        context.writeSectionTotal = [this](TTextos::Section section, const QString& total) {
+        context.writeSectionTotal = [this](ResultListWindow::Section section, const QString& total) {
             form.setSectionTotal(section, total);
         };
         textos.FormCreate(context);
@@ -266,8 +266,8 @@ protected:
 
     RecordingPrompts prompts;
     TestCollection collection;
-    TTextos textos;
-    TForm1 form;
+    ResultListWindow textos;
+    MainWindow form;
 };
 
 TEST_F(SectionPanelsWithResultList, CountersAndTotalShowWhatStartUpCounted) {
@@ -278,15 +278,15 @@ TEST_F(SectionPanelsWithResultList, CountersAndTotalShowWhatStartUpCounted) {
               QStringLiteral("0"));
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("TotModelos"))->text(),
               QStringLiteral("2"));
-    EXPECT_EQ(form.sectionTotal(TTextos::Section::Ciclos), QStringLiteral("1"));
+    EXPECT_EQ(form.sectionTotal(ResultListWindow::Section::Ciclos), QStringLiteral("1"));
     EXPECT_EQ(form.totalDocuments(), QStringLiteral("4"));
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("MaskEdit7"))->displayText().trimmed(),
               QStringLiteral("4"));
 
     // Nothing the user does changes them.
     form.findChild<QAction*>(QStringLiteral("Modelos1"))->trigger();
-    click(form.findChild<TTavik*>(QStringLiteral("Tavik19")));
-    EXPECT_EQ(form.sectionTotal(TTextos::Section::Modelos), QStringLiteral("2"));
+    click(form.findChild<PictureButton*>(QStringLiteral("Tavik19")));
+    EXPECT_EQ(form.sectionTotal(ResultListWindow::Section::Modelos), QStringLiteral("2"));
     EXPECT_EQ(form.totalDocuments(), QStringLiteral("4"));
 }
 
@@ -294,13 +294,13 @@ TEST_F(SectionPanelsWithResultList, ListingAfterAFilteredSearchLeavesTheSubCateg
     form.findChild<QAction*>(QStringLiteral("Modelos1"))->trigger();
     form.findChild<QComboBox*>(QStringLiteral("MBox"))->setCurrentIndex(3);
     type(form.findChild<QLineEdit*>(QStringLiteral("Edit7")), QStringLiteral("termo"));
-    click(form.findChild<TTavik*>(QStringLiteral("Tavik6")));
+    click(form.findChild<PictureButton*>(QStringLiteral("Tavik6")));
     ASSERT_TRUE(textos.isVisible());
     EXPECT_EQ(textos.tipo, QStringLiteral("SE"));
     EXPECT_EQ(textos.SUBCAT, QStringLiteral("E03"));
     EXPECT_EQ(textos.SUBCATOK, QStringLiteral("1"));
 
-    click(form.findChild<TTavik*>(QStringLiteral("Tavik19")));
+    click(form.findChild<PictureButton*>(QStringLiteral("Tavik19")));
     EXPECT_EQ(textos.tipo, QStringLiteral("SE"));
     EXPECT_EQ(textos.Edit3->text(), QStringLiteral(" "));
     EXPECT_EQ(textos.Edit4, QStringLiteral("E"));
@@ -315,7 +315,7 @@ TEST_F(SectionPanelsWithResultList, ListingAfterAFilteredSearchLeavesTheSubCateg
 }
 
 TEST_F(SectionPanelsWithResultList, LocalizarOpensTheResultListEmptyAndBuscaGeralWithAnEmptyBox) {
-    click(form.findChild<TTavik*>(QStringLiteral("RlLumbra")));
+    click(form.findChild<PictureButton*>(QStringLiteral("RlLumbra")));
     ASSERT_FALSE(textos.ListBox2().isEmpty());
 
     form.findChild<QAction*>(QStringLiteral("Localizar1"))->trigger();
@@ -325,7 +325,7 @@ TEST_F(SectionPanelsWithResultList, LocalizarOpensTheResultListEmptyAndBuscaGera
     EXPECT_TRUE(textos.ListBox2().isEmpty());
 
     textos.hide();
-    click(form.findChild<TTavik*>(QStringLiteral("RlBuscaGeral")));
+    click(form.findChild<PictureButton*>(QStringLiteral("RlBuscaGeral")));
     EXPECT_TRUE(textos.isVisible());
     EXPECT_EQ(textos.tipo, QStringLiteral("T"));
     EXPECT_TRUE(textos.Edit3->text().isEmpty());

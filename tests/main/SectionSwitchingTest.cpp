@@ -1,12 +1,12 @@
 #include "MainWindowTesting.h"
 #include "PageBrowser.h"
 #include "Prompts.h"
-#include "TForm16.h"
-#include "TForm17.h"
-#include "TQuarde.h"
-#include "TTavik.h"
-#include "TTextos.h"
-#include "TZEFT.h"
+#include "UpdateAssistant.h"
+#include "AboutWindow.h"
+#include "PartnerWindow.h"
+#include "PictureButton.h"
+#include "ResultListWindow.h"
+#include "AssociationWindow.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -47,7 +47,7 @@ struct Entry {
 
     void run(const RecordedMainWindow& window) const {
         if (control.startsWith(QStringLiteral("Rl"))) {
-            click(window.find<TTavik>(control));
+            click(window.find<PictureButton>(control));
         } else {
             window.find<QAction>(control)->trigger();
         }
@@ -122,7 +122,7 @@ protected:
         widget(QStringLiteral("Panel6"))->lower();
     }
 
-    TTextos textos;
+    ResultListWindow textos;
     RecordedMainWindow window;
 };
 
@@ -147,8 +147,8 @@ TEST_F(SectionSwitching, TheStartPageShowsTheContentsOwnStartPageClippedByItsPan
 
     // Coming back to the start page does not load it again.
     textos.CaminhoCD = QStringLiteral("/mnt/outro/");
-    click(window.find<TTavik>(QStringLiteral("RlJulgados")));
-    click(window.find<TTavik>(QStringLiteral("RlInicio")));
+    click(window.find<PictureButton>(QStringLiteral("RlJulgados")));
+    click(window.find<PictureButton>(QStringLiteral("RlInicio")));
     EXPECT_EQ(Nav2->lastAddress(), QStringLiteral("file://localhost//media/cdrom/entrada2.htm"));
 }
 
@@ -231,14 +231,14 @@ TEST_F(SectionSwitching, ShortcutsSwitchPagesListAndClose) {
     EXPECT_EQ(window.requests.at(0).tipo, QStringLiteral("G"));
     EXPECT_EQ(window.requests.at(1).tipo, QStringLiteral(" "));
 
-    QSignalSpy closed(&window.form, &TForm1::closed);
+    QSignalSpy closed(&window.form, &MainWindow::closed);
     QTest::keyClick(&window.form, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(window.form.isVisible());
 }
 
 TEST_F(SectionSwitching, HelpButtonAndMenuOpenTheHelpPageKeepingTheSaveBuffer) {
-    click(window.find<TTavik>(QStringLiteral("Tavik1")));
+    click(window.find<PictureButton>(QStringLiteral("Tavik1")));
     window.find<QAction>(QStringLiteral("Ajuda1"))->trigger();
     const PageRequest help{QStringLiteral("/media/cdrom/"), QStringLiteral("help"), true};
     EXPECT_EQ(window.pages, (QList<PageRequest>{help, help}));
@@ -266,13 +266,13 @@ private:
 };
 
 TEST_F(SectionSwitching, UpdateCommandsShowTheNoticeBeforeTheAssistant) {
-    TForm16 assistant;
+    UpdateAssistant assistant;
     window.form.setUpdateAssistant(&assistant);
     NoticeOrder prompts(assistant);
     const QString notice =
         utf8("Para verificar novas versões do LUMBRA você deve estar conectado a Internet.");
 
-    click(window.find<TTavik>(QStringLiteral("RlAtualizar")));
+    click(window.find<PictureButton>(QStringLiteral("RlAtualizar")));
     EXPECT_EQ(prompts.notices, QStringList{notice});
     EXPECT_TRUE(assistant.isVisible());
     assistant.hide();
@@ -285,9 +285,9 @@ TEST_F(SectionSwitching, UpdateCommandsShowTheNoticeBeforeTheAssistant) {
 }
 
 TEST_F(SectionSwitching, LogosShowTheInformationWindowsAndVersaoTheAboutWindow) {
-    TZEFT zeft;
-    TQuarde quarde;
-    TForm17 about;
+    AssociationWindow zeft;
+    PartnerWindow quarde;
+    AboutWindow about;
     window.form.setInformationWindows(&zeft, &quarde);
     window.form.setAboutWindow(&about);
 

@@ -1,7 +1,7 @@
 #include "ConnectionString.h"
 #include "DatabaseError.h"
-#include "TSplashScreen.h"
-#include "TTextos.h"
+#include "SplashScreen.h"
+#include "ResultListWindow.h"
 #include "TestCollection.h"
 
 #include <QDir>
@@ -36,24 +36,24 @@ QList<TestCard> cards() {
 
 // What creation wrote for the other windows.
 struct CreationRecord {
-    std::map<TTextos::Section, QString> totals;
-    std::vector<TTextos::Section> totalOrder;
+    std::map<ResultListWindow::Section, QString> totals;
+    std::vector<ResultListWindow::Section> totalOrder;
     int contentLocationShown = 0;
     QList<int> barPositions;
 };
 
-TTextos::CreationContext contextFor(const QString& connectionString, TSplashScreen* splash,
+ResultListWindow::CreationContext contextFor(const QString& connectionString, SplashScreen* splash,
                                     CreationRecord& record) {
-    TTextos::CreationContext context;
+    ResultListWindow::CreationContext context;
     context.connectionString = connectionString;
     context.progress = splash;
-    context.writeSectionTotal = [&record](TTextos::Section section, const QString& total) {
+    context.writeSectionTotal = [&record](ResultListWindow::Section section, const QString& total) {
         record.totals[section] = total;
         record.totalOrder.push_back(section);
     };
     context.showContentLocationScreen = [&record] { ++record.contentLocationShown; };
     if (splash != nullptr) {
-        QObject::connect(splash, &TSplashScreen::barPositionChanged,
+        QObject::connect(splash, &SplashScreen::barPositionChanged,
                          [&record](int position) { record.barPositions << position; });
     }
     return context;
@@ -61,10 +61,10 @@ TTextos::CreationContext contextFor(const QString& connectionString, TSplashScre
 
 TEST(ResultListCreation, AdvancesTheSplashBarToFullAndNoFurther) {
     TestCollection collection(cards());
-    TSplashScreen splash;
+    SplashScreen splash;
     splash.setBarPosition(10);
     CreationRecord record;
-    TTextos textos;
+    ResultListWindow textos;
     textos.FormCreate(contextFor(collection.connectionString(), &splash, record));
 
     ASSERT_EQ(record.barPositions.size(), 1000);
@@ -77,11 +77,11 @@ TEST(ResultListCreation, AdvancesTheSplashBarToFullAndNoFurther) {
 TEST(ResultListCreation, CountsTheCollectionAndEachSectionInOrder) {
     TestCollection collection(cards());
     CreationRecord record;
-    TTextos textos;
+    ResultListWindow textos;
     textos.FormCreate(contextFor(collection.connectionString(), nullptr, record));
 
     EXPECT_EQ(textos.Edit6, q("6"));
-    using S = TTextos::Section;
+    using S = ResultListWindow::Section;
     EXPECT_EQ(record.totalOrder, (std::vector<S>{S::Textos, S::Legislacao, S::Julgados,
                                                  S::Experiencias, S::Modelos, S::Ciclos}));
     EXPECT_EQ(record.totals[S::Textos], q("2"));
@@ -100,7 +100,7 @@ TEST(ResultListCreation, ARootWithoutItsMarkerFileAsksForTheContentLocation) {
     options.withMarkerFile = false;
     TestCollection collection(cards(), options);
     CreationRecord record;
-    TTextos textos;
+    ResultListWindow textos;
     textos.FormCreate(contextFor(collection.connectionString(), nullptr, record));
     EXPECT_EQ(record.contentLocationShown, 1);
     EXPECT_EQ(textos.CaminhoCD, collection.contentFolder());
@@ -115,7 +115,7 @@ TEST(ResultListCreation, WithoutTheRootRowTheMarkerIsLookedForInTheWorkingFolder
     ASSERT_TRUE(QDir::setCurrent(workingFolder.path()));
 
     CreationRecord withoutMarker;
-    TTextos first;
+    ResultListWindow first;
     first.FormCreate(contextFor(collection.connectionString(), nullptr, withoutMarker));
     EXPECT_TRUE(first.CaminhoCD.isEmpty());
     EXPECT_EQ(withoutMarker.contentLocationShown, 1);
@@ -124,7 +124,7 @@ TEST(ResultListCreation, WithoutTheRootRowTheMarkerIsLookedForInTheWorkingFolder
     ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
     marker.close();
     CreationRecord withMarker;
-    TTextos second;
+    ResultListWindow second;
     second.FormCreate(contextFor(collection.connectionString(), nullptr, withMarker));
     EXPECT_EQ(withMarker.contentLocationShown, 0);
     QDir::setCurrent(previous);
@@ -138,7 +138,7 @@ TEST(ResultListCreation, ADatabaseThatCannotBeOpenedStopsCreationBeforeTheCounts
 
     for (const QString& connectionString : {wrongPassword, missingFile}) {
         CreationRecord record;
-        TTextos textos;
+        ResultListWindow textos;
         EXPECT_THROW(textos.FormCreate(contextFor(connectionString, nullptr, record)),
                      DatabaseError);
         EXPECT_TRUE(record.totals.empty());

@@ -1,6 +1,6 @@
 #include "RecordingPrompts.h"
 #include "SearchCollection.h"
-#include "TTextos.h"
+#include "ResultListWindow.h"
 
 #include <QApplication>
 #include <QImage>
@@ -41,7 +41,7 @@ bool isDarkInk(QRgb pixel) { return qGray(pixel) < 160; }
 class ResultListDrawing : public ::testing::Test {
 protected:
     ResultListDrawing() {
-        TTextos::CreationContext context;
+        ResultListWindow::CreationContext context;
         context.connectionString = collection.connectionString();
         textos.FormCreate(context);
         textos.tipo = q("G");
@@ -105,7 +105,7 @@ protected:
 
     TestCollection collection{drawingCards()};
     testing::RecordingPrompts prompts;
-    TTextos textos;
+    ResultListWindow textos;
 };
 
 TEST_F(ResultListDrawing, OnlyTheExactSectionLabelsAreGreen) {

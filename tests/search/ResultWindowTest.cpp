@@ -1,8 +1,8 @@
 #include "RecordingPrompts.h"
 #include "ResultListModel.h"
 #include "SearchCollection.h"
-#include "TProcurandoScreen.h"
-#include "TTextos.h"
+#include "BusyWindow.h"
+#include "ResultListWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +22,7 @@ using testing::TestCollection;
 class ResultWindow : public ::testing::Test {
 protected:
     ResultWindow() {
-        TTextos::CreationContext context;
+        ResultListWindow::CreationContext context;
         context.connectionString = collection.connectionString();
         textos.FormCreate(context);
         textos.setBusyScreen(&busy);
@@ -59,8 +59,8 @@ protected:
 
     TestCollection collection{testing::searchCards()};
     testing::RecordingPrompts prompts;
-    TProcurandoScreen busy;
-    TTextos textos;
+    BusyWindow busy;
+    ResultListWindow textos;
     QStringList opened;
 };
 
@@ -147,10 +147,10 @@ TEST(ResultWindowErrors, AnErrorShowsTheStandardBoxHidesTheBusyWindowAndTheWindo
     TestCollection collection(testing::withDamagedDecision());
     testing::damageDecision(collection.databasePath());
     testing::RecordingPrompts prompts;
-    TProcurandoScreen busy;
-    TTextos textos;
+    BusyWindow busy;
+    ResultListWindow textos;
     textos.setBusyScreen(&busy);
-    TTextos::CreationContext context;
+    ResultListWindow::CreationContext context;
     context.connectionString = collection.connectionString();
     textos.FormCreate(context);
 

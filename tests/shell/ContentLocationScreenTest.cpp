@@ -2,7 +2,7 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "RecordingPrompts.h"
-#include "TErroScreen.h"
+#include "ContentLocationScreen.h"
 #include "TestCollection.h"
 
 #include <QDir>
@@ -34,12 +34,12 @@ QStringList storedRoots(const QString& connectionString) {
 
 // The screen, shown, over a real collection whose content root lacks its
 // marker; the user works it with the mouse.
-class ContentLocationScreen : public ::testing::Test {
+class ContentLocationScreenTest : public ::testing::Test {
 protected:
-    ContentLocationScreen()
+    ContentLocationScreenTest()
         : collection({}, {.root = kOldRoot, .withRootRow = true, .withMarkerFile = false}),
           screen(collection.programFolder()),
-          terminations(&screen, &TErroScreen::terminationRequested) {
+          terminations(&screen, &ContentLocationScreen::terminationRequested) {
         screen.showOnTop();
     }
 
@@ -62,11 +62,11 @@ protected:
 
     RecordingPrompts prompts;
     TestCollection collection;
-    TErroScreen screen;
+    ContentLocationScreen screen;
     QSignalSpy terminations;
 };
 
-TEST_F(ContentLocationScreen, IsATopMostWindowWhoseWholeMessageCanBeRead) {
+TEST_F(ContentLocationScreenTest, IsATopMostWindowWhoseWholeMessageCanBeRead) {
     EXPECT_EQ(screen.size(), QSize(574, 383));
     EXPECT_TRUE(screen.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(screen.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -82,7 +82,7 @@ TEST_F(ContentLocationScreen, IsATopMostWindowWhoseWholeMessageCanBeRead) {
     }
 }
 
-TEST_F(ContentLocationScreen, ClosingWithoutAPickOrAfterACancelEndsTheProgramAndStoresNothing) {
+TEST_F(ContentLocationScreenTest, ClosingWithoutAPickOrAfterACancelEndsTheProgramAndStoresNothing) {
     pick(QString());
     ASSERT_EQ(prompts.openDialogs.size(), 1);
     EXPECT_TRUE(prompts.openDialogs.first().endsWith(
@@ -92,7 +92,7 @@ TEST_F(ContentLocationScreen, ClosingWithoutAPickOrAfterACancelEndsTheProgramAnd
     EXPECT_EQ(roots(), QStringList{kOldRoot});
 }
 
-TEST_F(ContentLocationScreen, StoresTheFolderOfTheLastFilePickedInEveryRow) {
+TEST_F(ContentLocationScreenTest, StoresTheFolderOfTheLastFilePickedInEveryRow) {
     Database(collection.connectionString())
         .execute(QStringLiteral("insert into CONTROLE (topo, tipo) values (2, 'outra')"));
     pick(QStringLiteral("/media/cdrom/labels.dat"));
@@ -104,7 +104,7 @@ TEST_F(ContentLocationScreen, StoresTheFolderOfTheLastFilePickedInEveryRow) {
     EXPECT_EQ(roots(), (QStringList{folder, folder}));
 }
 
-TEST_F(ContentLocationScreen, AFolderWithAQuoteAndAccentsIsStoredAsItIs) {
+TEST_F(ContentLocationScreenTest, AFolderWithAQuoteAndAccentsIsStoredAsItIs) {
     const QString folder = QDir::toNativeSeparators(QStringLiteral("/mídia/Coleção d'Água/"));
     pick(folder + QStringLiteral("labels.dat"));
     click(QStringLiteral("FECHAR"));
@@ -112,7 +112,7 @@ TEST_F(ContentLocationScreen, AFolderWithAQuoteAndAccentsIsStoredAsItIs) {
     EXPECT_EQ(roots(), QStringList{folder});
 }
 
-TEST_F(ContentLocationScreen, ALockedDatabaseKeepsTheScreenAndThePreviousRoot) {
+TEST_F(ContentLocationScreenTest, ALockedDatabaseKeepsTheScreenAndThePreviousRoot) {
     Database other(collection.connectionString());
     other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
     pick(QStringLiteral("/media/dvd/labels.dat"));

@@ -1,10 +1,10 @@
 #include "ContentAddress.h"
 #include "PageBrowser.h"
 #include "RecordingPrompts.h"
-#include "TForm16.h"
-#include "TForm17.h"
-#include "TQuarde.h"
-#include "TZEFT.h"
+#include "UpdateAssistant.h"
+#include "AboutWindow.h"
+#include "PartnerWindow.h"
+#include "AssociationWindow.h"
 
 #include <QSignalSpy>
 #include <QUrlQuery>
@@ -20,7 +20,7 @@ using testing::RecordingPrompts;
 
 TEST(InformationWindows, ReloadTheirPageFromTheCurrentRootOnlyWhenShownFromHidden) {
     QString root = QStringLiteral("/media/cdrom/");
-    TZEFT zeft;
+    AssociationWindow zeft;
     zeft.setContentRootSource([&] { return root; });
     QSignalSpy navigations(zeft.browser(), &PageBrowser::navigationStarted);
     zeft.show();
@@ -33,7 +33,7 @@ TEST(InformationWindows, ReloadTheirPageFromTheCurrentRootOnlyWhenShownFromHidde
     EXPECT_EQ(navigations.count(), 2);
     EXPECT_EQ(zeft.browser()->lastAddress(), QStringLiteral("file://localhost/D:\\textos\\ZEFT.htm"));
 
-    TQuarde quarde;
+    PartnerWindow quarde;
     quarde.setContentRootSource([&] { return root; });
     quarde.show();
     EXPECT_EQ(quarde.browser()->lastAddress(),
@@ -43,7 +43,7 @@ TEST(InformationWindows, ReloadTheirPageFromTheCurrentRootOnlyWhenShownFromHidde
 
 TEST(UpdateAssistant, TellsAboutTheInternetEachTimeAndAsksForVersion105Once) {
     RecordingPrompts prompts;
-    TForm16 assistant;
+    UpdateAssistant assistant;
     QSignalSpy navigations(assistant.browser(), &PageBrowser::navigationStarted);
     openUpdateAssistant(assistant);
     openUpdateAssistant(assistant);
@@ -59,7 +59,7 @@ TEST(UpdateAssistant, TellsAboutTheInternetEachTimeAndAsksForVersion105Once) {
 }
 
 TEST(AboutWindow, GivesTheVersionAndTheSupportAddress) {
-    TForm17 about;
+    AboutWindow about;
     const QStringList lines = about.memoText().split(u'\n');
     ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines.first(), QStringLiteral("Versão 1.05"));

@@ -3,8 +3,8 @@
 #include "FrameAnimation.h"
 #include "RecordingPrompts.h"
 #include "StartupSequence.h"
-#include "TProcurandoScreen.h"
-#include "TSplashScreen.h"
+#include "BusyWindow.h"
+#include "SplashScreen.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -32,7 +32,7 @@ QStringList labelTexts(const QWidget& window) {
 }
 
 TEST(Splash, StartsWithItsLayoutTextsAndKeepsTheBarWithinRange) {
-    TSplashScreen splash;
+    SplashScreen splash;
     EXPECT_EQ(splash.size(), QSize(493, 269));
     EXPECT_EQ(splash.status(), QStringLiteral("Iniciando..."));
     EXPECT_EQ(splash.barPosition(), 0);
@@ -48,11 +48,11 @@ TEST(Splash, StartsWithItsLayoutTextsAndKeepsTheBarWithinRange) {
 }
 
 TEST(Startup, CreatesTheWindowsInOrderWhileTheSplashReports) {
-    TSplashScreen splash;
+    SplashScreen splash;
     QStringList events;
-    QObject::connect(&splash, &TSplashScreen::statusChanged,
+    QObject::connect(&splash, &SplashScreen::statusChanged,
                      [&](const QString& text) { events << QStringLiteral("status ") + text; });
-    QObject::connect(&splash, &TSplashScreen::barPositionChanged,
+    QObject::connect(&splash, &SplashScreen::barPositionChanged,
                      [&](int position) { events << QStringLiteral("bar %1").arg(position); });
     const auto record = [&](const char* name) {
         return [&events, name] { events << QString::fromLatin1(name); };
@@ -82,7 +82,7 @@ TEST(Startup, CreatesTheWindowsInOrderWhileTheSplashReports) {
 
 TEST(Startup, AWindowThatFailsToBeCreatedIsReportedAndStartupGoesOn) {
     RecordingPrompts prompts;
-    TSplashScreen splash;
+    SplashScreen splash;
     bool informationWindowsCreated = false;
     StartupSteps steps;
     steps.createResultList = [] {
@@ -107,7 +107,7 @@ TEST(ErrorBox, NothingEscapesAGuardedHandler) {
 }
 
 TEST(BusyWindow, ShowsItsTextsTakesNoInputAndAnimates) {
-    TProcurandoScreen busy;
+    BusyWindow busy;
     EXPECT_FALSE(busy.isEnabled());
     EXPECT_FALSE(busy.isModal());
     EXPECT_EQ(busy.size(), QSize(235, 123));
@@ -119,7 +119,7 @@ TEST(BusyWindow, ShowsItsTextsTakesNoInputAndAnimates) {
 }
 
 TEST(BusyWindow, IsHiddenAgainWhenTheWorkEndsInAnError) {
-    TProcurandoScreen busy;
+    BusyWindow busy;
     try {
         BusyScope scope(&busy);
         EXPECT_TRUE(busy.isVisible());

@@ -2,7 +2,7 @@
 // collection's publisher and for scripts.
 #include "Look.h"
 #include "QueryRun.h"
-#include "TTextosLayout.h"
+#include "ResultListWindowLayout.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -20,5 +20,5 @@ int main(int argc, char* argv[]) {
     QTextStream err(stderr);
     return corvanel::query::runQuery(
         QGuiApplication::arguments().mid(1),
-        corvanel::Look::sansSerif(corvanel::textos_layout::kWindowFontPixels), out, err);
+        corvanel::Look::sansSerif(corvanel::result_list_layout::kWindowFontPixels), out, err);
 }

@@ -1,0 +1,193 @@
+#include "PictureButton.h"
+
+#include "PictureButtonAccessibility.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace corvanel {
+
+namespace {
+
+constexpr QSize kInitialSize{80, 22};
+constexpr QPoint kPictureOrigin{3, 3};
+constexpr int kWordsGap = 10;
+constexpr int kWordsTop = 5;
+
+// A bevel of width lines inside rect: light along the top and left, dark
+// along the bottom and right; rect shrinks past it.
+void drawFrame(QPainter& painter, QRect& rect, const QColor& topLeft, const QColor& bottomRight,
+               int width) {
+    for (int i = 0; i < width; ++i) {
+        painter.setPen(topLeft);
+        painter.drawLine(rect.left(), rect.top(), rect.right() - 1, rect.top());
+        painter.drawLine(rect.left(), rect.top(), rect.left(), rect.bottom() - 1);
+        painter.setPen(bottomRight);
+        painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+        painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
+        rect.adjust(1, 1, -1, -1);
+    }
+}
+
+}  // namespace
+
+PictureButton::PictureButton(QWidget* parent)
+    : QWidget(parent), mousePressHandler_([] { QApplication::beep(); }) {
+    installTavikAccessibility();
+    resize(kInitialSize);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::setPUTWORDS(const QStringList& words) {
+    words_ = words;
+    repaintNow();
+}
+
+void PictureButton::setPUTPICTURE1(const QPixmap& picture) {
+    picture1_ = picture;
+    hovered_ = false;
+    repaintNow();
+}
+
+void PictureButton::setPUTPICTURE2(const QPixmap& picture) { picture2_ = picture; }
+
+void PictureButton::setPUTOVERCOLOR(LayoutColor colour) { overColour_ = colour; }
+
+void PictureButton::setPUTLEAVECOLOR(LayoutColor colour) {
+    leaveColour_ = colour;
+    currentColour_ = colour;
+    repaintNow();
+}
+
+void PictureButton::setBevelOuter(Bevel bevel) {
+    bevelOuter_ = bevel;
+    update();
+}
+
+void PictureButton::setBevelInner(Bevel bevel) {
+    bevelInner_ = bevel;
+    update();
+}
+
+void PictureButton::setBevelWidth(int width) {
+    bevelWidth_ = qMax(1, width);
+    update();
+}
+
+void PictureButton::setBorderWidth(int width) {
+    borderWidth_ = qMax(0, width);
+    update();
+}
+
+void PictureButton::setColor(LayoutColor colour) {
+    color_ = colour;
+    update();
+}
+
+void PictureButton::setCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+QString PictureButton::spokenName() const {
+    if (!accessibleName().isEmpty()) {
+        return accessibleName();
+    }
+    if (!toolTip().isEmpty()) {
+        return toolTip();
+    }
+    return words_.join(QLatin1Char(' '));
+}
+
+void PictureButton::setMousePressHandler(std::function<void()> handler) {
+    mousePressHandler_ = std::move(handler);
+}
+
+void PictureButton::click() { Q_EMIT clicked(); }
+
+// A button declared hidden shows itself as soon as it paints.
+void PictureButton::repaintNow() {
+    if (isHidden()) {
+        setVisible(true);
+    }
+    repaint();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintPanel(painter);
+
+    const QColor fill = toQColor(currentColour_, palette());
+    painter.fillRect(QRect(QPoint(1, 1), QPoint(width() - 2, height() - 2)), fill);
+    const QPixmap& picture = hovered_ ? picture2_ : picture1_;
+    if (!picture.isNull()) {
+        painter.drawPixmap(kPictureOrigin, picture);
+    }
+    caption_.clear();
+    paintWords(painter, fill);
+}
+
+void PictureButton::paintPanel(QPainter& painter) const {
+    const QColor light = toQColor(clBtnHighlight, palette());
+    const QColor dark = toQColor(clBtnShadow, palette());
+    const QColor background = toQColor(color_, palette());
+    QRect rect = this->rect();
+    if (bevelOuter_ != Bevel::None) {
+        const bool raised = bevelOuter_ == Bevel::Raised;
+        drawFrame(painter, rect, raised ? light : dark, raised ? dark : light, bevelWidth_);
+    }
+    drawFrame(painter, rect, background, background, borderWidth_);
+    if (bevelInner_ != Bevel::None) {
+        const bool raised = bevelInner_ == Bevel::Raised;
+        drawFrame(painter, rect, raised ? light : dark, raised ? dark : light, bevelWidth_);
+    }
+    painter.fillRect(rect, background);
+}
+
+void PictureButton::paintWords(QPainter& painter, const QColor& background) const {
+    if (words_.isEmpty()) {
+        return;
+    }
+    // The height of "D" is the font's full cell height, as the text cell is.
+    const QFontMetrics metrics(font());
+    const int lineHeight = metrics.height();
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(background);
+    const int x = picture1_.width() + kWordsGap;
+    for (qsizetype i = 0; i < words_.size(); ++i) {
+        const int top = kWordsTop + static_cast<int>(i) * lineHeight;
+        painter.drawText(QPoint(x, top + metrics.ascent()), words_.at(i));
+    }
+}
+
+void PictureButton::enterEvent(QEnterEvent*) {
+    currentColour_ = overColour_;
+    hovered_ = true;
+    repaintNow();
+}
+
+void PictureButton::leaveEvent(QEvent*) {
+    currentColour_ = leaveColour_;
+    hovered_ = false;
+    repaintNow();
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    if (mousePressHandler_) {
+        mousePressHandler_();
+    }
+    pressedInside_ = event->button() == Qt::LeftButton;
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+    const bool clickedHere = pressedInside_ && event->button() == Qt::LeftButton &&
+                             rect().contains(event->position().toPoint());
+    pressedInside_ = false;
+    if (clickedHere) {
+        click();
+    }
+}
+
+}  // namespace corvanel

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "MainWindowLayout.h"
+#include "PageRequest.h"
+#include "ResultListRequest.h"
+#include "SectionSwitching.h"
+#include "ResultListWindow.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+
+namespace corvanel {
+
+class CategoryTree;
+class PresentationPage;
+class SectionPage;
+class StartPage;
+class UpdateAssistant;
+class AboutWindow;
+class PartnerWindow;
+class AssociationWindow;
+
+// The program's main window: the header with its command buttons, the
+// section tabs, the start page, the six section pages and the presentation.
+// It lists nothing itself: it fills the result-list window's fields and shows
+// it, or has the viewer open a page. Closing it ends the program.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    using ResultListOpener = std::function<void(const ResultListRequest&)>;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The window whose fields hold the content root and the collection's
+    // total; requests go to it unless another opener is set.
+    void setResultList(ResultListWindow* resultList);
+    void setResultListOpener(ResultListOpener opener);
+    void setPageOpener(PageOpener opener);
+    void setInformationWindows(AssociationWindow* zeft, PartnerWindow* quarde);
+    void setUpdateAssistant(UpdateAssistant* assistant);
+    void setAboutWindow(AboutWindow* about);
+
+    // Written once by the result-list window while it is created.
+    void setSectionTotal(ResultListWindow::Section section, const QString& total);
+    QString sectionTotal(ResultListWindow::Section section) const;
+
+    // The total shown beside "Total de Doc.: ".
+    QString totalDocuments() const;
+
+    // W × H as the layout rules see them: the client area below the menu
+    // bar plus the frame the layout was drawn for.
+    QSize outerSize() const;
+
+Q_SIGNALS:
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildHeader();
+    void buildTabRow();
+    void buildFrame();
+    void buildPages();
+    void connectCommands();
+
+    void FormShow();
+    void FormPaint();
+    void FormResize();
+    void Edit8Change();
+
+    void runMenuCommand(main_window::MenuCommand command);
+    void switchTo(main_window::Page page, main_window::Trigger trigger);
+    void treeActivated(const CategoryTree& tree);
+    void openResultList(const ResultListRequest& request);
+    void openPage(const QString& pageName, bool keepsSaveBuffer);
+    void showHelp();
+    void checkForUpdates();
+    void showWindow(QWidget* window);
+    QString contentRoot() const;
+    SectionPage* sectionPage(ResultListWindow::Section section) const;
+
+    QWidget* canvas_ = nullptr;
+    ResultListWindow* resultList_ = nullptr;
+    ResultListOpener resultListOpener_;
+    PageOpener pageOpener_;
+    AssociationWindow* association_ = nullptr;
+    PartnerWindow* partner_ = nullptr;
+    UpdateAssistant* updateAssistant_ = nullptr;
+    AboutWindow* about_ = nullptr;
+
+    // Header and frame.
+    QLabel* Image38 = nullptr;
+    std::array<QWidget*, 7> indicators_{};
+    QFrame* Barra_verde = nullptr;
+    QFrame* Panel6 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QFrame* Panel4 = nullptr;
+    QFrame* Panel7 = nullptr;
+    QFrame* Panel5 = nullptr;
+    QFrame* Panel3 = nullptr;
+
+    // Pages.
+    StartPage* PgInicio = nullptr;
+    std::array<SectionPage*, main_window::kSectionCount> sectionPages_{};
+    PresentationPage* PApresentacao = nullptr;
+
+    main_window::PageStackWidgets pageStack_{};
+
+    QString Edit8;
+    bool shownOnce_ = false;
+};
+
+}  // namespace corvanel

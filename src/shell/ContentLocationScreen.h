@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace corvanel {
+
+// Shown at start when the content folder lacks its marker file: tells the
+// user why, lets them point at the collection's "labels.dat" and stores its
+// folder for the next start, then ends the program.
+class ContentLocationScreen final : public QWidget {
+    Q_OBJECT
+
+public:
+    // programFolder: where the database file lives.
+    explicit ContentLocationScreen(QString programFolder, QWidget* parent = nullptr);
+
+    // Shows the screen above every other window and paints it at once: the
+    // GUI thread is busy starting up underneath it.
+    void showOnTop();
+
+    // "LOCALIZAR": asks for the file; a cancelled dialog keeps the last pick.
+    void Button1Click();
+    // "FECHAR": stores the picked file's folder, if any, and asks the program
+    // to end. A database error is raised, and the program goes on.
+    void Button2Click();
+
+    // The file picked last; empty until the user picks one.
+    const QString& pickedFile() const { return OpenDialog1FileName; }
+
+    QString message() const;
+
+Q_SIGNALS:
+    void terminationRequested();
+
+private:
+    QString programFolder_;
+    QString OpenDialog1FileName;
+    QPlainTextEdit* Memo1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+};
+
+}  // namespace corvanel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace corvanel {
+
+class PageBrowser;
+
+// The update assistant: shows the publisher's update-check page for this
+// version of the program. The page says what there is to say; the program
+// reads nothing back.
+class UpdateAssistant final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit UpdateAssistant(QWidget* parent = nullptr);
+
+    PageBrowser* browser() const { return Nav3; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+
+    PageBrowser* Nav3 = nullptr;
+};
+
+// The address of the update-check page, with the program's version.
+QString updateCheckAddress();
+
+// What the main window's update commands do: the notice that the check
+// needs the Internet, then the assistant.
+void openUpdateAssistant(UpdateAssistant& assistant);
+
+}  // namespace corvanel
