@@ -82,9 +82,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildFrame();
     buildPages();
     buildTabRow();
-    Barra_verde->raise();
-    Panel6->raise();
-    pageStack_ = {indicators_, PgInicio, {}, PApresentacao, Barra_verde, Panel6};
+    greenBar_->raise();
+    greenStrip_->raise();
+    pageStack_ = {indicators_, startPage_, {}, presentationPage_, greenBar_, greenStrip_};
     std::copy(sectionPages_.begin(), sectionPages_.end(), pageStack_.sectionPages.begin());
 
     main_window::buildMainMenu(*menuBar(), [this](MenuCommand command) {
@@ -100,38 +100,38 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildHeader() {
-    main_window::placePicture(canvas_, windowLayout().Image1);
+    main_window::placePicture(canvas_, windowLayout().banner);
     // Widened with the window, it carries the white of the logos to the edge.
-    Image38 = main_window::placePicture(canvas_, windowLayout().Image38);
-    Image38->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Look::fillBackground(Image38, Look::panelWhite());
-    main_window::placePicture(canvas_, windowLayout().Image2);
+    logosBackdrop_ = main_window::placePicture(canvas_, windowLayout().logosBackdrop);
+    logosBackdrop_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Look::fillBackground(logosBackdrop_, Look::panelWhite());
+    main_window::placePicture(canvas_, windowLayout().logos);
 
-    auto* Image9 = new ClickArea(windowLayout().Image9, canvas_);
-    onClick(Image9, this, [this] { showWindow(association_); });
-    auto* Image21 = new ClickArea(windowLayout().Image21, canvas_);
-    onClick(Image21, this, [this] { showWindow(partner_); });
+    auto* associationArea = new ClickArea(windowLayout().associationArea, canvas_);
+    onClick(associationArea, this, [this] { showWindow(association_); });
+    auto* partnerArea = new ClickArea(windowLayout().partnerArea, canvas_);
+    onClick(partnerArea, this, [this] { showWindow(partner_); });
 }
 
 void MainWindow::buildFrame() {
-    Panel7 = main_window::placePanel(canvas_, windowLayout().Panel7, Look::panelWhite());
-    Panel2 = main_window::placePanel(canvas_, windowLayout().Panel2, Look::panelWhite());
-    Panel4 = main_window::placePanel(canvas_, windowLayout().Panel4, Look::panelWhite());
+    tabRowEnd_ = main_window::placePanel(canvas_, windowLayout().tabRowEnd, Look::panelWhite());
+    leftEdge_ = main_window::placePanel(canvas_, windowLayout().leftEdge, Look::panelWhite());
+    rightEdge_ = main_window::placePanel(canvas_, windowLayout().rightEdge, Look::panelWhite());
 
-    Panel5 = main_window::placePanel(canvas_, windowLayout().Panel5, Look::panelWhite());
-    main_window::placePicture(Panel5, windowLayout().Image3);
-    PictureButton* Tavik1 = main_window::placeButton(Panel5, windowLayout().Tavik1);
-    onClick(Tavik1, this, [this] { showHelp(); });
+    footer_ = main_window::placePanel(canvas_, windowLayout().footer, Look::panelWhite());
+    main_window::placePicture(footer_, windowLayout().footerPicture);
+    PictureButton* helpButton = main_window::placeButton(footer_, windowLayout().helpButton);
+    onClick(helpButton, this, [this] { showHelp(); });
 
-    Panel3 = main_window::placePanel(canvas_, windowLayout().Panel3, Look::panelWhite());
-    main_window::placePicture(Panel3, windowLayout().Image39);
+    footerLeft_ = main_window::placePanel(canvas_, windowLayout().footerLeft, Look::panelWhite());
+    main_window::placePicture(footerLeft_, windowLayout().footerLeftPicture);
 
-    Barra_verde = main_window::placePanel(canvas_, windowLayout().Barra_verde, Look::windowGreen());
-    Panel6 = main_window::placePanel(canvas_, windowLayout().Panel6, Look::windowGreen());
+    greenBar_ = main_window::placePanel(canvas_, windowLayout().greenBar, Look::windowGreen());
+    greenStrip_ = main_window::placePanel(canvas_, windowLayout().greenStrip, Look::windowGreen());
 }
 
 void MainWindow::buildPages() {
-    PgInicio = new StartPage(windowLayout().start, windowLayout().pages, canvas_);
+    startPage_ = new StartPage(windowLayout().start, windowLayout().pages, canvas_);
     for (const main_window::SectionPageLayout& section : windowLayout().sections) {
         auto* page = new SectionPage(section, windowLayout().pages, canvas_);
         page->hide();
@@ -148,9 +148,9 @@ void MainWindow::buildPages() {
         connect(page->tree(), &CategoryTree::selectionActivated, this,
                 [this, page] { runGuarded([this, page] { treeActivated(*page->tree()); }); });
     }
-    PApresentacao = new PresentationPage(windowLayout().presentation, canvas_);
-    PApresentacao->hide();
-    CategoryTree* presentationTree = PApresentacao->tree();
+    presentationPage_ = new PresentationPage(windowLayout().presentation, canvas_);
+    presentationPage_->hide();
+    CategoryTree* presentationTree = presentationPage_->tree();
     connect(presentationTree, &CategoryTree::selectionActivated, this, [this, presentationTree] {
         runGuarded([this, presentationTree] { treeActivated(*presentationTree); });
     });
@@ -190,9 +190,9 @@ void MainWindow::setPageOpener(PageOpener opener) {
     pageOpener_ = std::move(opener);
 }
 
-void MainWindow::setInformationWindows(AssociationWindow* zeft, PartnerWindow* quarde) {
-    association_ = zeft;
-    partner_ = quarde;
+void MainWindow::setInformationWindows(AssociationWindow* association, PartnerWindow* partner) {
+    association_ = association;
+    partner_ = partner;
 }
 
 void MainWindow::setUpdateAssistant(UpdateAssistant* assistant) {
@@ -216,7 +216,7 @@ QString MainWindow::sectionTotal(ResultListWindow::Section section) const {
 }
 
 QString MainWindow::totalDocuments() const {
-    return PgInicio->total();
+    return startPage_->total();
 }
 
 QSize MainWindow::outerSize() const {
@@ -227,7 +227,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
-        runGuarded([this] { FormShow(); });
+        runGuarded([this] { showStartPage(); });
     }
 }
 
@@ -241,9 +241,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == canvas_) {
         if (event->type() == QEvent::Paint) {
-            runGuarded([this] { FormPaint(); });
+            runGuarded([this] { keepGreenStripOnTop(); });
         } else if (event->type() == QEvent::Resize) {
-            runGuarded([this] { FormResize(); });
+            runGuarded([this] { followOuterSize(); });
         }
     }
     return QMainWindow::eventFilter(watched, event);
@@ -255,42 +255,37 @@ QString MainWindow::contentRoot() const {
     return resultList_ != nullptr ? resultList_->CaminhoCD : QString();
 }
 
-void MainWindow::FormShow() {
-    PgInicio->browser()->Navigate(ContentAddress::startPageAddress(contentRoot()));
+void MainWindow::showStartPage() {
+    startPage_->browser()->Navigate(ContentAddress::startPageAddress(contentRoot()));
     if (resultList_ != nullptr) {
-        Edit8 = resultList_->Edit6;
-        Edit8Change();
+        startPage_->setTotal(resultList_->Edit6);
     }
 }
 
-void MainWindow::Edit8Change() {
-    PgInicio->setTotal(Edit8);
+void MainWindow::keepGreenStripOnTop() {
+    greenStrip_->raise();
 }
 
-void MainWindow::FormPaint() {
-    Panel6->raise();
-}
-
-void MainWindow::FormResize() {
+void MainWindow::followOuterSize() {
     const std::optional<main_window::ResizedLayout> resized = main_window::resizedLayout(outerSize());
     if (!resized) {
         return;
     }
-    Panel6->raise();
-    Image38->resize(resized->image38Width, Image38->height());
-    Panel4->setGeometry(resized->panel4Left, Panel4->y(), Panel4->width(), resized->panel4Height);
-    Panel7->resize(resized->panel7Width, Panel7->height());
-    Panel7->lower();
-    Panel5->move(resized->panel5Left, resized->panel5Top);
-    Panel6->resize(Panel6->width(), resized->panel6Height);
-    Barra_verde->resize(resized->barraVerdeWidth, Barra_verde->height());
-    Panel2->resize(Panel2->width(), resized->panel2Height);
-    Panel3->move(Panel3->x(), resized->panel3Top);
+    greenStrip_->raise();
+    logosBackdrop_->resize(resized->logosBackdropWidth, logosBackdrop_->height());
+    rightEdge_->setGeometry(resized->rightEdgeLeft, rightEdge_->y(), rightEdge_->width(), resized->rightEdgeHeight);
+    tabRowEnd_->resize(resized->tabRowEndWidth, tabRowEnd_->height());
+    tabRowEnd_->lower();
+    footer_->move(resized->footerLeft, resized->footerTop);
+    greenStrip_->resize(greenStrip_->width(), resized->greenStripHeight);
+    greenBar_->resize(resized->greenBarWidth, greenBar_->height());
+    leftEdge_->resize(leftEdge_->width(), resized->leftEdgeHeight);
+    footerLeft_->move(footerLeft_->x(), resized->footerLeftTop);
     for (SectionPage* page : sectionPages_) {
         page->resize(resized->page);
         page->tree()->resize(resized->tree);
     }
-    PgInicio->resize(resized->page);
+    startPage_->resize(resized->page);
 }
 
 void MainWindow::runMenuCommand(MenuCommand command) {

@@ -43,7 +43,7 @@ public:
     void setResultList(ResultListWindow* resultList);
     void setResultListOpener(ResultListOpener opener);
     void setPageOpener(PageOpener opener);
-    void setInformationWindows(AssociationWindow* zeft, PartnerWindow* quarde);
+    void setInformationWindows(AssociationWindow* association, PartnerWindow* partner);
     void setUpdateAssistant(UpdateAssistant* assistant);
     void setAboutWindow(AboutWindow* about);
 
@@ -73,10 +73,9 @@ private:
     void buildPages();
     void connectCommands();
 
-    void FormShow();
-    void FormPaint();
-    void FormResize();
-    void Edit8Change();
+    void showStartPage();
+    void keepGreenStripOnTop();
+    void followOuterSize();
 
     void runMenuCommand(main_window::MenuCommand command);
     void switchTo(main_window::Page page, main_window::Trigger trigger);
@@ -99,24 +98,23 @@ private:
     AboutWindow* about_ = nullptr;
 
     // Header and frame.
-    QLabel* Image38 = nullptr;
+    QLabel* logosBackdrop_ = nullptr;
     std::array<QWidget*, 7> indicators_{};
-    QFrame* Barra_verde = nullptr;
-    QFrame* Panel6 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QFrame* Panel4 = nullptr;
-    QFrame* Panel7 = nullptr;
-    QFrame* Panel5 = nullptr;
-    QFrame* Panel3 = nullptr;
+    QFrame* greenBar_ = nullptr;
+    QFrame* greenStrip_ = nullptr;
+    QFrame* leftEdge_ = nullptr;
+    QFrame* rightEdge_ = nullptr;
+    QFrame* tabRowEnd_ = nullptr;
+    QFrame* footer_ = nullptr;
+    QFrame* footerLeft_ = nullptr;
 
     // Pages.
-    StartPage* PgInicio = nullptr;
+    StartPage* startPage_ = nullptr;
     std::array<SectionPage*, main_window::kSectionCount> sectionPages_{};
-    PresentationPage* PApresentacao = nullptr;
+    PresentationPage* presentationPage_ = nullptr;
 
     main_window::PageStackWidgets pageStack_{};
 
-    QString Edit8;
     bool shownOnce_ = false;
 };
 

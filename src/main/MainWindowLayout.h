@@ -174,25 +174,25 @@ struct MainWindowLayout {
     QSize frame;
     Font font;
 
-    Picture Image1;
-    Picture Image38;
-    Picture Image2;
-    Placed Image9;
-    Placed Image21;
+    Picture banner;
+    Picture logosBackdrop;
+    Picture logos;
+    Placed associationArea;
+    Placed partnerArea;
     std::array<ButtonPlacement, 4>
         commandButtons;       // RlApresentacao, RlBuscaGeral, RlLumbra, RlAtualizar
     std::array<Tab, 7> tabs;  // Início, then the sections in order
 
-    Placed Barra_verde;
-    Placed Panel6;
-    Placed Panel2;
-    Placed Panel4;
-    Placed Panel7;
-    Placed Panel5;
-    Picture Image3;          // in Panel5
-    ButtonPlacement Tavik1;  // in Panel5
-    Placed Panel3;
-    Picture Image39;  // in Panel3
+    Placed greenBar;
+    Placed greenStrip;
+    Placed leftEdge;
+    Placed rightEdge;
+    Placed tabRowEnd;
+    Placed footer;
+    Picture footerPicture;          // in footer
+    ButtonPlacement helpButton;  // in footer
+    Placed footerLeft;
+    Picture footerLeftPicture;  // in footerLeft
 
     QRect pages;  // the rectangle the start page and the six section pages share
     StartPageLayout start;

@@ -18,16 +18,16 @@ std::optional<ResizedLayout> resizedLayout(QSize outer) {
     }
     const QSize page{w - 36, h - 244};
     return ResizedLayout{
-        .image38Width = w - 566,
-        .panel4Left = w - 26,
-        .panel4Height = h - 89,
-        .panel7Width = w - 673,
-        .panel5Left = w - 776,
-        .panel5Top = h - 120,
-        .panel6Height = h - 591,
-        .barraVerdeWidth = w - 35,
-        .panel2Height = h - 57,
-        .panel3Top = h - 101,
+        .logosBackdropWidth = w - 566,
+        .rightEdgeLeft = w - 26,
+        .rightEdgeHeight = h - 89,
+        .tabRowEndWidth = w - 673,
+        .footerLeft = w - 776,
+        .footerTop = h - 120,
+        .greenStripHeight = h - 591,
+        .greenBarWidth = w - 35,
+        .leftEdgeHeight = h - 57,
+        .footerLeftTop = h - 101,
         .page = page,
         .tree = page - kTreeInset,
     };

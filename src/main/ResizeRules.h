@@ -10,16 +10,16 @@ namespace corvanel::main_window {
 // The new places and sizes of what moves or grows, for the window's outer
 // size W × H.
 struct ResizedLayout {
-    int image38Width;
-    int panel4Left;
-    int panel4Height;
-    int panel7Width;
-    int panel5Left;
-    int panel5Top;
-    int panel6Height;
-    int barraVerdeWidth;
-    int panel2Height;
-    int panel3Top;
+    int logosBackdropWidth;
+    int rightEdgeLeft;
+    int rightEdgeHeight;
+    int tabRowEndWidth;
+    int footerLeft;
+    int footerTop;
+    int greenStripHeight;
+    int greenBarWidth;
+    int leftEdgeHeight;
+    int footerLeftTop;
     QSize page;  // every section page and the start page
     QSize tree;  // every section tree
 

@@ -35,19 +35,19 @@ void applySwitch(const SwitchPlan& plan, const PageStackWidgets& widgets) {
         }
     }
     if (plan.page == Page::Inicio) {
-        widgets.PgInicio->setVisible(true);
+        widgets.startPage->setVisible(true);
         if (plan.hidesPresentation) {
-            widgets.PApresentacao->setVisible(false);
+            widgets.presentationPage->setVisible(false);
         }
-        widgets.PgInicio->raise();
+        widgets.startPage->raise();
     } else if (plan.page == Page::Apresentacao) {
-        widgets.PgInicio->setVisible(true);
-        widgets.PApresentacao->setVisible(true);
-        widgets.PApresentacao->raise();
+        widgets.startPage->setVisible(true);
+        widgets.presentationPage->setVisible(true);
+        widgets.presentationPage->raise();
     }
     if (plan.raisesBarAndStrip) {
-        widgets.Barra_verde->raise();
-        widgets.Panel6->raise();
+        widgets.greenBar->raise();
+        widgets.greenStrip->raise();
     }
 }
 

@@ -36,11 +36,11 @@ SwitchPlan switchPlan(Page page, Trigger trigger);
 // The controls a switch touches.
 struct PageStackWidgets {
     std::array<QWidget*, 7> indicators;  // BtInicio, then the sections'
-    QWidget* PgInicio;
+    QWidget* startPage;
     std::array<QWidget*, 6> sectionPages;
-    QWidget* PApresentacao;
-    QWidget* Barra_verde;
-    QWidget* Panel6;
+    QWidget* presentationPage;
+    QWidget* greenBar;
+    QWidget* greenStrip;
 };
 
 // Carries a plan out on the controls; touches nothing but visibility and
