@@ -79,7 +79,7 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
     ResultListWindow::CreationContext context;
     context.connectionString = connectionStringFor(programFolder_);
     context.progress = &splash;
-    context.writeSectionTotal = [this](ResultListWindow::Section section, const QString& total) {
+    context.writeSectionTotal = [this](Section section, const QString& total) {
         if (mainWindow_) {
             mainWindow_->setSectionTotal(section, total);
         }

@@ -203,15 +203,15 @@ void MainWindow::setAboutWindow(AboutWindow* about) {
     about_ = about;
 }
 
-SectionPage* MainWindow::sectionPage(ResultListWindow::Section section) const {
+SectionPage* MainWindow::sectionPage(Section section) const {
     return sectionPages_.at(static_cast<std::size_t>(section));
 }
 
-void MainWindow::setSectionTotal(ResultListWindow::Section section, const QString& total) {
+void MainWindow::setSectionTotal(Section section, const QString& total) {
     sectionPage(section)->setCounter(total);
 }
 
-QString MainWindow::sectionTotal(ResultListWindow::Section section) const {
+QString MainWindow::sectionTotal(Section section) const {
     return sectionPage(section)->counter();
 }
 

@@ -48,8 +48,8 @@ public:
     void setAboutWindow(AboutWindow* about);
 
     // Written once by the result-list window while it is created.
-    void setSectionTotal(ResultListWindow::Section section, const QString& total);
-    QString sectionTotal(ResultListWindow::Section section) const;
+    void setSectionTotal(Section section, const QString& total);
+    QString sectionTotal(Section section) const;
 
     // The total shown beside "Total de Doc.: ".
     QString totalDocuments() const;
@@ -86,7 +86,7 @@ private:
     void checkForUpdates();
     void showWindow(QWidget* window);
     QString contentRoot() const;
-    SectionPage* sectionPage(ResultListWindow::Section section) const;
+    SectionPage* sectionPage(Section section) const;
 
     QWidget* canvas_ = nullptr;
     ResultListWindow* resultList_ = nullptr;
@@ -110,7 +110,7 @@ private:
 
     // Pages.
     StartPage* startPage_ = nullptr;
-    std::array<SectionPage*, main_window::kSectionCount> sectionPages_{};
+    std::array<SectionPage*, kSectionCount> sectionPages_{};
     PresentationPage* presentationPage_ = nullptr;
 
     main_window::PageStackWidgets pageStack_{};

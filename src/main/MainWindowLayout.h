@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultListWindow.h"
+#include "Sections.h"
 
 #include <QKeyCombination>
 #include <QPoint>
@@ -16,9 +16,6 @@
 // window's classes build themselves from here and hold no numbers of their own.
 namespace corvanel::main_window {
 
-using Section = ResultListWindow::Section;
-
-inline constexpr int kSectionCount = 6;
 
 // The trees of the six section pages, in section order, then the tree of the
 // presentation page.
@@ -114,7 +111,6 @@ struct FilterItem {
 // What differs from one section page to the next.
 struct SectionPageLayout {
     Section section;
-    QStringView letter;
     QStringView page;
     Picture column;
     QStringView description;  // memo lines, one per '\n'

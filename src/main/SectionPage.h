@@ -20,7 +20,7 @@ class SectionPage final : public QFrame {
 public:
     SectionPage(const main_window::SectionPageLayout& layout, const QRect& geometry, QWidget* parent);
 
-    main_window::Section section() const { return section_; }
+    Section section() const { return section_; }
     CategoryTree* tree() const { return tree_; }
 
     QString searchWords() const;
@@ -40,7 +40,7 @@ private:
     void addLeftColumn(const main_window::SectionPageLayout& layout);
     void addSearchRow(const main_window::SectionPageLayout& layout);
 
-    main_window::Section section_;
+    Section section_;
     QLineEdit* searchField_ = nullptr;
     QComboBox* filter_ = nullptr;
     QLineEdit* counter_ = nullptr;

@@ -7,7 +7,7 @@ namespace {
 const QString kBlank = QStringLiteral(" ");
 
 QString searchKind(Section section) {
-    return QLatin1Char('S') + sectionPageLayout(section).letter;
+    return QLatin1Char('S') + sectionFacts(section).letter;
 }
 
 }  // namespace
@@ -24,7 +24,7 @@ ResultListRequest sectionSearch(Section section, const QString& words, int filte
     const QString code = filterCode(section, filterIndex);
     ResultListRequest request;
     request.Edit3 = words;
-    request.Edit4 = sectionPageLayout(section).letter.toString();
+    request.Edit4 = sectionFacts(section).letter.toString();
     request.tipo = searchKind(section);
     request.clearsLists = true;
     request.SUBCAT = code.isEmpty() ? kBlank : code;
@@ -35,7 +35,7 @@ ResultListRequest sectionSearch(Section section, const QString& words, int filte
 ResultListRequest sectionListing(Section section) {
     ResultListRequest request;
     request.Edit3 = kBlank;
-    request.Edit4 = sectionPageLayout(section).letter.toString();
+    request.Edit4 = sectionFacts(section).letter.toString();
     request.tipo = searchKind(section);
     request.clearsLists = true;
     // SUBCAT keeps what an earlier search left; with "0" it is not read.

@@ -163,21 +163,11 @@ void ResultListWindow::FormCreate(const CreationContext& context) {
 
     Edit6 = QString::number(db.countRows(Statements::collectionCount(), context.messagePump));
 
-    // Ciclos de Vida has no section letter of its own in the cards; its total
-    // is that of the letter "A", like its section search.
-    constexpr std::array<std::pair<Section, char16_t>, 6> kSectionLetters{{
-        {Section::Textos, u'A'},
-        {Section::Legislacao, u'B'},
-        {Section::Julgados, u'C'},
-        {Section::Experiencias, u'D'},
-        {Section::Modelos, u'E'},
-        {Section::Ciclos, u'A'},
-    }};
-    for (const auto& [section, letter] : kSectionLetters) {
-        const int total =
-            db.countRows(Statements::sectionCount(QString(QChar(letter))), context.messagePump);
+    for (const SectionFacts& section : kSections) {
+        const int total = db.countRows(Statements::sectionCount(section.cardLetter.toString()),
+                                       context.messagePump);
         if (context.writeSectionTotal) {
-            context.writeSectionTotal(section, QString::number(total));
+            context.writeSectionTotal(section.section, QString::number(total));
         }
     }
 

@@ -4,6 +4,7 @@
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
 #include "ResultListView.h"
+#include "Sections.h"
 
 #include <QString>
 #include <QWidget>
@@ -32,9 +33,6 @@ class ResultListWindow final : public QWidget, private ResultListHost {
     Q_OBJECT
 
 public:
-    // The sections whose totals creation writes, in the order it writes them.
-    enum class Section { Textos, Legislacao, Julgados, Experiencias, Modelos, Ciclos };
-
     // What the creation work reports to the other windows.
     struct CreationContext {
         QString connectionString;

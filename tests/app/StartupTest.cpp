@@ -46,8 +46,8 @@ TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
     EXPECT_FALSE(splashIsOpen());
     EXPECT_FALSE(corvanel.busyScreen()->isVisible());
     EXPECT_EQ(corvanel.mainWindow()->totalDocuments(), QStringLiteral("2"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(ResultListWindow::Section::Textos), QStringLiteral("2"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(ResultListWindow::Section::Legislacao),
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos), QStringLiteral("2"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao),
               QStringLiteral("1"));
     EXPECT_EQ(corvanel.resultList()->CaminhoCD, collection.contentFolder());
     EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
@@ -64,9 +64,9 @@ TEST(ProgramStartup, WithoutItsDatabaseTheProgramStillOpensAndSaysWhy) {
     EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("db3.mdb")));
     ASSERT_NE(corvanel.mainWindow(), nullptr);
     EXPECT_TRUE(corvanel.mainWindow()->isVisible());
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(ResultListWindow::Section::Textos),
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos),
               QStringLiteral("TotTextos"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(ResultListWindow::Section::Ciclos),
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Ciclos),
               QStringLiteral("TotCiclos"));
     EXPECT_TRUE(corvanel.resultList()->CaminhoCD.isEmpty());
     EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());

@@ -29,12 +29,12 @@ using testing::utf8;
 // One section page: its controls' names, its filter's items with the code
 // each gives (empty: none), and its description's lines.
 struct ExpectedSection {
-    ResultListWindow::Section section;
+    Section section;
     QString tab, page, letter, field, filter, searchButton, questionButton, listingButton, counter;
     QStringList items, codes, memo;
 };
 
-ExpectedSection sectionRow(ResultListWindow::Section id, const char* names, const char* items,
+ExpectedSection sectionRow(Section id, const char* names, const char* items,
                            const char* codes, const char* memo) {
     const QStringList name = utf8(names).split(u' ');
     return {id,
@@ -53,7 +53,7 @@ ExpectedSection sectionRow(ResultListWindow::Section id, const char* names, cons
 }
 
 const QList<ExpectedSection>& sections() {
-    using S = ResultListWindow::Section;
+    using S = Section;
     static const QList<ExpectedSection> expected{
         sectionRow(S::Textos, "RlTextos PgTextos A Edit3 TBox Tavik2 Tavik3 Tavik17 TotTextos",
                    "Todos|Autor|Título", "|A01|A02",
@@ -254,7 +254,7 @@ protected:
     void SetUp() override {
         ResultListWindow::CreationContext context;
         context.connectionString = collection.connectionString();
-        context.writeSectionTotal = [this](ResultListWindow::Section section, const QString& total) {
+        context.writeSectionTotal = [this](Section section, const QString& total) {
             form.setSectionTotal(section, total);
         };
         textos.FormCreate(context);
@@ -278,7 +278,7 @@ TEST_F(SectionPanelsWithResultList, CountersAndTotalShowWhatStartUpCounted) {
               QStringLiteral("0"));
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("TotModelos"))->text(),
               QStringLiteral("2"));
-    EXPECT_EQ(form.sectionTotal(ResultListWindow::Section::Ciclos), QStringLiteral("1"));
+    EXPECT_EQ(form.sectionTotal(Section::Ciclos), QStringLiteral("1"));
     EXPECT_EQ(form.totalDocuments(), QStringLiteral("4"));
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("MaskEdit7"))->displayText().trimmed(),
               QStringLiteral("4"));
@@ -286,7 +286,7 @@ TEST_F(SectionPanelsWithResultList, CountersAndTotalShowWhatStartUpCounted) {
     // Nothing the user does changes them.
     form.findChild<QAction*>(QStringLiteral("Modelos1"))->trigger();
     click(form.findChild<PictureButton*>(QStringLiteral("Tavik19")));
-    EXPECT_EQ(form.sectionTotal(ResultListWindow::Section::Modelos), QStringLiteral("2"));
+    EXPECT_EQ(form.sectionTotal(Section::Modelos), QStringLiteral("2"));
     EXPECT_EQ(form.totalDocuments(), QStringLiteral("4"));
 }
 

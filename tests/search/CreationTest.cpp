@@ -36,8 +36,8 @@ QList<TestCard> cards() {
 
 // What creation wrote for the other windows.
 struct CreationRecord {
-    std::map<ResultListWindow::Section, QString> totals;
-    std::vector<ResultListWindow::Section> totalOrder;
+    std::map<Section, QString> totals;
+    std::vector<Section> totalOrder;
     int contentLocationShown = 0;
     QList<int> barPositions;
 };
@@ -47,7 +47,7 @@ ResultListWindow::CreationContext contextFor(const QString& connectionString, Sp
     ResultListWindow::CreationContext context;
     context.connectionString = connectionString;
     context.progress = splash;
-    context.writeSectionTotal = [&record](ResultListWindow::Section section, const QString& total) {
+    context.writeSectionTotal = [&record](Section section, const QString& total) {
         record.totals[section] = total;
         record.totalOrder.push_back(section);
     };
@@ -81,7 +81,7 @@ TEST(ResultListCreation, CountsTheCollectionAndEachSectionInOrder) {
     textos.FormCreate(contextFor(collection.connectionString(), nullptr, record));
 
     EXPECT_EQ(textos.Edit6, q("6"));
-    using S = ResultListWindow::Section;
+    using S = Section;
     EXPECT_EQ(record.totalOrder, (std::vector<S>{S::Textos, S::Legislacao, S::Julgados,
                                                  S::Experiencias, S::Modelos, S::Ciclos}));
     EXPECT_EQ(record.totals[S::Textos], q("2"));
