@@ -98,6 +98,21 @@ TEST_F(CollectionBuild, WritesCardsTextsAndRootThatTheProgramReads) {
     EXPECT_EQ(entriesOf(outputFolder()), QStringList{QStringLiteral("db3.mdb")});
 }
 
+TEST_F(CollectionBuild, StoresTheWholeTextOfADeeplyNestedPage) {
+    // Unclosed tags nest one level deeper on every line.
+    QByteArray page;
+    QStringList lines;
+    for (int i = 1; i <= 400; ++i) {
+        page += "<p><font face=Arial>linha" + QByteArray::number(i) + '\n';
+        lines << QStringLiteral("linha%1").arg(i);
+    }
+    const BuildOptions build_options = options("{\"cod\": 5}\n");
+    writeFile(path(QStringLiteral("conteudo/textos/5.htm")), page);
+    build(build_options);
+    Database database = open();
+    EXPECT_EQ(textsByCode(database).at(5), QStringList{lines.join(u'\n')});
+}
+
 TEST_F(CollectionBuild, StoresAGivenRootUnchanged) {
     BuildOptions build_options = options("{\"cod\": 1, \"conteudo\": \"x\"}");
     build_options.root = QStringLiteral("D:");
@@ -201,6 +216,17 @@ TEST_F(FailedBuild, MissingPageNamesTheDocumentAndThePath) {
         options("{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 77}\n"),
         {QStringLiteral("catalogue.jsonl:2: documento 77: a página \"%1\" não existe")
              .arg(QDir::toNativeSeparators(path(QStringLiteral("conteudo/textos/77.htm"))))});
+}
+
+TEST_F(FailedBuild, PageTheParserCannotReadToTheEnd) {
+    const BuildOptions build_options =
+        options("{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 8}\n");
+    writeFile(path(QStringLiteral("conteudo/textos/8.htm")),
+              "<html><head><meta charset='windows-1252'></head><body>\n<p>A\x81\xe3o</p>");
+    expectFailure(build_options,
+                  {QStringLiteral("catalogue.jsonl:2: documento 8: a página \"%1\" não pôde ser "
+                                  "lida até o fim: o byte 0x81 da linha 2")
+                       .arg(path(QStringLiteral("conteudo/textos/8.htm")))});
 }
 
 TEST_F(FailedBuild, UnusableInputs) {

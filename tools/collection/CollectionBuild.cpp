@@ -28,7 +28,12 @@ QString pageTextOf(const QString& cataloguePath, const CatalogueEntry& entry,
         throw BuildError(where + QStringLiteral("não foi possível ler a página \"%1\": %2")
                                      .arg(QDir::toNativeSeparators(path), page.errorString()));
     }
-    return pageText(page.readAll());
+    try {
+        return pageText(page.readAll());
+    } catch (const PageTextError& error) {
+        throw BuildError(where + QStringLiteral("a página \"%1\" não pôde ser lida até o fim: %2")
+                                     .arg(QDir::toNativeSeparators(path), error.reason()));
+    }
 }
 
 }  // namespace
