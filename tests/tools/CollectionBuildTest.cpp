@@ -16,6 +16,8 @@
 
 #include <map>
 
+#include <sys/stat.h>
+
 namespace corvanel::collection {
 namespace {
 
@@ -237,6 +239,47 @@ TEST_F(FailedBuild, UnusableInputs) {
     build_options = options("{\"cod\": 1, \"conteudo\": \"ok\"}\n");
     build_options.contentDir = path(QStringLiteral("nenhuma"));
     expectFailure(build_options, {QStringLiteral("a pasta de conteúdo")});
+}
+
+// Each says what it found instead of "não existe"; a FIFO or a device is
+// never opened for reading (a FIFO would hang the build, /dev/zero never ends).
+TEST_F(FailedBuild, InputsOfTheWrongKindSayWhatTheyAre) {
+    const QByteArray catalogue = "{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 9}\n";
+    const QString page = path(QStringLiteral("conteudo/textos/9.htm"));
+    const QString where =
+        QStringLiteral("catalogue.jsonl:2: documento 9: a página \"%1\" ").arg(page);
+
+    BuildOptions build_options = options(catalogue);
+    QDir().mkpath(page);
+    expectFailure(build_options, {where + u"é uma pasta, não um arquivo"});
+    QDir(page).removeRecursively();
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(page).constData(), 0644), 0);
+    expectFailure(build_options, {where + u"não é um arquivo comum: é um FIFO"});
+    QFile::remove(page);
+
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), page));
+    expectFailure(build_options, {where + u"não é um arquivo comum: é um dispositivo"});
+    QFile::remove(page);
+
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("nada.htm")), page));
+    expectFailure(build_options, {where + u"não existe (é um link simbólico quebrado)"});
+    QFile::remove(page);
+
+    build_options = options(catalogue);
+    build_options.cataloguePath = path(QStringLiteral("conteudo"));
+    expectFailure(build_options, {QStringLiteral("o catálogo \"%1\" é uma pasta, não um arquivo")
+                                      .arg(build_options.cataloguePath)});
+    build_options.cataloguePath = path(QStringLiteral("catalogo.fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(build_options.cataloguePath).constData(), 0644), 0);
+    expectFailure(build_options, {QStringLiteral("o catálogo \"%1\" não é um arquivo comum")
+                                      .arg(build_options.cataloguePath)});
+
+    build_options = options(catalogue);
+    build_options.contentDir = path(QStringLiteral("catalogue.jsonl"));
+    expectFailure(build_options,
+                  {QStringLiteral("a pasta de conteúdo \"%1\" é um arquivo, não uma pasta")
+                       .arg(build_options.contentDir)});
 }
 
 TEST_F(FailedBuild, CardsRepeatingACodeInMemory) {

@@ -1,9 +1,8 @@
 #include "Catalogue.h"
 
 #include "BuildError.h"
+#include "InputFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -218,15 +217,13 @@ QList<CatalogueEntry> parseCatalogue(const QByteArray& data, const QString& file
 }
 
 QList<CatalogueEntry> readCatalogue(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        throw BuildError(QStringLiteral("o catálogo \"%1\" não existe").arg(path));
+    QByteArray data;
+    try {
+        data = readRegularFile(path);
+    } catch (const UnreadableFile& fault) {
+        throw BuildError(QStringLiteral("o catálogo \"%1\" %2").arg(path, fault.reason));
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw BuildError(QStringLiteral("não foi possível ler o catálogo \"%1\": %2")
-                             .arg(path, file.errorString()));
-    }
-    return parseCatalogue(file.readAll(), path);
+    return parseCatalogue(data, path);
 }
 
 }  // namespace corvanel::collection
