@@ -5,6 +5,7 @@
 #include "CollectionWriter.h"
 #include "FileKind.h"
 #include "InputFile.h"
+#include "OutputFile.h"
 #include "PageText.h"
 
 #include <QDir>
@@ -55,6 +56,8 @@ BuildReport build(const BuildOptions& options) {
         throw BuildError(QStringLiteral("a pasta de conteúdo \"%1\" %2")
                              .arg(QDir::toNativeSeparators(options.contentDir), notFolder));
     }
+    requireReplaceableOutput(options.outputPath);
+    requireOutputApartFromInputs(options.outputPath, options.cataloguePath, options.contentDir);
     // The whole catalogue is checked before anything is written or any page read.
     const QList<CatalogueEntry> entries = readCatalogue(options.cataloguePath);
 

@@ -61,7 +61,7 @@ QString absence(const FileStatus& status) {
         case FileKind::BrokenLink:
             return QStringLiteral("não existe (é um link simbólico quebrado)");
         case FileKind::Unreachable:
-            return u"não pode ser acessado: " + systemErrorText(status.error);
+            return u"está inacessível: " + systemErrorText(status.error);
         default:
             return {};
     }

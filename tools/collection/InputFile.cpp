@@ -23,12 +23,12 @@ QByteArray readRegularFile(const QString& path) {
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor < 0) {
         const int error = errno;
-        throw UnreadableFile{u"não pode ser lido: " + systemErrorText(error), error == ENOENT};
+        throw UnreadableFile{u"está inacessível: " + systemErrorText(error), error == ENOENT};
     }
     QFile file;
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        throw UnreadableFile{u"não pode ser lido: " + file.errorString()};
+        throw UnreadableFile{u"está inacessível: " + file.errorString()};
     }
     struct stat opened {};
     if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
@@ -36,7 +36,7 @@ QByteArray readRegularFile(const QString& path) {
     }
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        throw UnreadableFile{u"não pode ser lido: " + file.errorString()};
+        throw UnreadableFile{u"está ilegível: " + file.errorString()};
     }
     return data;
 }
