@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string_view>
 
 #include <sys/stat.h>
 
@@ -24,6 +25,7 @@ namespace {
 using testfiles::entriesOf;
 using testfiles::readFile;
 using testfiles::writeFile;
+using namespace std::string_view_literals;
 
 class CollectionBuild : public ::testing::Test {
 protected:
@@ -172,7 +174,7 @@ protected:
 
 struct BadCatalogue {
     const char* name;
-    const char* lines;
+    std::string_view lines;  // a view, so a line may hold a NUL
     int line;
     const char* reason;
 
@@ -184,7 +186,8 @@ class RejectedCatalogue : public FailedBuild, public ::testing::WithParamInterfa
 TEST_P(RejectedCatalogue, StopsAtTheFaultyLine) {
     const BadCatalogue& bad = GetParam();
     expectFailure(
-        options(QByteArray("{\"cod\": 1, \"conteudo\": \"ok\"}\n\n") + bad.lines),
+        options(QByteArray("{\"cod\": 1, \"conteudo\": \"ok\"}\n\n") +
+                QByteArray(bad.lines.data(), static_cast<qsizetype>(bad.lines.size()))),
         {QStringLiteral("catalogue.jsonl:%1: ").arg(bad.line), QString::fromUtf8(bad.reason)});
 }
 
@@ -210,7 +213,28 @@ INSTANTIATE_TEST_SUITE_P(
         BadCatalogue{"ContentListItem", "{\"cod\": 2, \"conteudo\": [\"a\", 1]}\n", 3,
                      "o item 2 de \"conteudo\""},
         BadCatalogue{"UnknownField", "{\"cod\": 2, \"conteudos\": \"a\"}\n", 3,
-                     "campo desconhecido \"conteudos\""}),
+                     "campo desconhecido \"conteudos\""},
+        BadCatalogue{"CodTooLarge", "{\"cod\": 9223372036854775808}\n", 3,
+                     "\"cod\" é grande demais (o maior possível é 9223372036854775807)"},
+        // Qt's parser keeps the last of repeated names without a word.
+        BadCatalogue{"RepeatedName", "{\"cod\": 2, \"cod\": 3}\n", 3,
+                     "o campo \"cod\" aparece mais de uma vez"},
+        BadCatalogue{
+            "RepeatedEscapedName",
+            "{\"cod\": 2, \"titulo\": \"a\", \"conteudo\": [\"b\"], \"t\\u0069tulo\": \"c\"}\n", 3,
+            "o campo \"titulo\" aparece mais de uma vez"},
+        BadCatalogue{"EscapedNul", "{\"cod\": 2, \"titulo\": \"a\\u0000b\"}\n", 3,
+                     "o campo \"titulo\" contém o caractere NUL"},
+        BadCatalogue{"RawNul", "{\"cod\": 2, \"conteudo\": \"a\0b\"}\n"sv, 3,
+                     "\"conteudo\" contém o caractere NUL"},
+        BadCatalogue{"LoneHighSurrogate", "{\"cod\": 2, \"pchave\": \"a\\ud800b\"}\n", 3,
+                     "o campo \"pchave\" contém \\ud800 sem o seu par"},
+        BadCatalogue{"LoneLowSurrogate", "{\"cod\": 2, \"conteudo\": [\"ok\", \"\\udc00\"]}\n", 3,
+                     "o item 2 de \"conteudo\" contém \\udc00 sem o seu par"},
+        BadCatalogue{"LowerCaseSection", "{\"cod\": 2, \"sessao\": \"b\"}\n", 3,
+                     "\"sessao\" deve ser uma das letras maiúsculas A, B, C, D, E ou H, não \"b\""},
+        BadCatalogue{"EmptySection", "{\"cod\": 2, \"sessao\": \"\"}\n", 3, "não \"\""},
+        BadCatalogue{"CategoryOnlySection", "{\"cod\": 2, \"sessao\": \"F\"}\n", 3, "não \"F\""}),
     [](const ::testing::TestParamInfo<BadCatalogue>& case_info) { return case_info.param.name; });
 
 TEST_F(FailedBuild, MissingPageNamesTheDocumentAndThePath) {
