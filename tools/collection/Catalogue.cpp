@@ -8,7 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QSet>
+#include <QVarLengthArray>
 #include <QVariant>
 
 namespace corvanel::collection {
@@ -126,6 +126,9 @@ qint64 codeOf(const QJsonValue& value) {
 // A NUL would cut the text short where it is read as a C string, and half a
 // surrogate pair has no UTF-8 form: SQLite would store a replacement.
 void requireStorableText(const QString& text, const QString& what) {
+    if (!text.contains(QChar(0)) && QStringView(text).isValidUtf16()) {
+        return;
+    }
     if (text.contains(QChar(0))) {
         throw LineFault{
             QStringLiteral("%1 contém o caractere NUL (\\u0000), que não pode ser gravado")
@@ -162,11 +165,23 @@ void requireSection(const QString& section) {
     }
 }
 
+// A JSON string, quotes included, as UTF-8 with its escapes resolved.
+QByteArray unescaped(QByteArrayView quoted) {
+    if (!quoted.contains('\\')) {
+        return QByteArray::fromRawData(quoted.data() + 1, quoted.size() - 2);
+    }
+    return QJsonDocument::fromJson('[' + quoted.toByteArray() + ']')
+        .array()
+        .first()
+        .toString()
+        .toUtf8();
+}
+
 // QJsonDocument keeps the last of repeated names without a word. The line is
 // valid JSON by now, so a shallow scan finds the object's own names: strings
 // at depth one followed by a colon.
 void requireDistinctNames(QByteArrayView json) {
-    QSet<QString> names;
+    QVarLengthArray<QByteArray, 8> names;
     int depth = 0;
     for (qsizetype i = 0; i < json.size(); ++i) {
         const char c = json[i];
@@ -176,8 +191,15 @@ void requireDistinctNames(QByteArrayView json) {
             --depth;
         } else if (c == '"') {
             const qsizetype start = i;
-            for (++i; json[i] != '"'; ++i) {
-                i += json[i] == '\\' ? 1 : 0;
+            // The closing quote is the first one after an even run of backslashes.
+            for (i = json.indexOf('"', i + 1);; i = json.indexOf('"', i + 1)) {
+                qsizetype backslashes = 0;
+                while (json[i - 1 - backslashes] == '\\') {
+                    ++backslashes;
+                }
+                if (backslashes % 2 == 0) {
+                    break;
+                }
             }
             qsizetype next = i + 1;
             while (next < json.size() && (json[next] == ' ' || json[next] == '\t' ||
@@ -187,13 +209,12 @@ void requireDistinctNames(QByteArrayView json) {
             if (depth != 1 || next >= json.size() || json[next] != ':') {
                 continue;
             }
-            const QByteArray quoted = '[' + json.sliced(start, i - start + 1).toByteArray() + ']';
-            const QString name = QJsonDocument::fromJson(quoted).array().first().toString();
+            QByteArray name = unescaped(json.sliced(start, i - start + 1));
             if (names.contains(name)) {
-                throw LineFault{
-                    QStringLiteral("o campo \"%1\" aparece mais de uma vez na linha").arg(name)};
+                throw LineFault{QStringLiteral("o campo \"%1\" aparece mais de uma vez na linha")
+                                    .arg(QString::fromUtf8(name))};
             }
-            names.insert(name);
+            names.append(std::move(name));
         }
     }
 }
