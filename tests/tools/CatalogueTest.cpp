@@ -44,5 +44,23 @@ TEST(Catalogue, AcceptsWholeNumbersWrittenAsDecimals) {
     EXPECT_EQ(entries[1].card.cod, 3000000000LL);
 }
 
+TEST(Catalogue, AcceptsEverySectionTheProgramListsAndWholeCharacters) {
+    QByteArray data;
+    for (const char* section : {"A", "B", "C", "D", "E", "H"}) {
+        data += "{\"cod\": " + QByteArray::number(data.count('\n') + 1) + ", \"sessao\": \"" +
+                section + "\"}\n";
+    }
+    // A surrogate pair is one character; names repeat freely inside values.
+    data +=
+        "{\"cod\": 9223372036854775807, \"titulo\": \"\\ud83d\\ude00 \\\"cod\\\": 1\", "
+        "\"conteudo\": [\"cod\", \"cod\"]}\n";
+    const QList<CatalogueEntry> entries = parseCatalogue(data, {});
+    ASSERT_EQ(entries.size(), 7);
+    EXPECT_EQ(entries[5].card.sessao, QStringLiteral("H"));
+    EXPECT_EQ(entries[6].card.cod, 9223372036854775807LL);
+    EXPECT_EQ(entries[6].card.titulo, QStringLiteral("😀 \"cod\": 1"));
+    EXPECT_TRUE(entries[6].card.sessao.isEmpty()) << "a card may have no section";
+}
+
 }  // namespace
 }  // namespace corvanel::collection

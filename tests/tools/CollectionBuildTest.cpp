@@ -15,6 +15,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string_view>
+
+#include <sys/stat.h>
 
 namespace corvanel::collection {
 namespace {
@@ -22,6 +25,7 @@ namespace {
 using testfiles::entriesOf;
 using testfiles::readFile;
 using testfiles::writeFile;
+using namespace std::string_view_literals;
 
 class CollectionBuild : public ::testing::Test {
 protected:
@@ -98,6 +102,21 @@ TEST_F(CollectionBuild, WritesCardsTextsAndRootThatTheProgramReads) {
     EXPECT_EQ(entriesOf(outputFolder()), QStringList{QStringLiteral("db3.mdb")});
 }
 
+TEST_F(CollectionBuild, StoresTheWholeTextOfADeeplyNestedPage) {
+    // Unclosed tags nest one level deeper on every line.
+    QByteArray page;
+    QStringList lines;
+    for (int i = 1; i <= 400; ++i) {
+        page += "<p><font face=Arial>linha" + QByteArray::number(i) + '\n';
+        lines << QStringLiteral("linha%1").arg(i);
+    }
+    const BuildOptions build_options = options("{\"cod\": 5}\n");
+    writeFile(path(QStringLiteral("conteudo/textos/5.htm")), page);
+    build(build_options);
+    Database database = open();
+    EXPECT_EQ(textsByCode(database).at(5), QStringList{lines.join(u'\n')});
+}
+
 TEST_F(CollectionBuild, StoresAGivenRootUnchanged) {
     BuildOptions build_options = options("{\"cod\": 1, \"conteudo\": \"x\"}");
     build_options.root = QStringLiteral("D:");
@@ -155,7 +174,7 @@ protected:
 
 struct BadCatalogue {
     const char* name;
-    const char* lines;
+    std::string_view lines;  // a view, so a line may hold a NUL
     int line;
     const char* reason;
 
@@ -167,7 +186,8 @@ class RejectedCatalogue : public FailedBuild, public ::testing::WithParamInterfa
 TEST_P(RejectedCatalogue, StopsAtTheFaultyLine) {
     const BadCatalogue& bad = GetParam();
     expectFailure(
-        options(QByteArray("{\"cod\": 1, \"conteudo\": \"ok\"}\n\n") + bad.lines),
+        options(QByteArray("{\"cod\": 1, \"conteudo\": \"ok\"}\n\n") +
+                QByteArray(bad.lines.data(), static_cast<qsizetype>(bad.lines.size()))),
         {QStringLiteral("catalogue.jsonl:%1: ").arg(bad.line), QString::fromUtf8(bad.reason)});
 }
 
@@ -193,7 +213,28 @@ INSTANTIATE_TEST_SUITE_P(
         BadCatalogue{"ContentListItem", "{\"cod\": 2, \"conteudo\": [\"a\", 1]}\n", 3,
                      "o item 2 de \"conteudo\""},
         BadCatalogue{"UnknownField", "{\"cod\": 2, \"conteudos\": \"a\"}\n", 3,
-                     "campo desconhecido \"conteudos\""}),
+                     "campo desconhecido \"conteudos\""},
+        BadCatalogue{"CodTooLarge", "{\"cod\": 9223372036854775808}\n", 3,
+                     "\"cod\" é grande demais (o maior possível é 9223372036854775807)"},
+        // Qt's parser keeps the last of repeated names without a word.
+        BadCatalogue{"RepeatedName", "{\"cod\": 2, \"cod\": 3}\n", 3,
+                     "o campo \"cod\" aparece mais de uma vez"},
+        BadCatalogue{
+            "RepeatedEscapedName",
+            "{\"cod\": 2, \"titulo\": \"a\", \"conteudo\": [\"b\"], \"t\\u0069tulo\": \"c\"}\n", 3,
+            "o campo \"titulo\" aparece mais de uma vez"},
+        BadCatalogue{"EscapedNul", "{\"cod\": 2, \"titulo\": \"a\\u0000b\"}\n", 3,
+                     "o campo \"titulo\" contém o caractere NUL"},
+        BadCatalogue{"RawNul", "{\"cod\": 2, \"conteudo\": \"a\0b\"}\n"sv, 3,
+                     "\"conteudo\" contém o caractere NUL"},
+        BadCatalogue{"LoneHighSurrogate", "{\"cod\": 2, \"pchave\": \"a\\ud800b\"}\n", 3,
+                     "o campo \"pchave\" contém \\ud800 sem o seu par"},
+        BadCatalogue{"LoneLowSurrogate", "{\"cod\": 2, \"conteudo\": [\"ok\", \"\\udc00\"]}\n", 3,
+                     "o item 2 de \"conteudo\" contém \\udc00 sem o seu par"},
+        BadCatalogue{"LowerCaseSection", "{\"cod\": 2, \"sessao\": \"b\"}\n", 3,
+                     "\"sessao\" deve ser uma das letras maiúsculas A, B, C, D, E ou H, não \"b\""},
+        BadCatalogue{"EmptySection", "{\"cod\": 2, \"sessao\": \"\"}\n", 3, "não \"\""},
+        BadCatalogue{"CategoryOnlySection", "{\"cod\": 2, \"sessao\": \"F\"}\n", 3, "não \"F\""}),
     [](const ::testing::TestParamInfo<BadCatalogue>& case_info) { return case_info.param.name; });
 
 TEST_F(FailedBuild, MissingPageNamesTheDocumentAndThePath) {
@@ -201,6 +242,17 @@ TEST_F(FailedBuild, MissingPageNamesTheDocumentAndThePath) {
         options("{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 77}\n"),
         {QStringLiteral("catalogue.jsonl:2: documento 77: a página \"%1\" não existe")
              .arg(QDir::toNativeSeparators(path(QStringLiteral("conteudo/textos/77.htm"))))});
+}
+
+TEST_F(FailedBuild, PageTheParserCannotReadToTheEnd) {
+    const BuildOptions build_options =
+        options("{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 8}\n");
+    writeFile(path(QStringLiteral("conteudo/textos/8.htm")),
+              "<html><head><meta charset='windows-1252'></head><body>\n<p>A\x81\xe3o</p>");
+    expectFailure(build_options,
+                  {QStringLiteral("catalogue.jsonl:2: documento 8: a página \"%1\" não pôde ser "
+                                  "lida até o fim: o byte 0x81 da linha 2")
+                       .arg(path(QStringLiteral("conteudo/textos/8.htm")))});
 }
 
 TEST_F(FailedBuild, UnusableInputs) {
@@ -211,6 +263,47 @@ TEST_F(FailedBuild, UnusableInputs) {
     build_options = options("{\"cod\": 1, \"conteudo\": \"ok\"}\n");
     build_options.contentDir = path(QStringLiteral("nenhuma"));
     expectFailure(build_options, {QStringLiteral("a pasta de conteúdo")});
+}
+
+// Each says what it found instead of "não existe"; a FIFO or a device is
+// never opened for reading (a FIFO would hang the build, /dev/zero never ends).
+TEST_F(FailedBuild, InputsOfTheWrongKindSayWhatTheyAre) {
+    const QByteArray catalogue = "{\"cod\": 1, \"conteudo\": \"ok\"}\n{\"cod\": 9}\n";
+    const QString page = path(QStringLiteral("conteudo/textos/9.htm"));
+    const QString where =
+        QStringLiteral("catalogue.jsonl:2: documento 9: a página \"%1\" ").arg(page);
+
+    BuildOptions build_options = options(catalogue);
+    QDir().mkpath(page);
+    expectFailure(build_options, {where + u"é uma pasta, não um arquivo"});
+    QDir(page).removeRecursively();
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(page).constData(), 0644), 0);
+    expectFailure(build_options, {where + u"não é um arquivo comum: é um FIFO"});
+    QFile::remove(page);
+
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), page));
+    expectFailure(build_options, {where + u"não é um arquivo comum: é um dispositivo"});
+    QFile::remove(page);
+
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("nada.htm")), page));
+    expectFailure(build_options, {where + u"não existe (é um link simbólico quebrado)"});
+    QFile::remove(page);
+
+    build_options = options(catalogue);
+    build_options.cataloguePath = path(QStringLiteral("conteudo"));
+    expectFailure(build_options, {QStringLiteral("o catálogo \"%1\" é uma pasta, não um arquivo")
+                                      .arg(build_options.cataloguePath)});
+    build_options.cataloguePath = path(QStringLiteral("catalogo.fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(build_options.cataloguePath).constData(), 0644), 0);
+    expectFailure(build_options, {QStringLiteral("o catálogo \"%1\" não é um arquivo comum")
+                                      .arg(build_options.cataloguePath)});
+
+    build_options = options(catalogue);
+    build_options.contentDir = path(QStringLiteral("catalogue.jsonl"));
+    expectFailure(build_options,
+                  {QStringLiteral("a pasta de conteúdo \"%1\" é um arquivo, não uma pasta")
+                       .arg(build_options.contentDir)});
 }
 
 TEST_F(FailedBuild, CardsRepeatingACodeInMemory) {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace corvanel::collection {
 namespace {
 
@@ -83,6 +85,21 @@ TEST_F(CommandLine, BuildFailureExitsWithOneAndSaysWhere) {
     EXPECT_TRUE(result.err.contains(catalogue() + QStringLiteral(":2: \"cod\" repetido")))
         << qPrintable(result.err);
     EXPECT_FALSE(QFile::exists(output()));
+}
+
+TEST_F(CommandLine, RefusedOutputExitsWithOneAndIsLeftAsItWas) {
+    const QString fifo = folder_.filePath(QStringLiteral("fila.mdb"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const Outcome result =
+        run({QStringLiteral("build"), QStringLiteral("--catalogue"), catalogue(),
+             QStringLiteral("--content"), content(), QStringLiteral("--out"), fifo});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(
+        QStringLiteral("erro: a saída \"%1\" não é um arquivo comum: é um FIFO").arg(fifo)))
+        << qPrintable(result.err);
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 }  // namespace

@@ -75,5 +75,42 @@ TEST(PageText, HonoursTheDeclaredCharset) {
     EXPECT_EQ(pageText("<p>" + expected.toUtf8() + "</p>"), expected) << "undeclared UTF-8";
 }
 
+TEST(PageText, ReadsDeepAndHugePagesToTheirLastWord) {
+    QByteArray huge = "<p>";
+    for (int i = 0; i < 1'500'000; ++i) {
+        huge += "palavra ";
+    }
+    huge += "derradeira</p>";
+    const QString hugeText = pageText(huge);
+    EXPECT_EQ(hugeText.size(), 1'500'000 * 8 + 10);
+    EXPECT_TRUE(hugeText.endsWith(u"palavra derradeira"));
+
+    // Deeper than any parser limit: the whole text or an error, never a
+    // text cut short, and no stack overflow on the way.
+    QByteArray deep;
+    for (int i = 0; i < 100'000; ++i) {
+        deep += "<font><b>";
+    }
+    deep += "fundo";
+    try {
+        EXPECT_EQ(pageText(deep), QStringLiteral("fundo"));
+    } catch (const PageTextError& error) {
+        EXPECT_TRUE(error.reason().contains(u"profundidade")) << qPrintable(error.reason());
+    }
+}
+
+TEST(PageText, StopsWhereAByteIsNotInTheDeclaredEncoding) {
+    // 0x81 has no character in windows-1252; the parser gives up there.
+    try {
+        pageText(
+            "<html><head><meta charset=\"windows-1252\"></head><body><p>um</p>\n"
+            "<p>dois</p>\n<p>A\x81\xe3o</p><p>fim</p></body></html>");
+        ADD_FAILURE() << "the text was cut at the undecodable byte";
+    } catch (const PageTextError& error) {
+        EXPECT_EQ(error.reason(), QStringLiteral("o byte 0x81 da linha 3 não vale na codificação "
+                                                 "\"windows-1252\" declarada pela página"));
+    }
+}
+
 }  // namespace
 }  // namespace corvanel::collection

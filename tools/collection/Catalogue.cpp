@@ -1,14 +1,14 @@
 #include "Catalogue.h"
 
 #include "BuildError.h"
+#include "InputFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QVarLengthArray>
 #include <QVariant>
 
 namespace corvanel::collection {
@@ -105,8 +105,16 @@ qint64 codeOf(const QJsonValue& value) {
     }
     const QVariant number = value.toVariant();
     if (number.typeId() != QMetaType::LongLong) {
+        const double code = value.toDouble();
+        if (code <= -9223372036854775808.0) {
+            throw LineFault{QStringLiteral("\"cod\" deve ser um número positivo")};
+        }
+        if (code >= 9223372036854775808.0) {
+            throw LineFault{
+                QStringLiteral("\"cod\" é grande demais (o maior possível é 9223372036854775807)")};
+        }
         throw LineFault{QStringLiteral("\"cod\" deve ser um número inteiro, não %1")
-                            .arg(QString::number(value.toDouble(), 'g', 17))};
+                            .arg(QString::number(code, 'g', 17))};
     }
     const qint64 cod = number.toLongLong();
     if (cod <= 0) {
@@ -115,8 +123,105 @@ qint64 codeOf(const QJsonValue& value) {
     return cod;
 }
 
+// A NUL would cut the text short where it is read as a C string, and half a
+// surrogate pair has no UTF-8 form: SQLite would store a replacement.
+void requireStorableText(const QString& text, const QString& what) {
+    if (!text.contains(QChar(0)) && QStringView(text).isValidUtf16()) {
+        return;
+    }
+    if (text.contains(QChar(0))) {
+        throw LineFault{
+            QStringLiteral("%1 contém o caractere NUL (\\u0000), que não pode ser gravado")
+                .arg(what)};
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            throw LineFault{
+                QStringLiteral("%1 contém \\u%2 sem o seu par (metade de um caractere UTF-16)")
+                    .arg(what)
+                    .arg(c.unicode(), 4, 16, QChar(u'0'))};
+        }
+    }
+}
+
+QString fieldName(QStringView name) {
+    return u"o campo \"" + name + u'"';
+}
+
+// The letters the program lists and labels; "F" marks categories only.
+void requireSection(const QString& section) {
+    static const QStringList kSections{
+        QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+        QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("H"),
+    };
+    if (!kSections.contains(section)) {
+        throw LineFault{
+            QStringLiteral("\"sessao\" deve ser uma das letras maiúsculas A, B, C, D, E ou H, "
+                           "não \"%1\"")
+                .arg(section)};
+    }
+}
+
+// A JSON string, quotes included, as UTF-8 with its escapes resolved.
+QByteArray unescaped(QByteArrayView quoted) {
+    if (!quoted.contains('\\')) {
+        return QByteArray::fromRawData(quoted.data() + 1, quoted.size() - 2);
+    }
+    return QJsonDocument::fromJson('[' + quoted.toByteArray() + ']')
+        .array()
+        .first()
+        .toString()
+        .toUtf8();
+}
+
+// QJsonDocument keeps the last of repeated names without a word. The line is
+// valid JSON by now, so a shallow scan finds the object's own names: strings
+// at depth one followed by a colon.
+void requireDistinctNames(QByteArrayView json) {
+    QVarLengthArray<QByteArray, 8> names;
+    int depth = 0;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{' || c == '[') {
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            --depth;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            // The closing quote is the first one after an even run of backslashes.
+            for (i = json.indexOf('"', i + 1);; i = json.indexOf('"', i + 1)) {
+                qsizetype backslashes = 0;
+                while (json[i - 1 - backslashes] == '\\') {
+                    ++backslashes;
+                }
+                if (backslashes % 2 == 0) {
+                    break;
+                }
+            }
+            qsizetype next = i + 1;
+            while (next < json.size() && (json[next] == ' ' || json[next] == '\t' ||
+                                          json[next] == '\r' || json[next] == '\n')) {
+                ++next;
+            }
+            if (depth != 1 || next >= json.size() || json[next] != ':') {
+                continue;
+            }
+            QByteArray name = unescaped(json.sliced(start, i - start + 1));
+            if (names.contains(name)) {
+                throw LineFault{QStringLiteral("o campo \"%1\" aparece mais de uma vez na linha")
+                                    .arg(QString::fromUtf8(name))};
+            }
+            names.append(std::move(name));
+        }
+    }
+}
+
 QStringList textsOf(const QJsonValue& value) {
     if (value.isString()) {
+        requireStorableText(value.toString(), QStringLiteral("\"conteudo\""));
         return {value.toString()};
     }
     if (!value.isArray()) {
@@ -133,6 +238,7 @@ QStringList textsOf(const QJsonValue& value) {
                                 .arg(typeName(items.at(i)))};
         }
         texts << items.at(i).toString();
+        requireStorableText(texts.last(), QStringLiteral("o item %1 de \"conteudo\"").arg(i + 1));
     }
     return texts;
 }
@@ -151,6 +257,7 @@ CatalogueEntry parseLine(const QByteArray& line) {
     if (!document.isObject()) {
         throw LineFault{QStringLiteral("a linha deve ser um objeto JSON ({...}), não uma lista")};
     }
+    requireDistinctNames(line);
     const QJsonObject object = document.object();
     CatalogueEntry entry;
     const auto cod = object.constFind(QLatin1String("cod"));
@@ -160,6 +267,7 @@ CatalogueEntry parseLine(const QByteArray& line) {
     entry.card.cod = codeOf(cod.value());
     for (auto field = object.constBegin(); field != object.constEnd(); ++field) {
         const QString name = field.key();
+        requireStorableText(name, QStringLiteral("o nome de um campo"));
         if (name == u"cod") {
             continue;
         }
@@ -172,6 +280,10 @@ CatalogueEntry parseLine(const QByteArray& line) {
                                     .arg(name, typeName(field.value()))};
             }
             *text = field.value().toString();
+            requireStorableText(*text, fieldName(name));
+            if (name == u"sessao") {
+                requireSection(*text);
+            }
         } else {
             // A misspelt "conteudo" would otherwise silently send us to the page.
             throw LineFault{QStringLiteral("campo desconhecido \"%1\" (os campos são cod, titulo, "
@@ -218,15 +330,13 @@ QList<CatalogueEntry> parseCatalogue(const QByteArray& data, const QString& file
 }
 
 QList<CatalogueEntry> readCatalogue(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        throw BuildError(QStringLiteral("o catálogo \"%1\" não existe").arg(path));
+    QByteArray data;
+    try {
+        data = readRegularFile(path);
+    } catch (const UnreadableFile& fault) {
+        throw BuildError(QStringLiteral("o catálogo \"%1\" %2").arg(path, fault.reason));
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw BuildError(QStringLiteral("não foi possível ler o catálogo \"%1\": %2")
-                             .arg(path, file.errorString()));
-    }
-    return parseCatalogue(file.readAll(), path);
+    return parseCatalogue(data, path);
 }
 
 }  // namespace corvanel::collection

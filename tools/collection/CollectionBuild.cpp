@@ -3,11 +3,12 @@
 #include "BuildError.h"
 #include "Catalogue.h"
 #include "CollectionWriter.h"
+#include "FileKind.h"
+#include "InputFile.h"
+#include "OutputFile.h"
 #include "PageText.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace corvanel::collection {
 
@@ -15,20 +16,24 @@ namespace {
 
 QString pageTextOf(const QString& cataloguePath, const CatalogueEntry& entry,
                    const QString& contentDir) {
-    const QString path = pagePath(contentDir, entry.card.cod);
-    const QString where = cataloguePath + u':' + QString::number(entry.line) +
-                          QStringLiteral(": documento %1: ").arg(entry.card.cod);
-    if (!QFileInfo(path).isFile()) {
-        throw BuildError(where + QStringLiteral("a página \"%1\" não existe (o catálogo não dá "
-                                                "\"conteudo\" para ele)")
-                                     .arg(QDir::toNativeSeparators(path)));
+    const QString path = QDir::toNativeSeparators(pagePath(contentDir, entry.card.cod));
+    const QString where =
+        cataloguePath + u':' + QString::number(entry.line) +
+        QStringLiteral(": documento %1: a página \"%2\" ").arg(entry.card.cod).arg(path);
+    QByteArray html;
+    try {
+        html = readRegularFile(path);
+    } catch (const UnreadableFile& fault) {
+        throw BuildError(where + fault.reason +
+                         (fault.missing
+                              ? QStringLiteral(" (o catálogo não dá \"conteudo\" para ele)")
+                              : QString()));
     }
-    QFile page(path);
-    if (!page.open(QIODevice::ReadOnly)) {
-        throw BuildError(where + QStringLiteral("não foi possível ler a página \"%1\": %2")
-                                     .arg(QDir::toNativeSeparators(path), page.errorString()));
+    try {
+        return pageText(html);
+    } catch (const PageTextError& error) {
+        throw BuildError(where + u"não pôde ser lida até o fim: " + error.reason());
     }
-    return pageText(page.readAll());
 }
 
 }  // namespace
@@ -46,10 +51,13 @@ QString pagePath(const QString& contentDir, qint64 cod) {
 }
 
 BuildReport build(const BuildOptions& options) {
-    if (!QFileInfo(options.contentDir).isDir()) {
-        throw BuildError(QStringLiteral("a pasta de conteúdo \"%1\" não existe")
-                             .arg(QDir::toNativeSeparators(options.contentDir)));
+    const QString notFolder = notAFolder(fileStatus(options.contentDir, Links::Follow));
+    if (!notFolder.isEmpty()) {
+        throw BuildError(QStringLiteral("a pasta de conteúdo \"%1\" %2")
+                             .arg(QDir::toNativeSeparators(options.contentDir), notFolder));
     }
+    requireReplaceableOutput(options.outputPath);
+    requireOutputApartFromInputs(options.outputPath, options.cataloguePath, options.contentDir);
     // The whole catalogue is checked before anything is written or any page read.
     const QList<CatalogueEntry> entries = readCatalogue(options.cataloguePath);
 

@@ -1,30 +1,17 @@
 #include "CollectionWriter.h"
 
 #include "BuildError.h"
+#include "OutputFile.h"
 
 #include <DatabaseError.h>
 #include <PortugueseCollation.h>
 #include <Schema.h>
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <sqlite3.h>
 
-#include <filesystem>
-#include <system_error>
-
 namespace corvanel::collection {
-
-namespace {
-
-std::filesystem::path fileSystemPath(const QString& path) {
-    return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
-}
-
-}  // namespace
 
 // The writing connection on the temporary file and its two insert statements.
 class CollectionWriter::Connection {
@@ -150,46 +137,12 @@ private:
 };
 
 CollectionWriter::CollectionWriter(const QString& outputPath, const QString& root)
-    : outputPath_(QFileInfo(outputPath).absoluteFilePath()) {
-    const QFileInfo output(outputPath_);
-    if (output.isDir()) {
-        throw BuildError(QStringLiteral("\"%1\" é uma pasta, não um arquivo").arg(outputPath));
-    }
-    if (!QDir().mkpath(output.absolutePath())) {
-        throw BuildError(
-            QStringLiteral("não foi possível criar a pasta \"%1\"").arg(output.absolutePath()));
-    }
-    // Reserves a name of our own beside the output, so the final rename stays
-    // on one file system.
-    QTemporaryFile reserved(outputPath_ + QStringLiteral(".XXXXXX"));
-    reserved.setAutoRemove(false);
-    if (!reserved.open()) {
-        throw BuildError(
-            QStringLiteral("não foi possível criar um arquivo temporário em \"%1\": %2")
-                .arg(output.absolutePath(), reserved.errorString()));
-    }
-    temporaryPath_ = reserved.fileName();
-    reserved.close();
-    // QTemporaryFile makes the file private to its owner; a database is not.
-    QFile::setPermissions(temporaryPath_, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                              QFile::WriteUser | QFile::ReadGroup |
-                                              QFile::ReadOther);
-    try {
-        connection_ = std::make_unique<Connection>(temporaryPath_);
-        connection_->createTables(root);
-    } catch (...) {
-        connection_.reset();
-        QFile::remove(temporaryPath_);
-        throw;
-    }
+    : output_(std::make_unique<OutputFile>(outputPath)),
+      connection_(std::make_unique<Connection>(output_->temporaryPath())) {
+    connection_->createTables(root);
 }
 
-CollectionWriter::~CollectionWriter() {
-    if (connection_) {
-        connection_.reset();
-        QFile::remove(temporaryPath_);
-    }
-}
+CollectionWriter::~CollectionWriter() = default;
 
 void CollectionWriter::add(const Card& card) {
     if (!connection_) {
@@ -204,15 +157,7 @@ void CollectionWriter::commit() {
     }
     connection_->commit();
     connection_.reset();
-    // QFile::rename refuses to replace an existing file; this one replaces it
-    // in a single step.
-    std::error_code error;
-    std::filesystem::rename(fileSystemPath(temporaryPath_), fileSystemPath(outputPath_), error);
-    if (error) {
-        QFile::remove(temporaryPath_);
-        throw BuildError(QStringLiteral("não foi possível gravar \"%1\": %2")
-                             .arg(outputPath_, QString::fromLocal8Bit(error.message())));
-    }
+    output_->replaceOutput();
 }
 
 void writeCollection(const QString& outputPath, const QList<Card>& cards, const QString& root) {

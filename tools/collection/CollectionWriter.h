@@ -9,10 +9,12 @@
 
 namespace corvanel::collection {
 
+class OutputFile;
+
 // Writes a collection database into a temporary file beside outputPath and
 // renames it over outputPath only on commit(), so a failed build leaves
-// outputPath as it was and no temporary file behind. Every call throws
-// BuildError.
+// outputPath as it was and no temporary file behind (see OutputFile). Every
+// call throws BuildError.
 class CollectionWriter {
 public:
     // Creates the tables (with the program's password) and stores root as the
@@ -27,9 +29,9 @@ public:
 
 private:
     class Connection;
+    // In this order, so the connection closes before the file goes.
+    std::unique_ptr<OutputFile> output_;
     std::unique_ptr<Connection> connection_;
-    QString outputPath_;
-    QString temporaryPath_;
 };
 
 // Builds a whole collection from cards held in memory.
