@@ -1,5 +1,7 @@
 #include "MainWindowLayout.h"
 
+#include "Version.h"
+
 #include <algorithm>
 
 namespace corvanel::main_window {
@@ -205,7 +207,7 @@ constexpr MainWindowLayout kLayout{
         .column = {u"Image6", u"column-inicio.png", {4, -1, 178, 360}},
         .labels = {{
             {u"Edição I - Março/04", {24, 208}},
-            {u"Versão 1.05", {24, 224}},
+            {kVersionCaption, {24, 224}},
             {u"Total de Doc.: ", {24, 240}},
         }},
         // Wider than first drawn (32, and 20 for the counters): five digits of

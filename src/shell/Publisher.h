@@ -1,11 +1,13 @@
 #pragma once
 
+#include "Version.h"
+
 #include <QStringView>
 
 // What the program says about itself and its publisher.
 namespace corvanel::Publisher {
 
-inline constexpr QStringView kProgramVersion = u"1.05";
+using corvanel::kProgramVersion;
 
 inline constexpr QStringView kSupportEmail = u"suporte@corvanel.org.br";
 

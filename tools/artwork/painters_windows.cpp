@@ -8,6 +8,7 @@
 #include "parts.h"
 #include "style.h"
 #include "symbols.h"
+#include "Version.h"
 
 namespace artwork::paint {
 
@@ -220,7 +221,7 @@ void about(QPainter& p, const QSize& size, const QStringList&) {
     symbol::emblem(p, c, 40, symbol::family, ink::green, ink::white);
     drawText(p, QRectF(0, 104, size.width(), 24), Qt::AlignCenter, QStringLiteral("Corvanel"), 20,
              true, ink::deep);
-    drawText(p, QRectF(0, 128, size.width(), 16), Qt::AlignCenter, QStringLiteral("Versão 1.05"),
+    drawText(p, QRectF(0, 128, size.width(), 16), Qt::AlignCenter, corvanel::kVersionCaption.toString(),
              12, false, ink::deep);
 }
 
