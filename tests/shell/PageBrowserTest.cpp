@@ -22,6 +22,7 @@ using testing::ContentFolder;
 using testing::kPageTimeoutMs;
 using testing::LocalWebServer;
 using testing::pngPicture;
+using testing::readingPage;
 using testing::RecordingPrinter;
 using testing::RecordingPrompts;
 using testing::titleOnceItStartsWith;
@@ -54,6 +55,44 @@ TEST(PageBrowsing, ALocalPageSeesItsQueryAndReadsOnlyLocalFiles) {
     EXPECT_EQ(titleOnceItStartsWith(browser, QStringLiteral("Resultado")),
               QStringLiteral("Resultado ?op=Imprimir remota:bloqueada local:carregada"));
     EXPECT_TRUE(web.requests.isEmpty()) << web.requests.join(u' ').toStdString();
+}
+
+TEST(PageBrowsing, TheStartPageReadsItsWholeCollectionAndTheUpdatePageOnlyTheWeb) {
+    LocalWebServer web;
+    ContentFolder content;
+    content.write(QStringLiteral("figura.png"), pngPicture());
+    content.write(QStringLiteral("L01.htm"), "Leis");
+    content.writeOutside(QStringLiteral("segredo.txt"), "SEGREDO");
+    ContentFolder::writeFile(content.root() + ContentAddress::kStartPage.toString(),
+                             readingPage(QStringLiteral("porImagem('figura', 'textos/figura.png');"
+                                                        "porXhr('pagina', 'textos/L01.htm');"
+                                                        "porXhr('vizinho', '../segredo.txt');"),
+                                         3));
+    // The collection's folder has a quote in its name.
+    const QString picture =
+        QUrl::fromLocalFile(content.root() + QStringLiteral("textos/figura.png"))
+            .toString()
+            .replace(u'\'', QStringLiteral("%27"));
+    web.serve(QStringLiteral("/logo.png"), "image/png", pngPicture());
+    web.serve(QStringLiteral("/novidades.txt"), "text/plain", "Versão 1.06");
+    web.serve(QStringLiteral("/verifica.asp"), "text/html",
+              readingPage(u"porImagem('logo', '/logo.png');"
+                          u"porXhr('novidades', '/novidades.txt');"
+                          u"porImagem('local', '" +
+                              picture + u"');",
+                          3));
+
+    PageBrowser browser;
+    browser.setContentRootSource([&] { return content.root(); });
+    browser.Navigate(ContentAddress::startPageAddress(content.root()));
+    EXPECT_EQ(titleOnceItStartsWith(browser, QStringLiteral("Leitura")),
+              QStringLiteral("Leitura figura:carregada pagina:Leis vizinho:falhou"));
+
+    QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
+    browser.Navigate(web.address(QStringLiteral("/verifica.asp?versao=1.05")));
+    ASSERT_TRUE(loaded.wait(kPageTimeoutMs));
+    EXPECT_EQ(titleOnceItStartsWith(browser, QStringLiteral("Leitura")),
+              QStringLiteral("Leitura local:bloqueada logo:carregada novidades:Versão 1.06"));
 }
 
 TEST(PageBrowsing, LinksToTheWebOpenInTheUsersOwnBrowser) {
