@@ -132,6 +132,7 @@ void TForm1::buildFrame() {
 
 void TForm1::buildPages() {
     PgInicio = new StartPage(windowLayout().start, windowLayout().pages, canvas_);
+    PgInicio->browser()->setContentRootSource([this] { return contentRoot(); });
     for (const form1::SectionPageLayout& section : windowLayout().sections) {
         auto* page = new SectionPage(section, windowLayout().pages, canvas_);
         page->hide();

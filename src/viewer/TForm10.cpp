@@ -75,6 +75,7 @@ void TForm10::addPictureButton(QStringView name, QPoint position, void (TForm10:
 }
 
 void TForm10::setContentRootSource(std::function<QString()> contentRoot) {
+    Nav->setContentRootSource(contentRoot);
     contentRoot_ = std::move(contentRoot);
 }
 
