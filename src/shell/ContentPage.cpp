@@ -45,8 +45,9 @@ private:
 ContentPage::ContentPage(RecentUserInput& userInput, QObject* parent)
     : QWebEnginePage(parent), userInput_(userInput) {
     setUrlRequestInterceptor(new ResourceGuard(this));
-    // No window is ever created: a new window the user asked for is followed
-    // here or in the user's browser, and any other is refused.
+    // No window is ever created: the address a new window asks for is
+    // followed here when the policy lets this page go there, or handed to the
+    // user's browser when the user asked for it.
     connect(this, &QWebEnginePage::newWindowRequested, this,
             [this](QWebEngineNewWindowRequest& request) { handleNewWindow(request); });
 }
