@@ -132,6 +132,7 @@ void MainWindow::buildFrame() {
 
 void MainWindow::buildPages() {
     startPage_ = new StartPage(windowLayout().start, windowLayout().pages, canvas_);
+    startPage_->browser()->setContentRootSource([this] { return contentRoot(); });
     for (const main_window::SectionPageLayout& section : windowLayout().sections) {
         auto* page = new SectionPage(section, windowLayout().pages, canvas_);
         page->hide();

@@ -19,23 +19,29 @@ bool isInlineContent(const QUrl& url) {
 
 }  // namespace
 
-Navigation decide(const QUrl& current, const QUrl& target, QWebEnginePage::NavigationType type) {
-    if (type == QWebEnginePage::NavigationTypeTyped) {
+Navigation decide(const QUrl& current, const QUrl& target, Initiator initiator,
+                  const CollectionFolder& collection) {
+    if (initiator == Initiator::Program) {
         return Navigation::Load;
     }
-    if (PageAddress::isRemote(current)) {
-        return PageAddress::isLocal(target) ? Navigation::Refuse : Navigation::Load;
-    }
-    if (!isForUserBrowser(target)) {
+    if (isInlineContent(target)) {
         return Navigation::Load;
     }
-    // Only a link the user clicks leaves the collection; a page that sends
-    // itself to the network on its own goes nowhere.
-    return type == QWebEnginePage::NavigationTypeLinkClicked ? Navigation::OpenInUserBrowser
-                                                             : Navigation::Refuse;
+    if (PageAddress::isLocal(target)) {
+        return !PageAddress::isRemote(current) && collection.contains(target) ? Navigation::Load
+                                                                              : Navigation::Refuse;
+    }
+    if (PageAddress::isRemote(current) && PageAddress::isRemote(target)) {
+        return Navigation::Load;
+    }
+    // Only a link the user follows leaves the collection; a page that sends
+    // itself elsewhere on its own goes nowhere. Any other scheme would be
+    // handed to whatever program claims it: never.
+    return initiator == Initiator::User && isForUserBrowser(target) ? Navigation::OpenInUserBrowser
+                                                                    : Navigation::Refuse;
 }
 
-bool mayLoad(const QUrl& firstParty, const QUrl& resource) {
+bool mayLoad(const QUrl& firstParty, const QUrl& resource, const CollectionFolder& collection) {
     if (isInlineContent(resource)) {
         return true;
     }
@@ -44,7 +50,7 @@ bool mayLoad(const QUrl& firstParty, const QUrl& resource) {
     if (PageAddress::isRemote(firstParty)) {
         return !PageAddress::isLocal(resource);
     }
-    return PageAddress::isLocal(resource);
+    return collection.contains(resource);
 }
 
 }  // namespace corvanel::BrowsingPolicy

@@ -26,6 +26,7 @@ InformationPageWindow::InformationPageWindow(const Layout& layout, QWidget* pare
 }
 
 void InformationPageWindow::setContentRootSource(std::function<QString()> contentRoot) {
+    Nav->setContentRootSource(contentRoot);
     contentRoot_ = std::move(contentRoot);
 }
 

@@ -4,12 +4,15 @@
 #include <QUrl>
 #include <QWebEngineView>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
 class QPrinter;
 
 namespace corvanel {
+
+class ContentPage;
 
 // Raised when an address cannot be shown at all.
 class NavigationRefused : public std::runtime_error {
@@ -20,7 +23,9 @@ public:
 // The page browser of the windows. It takes addresses as the windows build
 // them (see PageAddress), shows the browser's own page when one cannot be
 // loaded, prints a page that asks to be printed, and opens the collection's
-// links to the web in the user's own web browser.
+// links to the web in the user's own web browser when the user follows
+// them. Local pages read files only from the collection's folder, the
+// content root it is told.
 class PageBrowser : public QWebEngineView {
     Q_OBJECT
 
@@ -32,6 +37,10 @@ public:
     // address that names neither a local page nor a web page.
     void Navigate(const QString& address);
 
+    // Where the content root is read from at each navigation. Without one,
+    // local pages may read no files at all.
+    void setContentRootSource(std::function<QString()> contentRoot);
+
     // The last address navigated to, as it was given.
     const QString& lastAddress() const { return lastAddress_; }
 
@@ -42,6 +51,8 @@ private:
     void printPage();
     void finishPrinting(bool success);
 
+    ContentPage* page_;
+    std::function<QString()> contentRoot_;
     QString lastAddress_;
     std::unique_ptr<QPrinter> printer_;  // alive while a print runs
 };

@@ -1,5 +1,6 @@
 #include "ContentAddress.h"
 #include "PageBrowser.h"
+#include "PageTestSupport.h"
 #include "RecordingPrompts.h"
 #include "UpdateAssistant.h"
 #include "AboutWindow.h"
@@ -39,6 +40,24 @@ TEST(InformationWindows, ReloadTheirPageFromTheCurrentRootOnlyWhenShownFromHidde
     EXPECT_EQ(quarde.browser()->lastAddress(),
               ContentAddress::pageAddress(root, QStringLiteral("QUARDE")));
     EXPECT_EQ(quarde.pos(), QPoint(221, 178));
+}
+
+// The window tells its browser the collection: the page reads a picture of
+// it, and not a file beside it.
+TEST(InformationWindows, ThePageReadsItsOwnCollection) {
+    testing::ContentFolder content;
+    testing::ContentFolder::writeFile(content.root() + QStringLiteral("figuras/f.png"),
+                                      testing::pngPicture());
+    content.writeOutside(QStringLiteral("segredo.txt"), "SEGREDO");
+    content.write(QStringLiteral("ZEFT.htm"),
+                  testing::readingPage(QStringLiteral("porImagem('figura', '../figuras/f.png');"
+                                                      "porXhr('vizinho', '../../segredo.txt');"),
+                                       2));
+    TZEFT zeft;
+    zeft.setContentRootSource([&] { return content.root(); });
+    zeft.show();
+    EXPECT_EQ(testing::titleOnceItStartsWith(*zeft.browser(), QStringLiteral("Leitura")),
+              QStringLiteral("Leitura figura:carregada vizinho:falhou"));
 }
 
 TEST(UpdateAssistant, TellsAboutTheInternetEachTimeAndAsksForVersion105Once) {

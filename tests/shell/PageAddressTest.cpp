@@ -63,57 +63,78 @@ TEST(PageAddresses, KeepWebAddressesAndRefuseAnythingElse) {
 struct NavigationCase {
     const char* current;
     const char* target;
-    QWebEnginePage::NavigationType type;
+    BrowsingPolicy::Initiator initiator;
     BrowsingPolicy::Navigation expected;
 };
 
+// The collection of these tables: a folder that need not exist.
+CollectionFolder cd() {
+    return CollectionFolder::fromContentRoot(QStringLiteral("/cd/"));
+}
+
 TEST(BrowsingPolicies, ContentPagesLeaveForTheWebOnlyInTheUsersBrowser) {
     using enum BrowsingPolicy::Navigation;
+    using enum BrowsingPolicy::Initiator;
     const NavigationCase table[] = {
-        {"file:///cd/textos/L01.htm", "https://www.planalto.gov.br/ccivil_03/leis/l8069.htm",
-         QWebEnginePage::NavigationTypeLinkClicked, OpenInUserBrowser},
-        {"file:///cd/textos/help.htm", "mailto:suporte@corvanel.org.br",
-         QWebEnginePage::NavigationTypeLinkClicked, OpenInUserBrowser},
-        {"file:///cd/textos/L01.htm", "file:///cd/textos/123.htm",
-         QWebEnginePage::NavigationTypeLinkClicked, Load},
-        {"file:///cd/textos/1.htm", "https://rastreador.example/", QWebEnginePage::NavigationTypeOther,
+        {"file:///cd/textos/L01.htm", "https://www.planalto.gov.br/ccivil_03/leis/l8069.htm", User,
+         OpenInUserBrowser},
+        {"file:///cd/textos/help.htm", "mailto:suporte@corvanel.org.br", User, OpenInUserBrowser},
+        {"file:///cd/textos/L01.htm", "file:///cd/textos/123.htm", User, Load},
+        {"file:///cd/textos/L01.htm", "file:///cd/entrada2.htm", Page, Load},
+        {"file:///cd/textos/1.htm", "https://rastreador.example/", Page, Refuse},
+        {"file:///cd/textos/1.htm", "mailto:alguem@example.com", Page, Refuse},
+        // Another program's scheme is never handed on, clicked or not.
+        {"file:///cd/textos/1.htm", "outroprograma:abrir", User, Refuse},
+        {"file:///cd/textos/1.htm", "file:///etc/passwd", User, Refuse},
+        {"file:///cd/textos/1.htm", "file:///cdrom/textos/1.htm", Page, Refuse},
+        {"file:///cd/textos/1.htm", "about:blank", Page, Load},
+        {"file:///cd/textos/1.htm", "https://atualizacao.corvanel.org.br/verifica.asp", Program,
+         Load},
+        {"https://atualizacao.corvanel.org.br/verifica.asp",
+         "https://atualizacao.corvanel.org.br/novidades.asp", Page, Load},
+        {"https://atualizacao.corvanel.org.br/verifica.asp", "file:///cd/textos/1.htm", User,
          Refuse},
-        {"file:///cd/textos/1.htm", "https://atualizacao.corvanel.org.br/verifica.asp",
-         QWebEnginePage::NavigationTypeTyped, Load},
-        {"https://atualizacao.corvanel.org.br/verifica.asp", "https://atualizacao.corvanel.org.br/novidades.asp",
-         QWebEnginePage::NavigationTypeLinkClicked, Load},
-        {"https://atualizacao.corvanel.org.br/verifica.asp", "file:///etc/passwd",
-         QWebEnginePage::NavigationTypeLinkClicked, Refuse},
+        {"https://atualizacao.corvanel.org.br/verifica.asp", "mailto:alguem@example.com", Page,
+         Refuse},
     };
     for (const NavigationCase& row : table) {
         SCOPED_TRACE(std::string(row.current) + " -> " + row.target);
-        EXPECT_EQ(BrowsingPolicy::decide(QUrl(QString::fromLatin1(row.current)),
-                                         QUrl(QString::fromLatin1(row.target)), row.type),
-                  row.expected);
+        EXPECT_EQ(
+            BrowsingPolicy::decide(QUrl(QString::fromLatin1(row.current)),
+                                   QUrl(QString::fromLatin1(row.target)), row.initiator, cd()),
+            row.expected);
     }
 }
 
-TEST(BrowsingPolicies, LocalPagesReadLocalFilesAndRemotePagesDoNot) {
+TEST(BrowsingPolicies, LocalPagesReadTheirCollectionAndRemotePagesNoLocalFile) {
     const struct {
         const char* page;
         const char* resource;
         bool allowed;
     } table[] = {
         {"file:///cd/textos/1.htm", "file:///cd/textos/figura.png", true},
+        {"file:///cd/textos/1.htm", "file:///cd/figuras/mapa.png", true},
+        {"file:///cd/textos/1.htm", "file:///etc/hostname", false},
+        {"file:///cd/textos/1.htm", "file:///cdrom/textos/figura.png", false},
         {"file:///cd/textos/1.htm", "https://contador.example/pixel.gif", false},
         {"file:///cd/textos/1.htm", "data:image/png;base64,AAAA", true},
-        {"https://atualizacao.corvanel.org.br/verifica.asp", "https://atualizacao.corvanel.org.br/logo.png", true},
-        {"https://atualizacao.corvanel.org.br/verifica.asp", "file:///home/ana/documento.htm", false},
+        {"https://atualizacao.corvanel.org.br/verifica.asp",
+         "https://atualizacao.corvanel.org.br/logo.png", true},
+        {"https://atualizacao.corvanel.org.br/verifica.asp", "file:///cd/textos/figura.png", false},
         // A request that comes before its page is known is held to local rules.
         {"", "https://contador.example/pixel.gif", false},
         {"", "file:///cd/textos/figura.png", true},
+        {"", "file:///etc/hostname", false},
     };
     for (const auto& row : table) {
         SCOPED_TRACE(std::string(row.page) + " loads " + row.resource);
         EXPECT_EQ(BrowsingPolicy::mayLoad(QUrl(QString::fromLatin1(row.page)),
-                                          QUrl(QString::fromLatin1(row.resource))),
+                                          QUrl(QString::fromLatin1(row.resource)), cd()),
                   row.allowed);
     }
+    EXPECT_FALSE(BrowsingPolicy::mayLoad(QUrl(QStringLiteral("file:///cd/textos/1.htm")),
+                                         QUrl(QStringLiteral("file:///cd/textos/figura.png")),
+                                         CollectionFolder()));
 }
 
 }  // namespace

@@ -2,15 +2,11 @@
 #include "ErrorBox.h"
 #include "LocalWebServer.h"
 #include "PageBrowser.h"
+#include "PageTestSupport.h"
 #include "RecordingPrinter.h"
 #include "RecordingPrompts.h"
 
-#include <QBuffer>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,46 +18,15 @@
 namespace corvanel {
 namespace {
 
+using testing::ContentFolder;
+using testing::kPageTimeoutMs;
 using testing::LocalWebServer;
+using testing::pngPicture;
+using testing::readingPage;
 using testing::RecordingPrinter;
 using testing::RecordingPrompts;
-
-constexpr int kPageTimeoutMs = 20000;
-
-QByteArray pngPicture() {
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return bytes;
-}
-
-// A content folder with an accent, a blank and a quote in its path.
-class ContentFolder {
-public:
-    ContentFolder() { QDir(dir_.path()).mkpath(QStringLiteral("Coleção d'Água/textos")); }
-
-    QString root() const { return dir_.path() + QStringLiteral("/Coleção d'Água/"); }
-
-    void write(const QString& page, const QByteArray& contents) const {
-        QFile file(root() + QStringLiteral("textos/") + page);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
-
-private:
-    QTemporaryDir dir_;
-};
-
-// Waits until the page's title starts with prefix.
-QString titleOnceItStartsWith(PageBrowser& browser, const QString& prefix) {
-    QSignalSpy titles(&browser, &QWebEngineView::titleChanged);
-    while (!browser.title().startsWith(prefix) && titles.wait(kPageTimeoutMs)) {
-    }
-    return browser.title();
-}
+using testing::titleOnceItStartsWith;
+using testing::UserBrowser;
 
 TEST(PageBrowsing, ALocalPageSeesItsQueryAndReadsOnlyLocalFiles) {
     LocalWebServer web;
@@ -82,6 +47,7 @@ TEST(PageBrowsing, ALocalPageSeesItsQueryAndReadsOnlyLocalFiles) {
     content.write(QStringLiteral("teste.htm"), page);
 
     PageBrowser browser;
+    browser.setContentRootSource([&] { return content.root(); });
     browser.resize(400, 300);
     browser.Navigate(ContentAddress::pageAddress(content.root(), QStringLiteral("teste")) +
                      QStringLiteral("?op=Imprimir"));
@@ -91,25 +57,43 @@ TEST(PageBrowsing, ALocalPageSeesItsQueryAndReadsOnlyLocalFiles) {
     EXPECT_TRUE(web.requests.isEmpty()) << web.requests.join(u' ').toStdString();
 }
 
-// Stands in for the user's own web browser.
-class UserBrowser final : public QObject {
-    Q_OBJECT
+TEST(PageBrowsing, TheStartPageReadsItsWholeCollectionAndTheUpdatePageOnlyTheWeb) {
+    LocalWebServer web;
+    ContentFolder content;
+    content.write(QStringLiteral("figura.png"), pngPicture());
+    content.write(QStringLiteral("L01.htm"), "Leis");
+    content.writeOutside(QStringLiteral("segredo.txt"), "SEGREDO");
+    ContentFolder::writeFile(content.root() + ContentAddress::kStartPage.toString(),
+                             readingPage(QStringLiteral("porImagem('figura', 'textos/figura.png');"
+                                                        "porXhr('pagina', 'textos/L01.htm');"
+                                                        "porXhr('vizinho', '../segredo.txt');"),
+                                         3));
+    // The collection's folder has a quote in its name.
+    const QString picture =
+        QUrl::fromLocalFile(content.root() + QStringLiteral("textos/figura.png"))
+            .toString()
+            .replace(u'\'', QStringLiteral("%27"));
+    web.serve(QStringLiteral("/logo.png"), "image/png", pngPicture());
+    web.serve(QStringLiteral("/novidades.txt"), "text/plain", "Versão 1.06");
+    web.serve(QStringLiteral("/verifica.asp"), "text/html",
+              readingPage(u"porImagem('logo', '/logo.png');"
+                          u"porXhr('novidades', '/novidades.txt');"
+                          u"porImagem('local', '" +
+                              picture + u"');",
+                          3));
 
-public:
-    explicit UserBrowser(const QString& scheme) : scheme_(scheme) {
-        QDesktopServices::setUrlHandler(scheme_, this, "open");
-    }
-    ~UserBrowser() override { QDesktopServices::unsetUrlHandler(scheme_); }
+    PageBrowser browser;
+    browser.setContentRootSource([&] { return content.root(); });
+    browser.Navigate(ContentAddress::startPageAddress(content.root()));
+    EXPECT_EQ(titleOnceItStartsWith(browser, QStringLiteral("Leitura")),
+              QStringLiteral("Leitura figura:carregada pagina:Leis vizinho:falhou"));
 
-public Q_SLOTS:
-    void open(const QUrl& url) { Q_EMIT opened(url); }
-
-Q_SIGNALS:
-    void opened(const QUrl& url);
-
-private:
-    QString scheme_;
-};
+    QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
+    browser.Navigate(web.address(QStringLiteral("/verifica.asp?versao=1.05")));
+    ASSERT_TRUE(loaded.wait(kPageTimeoutMs));
+    EXPECT_EQ(titleOnceItStartsWith(browser, QStringLiteral("Leitura")),
+              QStringLiteral("Leitura local:bloqueada logo:carregada novidades:Versão 1.06"));
+}
 
 TEST(PageBrowsing, LinksToTheWebOpenInTheUsersOwnBrowser) {
     LocalWebServer web;
@@ -120,13 +104,18 @@ TEST(PageBrowsing, LinksToTheWebOpenInTheUsersOwnBrowser) {
                   "<!DOCTYPE html><html><head><title>Leis</title><style>"
                   "a { position: absolute; left: 0; width: 200px; height: 40px; display: block; }"
                   "</style></head><body>"
-                  "<a style='top: 0' href='" + law.toUtf8() + "'>Lei</a>"
-                  "<a style='top: 60px' target='_blank' href='" + decree.toUtf8() + "'>Decreto</a>"
-                  "</body></html>");
-    UserBrowser userBrowser(QStringLiteral("http"));
+                  "<a style='top: 0' href='" +
+                      law.toUtf8() +
+                      "'>Lei</a>"
+                      "<a style='top: 60px' target='_blank' href='" +
+                      decree.toUtf8() +
+                      "'>Decreto</a>"
+                      "</body></html>");
+    UserBrowser userBrowser;
     QSignalSpy opened(&userBrowser, &UserBrowser::opened);
 
     PageBrowser browser;
+    browser.setContentRootSource([&] { return content.root(); });
     browser.resize(400, 300);
     browser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
@@ -162,6 +151,7 @@ TEST(PageBrowsing, APageThatAsksToBePrintedIsPrintedThroughThePrintDialog) {
     RecordingPrinter dialog(pdf);
 
     PageBrowser browser;
+    browser.setContentRootSource([&] { return content.root(); });
     browser.resize(400, 300);
     QSignalSpy printed(&browser, &QWebEngineView::printFinished);
     browser.Navigate(ContentAddress::printAddress(content.root(), QStringLiteral("123")));
@@ -186,5 +176,3 @@ TEST(PageBrowsing, AnAddressThatIsNoPageIsReportedInTheErrorBox) {
 
 }  // namespace
 }  // namespace corvanel
-
-#include "PageBrowserTest.moc"
