@@ -74,12 +74,8 @@ void DocumentViewer::addPictureButton(QStringView name, QPoint position, void (D
             [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
 }
 
-<<<<<<< HEAD:src/viewer/DocumentViewer.cpp
 void DocumentViewer::setContentRootSource(std::function<QString()> contentRoot) {
-=======
-void TForm10::setContentRootSource(std::function<QString()> contentRoot) {
     Nav->setContentRootSource(contentRoot);
->>>>>>> page-security:src/viewer/TForm10.cpp
     contentRoot_ = std::move(contentRoot);
 }
 

@@ -53,7 +53,7 @@ TEST(InformationWindows, ThePageReadsItsOwnCollection) {
                   testing::readingPage(QStringLiteral("porImagem('figura', '../figuras/f.png');"
                                                       "porXhr('vizinho', '../../segredo.txt');"),
                                        2));
-    TZEFT zeft;
+    AssociationWindow zeft;
     zeft.setContentRootSource([&] { return content.root(); });
     zeft.show();
     EXPECT_EQ(testing::titleOnceItStartsWith(*zeft.browser(), QStringLiteral("Leitura")),
