@@ -11,6 +11,7 @@ namespace corvanel {
 namespace {
 
 constexpr QSize kInitialSize{80, 22};
+constexpr int kBevelWidth = 3;
 constexpr QPoint kPictureOrigin{3, 3};
 constexpr int kWordsGap = 10;
 constexpr int kWordsTop = 5;
@@ -34,54 +35,43 @@ void drawFrame(QPainter& painter, QRect& rect, const QColor& topLeft, const QCol
 
 PictureButton::PictureButton(QWidget* parent)
     : QWidget(parent), mousePressHandler_([] { QApplication::beep(); }) {
-    installTavikAccessibility();
+    installPictureButtonAccessibility();
     resize(kInitialSize);
     setCursor(Qt::PointingHandCursor);
 }
 
-void PictureButton::setPUTWORDS(const QStringList& words) {
+void PictureButton::setWords(const QStringList& words) {
     words_ = words;
     repaintNow();
 }
 
-void PictureButton::setPUTPICTURE1(const QPixmap& picture) {
-    picture1_ = picture;
+void PictureButton::setPicture(const QPixmap& picture) {
+    picture_ = picture;
     hovered_ = false;
     repaintNow();
 }
 
-void PictureButton::setPUTPICTURE2(const QPixmap& picture) { picture2_ = picture; }
+void PictureButton::setHoverPicture(const QPixmap& picture) {
+    hoverPicture_ = picture;
+}
 
-void PictureButton::setPUTOVERCOLOR(LayoutColor colour) { overColour_ = colour; }
+void PictureButton::setHoverColour(LayoutColor colour) {
+    hoverColour_ = colour;
+}
 
-void PictureButton::setPUTLEAVECOLOR(LayoutColor colour) {
+void PictureButton::setLeaveColour(LayoutColor colour) {
     leaveColour_ = colour;
     currentColour_ = colour;
     repaintNow();
 }
 
-void PictureButton::setBevelOuter(Bevel bevel) {
-    bevelOuter_ = bevel;
+void PictureButton::setOuterBevel(Bevel bevel) {
+    outerBevel_ = bevel;
     update();
 }
 
-void PictureButton::setBevelInner(Bevel bevel) {
-    bevelInner_ = bevel;
-    update();
-}
-
-void PictureButton::setBevelWidth(int width) {
-    bevelWidth_ = qMax(1, width);
-    update();
-}
-
-void PictureButton::setBorderWidth(int width) {
-    borderWidth_ = qMax(0, width);
-    update();
-}
-
-void PictureButton::setColor(LayoutColor colour) {
-    color_ = colour;
+void PictureButton::setPanelColour(LayoutColor colour) {
+    panelColour_ = colour;
     update();
 }
 
@@ -104,7 +94,9 @@ void PictureButton::setMousePressHandler(std::function<void()> handler) {
     mousePressHandler_ = std::move(handler);
 }
 
-void PictureButton::click() { Q_EMIT clicked(); }
+void PictureButton::click() {
+    Q_EMIT clicked();
+}
 
 // A button declared hidden shows itself as soon as it paints.
 void PictureButton::repaintNow() {
@@ -120,7 +112,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
 
     const QColor fill = toQColor(currentColour_, palette());
     painter.fillRect(QRect(QPoint(1, 1), QPoint(width() - 2, height() - 2)), fill);
-    const QPixmap& picture = hovered_ ? picture2_ : picture1_;
+    const QPixmap& picture = hovered_ ? hoverPicture_ : picture_;
     if (!picture.isNull()) {
         painter.drawPixmap(kPictureOrigin, picture);
     }
@@ -129,20 +121,14 @@ void PictureButton::paintEvent(QPaintEvent*) {
 }
 
 void PictureButton::paintPanel(QPainter& painter) const {
-    const QColor light = toQColor(clBtnHighlight, palette());
-    const QColor dark = toQColor(clBtnShadow, palette());
-    const QColor background = toQColor(color_, palette());
     QRect rect = this->rect();
-    if (bevelOuter_ != Bevel::None) {
-        const bool raised = bevelOuter_ == Bevel::Raised;
-        drawFrame(painter, rect, raised ? light : dark, raised ? dark : light, bevelWidth_);
+    if (outerBevel_ != Bevel::None) {
+        const QColor light = toQColor(kSystemButtonHighlight, palette());
+        const QColor dark = toQColor(kSystemButtonShadow, palette());
+        const bool raised = outerBevel_ == Bevel::Raised;
+        drawFrame(painter, rect, raised ? light : dark, raised ? dark : light, kBevelWidth);
     }
-    drawFrame(painter, rect, background, background, borderWidth_);
-    if (bevelInner_ != Bevel::None) {
-        const bool raised = bevelInner_ == Bevel::Raised;
-        drawFrame(painter, rect, raised ? light : dark, raised ? dark : light, bevelWidth_);
-    }
-    painter.fillRect(rect, background);
+    painter.fillRect(rect, toQColor(panelColour_, palette()));
 }
 
 void PictureButton::paintWords(QPainter& painter, const QColor& background) const {
@@ -155,7 +141,7 @@ void PictureButton::paintWords(QPainter& painter, const QColor& background) cons
     painter.setPen(palette().color(QPalette::WindowText));
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(background);
-    const int x = picture1_.width() + kWordsGap;
+    const int x = picture_.width() + kWordsGap;
     for (qsizetype i = 0; i < words_.size(); ++i) {
         const int top = kWordsTop + static_cast<int>(i) * lineHeight;
         painter.drawText(QPoint(x, top + metrics.ascent()), words_.at(i));
@@ -163,7 +149,7 @@ void PictureButton::paintWords(QPainter& painter, const QColor& background) cons
 }
 
 void PictureButton::enterEvent(QEnterEvent*) {
-    currentColour_ = overColour_;
+    currentColour_ = hoverColour_;
     hovered_ = true;
     repaintNow();
 }

@@ -24,34 +24,25 @@ public:
 
     explicit PictureButton(QWidget* parent = nullptr);
 
-    // The button's own properties.
-    const QStringList& PUTWORDS() const { return words_; }
-    void setPUTWORDS(const QStringList& words);
-    const QPixmap& PUTPICTURE1() const { return picture1_; }
-    void setPUTPICTURE1(const QPixmap& picture);
-    const QPixmap& PUTPICTURE2() const { return picture2_; }
-    void setPUTPICTURE2(const QPixmap& picture);
-    LayoutColor PUTOVERCOLOR() const { return overColour_; }
-    void setPUTOVERCOLOR(LayoutColor colour);
-    LayoutColor PUTLEAVECOLOR() const { return leaveColour_; }
-    void setPUTLEAVECOLOR(LayoutColor colour);
+    // What the button shows: lines of words beside its picture, the picture
+    // swapped for the hover picture and the colour for the hover colour while
+    // the pointer is over it, the leave colour otherwise.
+    const QStringList& words() const { return words_; }
+    void setWords(const QStringList& words);
+    const QPixmap& picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+    const QPixmap& hoverPicture() const { return hoverPicture_; }
+    void setHoverPicture(const QPixmap& picture);
+    void setHoverColour(LayoutColor colour);
+    void setLeaveColour(LayoutColor colour);
 
-    // The panel's properties.
-    Bevel bevelOuter() const { return bevelOuter_; }
-    void setBevelOuter(Bevel bevel);
-    Bevel bevelInner() const { return bevelInner_; }
-    void setBevelInner(Bevel bevel);
-    int bevelWidth() const { return bevelWidth_; }
-    void setBevelWidth(int width);
-    int borderWidth() const { return borderWidth_; }
-    void setBorderWidth(int width);
-    LayoutColor color() const { return color_; }
-    void setColor(LayoutColor colour);
+    // The panel under it: a raised or lowered bevel and a background colour.
+    void setOuterBevel(Bevel bevel);
+    void setPanelColour(LayoutColor colour);
     // Painting always empties the caption again.
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    bool isHovered() const { return hovered_; }
     LayoutColor currentColour() const { return currentColour_; }
 
     // What a screen reader calls the button: its accessible name, else its
@@ -79,18 +70,15 @@ private:
     void repaintNow();
 
     bool hovered_ = false;
-    LayoutColor currentColour_ = clBtnFace;
+    LayoutColor currentColour_ = kSystemButtonFace;
     QStringList words_;
-    QPixmap picture2_;
-    QPixmap picture1_;
-    LayoutColor overColour_ = clBlack;
-    LayoutColor leaveColour_ = clBlack;
+    QPixmap hoverPicture_;
+    QPixmap picture_;
+    LayoutColor hoverColour_ = kBlack;
+    LayoutColor leaveColour_ = kBlack;
 
-    Bevel bevelOuter_ = Bevel::Raised;
-    Bevel bevelInner_ = Bevel::None;
-    int bevelWidth_ = 3;
-    int borderWidth_ = 0;
-    LayoutColor color_ = clBtnFace;
+    Bevel outerBevel_ = Bevel::Raised;
+    LayoutColor panelColour_ = kSystemButtonFace;
     QString caption_;
 
     std::function<void()> mousePressHandler_;

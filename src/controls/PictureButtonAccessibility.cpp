@@ -8,9 +8,10 @@ namespace corvanel {
 
 namespace {
 
-class TavikAccessible final : public QAccessibleWidget {
+class PictureButtonAccessible final : public QAccessibleWidget {
 public:
-    explicit TavikAccessible(PictureButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit PictureButtonAccessible(PictureButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) {
@@ -35,10 +36,10 @@ private:
     PictureButton* button() const { return static_cast<PictureButton*>(widget()); }
 };
 
-QAccessibleInterface* tavikAccessibleFactory(const QString& className, QObject* object) {
+QAccessibleInterface* pictureButtonAccessibleFactory(const QString& className, QObject* object) {
     if (className == QLatin1String(PictureButton::staticMetaObject.className())) {
         if (auto* button = qobject_cast<PictureButton*>(object)) {
-            return new TavikAccessible(button);  // Qt's accessibility cache owns it
+            return new PictureButtonAccessible(button);  // Qt's accessibility cache owns it
         }
     }
     return nullptr;
@@ -46,9 +47,9 @@ QAccessibleInterface* tavikAccessibleFactory(const QString& className, QObject* 
 
 }  // namespace
 
-void installTavikAccessibility() {
+void installPictureButtonAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(tavikAccessibleFactory);
+        QAccessible::installFactory(pictureButtonAccessibleFactory);
         return true;
     }();
     Q_UNUSED(installed);

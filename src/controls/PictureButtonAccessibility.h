@@ -4,6 +4,6 @@ namespace corvanel {
 
 // Lets screen readers see every picture button as a button with a name.
 // Safe to call more than once.
-void installTavikAccessibility();
+void installPictureButtonAccessibility();
 
 }  // namespace corvanel

@@ -12,22 +12,23 @@ namespace corvanel {
 
 // How a window's layout sets up one of its picture buttons.
 struct PictureButtonConfiguration {
-    QStringView window;    // the layout holding the button ("TForm1", "TTextos", "TForm10")
-    QStringView name;      // the button's name in that layout
+    // Its layout: "TForm1" main window, "TTextos" result list, "TForm10" viewer.
+    QStringView window;
+    QStringView name;  // the button's name in that layout
     QSize size;
-    QStringView picture1;  // file under ":/artwork/"; empty: no picture
-    QStringView picture2;
-    QStringView words;     // one line; empty: none
-    LayoutColor overColour;
+    QStringView picture;  // file under ":/artwork/"; empty: no picture
+    QStringView hoverPicture;
+    QStringView words;  // one line; empty: none
+    LayoutColor hoverColour;
     LayoutColor leaveColour;
     PictureButton::Bevel outerBevel = PictureButton::Bevel::None;
-    LayoutColor panelColour = clBtnFace;
-    QStringView hint;         // the layout's tool-tip
-    QStringView spokenName;   // for screen readers, when there is no hint and no words
+    LayoutColor panelColour = kSystemButtonFace;
+    QStringView hint;        // the layout's tool-tip
+    QStringView spokenName;  // for screen readers, when there is no hint and no words
 };
 
 // Every picture button of the program, window by window.
-std::span<const PictureButtonConfiguration> tavikConfigurations();
+std::span<const PictureButtonConfiguration> pictureButtonConfigurations();
 
 // The configuration of a window's button; throws std::out_of_range for a
 // button that no layout holds.

@@ -4,6 +4,7 @@
 #include "Publisher.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 namespace corvanel {
@@ -11,15 +12,15 @@ namespace corvanel {
 namespace layout {
 constexpr QSize kClientSize{339, 198};
 constexpr QPoint kPosition{395, 241};
-constexpr QRect kPanel1{8, 8, 329, 185};
-constexpr QRect kImage1{0, 8, 129, 161};
-constexpr QRect kMemo1{136, 16, 185, 153};
-constexpr int kMemo1PixelSize = 11;
+constexpr QRect kWhitePanel{8, 8, 329, 185};
+constexpr QRect kPicture{0, 8, 129, 161};
+constexpr QRect kAboutText{136, 16, 185, 153};
+constexpr int kAboutTextPixelSize = 11;
 }  // namespace layout
 
 namespace {
 
-QString aboutText() {
+QString versionAndSupport() {
     return u"Versão " + Publisher::kProgramVersion +
            u"\n"
            u"\n"
@@ -38,12 +39,18 @@ QString aboutText() {
 AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form17"));
     Look::setUpToolWindow(this, QStringLiteral("Sobre"), layout::kClientSize);
-    QFrame* Panel1 = Look::addPanel(this, layout::kPanel1);
-    Look::addPicture(Panel1, QStringLiteral("about.jpg"), layout::kImage1);
-    Memo1 = Look::addMemo(Panel1, aboutText(), layout::kMemo1, layout::kMemo1PixelSize);
+    QFrame* whitePanel = Look::addPanel(this, layout::kWhitePanel);
+    whitePanel->setObjectName(QStringLiteral("Panel1"));
+    Look::addPicture(whitePanel, QStringLiteral("about.jpg"), layout::kPicture)
+        ->setObjectName(QStringLiteral("Image1"));
+    aboutText_ = Look::addMemo(whitePanel, versionAndSupport(), layout::kAboutText,
+                               layout::kAboutTextPixelSize);
+    aboutText_->setObjectName(QStringLiteral("Memo1"));
     move(layout::kPosition);
 }
 
-QString AboutWindow::memoText() const { return Memo1->toPlainText(); }
+QString AboutWindow::aboutText() const {
+    return aboutText_->toPlainText();
+}
 
 }  // namespace corvanel

@@ -13,10 +13,10 @@ class AboutWindow final : public QWidget {
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
 
-    QString memoText() const;
+    QString aboutText() const;
 
 private:
-    QPlainTextEdit* Memo1 = nullptr;
+    QPlainTextEdit* aboutText_ = nullptr;
 };
 
 }  // namespace corvanel

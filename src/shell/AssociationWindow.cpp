@@ -5,7 +5,7 @@
 namespace corvanel {
 
 namespace layout {
-constexpr InformationPageWindow::Layout kZeft{
+constexpr InformationPageWindow::Layout kAssociationPage{
     .caption = u"ZEFT",
     .clientSize = {603, 460},
     .position = std::nullopt,
@@ -18,7 +18,8 @@ constexpr InformationPageWindow::Layout kZeft{
 };
 }  // namespace layout
 
-AssociationWindow::AssociationWindow(QWidget* parent) : InformationPageWindow(layout::kZeft, parent) {
+AssociationWindow::AssociationWindow(QWidget* parent)
+    : InformationPageWindow(layout::kAssociationPage, parent) {
     setObjectName(QStringLiteral("ZEFT"));
 }
 

@@ -11,31 +11,30 @@ namespace corvanel {
 
 namespace layout {
 constexpr QSize kClientSize{235, 123};
-constexpr QRect kPanel1{4, 4, 227, 115};
-constexpr QRect kImage1{0, 0, 129, 105};
-constexpr QRect kLabel1{134, 6, 92, 20};
-constexpr QRect kLabel2{134, 26, 92, 14};
-constexpr QRect kAnimate1{128, 40, 80, 50};
+constexpr QRect kWhitePanel{4, 4, 227, 115};
+constexpr QRect kPicture{0, 0, 129, 105};
+constexpr QRect kWaitHeading{134, 6, 92, 20};
+constexpr QRect kLocatingLabel{134, 26, 92, 14};
+constexpr QRect kFindFolderClip{128, 40, 80, 50};
 constexpr int kClipFrames = 29;
 constexpr int kClipRepetitions = 100;
 }  // namespace layout
 
 namespace {
 
-QList<QPixmap> findFolderClip() {
+QList<QPixmap> findFolderFrames() {
     QList<QPixmap> frames;
     for (int frame = 1; frame <= layout::kClipFrames; ++frame) {
-        frames << QPixmap(QStringLiteral(":/artwork/find-folder-%1.png")
-                              .arg(frame, 2, 10, QLatin1Char('0')));
+        frames << QPixmap(
+            QStringLiteral(":/artwork/find-folder-%1.png").arg(frame, 2, 10, QLatin1Char('0')));
     }
     return frames;
 }
 
 }  // namespace
 
-BusyWindow::BusyWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
-    setObjectName(QStringLiteral("BusyScreen"));
+BusyWindow::BusyWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("ProcurandoScreen"));
     setFixedSize(layout::kClientSize);
     setEnabled(false);
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -49,21 +48,27 @@ BusyWindow::BusyWindow(QWidget* parent)
     }
     setPalette(palette);
 
-    auto* Panel1 = new QWidget(this);
-    Panel1->setGeometry(layout::kPanel1);
-    Look::fillBackground(Panel1, Look::panelWhite());
+    auto* whitePanel = new QWidget(this);
+    whitePanel->setObjectName(QStringLiteral("Panel1"));
+    whitePanel->setGeometry(layout::kWhitePanel);
+    Look::fillBackground(whitePanel, Look::panelWhite());
 
     // A clip of one frame: unlike a label, it never paints its picture greyed.
-    auto* Image1 = new FrameAnimation({QPixmap(QStringLiteral(":/artwork/busy.jpg"))}, Panel1);
-    Image1->setGeometry(layout::kImage1);
+    auto* picture = new FrameAnimation({QPixmap(QStringLiteral(":/artwork/busy.jpg"))}, whitePanel);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(layout::kPicture);
 
-    Look::setHeadingColour(
-        Look::addLabel(Panel1, QStringLiteral("Aguarde..."), layout::kLabel1, 16));
-    Look::addLabel(Panel1, QStringLiteral("Localizando"), layout::kLabel2, 11);
+    QLabel* waitHeading =
+        Look::addLabel(whitePanel, QStringLiteral("Aguarde..."), layout::kWaitHeading, 16);
+    waitHeading->setObjectName(QStringLiteral("Label1"));
+    Look::setHeadingColour(waitHeading);
+    Look::addLabel(whitePanel, QStringLiteral("Localizando"), layout::kLocatingLabel, 11)
+        ->setObjectName(QStringLiteral("Label2"));
 
-    Animate1 = new FrameAnimation(findFolderClip(), Panel1);
-    Animate1->setGeometry(layout::kAnimate1);
-    Animate1->play(1, layout::kClipFrames, layout::kClipRepetitions);
+    findFolderClip_ = new FrameAnimation(findFolderFrames(), whitePanel);
+    findFolderClip_->setObjectName(QStringLiteral("Animate1"));
+    findFolderClip_->setGeometry(layout::kFindFolderClip);
+    findFolderClip_->play(1, layout::kClipFrames, layout::kClipRepetitions);
 
     WindowPlacement::centreOnScreen(this);
 }
@@ -74,18 +79,8 @@ void BusyWindow::showBusy() {
     repaint();
 }
 
-void BusyWindow::hideBusy() { hide(); }
-
-BusyScope::BusyScope(BusyWindow* screen) : screen_(screen) {
-    if (screen_ != nullptr) {
-        screen_->showBusy();
-    }
-}
-
-BusyScope::~BusyScope() {
-    if (screen_ != nullptr) {
-        screen_->hideBusy();
-    }
+void BusyWindow::hideBusy() {
+    hide();
 }
 
 }  // namespace corvanel

@@ -17,23 +17,10 @@ public:
     void showBusy();
     void hideBusy();
 
-    FrameAnimation* animation() const { return Animate1; }
+    FrameAnimation* animation() const { return findFolderClip_; }
 
 private:
-    FrameAnimation* Animate1 = nullptr;
-};
-
-// Shows the busy window for as long as it lives: the window goes away when
-// the work ends, also when it ends in an error.
-class BusyScope {
-public:
-    explicit BusyScope(BusyWindow* screen);
-    ~BusyScope();
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    BusyWindow* screen_;
+    FrameAnimation* findFolderClip_ = nullptr;
 };
 
 }  // namespace corvanel

@@ -17,14 +17,14 @@ namespace corvanel {
 
 namespace layout {
 constexpr QSize kClientSize{574, 383};
-constexpr QRect kPanel1{8, 8, 561, 369};
-constexpr QRect kImage1{8, 24, 137, 121};
-constexpr QRect kLabel1{280, 8, 160, 26};
-constexpr int kLabel1PixelSize = 19;
-constexpr QRect kMemo1{168, 40, 385, 321};
-constexpr int kMemo1PixelSize = 11;
-constexpr QRect kButton1{32, 184, 113, 25};
-constexpr QRect kButton2{32, 240, 113, 25};
+constexpr QRect kWhitePanel{8, 8, 561, 369};
+constexpr QRect kPicture{8, 24, 137, 121};
+constexpr QRect kAttentionTitle{280, 8, 160, 26};
+constexpr int kAttentionTitlePixelSize = 19;
+constexpr QRect kMessage{168, 40, 385, 321};
+constexpr int kMessagePixelSize = 11;
+constexpr QRect kLocateButton{32, 184, 113, 25};
+constexpr QRect kCloseButton{32, 240, 113, 25};
 }  // namespace layout
 
 namespace {
@@ -78,19 +78,30 @@ ContentLocationScreen::ContentLocationScreen(QString programFolder, QWidget* par
     setFixedSize(layout::kClientSize);
     Look::fillBackground(this, Look::windowGreen());
 
-    QFrame* Panel1 = Look::addPanel(this, layout::kPanel1);
-    Look::addPicture(Panel1, QStringLiteral("content-location.jpg"), layout::kImage1);
-    QLabel* Label1 = Look::addLabel(Panel1, QStringLiteral("ATENÇÃO"), layout::kLabel1,
-                                    layout::kLabel1PixelSize);
-    Label1->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    Memo1 = Look::addMemo(Panel1, messageText(), layout::kMemo1, layout::kMemo1PixelSize,
-                          /*wrap=*/false);
-    Look::fitLinesToWidth(Memo1);
+    QFrame* whitePanel = Look::addPanel(this, layout::kWhitePanel);
+    whitePanel->setObjectName(QStringLiteral("Panel1"));
+    Look::addPicture(whitePanel, QStringLiteral("content-location.jpg"), layout::kPicture)
+        ->setObjectName(QStringLiteral("Image1"));
+    QLabel* attentionTitle =
+        Look::addLabel(whitePanel, QStringLiteral("ATENÇÃO"), layout::kAttentionTitle,
+                       layout::kAttentionTitlePixelSize);
+    attentionTitle->setObjectName(QStringLiteral("Label1"));
+    attentionTitle->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    message_ = Look::addMemo(whitePanel, messageText(), layout::kMessage, layout::kMessagePixelSize,
+                             /*wrap=*/false);
+    message_->setObjectName(QStringLiteral("Memo1"));
+    Look::fitLinesToWidth(message_);
 
-    Button1 = Look::addButton(Panel1, QStringLiteral("LOCALIZAR"), layout::kButton1);
-    Button2 = Look::addButton(Panel1, QStringLiteral("FECHAR"), layout::kButton2);
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded([this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { runGuarded([this] { Button2Click(); }); });
+    QPushButton* locateButton =
+        Look::addButton(whitePanel, QStringLiteral("LOCALIZAR"), layout::kLocateButton);
+    locateButton->setObjectName(QStringLiteral("Button1"));
+    QPushButton* closeButton =
+        Look::addButton(whitePanel, QStringLiteral("FECHAR"), layout::kCloseButton);
+    closeButton->setObjectName(QStringLiteral("Button2"));
+    connect(locateButton, &QPushButton::clicked, this,
+            [this] { runGuarded([this] { pickMarkerFile(); }); });
+    connect(closeButton, &QPushButton::clicked, this,
+            [this] { runGuarded([this] { storeFolderAndEnd(); }); });
 
     WindowPlacement::centreOnScreen(this);
 }
@@ -101,21 +112,23 @@ void ContentLocationScreen::showOnTop() {
     repaint();
 }
 
-void ContentLocationScreen::Button1Click() {
+void ContentLocationScreen::pickMarkerFile() {
     const QString picked =
-        Prompts::current().openFileName(this, OpenDialog1FileName, kOpenDialogFilter.toString());
+        Prompts::current().openFileName(this, pickedFile_, kOpenDialogFilter.toString());
     if (!picked.isEmpty()) {
-        OpenDialog1FileName = picked;
+        pickedFile_ = picked;
     }
 }
 
-void ContentLocationScreen::Button2Click() {
-    if (!OpenDialog1FileName.isEmpty()) {
-        ContentRootStore::store(programFolder_, ContentRootStore::folderOf(OpenDialog1FileName));
+void ContentLocationScreen::storeFolderAndEnd() {
+    if (!pickedFile_.isEmpty()) {
+        ContentRootStore::store(programFolder_, ContentRootStore::folderOf(pickedFile_));
     }
     Q_EMIT terminationRequested();
 }
 
-QString ContentLocationScreen::message() const { return Memo1->toPlainText(); }
+QString ContentLocationScreen::message() const {
+    return message_->toPlainText();
+}
 
 }  // namespace corvanel

@@ -4,7 +4,6 @@
 #include <QWidget>
 
 class QPlainTextEdit;
-class QPushButton;
 
 namespace corvanel {
 
@@ -22,26 +21,21 @@ public:
     // GUI thread is busy starting up underneath it.
     void showOnTop();
 
-    // "LOCALIZAR": asks for the file; a cancelled dialog keeps the last pick.
-    void Button1Click();
-    // "FECHAR": stores the picked file's folder, if any, and asks the program
-    // to end. A database error is raised, and the program goes on.
-    void Button2Click();
-
-    // The file picked last; empty until the user picks one.
-    const QString& pickedFile() const { return OpenDialog1FileName; }
-
     QString message() const;
 
 Q_SIGNALS:
     void terminationRequested();
 
 private:
+    // "LOCALIZAR": asks for the file; a cancelled dialog keeps the last pick.
+    void pickMarkerFile();
+    // "FECHAR": stores the picked file's folder, if any, and asks the program
+    // to end. A database error is raised, and the program goes on.
+    void storeFolderAndEnd();
+
     QString programFolder_;
-    QString OpenDialog1FileName;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
+    QString pickedFile_;  // the file picked last; empty until the user picks one
+    QPlainTextEdit* message_ = nullptr;
 };
 
 }  // namespace corvanel

@@ -17,7 +17,6 @@ public:
 
     void play(int firstFrame, int lastFrame, int repetitions);
     bool isPlaying() const { return timer_.isActive(); }
-    int currentFrame() const { return current_ + 1; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,6 +7,7 @@
 #include "WindowPlacement.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QShowEvent>
 
 namespace corvanel {
@@ -14,10 +15,13 @@ namespace corvanel {
 InformationPageWindow::InformationPageWindow(const Layout& layout, QWidget* parent)
     : QWidget(parent), pageName_(layout.pageName.toString()) {
     Look::setUpToolWindow(this, layout.caption.toString(), layout.clientSize);
-    QFrame* Panel1 = Look::addPanel(this, layout.panel, layout.raisedPanel);
-    Look::addPicture(Panel1, layout.picture.toString(), layout.pictureGeometry);
-    Nav = new PageBrowser(Panel1);
-    Nav->setGeometry(layout.browser);
+    QFrame* whitePanel = Look::addPanel(this, layout.panel, layout.raisedPanel);
+    whitePanel->setObjectName(QStringLiteral("Panel1"));
+    Look::addPicture(whitePanel, layout.picture.toString(), layout.pictureGeometry)
+        ->setObjectName(QStringLiteral("Image1"));
+    pageBrowser_ = new PageBrowser(whitePanel);
+    pageBrowser_->setObjectName(QStringLiteral("Nav"));
+    pageBrowser_->setGeometry(layout.browser);
     if (layout.position) {
         move(*layout.position);
     } else {
@@ -26,7 +30,7 @@ InformationPageWindow::InformationPageWindow(const Layout& layout, QWidget* pare
 }
 
 void InformationPageWindow::setContentRootSource(std::function<QString()> contentRoot) {
-    Nav->setContentRootSource(contentRoot);
+    pageBrowser_->setContentRootSource(contentRoot);
     contentRoot_ = std::move(contentRoot);
 }
 
@@ -34,13 +38,13 @@ void InformationPageWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // A window coming back from the task bar shows again without reloading.
     if (!event->spontaneous()) {
-        runGuarded([this] { FormShow(); });
+        runGuarded([this] { loadPage(); });
     }
 }
 
-void InformationPageWindow::FormShow() {
+void InformationPageWindow::loadPage() {
     const QString root = contentRoot_ ? contentRoot_() : QString();
-    Nav->Navigate(ContentAddress::pageAddress(root, pageName_));
+    pageBrowser_->Navigate(ContentAddress::pageAddress(root, pageName_));
 }
 
 }  // namespace corvanel

@@ -38,17 +38,18 @@ public:
     // Where the window reads the content root when it is shown.
     void setContentRootSource(std::function<QString()> contentRoot);
 
-    PageBrowser* browser() const { return Nav; }
+    PageBrowser* browser() const { return pageBrowser_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    // Loads the window's page from the content root of this moment.
+    void loadPage();
 
     QString pageName_;
     std::function<QString()> contentRoot_;
-    PageBrowser* Nav = nullptr;
+    PageBrowser* pageBrowser_ = nullptr;
 };
 
 }  // namespace corvanel

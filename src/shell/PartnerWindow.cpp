@@ -5,7 +5,7 @@
 namespace corvanel {
 
 namespace layout {
-constexpr InformationPageWindow::Layout kQuarde{
+constexpr InformationPageWindow::Layout kPartnerPage{
     .caption = u"quarde",
     .clientSize = {603, 460},
     .position = QPoint{221, 178},
@@ -18,7 +18,8 @@ constexpr InformationPageWindow::Layout kQuarde{
 };
 }  // namespace layout
 
-PartnerWindow::PartnerWindow(QWidget* parent) : InformationPageWindow(layout::kQuarde, parent) {
+PartnerWindow::PartnerWindow(QWidget* parent)
+    : InformationPageWindow(layout::kPartnerPage, parent) {
     setObjectName(QStringLiteral("Quarde"));
 }
 

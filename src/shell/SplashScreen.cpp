@@ -11,14 +11,14 @@ namespace corvanel {
 
 namespace layout {
 constexpr QSize kClientSize{493, 269};
-constexpr QRect kPanel1{7, 7, 481, 257};
-constexpr QRect kImage1{16, 32, 121, 161};
-constexpr QRect kImage2{216, -1, 233, 69};
-constexpr QRect kLabel2{150, 84, 325, 24};
-constexpr QRect kLabel3{168, 168, 44, 16};
-constexpr QRect kLabel4{212, 168, 253, 16};
-constexpr QRect kBar1{168, 192, 297, 9};
-constexpr QRect kMemo1{24, 216, 441, 33};
+constexpr QRect kWhitePanel{7, 7, 481, 257};
+constexpr QRect kPortrait{16, 32, 121, 161};
+constexpr QRect kBanner{216, -1, 233, 69};
+constexpr QRect kHeading{150, 84, 325, 24};
+constexpr QRect kStatusCaption{168, 168, 44, 16};
+constexpr QRect kStatus{212, 168, 253, 16};
+constexpr QRect kProgressBar{168, 192, 297, 9};
+constexpr QRect kVersionNote{24, 216, 441, 33};
 }  // namespace layout
 
 SplashScreen::SplashScreen(QWidget* parent)
@@ -27,63 +27,76 @@ SplashScreen::SplashScreen(QWidget* parent)
     setFixedSize(layout::kClientSize);
     Look::fillBackground(this, Look::windowGreen());
 
-    auto* Panel1 = new QWidget(this);
-    Panel1->setGeometry(layout::kPanel1);
-    Look::fillBackground(Panel1, Look::panelWhite());
+    auto* whitePanel = new QWidget(this);
+    whitePanel->setObjectName(QStringLiteral("Panel1"));
+    whitePanel->setGeometry(layout::kWhitePanel);
+    Look::fillBackground(whitePanel, Look::panelWhite());
 
-    auto* Image1 = new QLabel(Panel1);
-    Image1->setGeometry(layout::kImage1);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/artwork/splash-portrait.jpg")));
-    auto* Image2 = new QLabel(Panel1);
-    Image2->setGeometry(layout::kImage2);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/artwork/splash-banner.jpg")));
+    auto* portrait = new QLabel(whitePanel);
+    portrait->setObjectName(QStringLiteral("Image1"));
+    portrait->setGeometry(layout::kPortrait);
+    portrait->setPixmap(QPixmap(QStringLiteral(":/artwork/splash-portrait.jpg")));
+    auto* banner = new QLabel(whitePanel);
+    banner->setObjectName(QStringLiteral("Image2"));
+    banner->setGeometry(layout::kBanner);
+    banner->setPixmap(QPixmap(QStringLiteral(":/artwork/splash-banner.jpg")));
 
-    auto* Label2 = Look::addLabel(Panel1, QStringLiteral("Aguarde enquanto o Lumbra é carregado."),
-                            layout::kLabel2, 16);
-    Look::setHeadingColour(Label2);
-    Look::addLabel(Panel1, QStringLiteral("Status: "), layout::kLabel3, 11);
-    Label4 = Look::addLabel(Panel1, QStringLiteral("Iniciando..."), layout::kLabel4, 11);
+    QLabel* heading = Look::addLabel(
+        whitePanel, QStringLiteral("Aguarde enquanto o Lumbra é carregado."), layout::kHeading, 16);
+    heading->setObjectName(QStringLiteral("Label2"));
+    Look::setHeadingColour(heading);
+    Look::addLabel(whitePanel, QStringLiteral("Status: "), layout::kStatusCaption, 11)
+        ->setObjectName(QStringLiteral("Label3"));
+    status_ = Look::addLabel(whitePanel, QStringLiteral("Iniciando..."), layout::kStatus, 11);
+    status_->setObjectName(QStringLiteral("Label4"));
 
-    Bar1 = new QProgressBar(Panel1);
-    Bar1->setGeometry(layout::kBar1);
-    Bar1->setRange(0, 100);
-    Bar1->setValue(0);
-    Bar1->setTextVisible(false);
-    Bar1->setStyleSheet(QStringLiteral(
-        "QProgressBar { border: 1px solid rgb(46, 125, 50); background: white; }"
-        "QProgressBar::chunk { background: rgb(123, 198, 33); }"));
+    progressBar_ = new QProgressBar(whitePanel);
+    progressBar_->setObjectName(QStringLiteral("Bar1"));
+    progressBar_->setGeometry(layout::kProgressBar);
+    progressBar_->setRange(0, 100);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->setStyleSheet(
+        QStringLiteral("QProgressBar { border: 1px solid rgb(46, 125, 50); background: white; }"
+                       "QProgressBar::chunk { background: rgb(123, 198, 33); }"));
 
-    auto* Memo1 = new QPlainTextEdit(Panel1);
-    Memo1->setGeometry(layout::kMemo1);
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setReadOnly(true);
-    Memo1->setFocusPolicy(Qt::NoFocus);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setPlainText(QStringLiteral("Versão 1.05 - Março 2004\n"
-                                       "Direitos da criança e do adolescente"));
-    Memo1->setFont(Look::sansSerif(11));
+    auto* versionNote = new QPlainTextEdit(whitePanel);
+    versionNote->setObjectName(QStringLiteral("Memo1"));
+    versionNote->setGeometry(layout::kVersionNote);
+    versionNote->setFrameShape(QFrame::NoFrame);
+    versionNote->setReadOnly(true);
+    versionNote->setFocusPolicy(Qt::NoFocus);
+    versionNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    versionNote->setPlainText(
+        QStringLiteral("Versão 1.05 - Março 2004\n"
+                       "Direitos da criança e do adolescente"));
+    versionNote->setFont(Look::sansSerif(11));
 
     WindowPlacement::centreOnScreen(this);
 }
 
 void SplashScreen::setStatus(const QString& text) {
-    Label4->setText(text);
+    status_->setText(text);
     repaint();
     Q_EMIT statusChanged(text);
 }
 
 void SplashScreen::setBarPosition(int position) {
-    const int previous = Bar1->value();
-    Bar1->setValue(qBound(Bar1->minimum(), position, Bar1->maximum()));
+    const int previous = progressBar_->value();
+    progressBar_->setValue(qBound(progressBar_->minimum(), position, progressBar_->maximum()));
     // A full bar asked to grow again looks the same: only a change repaints.
-    if (Bar1->value() != previous) {
+    if (progressBar_->value() != previous) {
         repaint();
     }
-    Q_EMIT barPositionChanged(Bar1->value());
+    Q_EMIT barPositionChanged(progressBar_->value());
 }
 
-int SplashScreen::barPosition() const { return Bar1->value(); }
+int SplashScreen::barPosition() const {
+    return progressBar_->value();
+}
 
-QString SplashScreen::status() const { return Label4->text(); }
+QString SplashScreen::status() const {
+    return status_->text();
+}
 
 }  // namespace corvanel

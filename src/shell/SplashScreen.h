@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
 class QProgressBar;
 
 namespace corvanel {
@@ -30,8 +29,8 @@ Q_SIGNALS:
     void barPositionChanged(int position);
 
 private:
-    QLabel* Label4 = nullptr;
-    QProgressBar* Bar1 = nullptr;
+    QLabel* status_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
 };
 
 }  // namespace corvanel

@@ -15,35 +15,42 @@ namespace corvanel {
 namespace layout {
 constexpr QSize kClientSize{376, 263};
 constexpr QPoint kPosition{308, 280};
-constexpr QRect kPanel1{8, 8, 361, 249};
-constexpr QRect kNav3{8, 8, 345, 233};
+constexpr QRect kWhitePanel{8, 8, 361, 249};
+constexpr QRect kPageBrowser{8, 8, 345, 233};
 }  // namespace layout
 
 namespace {
+
 constexpr QStringView kUpdateNotice =
     u"Para verificar novas versões do LUMBRA você deve estar conectado a Internet.";
+
+// The address of the update-check page, with the program's version.
+QString updateCheckAddress() {
+    return Publisher::kUpdateCheckPage + u"?versao=" + Publisher::kProgramVersion;
+}
+
 }  // namespace
 
 UpdateAssistant::UpdateAssistant(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form16"));
     Look::setUpToolWindow(this, QStringLiteral("Assistente de Atualização"), layout::kClientSize);
-    QFrame* Panel1 = Look::addPanel(this, layout::kPanel1);
-    Nav3 = new PageBrowser(Panel1);
-    Nav3->setGeometry(layout::kNav3);
+    QFrame* whitePanel = Look::addPanel(this, layout::kWhitePanel);
+    whitePanel->setObjectName(QStringLiteral("Panel1"));
+    pageBrowser_ = new PageBrowser(whitePanel);
+    pageBrowser_->setObjectName(QStringLiteral("Nav3"));
+    pageBrowser_->setGeometry(layout::kPageBrowser);
     move(layout::kPosition);
 }
 
 void UpdateAssistant::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
-        runGuarded([this] { FormShow(); });
+        runGuarded([this] { loadUpdateCheckPage(); });
     }
 }
 
-void UpdateAssistant::FormShow() { Nav3->Navigate(updateCheckAddress()); }
-
-QString updateCheckAddress() {
-    return Publisher::kUpdateCheckPage + u"?versao=" + Publisher::kProgramVersion;
+void UpdateAssistant::loadUpdateCheckPage() {
+    pageBrowser_->Navigate(updateCheckAddress());
 }
 
 void openUpdateAssistant(UpdateAssistant& assistant) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
 
 namespace corvanel {
@@ -16,19 +15,16 @@ class UpdateAssistant final : public QWidget {
 public:
     explicit UpdateAssistant(QWidget* parent = nullptr);
 
-    PageBrowser* browser() const { return Nav3; }
+    PageBrowser* browser() const { return pageBrowser_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
+    void loadUpdateCheckPage();
 
-    PageBrowser* Nav3 = nullptr;
+    PageBrowser* pageBrowser_ = nullptr;
 };
-
-// The address of the update-check page, with the program's version.
-QString updateCheckAddress();
 
 // What the main window's update commands do: the notice that the check
 // needs the Internet, then the assistant.

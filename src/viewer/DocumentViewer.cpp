@@ -11,6 +11,7 @@
 #include "WindowPlacement.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QShowEvent>
 
 namespace corvanel {
@@ -18,17 +19,17 @@ namespace corvanel {
 namespace layout {
 constexpr QSize kDesignSize{666, 506};
 constexpr QSize kMinimumSize{700, 500};
-constexpr QRect kImage1{8, 0, 641, 49};
-constexpr QRect kImage2{48, 32, 41, 17};
-constexpr QRect kImage3{92, 32, 65, 17};
-constexpr QPoint kBt_Salvar{55, 5};
-constexpr QPoint kBt_imprimir{112, 5};
-constexpr QRect kPanel1{248, 0, 400, 48};
-constexpr QColor kPanel1Colour{216, 216, 216};
-constexpr QRect kNav{7, 48, 640, 416};
+constexpr QRect kBanner{8, 0, 641, 49};
+constexpr QRect kSaveCaption{48, 32, 41, 17};
+constexpr QRect kPrintCaption{92, 32, 65, 17};
+constexpr QPoint kSaveButton{55, 5};
+constexpr QPoint kPrintButton{112, 5};
+constexpr QRect kGreyPanel{248, 0, 400, 48};
+constexpr QColor kGreyPanelColour{216, 216, 216};
+constexpr QRect kPageBrowser{7, 48, 640, 416};
 // What the browser and the grey panel leave of the window's outer size.
-constexpr QSize kNavMargins{26, 90};
-constexpr int kPanel1Margin = 266;
+constexpr QSize kPageBrowserMargins{26, 90};
+constexpr int kGreyPanelMargin = 266;
 }  // namespace layout
 
 namespace {
@@ -47,26 +48,31 @@ DocumentViewer::DocumentViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Resultados"));
     Look::fillBackground(this, Look::windowGreen());
 
-    Look::addPicture(this, QStringLiteral("viewer-banner.jpg"), layout::kImage1);
-    Look::addPicture(this, QStringLiteral("viewer-save-caption.jpg"), layout::kImage2);
-    Look::addPicture(this, QStringLiteral("viewer-print-caption.jpg"), layout::kImage3);
+    Look::addPicture(this, QStringLiteral("viewer-banner.jpg"), layout::kBanner)
+        ->setObjectName(QStringLiteral("Image1"));
+    Look::addPicture(this, QStringLiteral("viewer-save-caption.jpg"), layout::kSaveCaption)
+        ->setObjectName(QStringLiteral("Image2"));
+    Look::addPicture(this, QStringLiteral("viewer-print-caption.jpg"), layout::kPrintCaption)
+        ->setObjectName(QStringLiteral("Image3"));
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(layout::kPanel1);
-    Look::fillBackground(Panel1, layout::kPanel1Colour);
+    greyPanel_ = new QFrame(this);
+    greyPanel_->setObjectName(QStringLiteral("Panel1"));
+    greyPanel_->setGeometry(layout::kGreyPanel);
+    Look::fillBackground(greyPanel_, layout::kGreyPanelColour);
 
-    addPictureButton(u"Bt_Salvar", layout::kBt_Salvar, &DocumentViewer::Bt_SalvarClick);
-    addPictureButton(u"Bt_imprimir", layout::kBt_imprimir, &DocumentViewer::Bt_imprimirClick);
+    addPictureButton(u"Bt_Salvar", layout::kSaveButton, &DocumentViewer::saveCopy);
+    addPictureButton(u"Bt_imprimir", layout::kPrintButton, &DocumentViewer::print);
 
-    Nav = new PageBrowser(this);
-    Nav->setGeometry(layout::kNav);
+    pageBrowser_ = new PageBrowser(this);
+    pageBrowser_->setObjectName(QStringLiteral("Nav"));
+    pageBrowser_->setGeometry(layout::kPageBrowser);
 
     resize(layout::kDesignSize);
     setMinimumSize(layout::kMinimumSize);
 }
 
-void DocumentViewer::addPictureButton(QStringView name, QPoint position, void (DocumentViewer::*handler)()) {
+void DocumentViewer::addPictureButton(QStringView name, QPoint position,
+                                      void (DocumentViewer::*handler)()) {
     auto* button = new PictureButton(this);
     applyConfiguration(*button, pictureButtonConfiguration(u"TForm10", name));
     button->move(position);
@@ -75,7 +81,7 @@ void DocumentViewer::addPictureButton(QStringView name, QPoint position, void (D
 }
 
 void DocumentViewer::setContentRootSource(std::function<QString()> contentRoot) {
-    Nav->setContentRootSource(contentRoot);
+    pageBrowser_->setContentRootSource(contentRoot);
     contentRoot_ = std::move(contentRoot);
 }
 
@@ -84,35 +90,34 @@ QString DocumentViewer::contentRoot() const {
 }
 
 void DocumentViewer::openPage(const QString& contentRoot, const QString& pageName,
-                       SaveBufferOnOpen saveBuffer) {
-    Nav->Navigate(ContentAddress::pageAddress(contentRoot, pageName));
+                              SaveBufferOnOpen saveBuffer) {
+    pageBrowser_->Navigate(ContentAddress::pageAddress(contentRoot, pageName));
     if (saveBuffer == SaveBufferOnOpen::Empty) {
-        RichEdit1.clear();
+        saveBuffer_.clear();
     }
-    Edit1 = pageName;
-    Memo1.clear();
+    pageName_ = pageName;
     WindowPlacement::showOrRaise(this);
 }
 
-void DocumentViewer::Bt_SalvarClick() {
+void DocumentViewer::saveCopy() {
     // Read before asking, so that a page that cannot be saved says so at once.
-    QByteArray page = PageCopy::readPage(shownFile(contentRoot(), Edit1));
-    const QString path = SaveDialog1.execute(this);
+    QByteArray page = PageCopy::readPage(shownFile(contentRoot(), pageName_));
+    const QString path = saveDialog_.execute(this);
     if (path.isEmpty()) {
         return;
     }
     PageCopy::writeWhole(path, page);
-    RichEdit1 = std::move(page);
+    saveBuffer_ = std::move(page);
 }
 
-void DocumentViewer::Bt_imprimirClick() {
+void DocumentViewer::print() {
     // The page prints itself when loaded with the print query.
-    Nav->Navigate(ContentAddress::printAddress(contentRoot(), Edit1));
+    pageBrowser_->Navigate(ContentAddress::printAddress(contentRoot(), pageName_));
 }
 
 void DocumentViewer::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    FormResize();
+    fitToWindowSize();
     if (!event->spontaneous() && !placed_) {
         placed_ = true;
         // The design size counts the frame, which is known by now.
@@ -123,13 +128,13 @@ void DocumentViewer::showEvent(QShowEvent* event) {
 
 void DocumentViewer::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FormResize();
+    fitToWindowSize();
 }
 
 // The window manager may frame the window only after it has been shown.
 void DocumentViewer::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    FormResize();
+    fitToWindowSize();
 }
 
 QSize DocumentViewer::frameExtent() const {
@@ -138,11 +143,11 @@ QSize DocumentViewer::frameExtent() const {
 
 // Sizes are those of the whole window, frame included, so the minimum is set
 // again whenever the frame may have changed.
-void DocumentViewer::FormResize() {
+void DocumentViewer::fitToWindowSize() {
     setMinimumSize(layout::kMinimumSize - frameExtent());
     const QSize outer = frameGeometry().size();
-    Nav->resize(outer - layout::kNavMargins);
-    Panel1->resize(outer.width() - layout::kPanel1Margin, Panel1->height());
+    pageBrowser_->resize(outer - layout::kPageBrowserMargins);
+    greyPanel_->resize(outer.width() - layout::kGreyPanelMargin, greyPanel_->height());
 }
 
 }  // namespace corvanel

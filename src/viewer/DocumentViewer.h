@@ -34,12 +34,12 @@ public:
     void openPage(const QString& contentRoot, const QString& pageName, SaveBufferOnOpen saveBuffer);
 
     // The name of the page opened last.
-    QString pageName() const { return Edit1; }
+    QString pageName() const { return pageName_; }
 
     // What the last save wrote, until a document is opened.
-    const QByteArray& saveBuffer() const { return RichEdit1; }
+    const QByteArray& saveBuffer() const { return saveBuffer_; }
 
-    PageBrowser* browser() const { return Nav; }
+    PageBrowser* browser() const { return pageBrowser_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -48,18 +48,21 @@ protected:
 
 private:
     void addPictureButton(QStringView name, QPoint position, void (DocumentViewer::*handler)());
-    void Bt_SalvarClick();
-    void Bt_imprimirClick();
-    void FormResize();
+    // Saves a copy of the page shown, byte for byte, where the user says.
+    void saveCopy();
+    // Has the page shown print itself.
+    void print();
+    // The browser and the grey panel follow the window's size, which stays
+    // above the minimum.
+    void fitToWindowSize();
     QSize frameExtent() const;
     QString contentRoot() const;
 
-    PageBrowser* Nav = nullptr;
-    QFrame* Panel1 = nullptr;
-    QString Edit1;
-    QByteArray RichEdit1;
-    QString Memo1;
-    SaveDialog SaveDialog1;
+    PageBrowser* pageBrowser_ = nullptr;
+    QFrame* greyPanel_ = nullptr;
+    QString pageName_;
+    QByteArray saveBuffer_;
+    SaveDialog saveDialog_;
     std::function<QString()> contentRoot_;
     bool placed_ = false;
 };

@@ -22,10 +22,10 @@ TEST(ColourValues, PlainValuesAreRgbAndSystemColoursComeFromThePalette) {
         {2213499, QColor(123, 198, 33)},
         {13816530, QColor(210, 210, 210)},
         {0x0000FF, QColor(255, 0, 0)},
-        {clBtnFace, role(QPalette::Button)},
-        {clBtnHighlight, role(QPalette::Light)},
-        {clHighlightText, role(QPalette::HighlightedText)},
-        {clMenu, role(QPalette::Window)},
+        {kSystemButtonFace, role(QPalette::Button)},
+        {kSystemButtonHighlight, role(QPalette::Light)},
+        {kSystemHighlightText, role(QPalette::HighlightedText)},
+        {kSystemMenu, role(QPalette::Window)},
         {0xFF0000FF, QColor(Qt::black)},  // no such system colour
         {0xFF00010F, QColor(Qt::black)},
     };

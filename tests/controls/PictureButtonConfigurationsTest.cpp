@@ -14,12 +14,13 @@ namespace {
 TEST(PictureButtonConfigurations, EveryButtonIsSetUpWithItsPicturesAndAName) {
     QWidget window;
     QSet<QString> seen;
-    for (const PictureButtonConfiguration& configuration : tavikConfigurations()) {
+    for (const PictureButtonConfiguration& configuration : pictureButtonConfigurations()) {
         const QString label = configuration.window + u'.' + configuration.name;
         SCOPED_TRACE(label.toStdString());
         EXPECT_FALSE(seen.contains(label));
         seen.insert(label);
-        EXPECT_EQ(&pictureButtonConfiguration(configuration.window, configuration.name), &configuration);
+        EXPECT_EQ(&pictureButtonConfiguration(configuration.window, configuration.name),
+                  &configuration);
 
         PictureButton button(&window);
         button.hide();
@@ -28,12 +29,12 @@ TEST(PictureButtonConfigurations, EveryButtonIsSetUpWithItsPicturesAndAName) {
         EXPECT_EQ(button.currentColour(), configuration.leaveColour);
         EXPECT_FALSE(button.isHidden()) << "loading a layout shows its buttons";
         EXPECT_FALSE(button.spokenName().isEmpty());
-        if (configuration.picture1.isEmpty()) {
-            EXPECT_FALSE(button.PUTWORDS().isEmpty()) << "a button shows a picture or words";
+        if (configuration.picture.isEmpty()) {
+            EXPECT_FALSE(button.words().isEmpty()) << "a button shows a picture or words";
             continue;
         }
-        const QImage normal = button.PUTPICTURE1().toImage();
-        const QImage hover = button.PUTPICTURE2().toImage();
+        const QImage normal = button.picture().toImage();
+        const QImage hover = button.hoverPicture().toImage();
         ASSERT_FALSE(normal.isNull());
         EXPECT_NE(normal, hover);
         EXPECT_EQ(hover.size(), normal.size());

@@ -15,8 +15,8 @@
 namespace corvanel {
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kGreen(123, 198, 33);
+const QColor kWhitePixel(255, 255, 255);
+const QColor kGreenPixel(123, 198, 33);
 
 QPixmap solid(QSize size, const QColor& colour) {
     QPixmap picture(size);
@@ -38,7 +38,7 @@ protected:
 };
 
 // A 160 x 60 button on a shown window: black panel, white normally, green
-// under the pointer, a red picture 1 and a blue picture 2 of 20 x 20.
+// under the pointer, a red picture and a blue hover picture of 20 x 20.
 class PictureButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -48,12 +48,12 @@ protected:
         window.resize(300, 200);
         button = new PictureButton(&window);
         button->setGeometry(10, 10, 160, 60);
-        button->setBevelOuter(PictureButton::Bevel::None);
-        button->setColor(clBlack);
-        button->setPUTPICTURE1(solid({20, 20}, Qt::red));
-        button->setPUTPICTURE2(solid({20, 20}, Qt::blue));
-        button->setPUTOVERCOLOR(clWindowGreen);
-        button->setPUTLEAVECOLOR(clWhite);
+        button->setOuterBevel(PictureButton::Bevel::None);
+        button->setPanelColour(kBlack);
+        button->setPicture(solid({20, 20}, Qt::red));
+        button->setHoverPicture(solid({20, 20}, Qt::blue));
+        button->setHoverColour(kWindowGreen);
+        button->setLeaveColour(kWhite);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -92,29 +92,29 @@ TEST_F(PictureButtonTest, PaintsPictureAndColourOfItsStateInsideTheFrameOnTheSpo
     PaintCounter counter(button);
     enter();
     EXPECT_EQ(counter.paints, 1) << "entering repaints at once";
-    EXPECT_EQ(pixel(1, 1), kGreen);
-    EXPECT_EQ(pixel(158, 58), kGreen);
+    EXPECT_EQ(pixel(1, 1), kGreenPixel);
+    EXPECT_EQ(pixel(158, 58), kGreenPixel);
     EXPECT_EQ(pixel(0, 30), QColor(Qt::black)) << "the panel's frame stays";
     EXPECT_EQ(pixel(159, 30), QColor(Qt::black));
     EXPECT_EQ(pixel(3, 3), QColor(Qt::blue));
     EXPECT_EQ(pixel(22, 22), QColor(Qt::blue));
-    EXPECT_EQ(pixel(23, 23), kGreen) << "pictures are drawn unscaled";
+    EXPECT_EQ(pixel(23, 23), kGreenPixel) << "pictures are drawn unscaled";
 
     const int paintsBeforeLeaving = counter.paints;
     leave();
     EXPECT_EQ(counter.paints, paintsBeforeLeaving + 1);
-    EXPECT_EQ(pixel(80, 30), kWhite);
+    EXPECT_EQ(pixel(80, 30), kWhitePixel);
     EXPECT_EQ(pixel(10, 10), QColor(Qt::red));
 
-    button->setPUTOVERCOLOR(clWhite);
+    button->setHoverColour(kWhite);
     enter();
-    EXPECT_EQ(pixel(80, 30), kWhite) << "equal colours: the hover is the picture swap alone";
+    EXPECT_EQ(pixel(80, 30), kWhitePixel) << "equal colours: the hover is the picture swap alone";
     EXPECT_EQ(pixel(10, 10), QColor(Qt::blue));
 }
 
 TEST_F(PictureButtonTest, AHoverColourNeverSetFillsBlack) {
     PictureButton fresh(&window);
-    fresh.setPUTLEAVECOLOR(clWhite);
+    fresh.setLeaveColour(kWhite);
     QEnterEvent event(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(&fresh, &event);
     EXPECT_EQ(fresh.grab().toImage().pixelColor(40, 11), QColor(Qt::black));
@@ -123,36 +123,37 @@ TEST_F(PictureButtonTest, AHoverColourNeverSetFillsBlack) {
 TEST_F(PictureButtonTest, WritersRepaintAtOnceOrWaitForTheNextPaintAsEachShould) {
     enter();
     PaintCounter counter(button);
-    button->setPUTPICTURE2(solid({20, 20}, Qt::magenta));
-    button->setPUTOVERCOLOR(clBlack);
+    button->setHoverPicture(solid({20, 20}, Qt::magenta));
+    button->setHoverColour(kBlack);
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 0);
     EXPECT_EQ(pixel(10, 10), QColor(Qt::magenta)) << "the new picture at the next paint";
-    EXPECT_EQ(pixel(80, 30), kGreen);
+    EXPECT_EQ(pixel(80, 30), kGreenPixel);
 
     counter.paints = 0;
-    button->setPUTPICTURE1(solid({20, 20}, Qt::yellow));
+    button->setPicture(solid({20, 20}, Qt::yellow));
     EXPECT_EQ(counter.paints, 1);
-    EXPECT_EQ(pixel(10, 10), QColor(Qt::yellow)) << "picture 1 while the pointer is over it";
-    EXPECT_EQ(pixel(80, 30), kGreen) << "on the hover colour";
+    EXPECT_EQ(pixel(10, 10), QColor(Qt::yellow))
+        << "the normal picture while the pointer is over it";
+    EXPECT_EQ(pixel(80, 30), kGreenPixel) << "on the hover colour";
     leave();
-    EXPECT_EQ(pixel(80, 30), kWhite);
+    EXPECT_EQ(pixel(80, 30), kWhitePixel);
 
     counter.paints = 0;
-    button->setPUTWORDS({QStringLiteral("Listar")});
-    button->setPUTLEAVECOLOR(clLightGrey);
+    button->setWords({QStringLiteral("Listar")});
+    button->setLeaveColour(kLightGrey);
     EXPECT_EQ(counter.paints, 2);
     EXPECT_EQ(pixel(80, 50), QColor(210, 210, 210));
 
     button->hide();
-    button->setPUTLEAVECOLOR(clWhite);
+    button->setLeaveColour(kWhite);
     EXPECT_TRUE(button->isVisible()) << "a hidden button shows when its normal colour is written";
 }
 
-TEST_F(PictureButtonTest, DrawsWordsBesidePicture1OneTextLineApart) {
+TEST_F(PictureButtonTest, DrawsWordsBesideTheNormalPictureOneTextLineApart) {
     const int lineHeight = QFontMetrics(button->font()).height();
-    button->setPUTPICTURE1(QPixmap());
-    button->setPUTWORDS({QStringLiteral("D"), QStringLiteral("D")});
+    button->setPicture(QPixmap());
+    button->setWords({QStringLiteral("D"), QStringLiteral("D")});
     const auto first = text();
     ASSERT_TRUE(first);
     EXPECT_GE(first->left(), 10);
@@ -163,11 +164,12 @@ TEST_F(PictureButtonTest, DrawsWordsBesidePicture1OneTextLineApart) {
     ASSERT_TRUE(second);
     EXPECT_EQ(second->top() - first->top(), lineHeight);
 
-    button->setPUTPICTURE1(solid({30, 20}, Qt::red));
-    button->setPUTPICTURE2(solid({50, 20}, Qt::red));
+    button->setPicture(solid({30, 20}, Qt::red));
+    button->setHoverPicture(solid({50, 20}, Qt::red));
     EXPECT_EQ(text()->left(), first->left() + 30);
     enter();
-    EXPECT_EQ(text()->left(), first->left() + 30) << "picture 1 places the words, also hovered";
+    EXPECT_EQ(text()->left(), first->left() + 30)
+        << "the normal picture places the words, also hovered";
 }
 
 TEST_F(PictureButtonTest, TheCaptionStaysEmpty) {
@@ -190,7 +192,7 @@ TEST_F(PictureButtonTest, EveryPressBeepsAndALeftClickInsideFiresClicked) {
 }
 
 TEST_F(PictureButtonTest, ScreenReadersHearAButtonByItsHintOrItsWords) {
-    button->setPUTWORDS({QStringLiteral("Listar lumbra da seção")});
+    button->setWords({QStringLiteral("Listar lumbra da seção")});
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::Button);

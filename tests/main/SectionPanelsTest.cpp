@@ -128,7 +128,7 @@ TEST_F(SectionPanels, EachPageCarriesItsTextsAndAFilterWithNoItemChosen) {
               QStringLiteral("onde"), utf8("Buscar no Diretório")}) {
             EXPECT_TRUE(captions.contains(caption)) << caption.toStdString();
         }
-        EXPECT_EQ(window.find<PictureButton>(section.listingButton)->PUTWORDS(),
+        EXPECT_EQ(window.find<PictureButton>(section.listingButton)->words(),
                   QStringList{utf8("Listar lumbra da seção")});
         EXPECT_EQ(window.find<PictureButton>(section.listingButton)->parentWidget(), page);
         EXPECT_EQ(window.find<QLineEdit>(section.field)->parentWidget(), page);

@@ -1,11 +1,11 @@
+#include "AboutWindow.h"
+#include "AssociationWindow.h"
 #include "ContentAddress.h"
 #include "PageBrowser.h"
 #include "PageTestSupport.h"
+#include "PartnerWindow.h"
 #include "RecordingPrompts.h"
 #include "UpdateAssistant.h"
-#include "AboutWindow.h"
-#include "PartnerWindow.h"
-#include "AssociationWindow.h"
 
 #include <QSignalSpy>
 #include <QUrlQuery>
@@ -32,7 +32,8 @@ TEST(InformationWindows, ReloadTheirPageFromTheCurrentRootOnlyWhenShownFromHidde
     root = QStringLiteral("D:\\");
     zeft.show();
     EXPECT_EQ(navigations.count(), 2);
-    EXPECT_EQ(zeft.browser()->lastAddress(), QStringLiteral("file://localhost/D:\\textos\\ZEFT.htm"));
+    EXPECT_EQ(zeft.browser()->lastAddress(),
+              QStringLiteral("file://localhost/D:\\textos\\ZEFT.htm"));
 
     PartnerWindow quarde;
     quarde.setContentRootSource([&] { return root; });
@@ -79,7 +80,7 @@ TEST(UpdateAssistant, TellsAboutTheInternetEachTimeAndAsksForVersion105Once) {
 
 TEST(AboutWindow, GivesTheVersionAndTheSupportAddress) {
     AboutWindow about;
-    const QStringList lines = about.memoText().split(u'\n');
+    const QStringList lines = about.aboutText().split(u'\n');
     ASSERT_GE(lines.size(), 6);
     EXPECT_EQ(lines.first(), QStringLiteral("Versão 1.05"));
     EXPECT_TRUE(lines.at(5).startsWith(QStringLiteral("via e-mail: ")));

@@ -1,14 +1,16 @@
+#include "BusyWindow.h"
 #include "DatabaseError.h"
 #include "ErrorBox.h"
 #include "FrameAnimation.h"
 #include "RecordingPrompts.h"
-#include "StartupSequence.h"
-#include "BusyWindow.h"
 #include "SplashScreen.h"
+#include "StartupSequence.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStringList>
+#include <QTest>
 
 #include "QtPrinters.h"
 
@@ -20,6 +22,19 @@ namespace corvanel {
 namespace {
 
 using testing::RecordingPrompts;
+
+// Counts the paints a widget receives.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
 
 QStringList labelTexts(const QWidget& window) {
     QStringList texts;
@@ -36,8 +51,8 @@ TEST(Splash, StartsWithItsLayoutTextsAndKeepsTheBarWithinRange) {
     EXPECT_EQ(splash.size(), QSize(493, 269));
     EXPECT_EQ(splash.status(), QStringLiteral("Iniciando..."));
     EXPECT_EQ(splash.barPosition(), 0);
-    EXPECT_TRUE(labelTexts(splash).contains(
-        QStringLiteral("Aguarde enquanto o Lumbra é carregado.")));
+    EXPECT_TRUE(
+        labelTexts(splash).contains(QStringLiteral("Aguarde enquanto o Lumbra é carregado.")));
     EXPECT_TRUE(labelTexts(splash).contains(QStringLiteral("Status: ")));
 
     splash.setBarPosition(95);
@@ -92,7 +107,8 @@ TEST(Startup, AWindowThatFailsToBeCreatedIsReportedAndStartupGoesOn) {
 
     runStartupSteps(splash, steps);
 
-    EXPECT_EQ(prompts.errors, QStringList{QStringLiteral("Não foi possível abrir o banco de dados.")});
+    EXPECT_EQ(prompts.errors,
+              QStringList{QStringLiteral("Não foi possível abrir o banco de dados.")});
     EXPECT_TRUE(informationWindowsCreated);
     EXPECT_EQ(splash.status(), QStringLiteral("Inicializando aplicativo."));
 }
@@ -118,15 +134,24 @@ TEST(BusyWindow, ShowsItsTextsTakesNoInputAndAnimates) {
     EXPECT_FALSE(busy.isVisible());
 }
 
-TEST(BusyWindow, IsHiddenAgainWhenTheWorkEndsInAnError) {
+TEST(BusyWindow, ShowingPaintsAtOnceAndHidingHidesIt) {
     BusyWindow busy;
-    try {
-        BusyScope scope(&busy);
-        EXPECT_TRUE(busy.isVisible());
-        throw DatabaseError(QStringLiteral("erro"));
-    } catch (const DatabaseError&) {
-    }
+    busy.showBusy();
+    EXPECT_TRUE(busy.isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&busy));
+
+    // The work that follows blocks the event loop: a paint only queued would
+    // come after it.
+    PaintCounter counter(&busy);
+    busy.showBusy();
+    EXPECT_GE(counter.paints, 1);
+
+    busy.hideBusy();
     EXPECT_FALSE(busy.isVisible());
+    busy.showBusy();
+    EXPECT_TRUE(busy.isVisible()) << "the window serves again after being hidden";
+    busy.hideBusy();
+    EXPECT_TRUE(busy.animation()->isPlaying()) << "hiding never stops the clip";
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 #include "DocumentViewer.h"
 
+#include "LayoutNames.h"
 #include "PageBrowser.h"
+#include "PictureButton.h"
 #include "RecordingPrinter.h"
 #include "RecordingPrompts.h"
-#include "PictureButton.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,6 +87,17 @@ TEST_F(Viewer, OpensCentredThenReplacesThePageKeepingSizeAndPlace) {
     open(QStringLiteral("help"), SaveBufferOnOpen::Keep);
     EXPECT_TRUE(viewer.isVisible());
     EXPECT_EQ(viewer.frameGeometry(), placed);
+}
+
+TEST_F(Viewer, CarriesEachOfItsLayoutNamesOnce) {
+    QStringList expected;
+    for (const char* name :
+         {"Image1", "Image2", "Image3", "Panel1", "Bt_Salvar", "Bt_imprimir", "Nav"}) {
+        expected << QString::fromLatin1(name);
+    }
+    expected.sort();
+    EXPECT_EQ(viewer.objectName(), u"Form10");
+    EXPECT_EQ(testing::layoutNames(viewer), expected);
 }
 
 TEST_F(Viewer, ResizingKeepsTheMinimumAndTheBrowserAndGreyPanelFollow) {
