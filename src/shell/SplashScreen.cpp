@@ -1,6 +1,7 @@
 #include "SplashScreen.h"
 
 #include "Look.h"
+#include "Version.h"
 #include "WindowPlacement.h"
 
 #include <QLabel>
@@ -67,9 +68,8 @@ SplashScreen::SplashScreen(QWidget* parent)
     versionNote->setReadOnly(true);
     versionNote->setFocusPolicy(Qt::NoFocus);
     versionNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    versionNote->setPlainText(
-        QStringLiteral("Versão 1.05 - Março 2004\n"
-                       "Direitos da criança e do adolescente"));
+    versionNote->setPlainText(kVersionCaption + u" - Março 2004\n"
+                              u"Direitos da criança e do adolescente");
     versionNote->setFont(Look::sansSerif(11));
 
     WindowPlacement::centreOnScreen(this);
