@@ -9,7 +9,6 @@
 #include "ResultListModel.h"
 #include "ResultListView.h"
 #include "StartupProgress.h"
-#include "Statements.h"
 #include "TProcurandoScreen.h"
 #include "TTextosLayout.h"
 
@@ -161,7 +160,7 @@ void TTextos::FormCreate(const CreationContext& context) {
     logic_.connection().open(context.connectionString);
     Database& db = logic_.connection().connect();
 
-    Edit6 = QString::number(db.countRows(Statements::collectionCount(), context.messagePump));
+    Edit6 = QString::number(db.countDocuments(context.messagePump));
 
     // Ciclos de Vida has no section letter of its own in the cards; its total
     // is that of the letter "A", like its section search.
@@ -174,14 +173,13 @@ void TTextos::FormCreate(const CreationContext& context) {
         {Section::Ciclos, u'A'},
     }};
     for (const auto& [section, letter] : kSectionLetters) {
-        const int total =
-            db.countRows(Statements::sectionCount(QString(QChar(letter))), context.messagePump);
+        const int total = db.countSection(QString(QChar(letter)), context.messagePump);
         if (context.writeSectionTotal) {
             context.writeSectionTotal(section, QString::number(total));
         }
     }
 
-    CaminhoCD = db.readOneValue(Statements::contentRootRead(), u"tipo");
+    CaminhoCD = db.contentRoot();
 
     if (!ContentAddress::hasMarkerFile(CaminhoCD) && context.showContentLocationScreen) {
         context.showContentLocationScreen();
