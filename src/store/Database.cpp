@@ -23,18 +23,35 @@ QString quoted(const QString& path) {
         QStringLiteral("Não foi possível abrir o banco de dados %1: %2").arg(quoted(path), reason));
 }
 
-// Refuses what the engine would create.
+QString notACollection() {
+    return QStringLiteral("o arquivo não é uma coleção do Corvanel.");
+}
+
+// Refuses what cannot be a collection before the engine sees it: an empty
+// file would open as an empty database.
 sqlite::Connection openCollectionFile(const ConnectionSettings& settings) {
     const QString& path = settings.dataSource;
     const QFileInfo file(path);
-    if (path.isEmpty() || !file.isFile()) {
+    if (path.isEmpty() || !file.exists()) {
         refuse(path, QStringLiteral("o arquivo não existe."));
+    }
+    if (file.isDir()) {
+        refuse(path, QStringLiteral("é uma pasta, não um arquivo."));
+    }
+    if (file.size() == 0) {
+        refuse(path, QStringLiteral("o arquivo está vazio; não é uma coleção do Corvanel."));
     }
     // A file on read-only media opens read-only by itself; "Mode=Read" asks
     // for that explicitly.
     return sqlite::Connection(file.absoluteFilePath(), settings.readOnly()
                                                            ? sqlite::OpenMode::ReadOnly
                                                            : sqlite::OpenMode::ReadWrite);
+}
+
+bool hasCardTable(sqlite::Connection& connection) {
+    sqlite::Statement query(connection,
+                            "select 1 from sqlite_master where type = 'table' and name = 'LABELS'");
+    return query.step();
 }
 
 }  // namespace
@@ -55,13 +72,23 @@ Database::Database(const ConnectionSettings& settings)
 Database::~Database() = default;
 
 void Database::checkCollection(const QString& password) {
+    bool collection = false;
     bool accepted = false;
     try {
-        accepted = DatabasePassword::matches(connection_, password);
+        collection = DatabasePassword::isStored(connection_) || hasCardTable(connection_);
+        accepted = collection && DatabasePassword::matches(connection_, password);
     } catch (const DatabaseError& error) {
-        refuse(filePath_, sqlite::isNotADatabase(error)
-                              ? QStringLiteral("o arquivo não é um banco de dados válido.")
-                              : error.message());
+        if (sqlite::isNotADatabase(error)) {
+            refuse(filePath_, notACollection());
+        }
+        if (sqlite::isDamaged(error)) {
+            refuse(filePath_, u"o arquivo está danificado (" + error.engineMessage() + u").");
+        }
+        refuse(filePath_,
+               error.engineMessage().isEmpty() ? error.message() : error.engineMessage() + u'.');
+    }
+    if (!collection) {
+        refuse(filePath_, notACollection());
     }
     if (!accepted) {
         refuse(filePath_, QStringLiteral("senha inválida."));

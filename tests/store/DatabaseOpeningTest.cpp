@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include "QtPrinters.h"
 
@@ -49,6 +50,15 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 QByteArray readBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray randomBytes(int size) {
+    QRandomGenerator generator(42);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(generator.bounded(256));
+    }
+    return bytes;
 }
 
 struct DamagedFile {
@@ -94,13 +104,37 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamagedFile{"Missing", [](const TestCollection& c) { QFile::remove(c.databasePath()); },
                     "o arquivo não existe."},
+        DamagedFile{"Folder",
+                    [](const TestCollection& c) {
+                        QFile::remove(c.databasePath());
+                        QDir().mkpath(c.databasePath());
+                    },
+                    "é uma pasta, não um arquivo."},
+        DamagedFile{"Empty", [](const TestCollection& c) { writeBytes(c.databasePath(), {}); },
+                    "o arquivo está vazio; não é uma coleção do Corvanel."},
         DamagedFile{"Text",
                     [](const TestCollection& c) {
                         writeBytes(c.databasePath(),
                                    "isto não é um banco de dados, apenas um texto comprido o "
                                    "bastante para ser lido");
                     },
-                    "o arquivo não é um banco de dados válido."},
+                    "o arquivo não é uma coleção do Corvanel."},
+        DamagedFile{
+            "RandomBytes",
+            [](const TestCollection& c) { writeBytes(c.databasePath(), randomBytes(8192)); },
+            "o arquivo não é uma coleção do Corvanel."},
+        DamagedFile{"AnotherDatabase",
+                    [](const TestCollection& c) {
+                        QFile::remove(c.databasePath());
+                        sqlite::Connection(c.databasePath(), sqlite::OpenMode::Create)
+                            .executeScript("create table notas (texto text)");
+                    },
+                    "o arquivo não é uma coleção do Corvanel."},
+        DamagedFile{"Truncated",
+                    [](const TestCollection& c) {
+                        writeBytes(c.databasePath(), readBytes(c.databasePath()).left(1024));
+                    },
+                    "o arquivo está danificado (database disk image is malformed)."},
         DamagedFile{"OtherPassword",
                     [](const TestCollection& c) {
                         sqlite::Connection db(c.databasePath(), sqlite::OpenMode::ReadWrite);
