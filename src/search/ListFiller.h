@@ -11,7 +11,6 @@ namespace corvanel {
 class Database;
 class DisplayLineBreaker;
 class ResultLines;
-struct ListedDocument;
 
 // Turns the rows of a listing or search into the lines of the result list:
 // a numbered block per document, and a blank separator line after it.
