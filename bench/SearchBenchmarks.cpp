@@ -11,7 +11,6 @@
 #include "Look.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
-#include "Statements.h"
 #include "ResultListWindow.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
@@ -129,12 +128,12 @@ void Narrowing(benchmark::State& state) {
 // The store alone: words to document codes in title order.
 void QueryToOrderedCodes(benchmark::State& state, QStringView words) {
     static Database database(connectionStringFor(collectionFolder()));
-    const QString statement = Statements::keywordSearch(words.toString());
-    int rows = database.list(statement, [](const Row&) {});  // loads the text index
+    const auto search = [&](const Database::DocumentHandler& handler) {
+        return database.searchWords(words.toString(), SearchScope::allSections(), handler);
+    };
+    int rows = search([](const ListedDocument&) {});  // loads the text index
     for (auto _ : state) {
-        rows = database.list(statement, [](const Row& row) {
-            benchmark::DoNotOptimize(row.field(u"cod"));
-        });
+        rows = search([](const ListedDocument& row) { benchmark::DoNotOptimize(row.code); });
     }
     state.counters["rows"] = rows;
 }
@@ -178,7 +177,8 @@ public:
         ResultListWindow::CreationContext context;
         context.connectionString = connectionStringFor(collectionFolder());
         textos_.FormCreate(context);
-        textos_.database()->list(Statements::keywordSearch(QStringLiteral("x")), [](const Row&) {});
+        textos_.database()->searchWords(QStringLiteral("x"), SearchScope::allSections(),
+                                        [](const ListedDocument&) {});
         textos_.tipo = QStringLiteral("G");
         textos_.Edit4 = QStringLiteral("T");
         textos_.show();

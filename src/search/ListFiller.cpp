@@ -4,7 +4,6 @@
 #include "DisplayLineBreaker.h"
 #include "ResultLines.h"
 #include "SectionLabels.h"
-#include "Statements.h"
 
 namespace corvanel {
 
@@ -27,52 +26,51 @@ QString numbered(int number, const QString& text) {
 
 }  // namespace
 
-int ListFiller::fill(const QString& statement, std::optional<int> markLevel) {
+int ListFiller::fill(const ListingRequest& listing, std::optional<int> markLevel) {
+    if (std::holds_alternative<AuthorListing>(listing)) {
+        return fillAuthors();
+    }
     QStringList codes;
     int number = 0;
-    database_.list(statement, [&](const Row& row) {
+    listDocuments(database_, listing, [&](const ListedDocument& row) {
         ++number;
         if (markLevel) {
-            codes << row.field(u"cod");
+            codes << row.code;
         }
         addBlock(row, number, markLevel.has_value());
     });
     if (markLevel) {
-        database_.executeForEach(Statements::addMark(QStringLiteral("?1"), *markLevel), codes);
+        database_.addMarks(codes, *markLevel);
     }
     return number;
 }
 
 // A row of any other section keeps its number and its mark but shows nothing.
-void ListFiller::addBlock(const Row& row, int number, bool labelled) {
-    const QString section = row.field(u"sessao");
+void ListFiller::addBlock(const ListedDocument& row, int number, bool labelled) {
     for (const auto& [letter, label] : kStandardSections) {
-        if (section == letter) {
-            addStandardBlock(row, row.field(u"cod"), number,
-                             labelled ? label.toString() : QString());
+        if (row.section == letter) {
+            addStandardBlock(row, number, labelled ? label.toString() : QString());
             return;
         }
     }
-    if (section == kDecisionSection) {
-        addDecisionBlock(row, row.field(u"cod"), number, labelled);
+    if (row.section == kDecisionSection) {
+        addDecisionBlock(row, number, labelled);
     }
 }
 
-void ListFiller::addStandardBlock(const Row& row, const QString& code, int number,
-                                  const QString& label) {
+void ListFiller::addStandardBlock(const ListedDocument& row, int number, const QString& label) {
+    const QString& code = row.code;
     if (!label.isEmpty()) {
         lines_.add(label, code);
     }
-    lines_.add(numbered(number, row.field(u"titulo")), code);
-    lines_.add(row.field(u"subtitulo"), code);
+    lines_.add(numbered(number, row.title), code);
+    lines_.add(row.subtitle, code);
     lines_.addSeparator();
 }
 
-void ListFiller::addDecisionBlock(const Row& row, const QString& code, int number,
-                                  bool labelled) {
-    const QString text =
-        database_.readOneValue(Statements::documentTextStart(row.field(u"texto"), kDecisionTextRead),
-                               u"conteudo");
+void ListFiller::addDecisionBlock(const ListedDocument& row, int number, bool labelled) {
+    const QString& code = row.code;
+    const QString text = database_.documentTextStart(row.textRow, kDecisionTextRead);
     const QStringList textLines = breaker_.firstLines(text, kDecisionTextLines);
     if (labelled) {
         lines_.add(kDecisionLabel.toString(), code);
@@ -85,10 +83,9 @@ void ListFiller::addDecisionBlock(const Row& row, const QString& code, int numbe
     lines_.addSeparator();
 }
 
-int ListFiller::fillAuthors(const QString& statement) {
+int ListFiller::fillAuthors() {
     int number = 0;
-    database_.list(statement, [&](const Row& row) {
-        const QString author = row.field(u"autor");
+    database_.listAuthors([&](const QString& author) {
         lines_.add(numbered(++number, author), author);
         lines_.add(ResultLines::kSeparator.toString(), author);
     });

@@ -2,7 +2,6 @@
 
 #include "RequestFields.h"
 #include "ScopeNames.h"
-#include "Statements.h"
 
 #include <array>
 #include <utility>
@@ -25,8 +24,8 @@ constexpr std::array<std::pair<QStringView, QStringView>, 6> kSectionRequests{{
 constexpr std::array<QStringView, 7> kCategoryRequests{u"A", u"B", u"C", u"D",
                                                        u"E", u"F", u"H"};
 
-RequestPlan listing(QString statement, FillKind fill) {
-    return {HeaderLayout::Listing, std::move(statement), fill};
+RequestPlan listing(ListingRequest what, FillKind fill) {
+    return {HeaderLayout::Listing, std::move(what), fill};
 }
 
 }  // namespace
@@ -39,18 +38,18 @@ RequestPlan planRequest(const RequestFields& fields) {
     }
     for (const auto& [request, letter] : kSectionRequests) {
         if (kind == request) {
-            return listing(sectionSearchStatement(letter.toString(), fields), FillKind::Plain);
+            return listing(sectionSearch(letter.toString(), fields), FillKind::Plain);
         }
     }
     if (kind == u"G") {
-        return listing(Statements::collectionListing(), FillKind::Labelled);
+        return listing(CollectionListing{}, FillKind::Labelled);
     }
     if (kind == u"A01") {
-        return listing(Statements::authorList(), FillKind::Authors);
+        return listing(AuthorListing{}, FillKind::Plain);
     }
     for (const QStringView request : kCategoryRequests) {
         if (kind == request) {
-            return listing(Statements::categoryListing(fields.Edit4), FillKind::Plain);
+            return listing(CategoryListing{fields.Edit4}, FillKind::Plain);
         }
     }
     return {};

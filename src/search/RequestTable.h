@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "ListingRequest.h"
 
 #include <optional>
 
@@ -15,17 +15,16 @@ enum class HeaderLayout {
     Listing,  // search tools covered by the header pictures
 };
 
-// How a result fills the lists.
+// How a listing of documents fills the lists.
 enum class FillKind {
     Plain,     // numbered blocks
     Labelled,  // a section label before each block, and a mark per row
-    Authors,   // the author list
 };
 
 // What showing the window runs for the request in its fields.
 struct RequestPlan {
     HeaderLayout header = HeaderLayout::Plain;
-    std::optional<QString> statement;  // none: the lists stay empty
+    std::optional<ListingRequest> listing;  // none: the lists stay empty
     FillKind fill = FillKind::Plain;
 };
 

@@ -6,7 +6,6 @@
 #include "ResultListHost.h"
 #include "ScopeNames.h"
 #include "SearchMessages.h"
-#include "Statements.h"
 
 namespace corvanel {
 
@@ -50,13 +49,13 @@ void ResultListLogic::showRequest() {
     clearLists();
     header_ = HeaderLayout::Plain;
     Database& database = connection_.connect();
-    database.execute(Statements::clearAllMarks());
+    database.clearAllMarks();
     levels_.reset();
     const RequestPlan plan = planRequest(fields);
     header_ = plan.header;
     int rows = 0;
-    if (plan.statement) {
-        rows = runFill(database, *plan.statement, plan.fill);
+    if (plan.listing) {
+        rows = runFill(database, *plan.listing, plan.fill);
     }
     // A category request names the section of its category.
     if (!fields.Aux.isEmpty()) {
@@ -71,8 +70,8 @@ void ResultListLogic::search() {
     BusyPeriod busy(host_);
     Database& database = openNewLevel();
     int rows = 0;
-    if (const auto statement = keywordSearchStatement(scopeName_, fields)) {
-        rows = runFill(database, *statement, FillKind::Labelled);
+    if (const auto words = keywordSearchIn(scopeName_, fields)) {
+        rows = runFill(database, *words, FillKind::Labelled);
     }
     rowCount_ = QString::number(rows);
 }
@@ -80,8 +79,7 @@ void ResultListLogic::search() {
 void ResultListLogic::narrow() {
     BusyPeriod busy(host_);
     Database& database = openNewLevel();
-    const int rows = runFill(database, Statements::narrowingSearch(fields.Edit3, level() - 1),
-                             FillKind::Labelled);
+    const int rows = runFill(database, Narrowing{fields.Edit3, level() - 1}, FillKind::Labelled);
     rowCount_ = QString::number(rows);
 }
 
@@ -92,11 +90,11 @@ void ResultListLogic::stepBack() {
     }
     BusyPeriod busy(host_);
     Database& database = connection_.connect();
-    database.execute(Statements::clearLevelMarks(level()));
+    database.clearLevelMarks(level());
     const ResultLevels::Entry entry = levels_.stepBack();
     // Only the general search lists a level again; elsewhere the lists stay.
     if (entry.kind == u"T") {
-        const int rows = runFill(database, Statements::levelListing(level()), FillKind::Plain);
+        const int rows = runFill(database, LevelListing{level()}, FillKind::Plain);
         rowCount_ = QString::number(rows);
         fields.Edit3 = entry.words;
     }
@@ -125,26 +123,24 @@ Database& ResultListLogic::openNewLevel() {
     clearLists();
     Database& database = connection_.connect();
     if (const auto letGo = levels_.open(fields.tipo, fields.Edit3)) {
-        database.execute(Statements::clearLevelMarks(*letGo));
+        database.clearLevelMarks(*letGo);
     }
     return database;
 }
 
 void ResultListLogic::clearLists() { ListsRewrite rewrite(host_, lines_); }
 
-int ResultListLogic::runFill(Database& database, const QString& statement, FillKind fill) {
+int ResultListLogic::runFill(Database& database, const ListingRequest& listing, FillKind fill) {
     int rows = 0;
     {
         ListsRewrite rewrite(host_, lines_);
         ListFiller filler(database, decisionLines_, lines_);
-        rows = fill == FillKind::Authors
-                   ? filler.fillAuthors(statement)
-                   : filler.fill(statement, fill == FillKind::Labelled
-                                                ? std::optional<int>(level())
-                                                : std::nullopt);
+        rows = filler.fill(listing,
+                           fill == FillKind::Labelled ? std::optional<int>(level()) : std::nullopt);
     }
     host_.processPendingMessages();
-    if (rows == 0 && fill != FillKind::Authors) {
+    // An empty author list is no failed search.
+    if (rows == 0 && !std::holds_alternative<AuthorListing>(listing)) {
         host_.showMessage(messages::kNothingFound.toString());
     }
     return rows;

@@ -67,7 +67,7 @@ public:
     int level() const { return levels_.level(); }
 
 private:
-    int runFill(Database& database, const QString& statement, FillKind fill);
+    int runFill(Database& database, const ListingRequest& listing, FillKind fill);
     Database& openNewLevel();
 
     ResultListHost& host_;

@@ -9,7 +9,6 @@
 #include "ResultListModel.h"
 #include "ResultListView.h"
 #include "StartupProgress.h"
-#include "Statements.h"
 #include "BusyWindow.h"
 #include "ResultListWindowLayout.h"
 
@@ -161,17 +160,16 @@ void ResultListWindow::FormCreate(const CreationContext& context) {
     logic_.connection().open(context.connectionString);
     Database& db = logic_.connection().connect();
 
-    Edit6 = QString::number(db.countRows(Statements::collectionCount(), context.messagePump));
+    Edit6 = QString::number(db.countDocuments(context.messagePump));
 
     for (const SectionFacts& section : kSections) {
-        const int total = db.countRows(Statements::sectionCount(section.cardLetter.toString()),
-                                       context.messagePump);
+        const int total = db.countSection(section.cardLetter.toString(), context.messagePump);
         if (context.writeSectionTotal) {
             context.writeSectionTotal(section.section, QString::number(total));
         }
     }
 
-    CaminhoCD = db.readOneValue(Statements::contentRootRead(), u"tipo");
+    CaminhoCD = db.contentRoot();
 
     if (!ContentAddress::hasMarkerFile(CaminhoCD) && context.showContentLocationScreen) {
         context.showContentLocationScreen();

@@ -1,7 +1,6 @@
 #include "ScopeNames.h"
 
 #include "RequestFields.h"
-#include "Statements.h"
 
 #include <array>
 #include <utility>
@@ -47,21 +46,20 @@ QString scope::nameOf(const QString& argument) {
     return {};
 }
 
-QString sectionSearchStatement(const QString& sectionLetter, const RequestFields& fields) {
-    return fields.SUBCATOK == u"0" ? Statements::sectionKeywordSearch(fields.Edit3, sectionLetter)
-                                   : Statements::subcategoryKeywordSearch(fields.Edit3, fields.SUBCAT);
+WordSearch sectionSearch(const QString& sectionLetter, const RequestFields& fields) {
+    return {fields.Edit3, fields.SUBCATOK == u"0" ? SearchScope::section(sectionLetter)
+                                                  : SearchScope::subcategory(fields.SUBCAT)};
 }
 
-std::optional<QString> keywordSearchStatement(const QString& scopeName,
-                                              const RequestFields& fields) {
+std::optional<WordSearch> keywordSearchIn(const QString& scopeName, const RequestFields& fields) {
     // "Lumbra" names the whole collection: its searches are those of "Todos".
     if (scopeName == scope::kTextosPorAutor || scopeName == scope::kTodos ||
         scopeName == scope::kLumbra) {
-        return Statements::keywordSearch(fields.Edit3);
+        return WordSearch{fields.Edit3, SearchScope::allSections()};
     }
     for (const auto& [name, letter] : kSectionOfScope) {
         if (scopeName == name) {
-            return sectionSearchStatement(letter.toString(), fields);
+            return sectionSearch(letter.toString(), fields);
         }
     }
     return std::nullopt;

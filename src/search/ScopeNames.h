@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ListingRequest.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -23,11 +25,10 @@ QString nameOf(const QString& argument);
 
 // The key-word search of a section: by section letter when SUBCATOK is "0",
 // otherwise by the sub-category code in SUBCAT.
-QString sectionSearchStatement(const QString& sectionLetter, const RequestFields& fields);
+WordSearch sectionSearch(const QString& sectionLetter, const RequestFields& fields);
 
-// The statement the search button runs in a scope, or none when the scope
+// The search the search button runs in a scope, or none when the scope
 // searches nothing.
-std::optional<QString> keywordSearchStatement(const QString& scopeName,
-                                              const RequestFields& fields);
+std::optional<WordSearch> keywordSearchIn(const QString& scopeName, const RequestFields& fields);
 
 }  // namespace corvanel

@@ -3,7 +3,6 @@
 #include "ConnectionString.h"
 #include "Database.h"
 #include "DatabaseError.h"
-#include "Statements.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,10 +20,10 @@ QString folderOf(const QString& filePath) {
 void store(const QString& programFolder, const QString& folder) {
     // One statement: every row of CONTROLE changes, or none does.
     Database database(connectionStringFor(programFolder));
-    database.execute(Statements::contentRootStore(folder));
+    database.storeContentRoot(folder);
     // Without the row that start-up reads, the next start would ask again
     // with nothing said now.
-    if (database.readOneValue(Statements::contentRootRead(), u"tipo") != folder) {
+    if (database.contentRoot() != folder) {
         throw DatabaseError(QStringLiteral(
             "A pasta não pôde ser guardada: o banco de dados não tem o registro da pasta "
             "de conteúdo (tabela CONTROLE, topo = 1)."));

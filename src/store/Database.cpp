@@ -3,315 +3,259 @@
 #include "ConnectionString.h"
 #include "DatabaseError.h"
 #include "DatabasePassword.h"
+#include "DocumentQueries.h"
+#include "MatchingFunctions.h"
 #include "PortugueseCollation.h"
-#include "SqliteDialect.h"
 #include "TextIndex.h"
-#include "TextMatching.h"
 
 #include <QFileInfo>
-
-#include <sqlite3.h>
-
-#include <algorithm>
-#include <optional>
 
 namespace corvanel {
 
 namespace {
 
-std::string_view textArgument(sqlite3_value* value) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return text == nullptr ? std::string_view()
-                           : std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(value)));
+QString quoted(const QString& path) {
+    return u'"' + QFileInfo(path).absoluteFilePath() + u'"';
 }
 
-bool anyNull(sqlite3_value** argv) {
-    return sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL;
+[[noreturn]] void refuse(const QString& path, const QString& reason) {
+    throw DatabaseError(
+        QStringLiteral("Não foi possível abrir o banco de dados %1: %2").arg(quoted(path), reason));
 }
 
-// What a function works out from its first argument, kept with the
-// statement while that argument stays the same. make returns it, or null
-// after reporting an error itself; null is returned after any error.
-template <typename T, typename Make>
-T* keptWithStatement(sqlite3_context* context, Make&& make) {
-    if (auto* kept = static_cast<T*>(sqlite3_get_auxdata(context, 0))) {
-        return kept;
-    }
-    std::unique_ptr<T> made;
-    try {
-        made = make();
-    } catch (const std::exception& error) {
-        sqlite3_result_error(context, error.what(), -1);
-        return nullptr;
-    }
-    if (!made) {
-        return nullptr;
-    }
-    sqlite3_set_auxdata(context, 0, made.release(), [](void* p) { delete static_cast<T*>(p); });
-    // SQLite may have destroyed it at once; ask again.
-    auto* kept = static_cast<T*>(sqlite3_get_auxdata(context, 0));
-    if (kept == nullptr) {
-        sqlite3_result_error_nomem(context);
-    }
-    return kept;
+QString notACollection() {
+    return QStringLiteral("o arquivo não é uma coleção do Corvanel.");
 }
 
-// like(pattern, text [, escape]): SQLite's LIKE operator, made to ignore
-// accents as well as letter case.
-void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    if (anyNull(argv)) {
-        sqlite3_result_null(context);
-        return;
+// Refuses what cannot be a collection before the engine sees it: an empty
+// file would open as an empty database.
+sqlite::Connection openCollectionFile(const ConnectionSettings& settings) {
+    const QString& path = settings.dataSource;
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.exists()) {
+        refuse(path, QStringLiteral("o arquivo não existe."));
     }
-    const auto* pattern = keptWithStatement<LikePattern>(context, [&]() -> std::unique_ptr<LikePattern> {
-        char32_t escape = 0;
-        if (argc == 3) {
-            const QString escapeText = QString::fromStdString(std::string(textArgument(argv[2])));
-            if (escapeText.size() != 1) {
-                sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
-                return nullptr;
-            }
-            escape = escapeText.at(0).unicode();
-        }
-        return std::make_unique<LikePattern>(textArgument(argv[0]), escape);
-    });
-    if (pattern != nullptr) {
-        sqlite3_result_int(context, pattern->matches(textArgument(argv[1])) ? 1 : 0);
+    if (file.isDir()) {
+        refuse(path, QStringLiteral("é uma pasta, não um arquivo."));
     }
+    if (file.size() == 0) {
+        refuse(path, QStringLiteral("o arquivo está vazio; não é uma coleção do Corvanel."));
+    }
+    // A file on read-only media opens read-only by itself; "Mode=Read" asks
+    // for that explicitly.
+    return sqlite::Connection(file.absoluteFilePath(), settings.readOnly()
+                                                           ? sqlite::OpenMode::ReadOnly
+                                                           : sqlite::OpenMode::ReadWrite);
 }
 
-// The text rows a pattern matches, ascending.
-using MatchedRows = std::vector<std::int64_t>;
-
-// words_match(pattern, text row): whether the LIKE pattern matches the
-// title, key words or sub-title of the text row's card, or the row's own
-// text. The store's one matching function for key-word searches: it asks
-// the in-memory text index once per statement and then looks rows up.
-void wordsMatchFunction(sqlite3_context* context, int, sqlite3_value** argv) {
-    if (anyNull(argv)) {
-        sqlite3_result_null(context);
-        return;
-    }
-    const auto* matched = keptWithStatement<MatchedRows>(context, [&] {
-        auto& texts = *static_cast<TextIndexLoader*>(sqlite3_user_data(context));
-        return std::make_unique<MatchedRows>(
-            texts.index().matchingTextRows(LikePattern(textArgument(argv[0]))));
-    });
-    if (matched != nullptr) {
-        const bool found = std::binary_search(matched->begin(), matched->end(),
-                                              sqlite3_value_int64(argv[1]));
-        sqlite3_result_int(context, found ? 1 : 0);
-    }
-}
-
-QString columnText(sqlite3_stmt* statement, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return QString::fromUtf8(text, sqlite3_column_bytes(statement, column));
+bool hasCardTable(sqlite::Connection& connection) {
+    sqlite::Statement query(connection,
+                            "select 1 from sqlite_master where type = 'table' and name = 'LABELS'");
+    return query.step();
 }
 
 }  // namespace
 
-// A prepared statement that finalises itself.
-class Database::Statement {
-public:
-    Statement(const Database& database, const QString& sql) : database_(database) {
-        const QByteArray text = SqliteDialect::translate(sql).toUtf8();
-        const char* tail = nullptr;
-        if (sqlite3_prepare_v2(database.db_, text.constData(), static_cast<int>(text.size()),
-                               &statement_, &tail) != SQLITE_OK) {
-            database.fail(QStringLiteral("Erro no comando enviado ao banco de dados"));
-        }
-        // One statement at a time: anything after it would be a second one.
-        if (tail != nullptr &&
-            !QByteArray(tail, text.constData() + text.size() - tail).trimmed().isEmpty()) {
-            sqlite3_finalize(statement_);
-            throw DatabaseError(QStringLiteral(
-                "Erro no comando enviado ao banco de dados: há mais de uma instrução no texto."));
-        }
-        if (statement_ == nullptr) {
-            throw DatabaseError(
-                QStringLiteral("Erro no comando enviado ao banco de dados: o comando está vazio."));
-        }
-    }
-    ~Statement() { sqlite3_finalize(statement_); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
+Database::Database(const QString& connectionString)
+    : Database(parseConnectionString(connectionString)) {}
 
-    // True while there is a row to read.
-    bool step() {
-        const int rc = sqlite3_step(statement_);
-        if (rc == SQLITE_ROW) {
-            return true;
-        }
-        if (rc != SQLITE_DONE) {
-            database_.fail(QStringLiteral("Erro ao consultar o banco de dados"));
-        }
-        return false;
-    }
-
-    sqlite3_stmt* get() const { return statement_; }
-
-private:
-    const Database& database_;
-    sqlite3_stmt* statement_ = nullptr;
-};
-
-Row::Row(sqlite3_stmt* statement) : statement_(statement) {
-    const int count = sqlite3_column_count(statement);
-    for (int i = 0; i < count; ++i) {
-        const QString name = QString::fromUtf8(sqlite3_column_name(statement, i)).toLower();
-        if (!columns_.contains(name)) {
-            columns_.insert(name, i);
-        }
-    }
-}
-
-QString Row::field(QStringView column) const {
-    const auto found = columns_.constFind(column.toString().toLower());
-    if (found == columns_.cend()) {
-        throw DatabaseError(
-            QStringLiteral("O campo \"%1\" não existe no resultado da consulta.").arg(column));
-    }
-    return columnText(statement_, found.value());
-}
-
-Database::Database(const QString& connectionString) {
-    const ConnectionSettings settings = parseConnectionString(connectionString);
-    filePath_ = settings.dataSource;
-    const QString quotedPath = u'"' + QFileInfo(filePath_).absoluteFilePath() + u'"';
-    if (filePath_.isEmpty() || !QFileInfo(filePath_).isFile()) {
-        throw DatabaseError(QStringLiteral("Não foi possível abrir o banco de dados %1: "
-                                           "o arquivo não existe.")
-                                .arg(quotedPath));
-    }
-    // A file on read-only media opens read-only by itself; "Mode=Read" asks
-    // for that explicitly.
-    const int openMode = settings.readOnly() ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    const int rc =
-        sqlite3_open_v2(QFile::encodeName(filePath_).constData(), &db_, openMode, nullptr);
-    if (rc != SQLITE_OK) {
-        fail(QStringLiteral("Não foi possível abrir o banco de dados %1").arg(quotedPath));
-    }
-    sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, 5000);
-    try {
-        checkPassword(settings.password);
-    } catch (const DatabaseError& error) {
-        sqlite3_close(db_);
-        db_ = nullptr;
-        throw DatabaseError(QStringLiteral("Não foi possível abrir o banco de dados %1: %2")
-                                .arg(quotedPath, error.message()));
-    }
-    texts_ = std::make_unique<TextIndexLoader>(QFileInfo(filePath_).absoluteFilePath());
-    registerFunctions();
+Database::Database(const ConnectionSettings& settings)
+    : filePath_(settings.dataSource),
+      matcher_(std::make_unique<TextIndexMatcher>(QFileInfo(filePath_).absoluteFilePath())),
+      connection_(openCollectionFile(settings)) {
+    connection_.setBusyTimeout(5000);
+    checkCollection(settings.password);
+    defineFunctions();
     createScratchTables();
 }
 
-Database::~Database() {
-    if (db_ != nullptr) {
-        sqlite3_close_v2(db_);
-    }
-}
+Database::~Database() = default;
 
-void Database::startIndexingTexts() { texts_->start(); }
-
-void Database::checkPassword(const QString& password) {
+void Database::checkCollection(const QString& password) {
+    bool collection = false;
     bool accepted = false;
     try {
-        accepted = DatabasePassword::matches(db_, password);
-    } catch (const DatabaseError&) {
-        if (sqlite3_errcode(db_) == SQLITE_NOTADB) {
-            throw DatabaseError(QStringLiteral("o arquivo não é um banco de dados válido."));
+        collection = DatabasePassword::isStored(connection_) || hasCardTable(connection_);
+        accepted = collection && DatabasePassword::matches(connection_, password);
+    } catch (const DatabaseError& error) {
+        if (sqlite::isNotADatabase(error)) {
+            refuse(filePath_, notACollection());
         }
-        throw;
+        if (sqlite::isDamaged(error)) {
+            refuse(filePath_, u"o arquivo está danificado (" + error.engineMessage() + u").");
+        }
+        refuse(filePath_,
+               error.engineMessage().isEmpty() ? error.message() : error.engineMessage() + u'.');
+    }
+    if (!collection) {
+        refuse(filePath_, notACollection());
     }
     if (!accepted) {
-        throw DatabaseError(QStringLiteral("senha inválida."));
+        refuse(filePath_, QStringLiteral("senha inválida."));
     }
 }
 
-void Database::registerFunctions() {
-    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_function(db_, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
-    sqlite3_create_function(db_, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr);
-    sqlite3_create_function(db_, "words_match", 2, flags, texts_.get(), wordsMatchFunction,
-                            nullptr, nullptr);
-    PortugueseCollation::registerWith(db_);
+void Database::defineFunctions() {
+    MatchingFunctions::defineLike(connection_);
+    MatchingFunctions::defineWordsMatch(connection_, *matcher_);
+    PortugueseCollation::registerWith(connection_);
 }
 
 void Database::createScratchTables() {
     // Kept in memory: adding thousands of marks pays no disk sync, and the
-    // file itself is never written for them.
-    execute(QStringLiteral("PRAGMA temp_store = MEMORY"));
-    execute(QStringLiteral("CREATE TEMP TABLE LABELS2 (cod INTEGER, ctr INTEGER)"));
-    // Narrowing and stepping back look a level's marks up.
-    execute(QStringLiteral("CREATE INDEX temp.LABELS2_ctr ON LABELS2 (ctr, cod)"));
+    // file itself is never written for them. Narrowing and stepping back
+    // look a level's marks up.
+    connection_.executeScript(
+        "PRAGMA temp_store = MEMORY;"
+        "CREATE TEMP TABLE LABELS2 (cod INTEGER, ctr INTEGER);"
+        "CREATE INDEX temp.LABELS2_ctr ON LABELS2 (ctr, cod);");
 }
 
-void Database::fail(const QString& context) const {
-    throw DatabaseError(context + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(db_)));
+void Database::startIndexingTexts() {
+    matcher_->prepareInBackground();
 }
 
-int Database::countRows(const QString& sql, const MessagePump& pump) {
-    Statement statement(*this, QStringLiteral("select count(*) from (") + sql + u')');
-    const int rows = statement.step() ? sqlite3_column_int(statement.get(), 0) : 0;
+bool Database::isReadOnly() const {
+    return connection_.isReadOnly();
+}
+
+int Database::count(sqlite::Statement& statement, const MessagePump& pump) {
+    const int rows = statement.step() ? static_cast<int>(statement.int64(0)) : 0;
     if (pump) {
         pump();
     }
     return rows;
 }
 
-QString Database::readOneValue(const QString& sql, QStringView column) {
-    Statement statement(*this, sql);
-    if (!statement.step()) {
-        return {};
-    }
-    return Row(statement.get()).field(column);
+int Database::countDocuments(const MessagePump& pump) {
+    sqlite::Statement statement(connection_, queries::kCountDocuments);
+    return count(statement, pump);
 }
 
-int Database::list(const QString& sql, const RowHandler& handler, const MessagePump& pump) {
-    Statement statement(*this, sql);
+int Database::countSection(const QString& letter, const MessagePump& pump) {
+    sqlite::Statement statement(connection_, queries::kCountSection);
+    statement.bind(":letter", letter);
+    return count(statement, pump);
+}
+
+QString Database::contentRoot() {
+    sqlite::Statement statement(connection_, queries::kReadContentRoot);
+    return statement.step() ? statement.text(0) : QString();
+}
+
+void Database::storeContentRoot(const QString& folder) {
+    sqlite::Statement statement(connection_, queries::kStoreContentRoot);
+    statement.bind(":folder", folder);
+    statement.step();
+}
+
+int Database::listDocuments(sqlite::Statement& statement, const DocumentHandler& handler) {
     int rows = 0;
-    std::optional<Row> row;
+    ListedDocument document;
     while (statement.step()) {
-        if (!row) {
-            row.emplace(statement.get());
-        }
-        handler(*row);
+        document.title = statement.text(0);
+        document.code = statement.text(1);
+        document.subtitle = statement.text(2);
+        document.section = statement.text(3);
+        document.textRow = statement.int64(4);
+        handler(document);
         ++rows;
     }
-    if (pump) {
-        pump();
+    return rows;
+}
+
+int Database::listCategory(const QString& category, const DocumentHandler& handler) {
+    sqlite::Statement statement(connection_, queries::kListCategory);
+    statement.bind(":category", category);
+    return listDocuments(statement, handler);
+}
+
+int Database::listCollection(const DocumentHandler& handler) {
+    sqlite::Statement statement(connection_, queries::kListCollection);
+    return listDocuments(statement, handler);
+}
+
+int Database::searchWords(const QString& words, const SearchScope& scope,
+                          const DocumentHandler& handler) {
+    switch (scope.kind) {
+        case SearchScope::Kind::AllSections: {
+            sqlite::Statement statement(connection_, queries::kSearchAllSections);
+            statement.bind(":words", words);
+            return listDocuments(statement, handler);
+        }
+        case SearchScope::Kind::Section: {
+            sqlite::Statement statement(connection_, queries::kSearchSection);
+            statement.bind(":words", words);
+            statement.bind(":letter", scope.filter);
+            return listDocuments(statement, handler);
+        }
+        case SearchScope::Kind::Subcategory:
+            break;
+    }
+    sqlite::Statement statement(connection_, queries::kSearchSubcategory);
+    statement.bind(":words", words);
+    statement.bind(":subcategory", scope.filter);
+    return listDocuments(statement, handler);
+}
+
+int Database::narrowWords(const QString& words, int previousLevel, const DocumentHandler& handler) {
+    sqlite::Statement statement(connection_, queries::kNarrowWords);
+    statement.bind(":words", words);
+    statement.bind(":level", previousLevel);
+    return listDocuments(statement, handler);
+}
+
+int Database::listLevel(int level, const DocumentHandler& handler) {
+    sqlite::Statement statement(connection_, queries::kListLevel);
+    statement.bind(":level", level);
+    return listDocuments(statement, handler);
+}
+
+int Database::listAuthors(const AuthorHandler& handler) {
+    sqlite::Statement statement(connection_, queries::kListAuthors);
+    int rows = 0;
+    while (statement.step()) {
+        handler(statement.text(0));
+        ++rows;
     }
     return rows;
 }
 
-void Database::execute(const QString& sql) {
-    Statement statement(*this, sql);
-    while (statement.step()) {
+QString Database::documentTextStart(std::int64_t textRow, int characters) {
+    if (!textStart_) {
+        textStart_.emplace(connection_, queries::kDocumentTextStart);
     }
+    sqlite::Statement& statement = *textStart_;
+    statement.reset();
+    statement.bind(":row", textRow);
+    statement.bind(":characters", characters);
+    QString text = statement.step() ? statement.text(0) : QString();
+    // Done with the row: the statement holds no read open between calls.
+    statement.reset();
+    return text;
 }
 
-void Database::executeForEach(const QString& sql, const QStringList& values) {
-    execute(QStringLiteral("SAVEPOINT batch"));
-    try {
-        Statement statement(*this, sql);
-        for (const QString& value : values) {
-            const QByteArray text = value.toUtf8();
-            sqlite3_bind_text(statement.get(), 1, text.constData(), static_cast<int>(text.size()),
-                              SQLITE_TRANSIENT);
-            while (statement.step()) {
-            }
-            sqlite3_reset(statement.get());
-        }
-    } catch (...) {
-        sqlite3_exec(db_, "ROLLBACK TO batch; RELEASE batch", nullptr, nullptr, nullptr);
-        throw;
-    }
-    execute(QStringLiteral("RELEASE batch"));
+void Database::clearAllMarks() {
+    sqlite::Statement statement(connection_, queries::kClearAllMarks);
+    statement.step();
 }
 
-bool Database::isReadOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }
+void Database::clearLevelMarks(int level) {
+    sqlite::Statement statement(connection_, queries::kClearLevelMarks);
+    statement.bind(":level", level);
+    statement.step();
+}
 
+void Database::addMarks(const QStringList& codes, int level) {
+    sqlite::Savepoint batch(connection_);
+    sqlite::Statement insert(connection_, queries::kAddMark);
+    insert.bind(":level", level);
+    for (const QString& code : codes) {
+        insert.bind(":code", code);
+        insert.step();
+        insert.reset();
+    }
+    batch.release();
+}
 
 }  // namespace corvanel

@@ -1,35 +1,48 @@
 #pragma once
 
-#include <QHash>
+#include "Sqlite.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
-
-struct sqlite3;
-struct sqlite3_stmt;
+#include <optional>
 
 namespace corvanel {
 
-class TextIndexLoader;
+class KeywordMatcher;
+struct ConnectionSettings;
 
-// One row of a result being walked: fields are read by column name, as text,
-// without regard to the letter case of the name.
-class Row {
-public:
-    explicit Row(sqlite3_stmt* statement);
-
-    QString field(QStringView column) const;
-
-private:
-    sqlite3_stmt* statement_;
-    QHash<QString, int> columns_;  // lower-case name -> index
+// One row of a listing: a document's card with one of its text rows.
+struct ListedDocument {
+    QString title;             // titulo
+    QString code;              // cod, in decimal
+    QString subtitle;          // subtitulo
+    QString section;           // sessao, the section letter
+    std::int64_t textRow = 0;  // the TEXTOS row, for documentTextStart
 };
 
-// The connection to the collection's database file and the operations the
-// windows run on it. Statements arrive as whole SQL text (see Statements.h);
-// failures raise DatabaseError with the engine's message.
+// Where a key-word search looks.
+struct SearchScope {
+    enum class Kind {
+        AllSections,
+        Section,      // filter: the section letter, compared exactly
+        Subcategory,  // filter: a code found anywhere among the card's categories
+    };
+    Kind kind = Kind::AllSections;
+    QString filter;
+
+    static SearchScope allSections() { return {}; }
+    static SearchScope section(QString letter) { return {Kind::Section, std::move(letter)}; }
+    static SearchScope subcategory(QString code) { return {Kind::Subcategory, std::move(code)}; }
+};
+
+// The collection's database file and the operations the windows run on it.
+// Search words and codes are matched as LIKE would match them between '%'
+// wildcards, ignoring letter case and accents; titles are listed in
+// Portuguese order. Failures raise DatabaseError with the engine's message.
 //
 // Marks of a search (table LABELS2) belong to the connection that made them:
 // they live in a temporary table that shadows the file's own, so a
@@ -37,53 +50,67 @@ private:
 // never see each other's marks.
 class Database {
 public:
-    using RowHandler = std::function<void(const Row&)>;
+    using DocumentHandler = std::function<void(const ListedDocument&)>;
+    using AuthorHandler = std::function<void(const QString&)>;
     using MessagePump = std::function<void()>;
 
     // Opens the file named by the connection string's Data Source, checking
-    // its password. The file is never created.
+    // that it is a collection and its password. The file is never created.
     explicit Database(const QString& connectionString);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // The number of rows of the statement's result, counted by the engine;
-    // runs pump once afterwards.
-    int countRows(const QString& sql, const MessagePump& pump = {});
+    // Counts run pump once when done.
+    int countDocuments(const MessagePump& pump = {});
+    int countSection(const QString& letter, const MessagePump& pump = {});
 
-    // The column of the first row as text; empty when there is no row.
-    QString readOneValue(const QString& sql, QStringView column);
+    // Empty when CONTROLE has no row for it.
+    QString contentRoot();
+    void storeContentRoot(const QString& folder);
 
-    // Calls handler for every row, runs pump once after the last row, and
-    // returns the number of rows.
-    int list(const QString& sql, const RowHandler& handler, const MessagePump& pump = {});
+    // Listings call handler for every row, in title order unless said
+    // otherwise, and return the number of rows.
+    int listCategory(const QString& category, const DocumentHandler& handler);
+    int listCollection(const DocumentHandler& handler);
+    int searchWords(const QString& words, const SearchScope& scope, const DocumentHandler& handler);
+    // The documents marked at previousLevel that the words match, once per
+    // text row and mark.
+    int narrowWords(const QString& words, int previousLevel, const DocumentHandler& handler);
+    // The documents marked at level, in the engine's order.
+    int listLevel(int level, const DocumentHandler& handler);
+    // The distinct sub-titles of section "A", its authors.
+    int listAuthors(const AuthorHandler& handler);
 
-    // Runs a statement that returns no rows.
-    void execute(const QString& sql);
+    // The first characters of a text row's text.
+    QString documentTextStart(std::int64_t textRow, int characters);
 
-    // Runs a statement with one parameter (?1) once for each value, all in
-    // one transaction: nothing is written unless every run succeeds.
-    void executeForEach(const QString& sql, const QStringList& values);
+    void clearAllMarks();
+    void clearLevelMarks(int level);
+    // Marks every code at level, all or none.
+    void addMarks(const QStringList& codes, int level);
 
-    // Starts reading the collection's texts for the key-word searches in
-    // the background (the first search waits for it, or reads them itself).
+    // Starts getting the key-word engine ready in the background (the first
+    // search waits for it, or does the work itself).
     void startIndexingTexts();
 
     bool isReadOnly() const;
     const QString& filePath() const { return filePath_; }
 
 private:
-    class Statement;
-
-    void registerFunctions();
-    void checkPassword(const QString& password);
+    explicit Database(const ConnectionSettings& settings);
+    void checkCollection(const QString& password);
+    void defineFunctions();
     void createScratchTables();
-    [[noreturn]] void fail(const QString& context) const;
+    int listDocuments(sqlite::Statement& statement, const DocumentHandler& handler);
+    int count(sqlite::Statement& statement, const MessagePump& pump);
 
-    sqlite3* db_ = nullptr;
     QString filePath_;
-    // Outlives the connection's functions that use it: destroyed after db_ is closed.
-    std::unique_ptr<TextIndexLoader> texts_;
+    // Outlives the connection, whose words_match asks it.
+    std::unique_ptr<KeywordMatcher> matcher_;
+    sqlite::Connection connection_;
+    // Kept prepared: a listing reads it once for every court decision.
+    std::optional<sqlite::Statement> textStart_;
 };
 
 }  // namespace corvanel

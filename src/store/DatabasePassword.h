@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
-struct sqlite3;
-
 namespace corvanel {
+
+namespace sqlite {
+class Connection;
+}
 
 // The database file carries a salted digest of its password in the table
 // database_password; opening compares the password of the connection string
@@ -17,12 +19,15 @@ QByteArray digest(const QByteArray& salt, const QString& password);
 
 // Creates the table and stores a fresh salt with the digest of password.
 // Throws DatabaseError.
-void store(sqlite3* db, const QString& password);
+void store(sqlite::Connection& connection, const QString& password);
+
+// Whether the file stores a password at all.
+bool isStored(sqlite::Connection& connection);
 
 // Whether password is the one the file was built with. A file without a
 // stored password accepts only the empty password. Throws DatabaseError when
 // the file cannot be read.
-bool matches(sqlite3* db, const QString& password);
+bool matches(sqlite::Connection& connection, const QString& password);
 
 }  // namespace DatabasePassword
 

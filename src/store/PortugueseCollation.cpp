@@ -1,28 +1,19 @@
 #include "PortugueseCollation.h"
 
-#include <sqlite3.h>
+#include "Sqlite.h"
+
 #include <unicode/ucol.h>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace corvanel {
 
-namespace {
-
-int collate(void* collation, int lengthA, const void* a, int lengthB, const void* b) {
-    return static_cast<const PortugueseCollation*>(collation)
-        ->compare(std::string_view(static_cast<const char*>(a), static_cast<size_t>(lengthA)),
-                  std::string_view(static_cast<const char*>(b), static_cast<size_t>(lengthB)));
-}
-
-}  // namespace
-
-void PortugueseCollation::registerWith(sqlite3* db) {
-    sqlite3_create_collation_v2(db, kName, SQLITE_UTF8, new PortugueseCollation, collate,
-                                [](void* collation) {
-                                    delete static_cast<PortugueseCollation*>(collation);
-                                });
+void PortugueseCollation::registerWith(sqlite::Connection& connection) {
+    connection.defineCollation(
+        kName, [collation = std::make_shared<const PortugueseCollation>()](
+                   std::string_view a, std::string_view b) { return collation->compare(a, b); });
 }
 
 PortugueseCollation::PortugueseCollation() {

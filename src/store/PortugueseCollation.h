@@ -4,9 +4,12 @@
 #include <string_view>
 
 struct UCollator;
-struct sqlite3;
 
 namespace corvanel {
+
+namespace sqlite {
+class Connection;
+}
 
 // Brazilian Portuguese alphabetical order ("Água" among the A's, "ação"
 // beside "Ação"). Strings the collator holds equal are ordered by their
@@ -25,9 +28,9 @@ public:
     // The name under which the collation is known to SQL ("COLLATE PTBR").
     static constexpr const char* kName = "PTBR";
 
-    // Makes the collation known to a connection, which owns it from then on.
+    // Makes the collation known to a connection.
     // Every connection that creates, sorts or compares such columns needs it.
-    static void registerWith(sqlite3* db);
+    static void registerWith(sqlite::Connection& connection);
 
 private:
     UCollator* collator_ = nullptr;

@@ -1,10 +1,8 @@
 #include "Schema.h"
 
 #include "ConnectionString.h"
-#include "DatabaseError.h"
 #include "DatabasePassword.h"
-
-#include <sqlite3.h>
+#include "Sqlite.h"
 
 namespace corvanel::Schema {
 
@@ -36,14 +34,9 @@ CREATE TABLE CONTROLE (
 
 }  // namespace
 
-void create(sqlite3* db, const QString& password) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, kTables, nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString message = QString::fromUtf8(error);
-        sqlite3_free(error);
-        throw DatabaseError(message);
-    }
-    DatabasePassword::store(db, password);
+void create(sqlite::Connection& connection, const QString& password) {
+    connection.executeScript(kTables);
+    DatabasePassword::store(connection, password);
 }
 
 QString programPassword() {

@@ -1,11 +1,8 @@
 #include "TextIndex.h"
 
 #include "DatabaseError.h"
+#include "Sqlite.h"
 #include "TextMatching.h"
-
-#include <QFile>
-
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <thread>
@@ -18,76 +15,45 @@ namespace {
 constexpr size_t kBytesPerThread = 16u << 20;
 constexpr int kMostThreads = 4;
 
-constexpr const char* kRowsQuery =
+constexpr std::string_view kRowsQuery =
     "select T.rowid, L.titulo, L.pchave, L.subtitulo, T.conteudo "
     "from TEXTOS T, LABELS L where L.cod = T.cod_texto order by T.rowid";
-
-class ReadConnection {
-public:
-    explicit ReadConnection(const QString& path) {
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READONLY,
-                            nullptr) != SQLITE_OK) {
-            fail();
-        }
-        sqlite3_busy_timeout(db_, 5000);
-        if (sqlite3_prepare_v2(db_, kRowsQuery, -1, &statement_, nullptr) != SQLITE_OK) {
-            fail();
-        }
-    }
-    ~ReadConnection() {
-        sqlite3_finalize(statement_);
-        sqlite3_close_v2(db_);
-    }
-    ReadConnection(const ReadConnection&) = delete;
-    ReadConnection& operator=(const ReadConnection&) = delete;
-
-    bool step() {
-        const int rc = sqlite3_step(statement_);
-        if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-            fail();
-        }
-        return rc == SQLITE_ROW;
-    }
-
-    sqlite3_stmt* statement() const { return statement_; }
-
-private:
-    [[noreturn]] void fail() const {
-        throw DatabaseError(QStringLiteral("Erro ao preparar a busca por palavras: ") +
-                            QString::fromUtf8(db_ != nullptr ? sqlite3_errmsg(db_) : "sem memória"));
-    }
-
-    sqlite3* db_ = nullptr;
-    sqlite3_stmt* statement_ = nullptr;
-};
 
 }  // namespace
 
 TextIndex TextIndex::load(const QString& databasePath, const std::atomic<bool>& stop) {
     TextIndex index;
-    ReadConnection connection(databasePath);
-    sqlite3_stmt* row = connection.statement();
-    while (!stop.load(std::memory_order_relaxed) && connection.step()) {
-        index.rowids_.push_back(sqlite3_column_int64(row, 0));
+    try {
+        index.read(databasePath, stop);
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(
+            QStringLiteral("Erro ao preparar a busca por palavras: ") + error.message(),
+            error.engineCode(), error.engineMessage());
+    }
+    return index;
+}
+
+void TextIndex::read(const QString& databasePath, const std::atomic<bool>& stop) {
+    sqlite::Connection connection(databasePath, sqlite::OpenMode::ReadOnly);
+    connection.setBusyTimeout(5000);
+    sqlite::Statement row(connection, kRowsQuery);
+    while (!stop.load(std::memory_order_relaxed) && row.step()) {
+        rowids_.push_back(row.int64(0));
         std::uint8_t nulls = 0;
         for (int f = 0; f < kFields; ++f) {
-            index.fieldStarts_.push_back(index.folded_.size());
+            fieldStarts_.push_back(folded_.size());
             const int column = f + 1;
-            if (sqlite3_column_type(row, column) == SQLITE_NULL) {
+            if (row.isNull(column)) {
                 nulls |= static_cast<std::uint8_t>(1u << f);
             } else {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
-                appendFolded(std::string_view(text, static_cast<size_t>(
-                                                        sqlite3_column_bytes(row, column))),
-                             index.folded_);
+                appendFolded(row.utf8(column), folded_);
             }
-            index.folded_ += '\0';
+            folded_ += '\0';
         }
-        index.nullFields_.push_back(nulls);
+        nullFields_.push_back(nulls);
     }
-    index.fieldStarts_.push_back(index.folded_.size());
-    index.folded_.shrink_to_fit();
-    return index;
+    fieldStarts_.push_back(folded_.size());
+    folded_.shrink_to_fit();
 }
 
 size_t TextIndex::firstRowFrom(size_t byte) const {
@@ -208,6 +174,18 @@ const TextIndex& TextIndexLoader::index() {
         index_ = pending_.valid() ? pending_.get() : TextIndex::load(databasePath_, stop_);
     }
     return *index_;
+}
+
+TextIndexMatcher::TextIndexMatcher(QString databasePath) : loader_(std::move(databasePath)) {}
+
+void TextIndexMatcher::prepareInBackground() {
+    loader_.start();
+}
+
+std::vector<std::int64_t> TextIndexMatcher::matchingTextRows(const QString& words) {
+    const QByteArray pattern = QString(u'%' + words + u'%').toUtf8();
+    return loader_.index().matchingTextRows(
+        LikePattern(std::string_view(pattern.constData(), static_cast<size_t>(pattern.size()))));
 }
 
 }  // namespace corvanel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeywordMatcher.h"
+
 #include <QString>
 
 #include <atomic>
@@ -39,6 +41,7 @@ public:
 private:
     static constexpr int kFields = 4;  // titulo, pchave, subtitulo, conteudo
 
+    void read(const QString& databasePath, const std::atomic<bool>& stop);
     void matchRows(const LikePattern& pattern, size_t first, size_t last,
                    std::vector<char>& matched) const;
     void findText(const std::string& text, size_t first, size_t last,
@@ -78,6 +81,19 @@ private:
     std::atomic<bool> stop_{false};
     std::future<TextIndex> pending_;
     std::optional<TextIndex> index_;
+};
+
+// The key-word engine of the store: the search words, between '%'
+// wildcards, as a LIKE pattern over the text index.
+class TextIndexMatcher final : public KeywordMatcher {
+public:
+    explicit TextIndexMatcher(QString databasePath);
+
+    void prepareInBackground() override;
+    std::vector<std::int64_t> matchingTextRows(const QString& words) override;
+
+private:
+    TextIndexLoader loader_;
 };
 
 }  // namespace corvanel

@@ -32,7 +32,7 @@ QString SaveDialog::startingPath() const {
 }
 
 QString SaveDialog::execute(QWidget* parent) {
-    const QString chosen =
+    QString chosen =
         Prompts::current().saveFileName(parent, startingPath(), kFilter.toString());
     if (!chosen.isEmpty()) {
         fileName_ = chosen;

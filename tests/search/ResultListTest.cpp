@@ -4,7 +4,6 @@
 #include "Look.h"
 #include "ResultListLogic.h"
 #include "SearchCollection.h"
-#include "Statements.h"
 
 #include <QFile>
 #include <QSet>
@@ -66,7 +65,10 @@ protected:
         return {listed.begin(), listed.end()};
     }
 
-    int marksAt(int level) { return logic.connection().connect().countRows(Statements::levelListing(level)); }
+    // The rows of a level's marks: one per text row of each marked document.
+    int marksAt(int level) {
+        return logic.connection().connect().listLevel(level, [](const ListedDocument&) {});
+    }
 
     TestCollection collection;
     RecordingHost host;

@@ -1,8 +1,8 @@
 #include "ContentRootStore.h"
-#include "Database.h"
 #include "DatabaseError.h"
 #include "RecordingPrompts.h"
 #include "ContentLocationScreen.h"
+#include "Sqlite.h"
 #include "TestCollection.h"
 
 #include <QDir>
@@ -25,10 +25,13 @@ using testing::TestCollection;
 
 const QString kOldRoot = QStringLiteral("/media/cdrom/");
 
-QStringList storedRoots(const QString& connectionString) {
+QStringList storedRoots(const QString& databasePath) {
+    sqlite::Connection db(databasePath, sqlite::OpenMode::ReadOnly);
+    sqlite::Statement rows(db, "select tipo from CONTROLE order by topo");
     QStringList roots;
-    Database(connectionString).list(QStringLiteral("select tipo from CONTROLE order by topo"),
-                                    [&](const Row& row) { roots << row.field(u"tipo"); });
+    while (rows.step()) {
+        roots << rows.text(0);
+    }
     return roots;
 }
 
@@ -58,7 +61,7 @@ protected:
         click(QStringLiteral("LOCALIZAR"));
     }
 
-    QStringList roots() const { return storedRoots(collection.connectionString()); }
+    QStringList roots() const { return storedRoots(collection.databasePath()); }
 
     RecordingPrompts prompts;
     TestCollection collection;
@@ -93,8 +96,8 @@ TEST_F(ContentLocationScreenTest, ClosingWithoutAPickOrAfterACancelEndsTheProgra
 }
 
 TEST_F(ContentLocationScreenTest, StoresTheFolderOfTheLastFilePickedInEveryRow) {
-    Database(collection.connectionString())
-        .execute(QStringLiteral("insert into CONTROLE (topo, tipo) values (2, 'outra')"));
+    sqlite::Connection(collection.databasePath(), sqlite::OpenMode::ReadWrite)
+        .executeScript("insert into CONTROLE (topo, tipo) values (2, 'outra')");
     pick(QStringLiteral("/media/cdrom/labels.dat"));
     pick(QStringLiteral("/media/dvd/colecao/config.dat"));
     pick(QString());  // cancelled: the earlier pick stays
@@ -113,11 +116,11 @@ TEST_F(ContentLocationScreenTest, AFolderWithAQuoteAndAccentsIsStoredAsItIs) {
 }
 
 TEST_F(ContentLocationScreenTest, ALockedDatabaseKeepsTheScreenAndThePreviousRoot) {
-    Database other(collection.connectionString());
-    other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    sqlite::Connection other(collection.databasePath(), sqlite::OpenMode::ReadWrite);
+    other.executeScript("BEGIN EXCLUSIVE");
     pick(QStringLiteral("/media/dvd/labels.dat"));
     click(QStringLiteral("FECHAR"));
-    other.execute(QStringLiteral("ROLLBACK"));
+    other.executeScript("ROLLBACK");
 
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("locked")));

@@ -1,7 +1,5 @@
-#include "ConnectionString.h"
 #include "Database.h"
 #include "DatabaseError.h"
-#include "Statements.h"
 #include "TestCollection.h"
 
 #include <QFile>
@@ -18,12 +16,15 @@ using testing::card;
 using testing::TestCard;
 using testing::TestCollection;
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
-// The titles a statement lists, in result order.
-QStringList titles(Database& db, const QString& sql) {
+// The titles a listing lists, in order.
+template <typename Listing>
+QStringList titles(Listing&& listing) {
     QStringList result;
-    db.list(sql, [&](const Row& row) { result << row.field(u"titulo"); });
+    listing([&](const ListedDocument& row) { result << row.title; });
     return result;
 }
 
@@ -43,100 +44,120 @@ QList<TestCard> accentCards() {
 
 class DatabaseTest : public ::testing::Test {
 protected:
+    QStringList search(const char* words, SearchScope scope = SearchScope::allSections()) {
+        return titles([&](const auto& handler) { db.searchWords(q(words), scope, handler); });
+    }
+
+    QStringList level(int number) {
+        return titles([&](const auto& handler) { db.listLevel(number, handler); });
+    }
+
     TestCollection collection{accentCards()};
     Database db{collection.connectionString()};
 };
 
-TEST_F(DatabaseTest, LikeIgnoresCaseAndAccentsForPortuguese) {
+TEST_F(DatabaseTest, SearchesIgnoreCaseAndAccentsForPortuguese) {
     // Both text rows of the law join its card, and its title holds no "educação".
-    EXPECT_EQ(titles(db, Statements::keywordSearch(q("educacao"))),
-              QStringList{q("LEI Nº 8.069")});
-    EXPECT_EQ(titles(db, Statements::keywordSearch(q("EDUCAÇÃO"))),
-              QStringList{q("LEI Nº 8.069")});
+    EXPECT_EQ(search("educacao"), QStringList{q("LEI Nº 8.069")});
+    EXPECT_EQ(search("EDUCAÇÃO"), QStringList{q("LEI Nº 8.069")});
     // Listed once for each of its two text rows.
-    EXPECT_EQ(titles(db, Statements::keywordSearch(q("lei"))),
-              (QStringList{q("LEI Nº 8.069"), q("LEI Nº 8.069")}));
-    EXPECT_EQ(titles(db, Statements::keywordSearch(q("agua"))),
-              (QStringList{q("Abrigo"), q("Água potável nas escolas")}));
-    // A pattern that changes from row to row.
-    EXPECT_EQ(db.countRows(q("select * from LABELS where upper(titulo) LIKE lower(titulo)")), 7);
+    EXPECT_EQ(search("lei"), (QStringList{q("LEI Nº 8.069"), q("LEI Nº 8.069")}));
+    EXPECT_EQ(search("agua"), (QStringList{q("Abrigo"), q("Água potável nas escolas")}));
+    EXPECT_EQ(search("a", SearchScope::section(q("B"))).size(), 3);
+    EXPECT_EQ(search("a", SearchScope::subcategory(q("B0"))),
+              (QStringList{q("ação civil pública"), q("Água potável nas escolas"),
+                           q("LEI Nº 8.069"), q("LEI Nº 8.069")}));
 }
 
-TEST_F(DatabaseTest, SearchWithAnApostropheFindsWhatItNames) {
-    EXPECT_EQ(titles(db, Statements::keywordSearch(q("d'água"))), QStringList{q("Abrigo")});
-    EXPECT_EQ(titles(db, Statements::sectionKeywordSearch(q("d'agua"), q("E"))),
-              QStringList{q("Abrigo")});
-    EXPECT_TRUE(titles(db, Statements::keywordSearch(q("'; drop table LABELS; --"))).isEmpty());
-    EXPECT_EQ(db.countRows(Statements::collectionCount()), 7);
+TEST_F(DatabaseTest, WordsWithQuotesAreSearchedForAsTheyAre) {
+    EXPECT_EQ(search("d'água"), QStringList{q("Abrigo")});
+    EXPECT_EQ(search("d'agua", SearchScope::section(q("E"))), QStringList{q("Abrigo")});
+    EXPECT_TRUE(search("d'agua", SearchScope::section(q("E'"))).isEmpty());
+    EXPECT_TRUE(search("'; drop table LABELS; --").isEmpty());
+    EXPECT_TRUE(search("') or 1=1 or ('").isEmpty());
+    EXPECT_TRUE(titles([&](const auto& handler) {
+                    db.listCategory(q("A0' or '1'='1"), handler);
+                }).isEmpty());
+    EXPECT_EQ(db.countSection(q("' or 1=1 --")), 0);
+    EXPECT_EQ(db.countDocuments(), 7);
 }
 
 TEST_F(DatabaseTest, ListingsSortInPortugueseOrder) {
-    EXPECT_EQ(titles(db, Statements::collectionListing()),
+    EXPECT_EQ(titles([&](const auto& handler) { db.listCollection(handler); }),
               (QStringList{q("Abrigo"), q("ação civil pública"), q("Ação de alimentos"),
                            q("Água potável nas escolas"), q("LEI Nº 8.069"), q("LEI Nº 8.069"),
                            q("Zona rural")}));
     QStringList authors;
-    db.list(Statements::authorList(), [&](const Row& row) { authors << row.field(u"autor"); });
+    EXPECT_EQ(db.listAuthors([&](const QString& author) { authors << author; }), 2);
     EXPECT_EQ(authors, (QStringList{q("Autor B"), q("Autor Z")}));
 }
 
-TEST_F(DatabaseTest, TheEngineCountsAndACardCountsInEachOfItsSections) {
+TEST_F(DatabaseTest, CountsReadTheCardsAloneAndPumpOnce) {
     int pumped = 0;
-    EXPECT_EQ(db.countRows(Statements::sectionCount(q("A")), [&] { ++pumped; }), 2);
-    EXPECT_EQ(pumped, 1);  // once, not after every row
-    EXPECT_EQ(db.countRows(Statements::sectionCount(q("B"))), 3);
+    EXPECT_EQ(db.countSection(q("A"), [&] { ++pumped; }), 2);
+    EXPECT_EQ(pumped, 1);
+    EXPECT_EQ(db.countDocuments([&] { ++pumped; }), 7);
+    EXPECT_EQ(pumped, 2);
+    // A card filed under two sections counts in both.
+    EXPECT_EQ(db.countSection(q("B")), 3);
     // A card without text rows is counted but never listed.
-    EXPECT_EQ(db.countRows(Statements::sectionCount(q("D"))), 1);
-    EXPECT_TRUE(titles(db, Statements::categoryListing(q("D01"))).isEmpty());
+    EXPECT_EQ(db.countSection(q("D")), 1);
+    EXPECT_TRUE(titles([&](const auto& handler) { db.listCategory(q("D01"), handler); }).isEmpty());
 }
 
-TEST_F(DatabaseTest, ReadsOneValueAndFieldsByNameAsText) {
-    EXPECT_EQ(db.readOneValue(Statements::contentRootRead(), u"TIPO"), collection.contentFolder());
-    QStringList codes;
-    db.list(Statements::categoryListing(q("B06")), [&](const Row& row) {
-        codes << row.field(u"cod") + q("|") + row.field(u"sessao");
+TEST_F(DatabaseTest, ListedRowsCarryTheirCardAndTextRow) {
+    std::vector<ListedDocument> rows;
+    db.listCategory(q("B06"), [&](const ListedDocument& row) { rows.push_back(row); });
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].code, q("3"));
+    EXPECT_EQ(rows[0].subtitle, q("Autor B"));
+    EXPECT_EQ(rows[0].section, q("A"));
+    EXPECT_EQ(db.documentTextStart(rows[0].textRow, 100), q("texto"));
+
+    QStringList texts;
+    db.searchWords(q("estatuto"), SearchScope::allSections(), [&](const ListedDocument& row) {
+        texts << db.documentTextStart(row.textRow, 7);
     });
-    EXPECT_EQ(codes, QStringList{q("3|A")});
-    EXPECT_THROW(db.list(Statements::categoryListing(q("B06")),
-                         [](const Row& row) { row.field(u"inexistente"); }),
-                 DatabaseError);
+    EXPECT_EQ(texts, (QStringList{q("Direito"), q("Segunda")}));
+    EXPECT_TRUE(db.documentTextStart(9999, 10).isEmpty());
+}
+
+TEST_F(DatabaseTest, TheContentRootIsReadAndStoredWhateverItHolds) {
+    EXPECT_EQ(db.contentRoot(), collection.contentFolder());
+    const QString folder = q("/mídia/Coleção d'Água/");
+    db.storeContentRoot(folder);
+    EXPECT_EQ(db.contentRoot(), folder);
+    EXPECT_EQ(Database(collection.connectionString()).contentRoot(), folder);
 }
 
 TEST_F(DatabaseTest, MarksNarrowAndStepBackThroughLevels) {
-    const int rows = db.list(Statements::keywordSearch(q("al")), [&](const Row& row) {
-        db.execute(Statements::addMark(row.field(u"cod"), 0));
-    });
-    ASSERT_EQ(rows, 2);
-    EXPECT_EQ(titles(db, Statements::narrowingSearch(q("alimentos"), 0)),
+    QStringList codes;
+    db.searchWords(q("al"), SearchScope::allSections(),
+                   [&](const ListedDocument& row) { codes << row.code; });
+    ASSERT_EQ(codes.size(), 2);
+    db.addMarks(codes, 0);
+    EXPECT_EQ(titles([&](const auto& h) { db.narrowWords(q("alimentos"), 0, h); }),
               QStringList{q("Ação de alimentos")});
-    EXPECT_EQ(titles(db, Statements::levelListing(0)).size(), rows);
-    db.execute(Statements::clearLevelMarks(0));
-    EXPECT_TRUE(titles(db, Statements::levelListing(0)).isEmpty());
+    EXPECT_EQ(level(0).size(), 2);
+    db.clearLevelMarks(0);
+    EXPECT_TRUE(level(0).isEmpty());
 
-    db.execute(Statements::addMark(q("6"), -1));
-    EXPECT_EQ(titles(db, Statements::levelListing(-1)).size(), 2);  // one per text row
-    db.execute(Statements::clearAllMarks());
-    EXPECT_TRUE(titles(db, Statements::levelListing(-1)).isEmpty());
+    db.addMarks({q("6")}, -1);
+    EXPECT_EQ(level(-1).size(), 2);  // one per text row
+    // Marked twice: listed twice for each text row.
+    db.addMarks({q("6")}, -1);
+    EXPECT_EQ(titles([&](const auto& h) { db.narrowWords(QString(), -1, h); }).size(), 4);
+    db.clearAllMarks();
+    EXPECT_TRUE(level(-1).isEmpty());
 }
 
 TEST_F(DatabaseTest, TwoConnectionsKeepTheirMarksApart) {
     Database other(collection.connectionString());
-    db.execute(Statements::addMark(q("1"), 0));
-    other.execute(Statements::addMark(q("2"), 0));
-    other.execute(Statements::clearAllMarks());
-    EXPECT_EQ(titles(db, Statements::levelListing(0)), QStringList{q("Zona rural")});
-    EXPECT_TRUE(titles(other, Statements::levelListing(0)).isEmpty());
-}
-
-TEST_F(DatabaseTest, MalformedOrDoubleStatementsRaiseTheEngineMessage) {
-    try {
-        db.execute(q("select * from NAO_EXISTE"));
-        FAIL() << "no error raised";
-    } catch (const DatabaseError& error) {
-        EXPECT_TRUE(error.message().contains(q("NAO_EXISTE"))) << error.message().toStdString();
-    }
-    EXPECT_THROW(db.execute(q("delete from LABELS; delete from TEXTOS")), DatabaseError);
-    EXPECT_EQ(db.countRows(Statements::collectionCount()), 7);
+    db.addMarks({q("1")}, 0);
+    other.addMarks({q("2")}, 0);
+    other.clearAllMarks();
+    EXPECT_EQ(level(0), QStringList{q("Zona rural")});
+    EXPECT_TRUE(titles([&](const auto& h) { other.listLevel(0, h); }).isEmpty());
 }
 
 TEST(DatabaseFile, ReadOnlyFileStillListsSearchesAndMarks) {
@@ -147,46 +168,15 @@ TEST(DatabaseFile, ReadOnlyFileStillListsSearchesAndMarks) {
     // read-only connection gives the same engine state as read-only media.
     Database db(collection.connectionString() + q(" Mode=Read;"));
     ASSERT_TRUE(db.isReadOnly());
-    EXPECT_THROW(db.execute(q("delete from LABELS")), DatabaseError);
-    db.execute(Statements::clearAllMarks());
-    db.list(Statements::keywordSearch(q("alimentos")), [&](const Row& row) {
-        db.execute(Statements::addMark(row.field(u"cod"), 0));
-    });
-    EXPECT_EQ(titles(db, Statements::narrowingSearch(QString(), 0)),
+    EXPECT_THROW(db.storeContentRoot(q("/outra/")), DatabaseError);
+    db.clearAllMarks();
+    QStringList codes;
+    db.searchWords(q("alimentos"), SearchScope::allSections(),
+                   [&](const ListedDocument& row) { codes << row.code; });
+    db.addMarks(codes, 0);
+    EXPECT_EQ(titles([&](const auto& h) { db.narrowWords(QString(), 0, h); }),
               QStringList{q("Ação de alimentos")});
-    db.execute(Statements::clearLevelMarks(0));
-}
-
-TEST(DatabaseFile, OpeningFailsClearlyForAWrongPasswordAMissingFileOrAnotherFile) {
-    TestCollection collection({});
-    QString wrong = collection.connectionString();
-    wrong.replace(q("tevaluqim"), q("outra"));
-    try {
-        Database db(wrong);
-        FAIL() << "opened with a wrong password";
-    } catch (const DatabaseError& error) {
-        EXPECT_TRUE(error.message().contains(q("senha inválida"))) << error.message().toStdString();
-    }
-
-    try {
-        Database db(connectionStringFor(collection.programFolder() + q("/nada")));
-        FAIL() << "opened a missing file";
-    } catch (const DatabaseError& error) {
-        EXPECT_TRUE(error.message().contains(q("não existe")));
-    }
-    EXPECT_FALSE(QFile::exists(collection.programFolder() + q("/nada/db3.mdb")));
-
-    QFile text(collection.databasePath());
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    text.write("isto não é um banco de dados, apenas um texto comprido o bastante para ser lido");
-    text.close();
-    try {
-        Database db(collection.connectionString());
-        FAIL() << "opened a text file";
-    } catch (const DatabaseError& error) {
-        EXPECT_TRUE(error.message().contains(q("não é um banco de dados válido")))
-            << error.message().toStdString();
-    }
+    db.clearLevelMarks(0);
 }
 
 TEST(DatabaseFile, RootWithoutItsControlRowReadsEmpty) {
@@ -194,7 +184,7 @@ TEST(DatabaseFile, RootWithoutItsControlRowReadsEmpty) {
     options.withRootRow = false;
     TestCollection collection({}, options);
     Database db(collection.connectionString());
-    EXPECT_TRUE(db.readOneValue(Statements::contentRootRead(), u"tipo").isEmpty());
+    EXPECT_TRUE(db.contentRoot().isEmpty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-#include "Database.h"
 #include "DatabaseError.h"
+#include "MatchingFunctions.h"
+#include "Sqlite.h"
 #include "TestCollection.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
@@ -10,8 +11,6 @@
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
-
-#include <sqlite3.h>
 
 namespace corvanel {
 namespace {
@@ -37,35 +36,32 @@ QList<TestCard> cards() {
 
 // Card 6 with every searched field NULL, as a file made elsewhere may hold.
 void nullCardSix(const QString& databasePath) {
-    sqlite3* db = nullptr;
-    sqlite3_open(QFile::encodeName(databasePath).constData(), &db);
-    const int rc = sqlite3_exec(db,
-                                "update LABELS set titulo = NULL, subtitulo = NULL, pchave = NULL "
-                                "where cod = 6; update TEXTOS set conteudo = NULL "
-                                "where cod_texto = 6",
-                                nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK);
+    sqlite::Connection(databasePath, sqlite::OpenMode::ReadWrite)
+        .executeScript(
+            "update LABELS set titulo = NULL, subtitulo = NULL, pchave = NULL "
+            "where cod = 6; update TEXTOS set conteudo = NULL where cod_texto = 6");
 }
 
 // The text rows the catalogue's own definition finds: LIKE on each of the
-// four fields, as the engine evaluates it.
-std::vector<std::int64_t> rowsByLike(Database& db, const QString& pattern) {
-    QString quoted = pattern;
-    quoted.replace(u'\'', q("''"));
-    const QString like = u'\'' + quoted + u'\'';
+// four fields, as the engine evaluates it with the store's LIKE.
+std::vector<std::int64_t> rowsByLike(sqlite::Connection& db, const QString& pattern) {
+    sqlite::Statement query(db,
+                            "select T.rowid from TEXTOS T, LABELS L where (L.titulo LIKE :p or "
+                            "L.pchave LIKE :p or L.subtitulo LIKE :p or T.conteudo LIKE :p) and "
+                            "T.cod_texto = L.cod order by T.rowid");
+    query.bind(":p", pattern);
     std::vector<std::int64_t> rows;
-    db.list(q("select T.rowid as texto from TEXTOS T, LABELS L where (L.titulo LIKE ") + like +
-                q(" or L.pchave LIKE ") + like + q(" or L.subtitulo LIKE ") + like +
-                q(" or T.conteudo LIKE ") + like + q(") and T.cod_texto = L.cod order by T.rowid"),
-            [&](const Row& row) { rows.push_back(row.field(u"texto").toLongLong()); });
+    while (query.step()) {
+        rows.push_back(query.int64(0));
+    }
     return rows;
 }
 
 TEST(TextIndex, FindsExactlyWhatLikeFindsInTheFourFields) {
     TestCollection collection(cards());
     nullCardSix(collection.databasePath());
-    Database db(collection.connectionString());
+    sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+    MatchingFunctions::defineLike(db);
     const std::atomic<bool> stop{false};
     const TextIndex index = TextIndex::load(collection.databasePath(), stop);
     EXPECT_EQ(index.rowCount(), 6u);  // card 2 has two text rows, card 4 none

@@ -1,12 +1,12 @@
 #include "TestCollection.h"
 
+#include "Catalogue.h"
 #include "CollectionWriter.h"
 #include "ConnectionString.h"
+#include "Sqlite.h"
 
 #include <QDir>
 #include <QFile>
-
-#include <sqlite3.h>
 
 #include <stdexcept>
 
@@ -23,6 +23,15 @@ TestCard card(qint64 cod, const QString& titulo, const QString& subtitulo, const
     result.pchave = pchave;
     result.texts = texts;
     return result;
+}
+
+QList<TestCard> fixtureCards(const QString& catalogueName) {
+    QList<TestCard> cards;
+    for (const collection::CatalogueEntry& entry :
+         collection::readCatalogue(QStringLiteral(CORVANEL_TEST_FIXTURES "/") + catalogueName)) {
+        cards << entry.card;
+    }
+    return cards;
 }
 
 TestCollection::TestCollection(const QList<TestCard>& cards)
@@ -42,13 +51,8 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
     collection::writeCollection(databasePath(), cards, options.root.value_or(contentFolder()));
 
     if (!options.withRootRow) {
-        sqlite3* db = nullptr;
-        sqlite3_open(QFile::encodeName(databasePath()).constData(), &db);
-        const int rc = sqlite3_exec(db, "DELETE FROM CONTROLE", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        if (rc != SQLITE_OK) {
-            throw std::runtime_error("cannot remove the content root row");
-        }
+        sqlite::Connection(databasePath(), sqlite::OpenMode::ReadWrite)
+            .executeScript("DELETE FROM CONTROLE");
     }
 }
 

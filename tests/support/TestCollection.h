@@ -18,6 +18,9 @@ TestCard card(qint64 cod, const QString& titulo, const QString& subtitulo, const
               const QString& categoria, const QString& pchave = QString(),
               const QStringList& texts = {QStringLiteral("texto")});
 
+// The cards of a catalogue in tests/fixtures (the publisher's JSON Lines).
+QList<TestCard> fixtureCards(const QString& catalogueName);
+
 // A real db3.mdb in a temporary program folder, built from cards; and a
 // content folder beside it (with or without its marker file).
 class TestCollection {

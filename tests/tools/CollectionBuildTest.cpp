@@ -7,6 +7,7 @@
 #include <ConnectionString.h>
 #include <Database.h>
 #include <DatabaseError.h>
+#include <Sqlite.h>
 
 #include <QTemporaryDir>
 
@@ -47,13 +48,28 @@ protected:
 
     Database open() const { return Database(connectionStringFor(outputFolder())); }
 
+    // The columns of every row of a query on the output, as text.
+    QList<QStringList> rowsOf(const char* sql) const {
+        sqlite::Connection db(outputPath(), sqlite::OpenMode::ReadOnly);
+        sqlite::Statement query(db, sql);
+        QList<QStringList> rows;
+        while (query.step()) {
+            QStringList row;
+            for (int column = 0; column < query.columnCount(); ++column) {
+                row << query.text(column);
+            }
+            rows << row;
+        }
+        return rows;
+    }
+
     // cod_texto -> its texts, in row order.
-    static std::map<int, QStringList> textsByCode(Database& database) {
+    std::map<int, QStringList> textsByCode() const {
         std::map<int, QStringList> texts;
-        database.list(QStringLiteral("select cod_texto, conteudo from TEXTOS order by rowid"),
-                      [&](const Row& row) {
-                          texts[row.field(u"cod_texto").toInt()] << row.field(u"conteudo");
-                      });
+        for (const QStringList& row :
+             rowsOf("select cod_texto, conteudo from TEXTOS order by rowid")) {
+            texts[row[0].toInt()] << row[1];
+        }
         return texts;
     }
 
@@ -78,19 +94,15 @@ TEST_F(CollectionBuild, WritesCardsTextsAndRootThatTheProgramReads) {
     EXPECT_EQ(report.pagesRead, 1);
 
     Database database = open();
-    EXPECT_EQ(database.countRows(QStringLiteral("select * from LABELS")), 4);
-    EXPECT_EQ(
-        database.readOneValue(QStringLiteral("select tipo from CONTROLE where topo =1"), u"tipo"),
-        QDir(path(QStringLiteral("conteudo"))).absolutePath() + u'/');
-    database.list(QStringLiteral("select * from LABELS where cod = 20"), [](const Row& row) {
-        EXPECT_EQ(row.field(u"titulo"), QStringLiteral("Estatuto"));
-        EXPECT_EQ(row.field(u"subtitulo"), QStringLiteral("Lei 8.069"));
-        EXPECT_EQ(row.field(u"sessao"), QStringLiteral("B"));
-        EXPECT_EQ(row.field(u"categoria"), QStringLiteral("B06 B12"));
-        EXPECT_EQ(row.field(u"pchave"), QStringLiteral("eca"));
-    });
+    EXPECT_EQ(database.countDocuments(), 4);
+    EXPECT_EQ(database.contentRoot(), QDir(path(QStringLiteral("conteudo"))).absolutePath() + u'/');
+    EXPECT_EQ(rowsOf("select titulo, subtitulo, sessao, categoria, pchave from LABELS "
+                     "where cod = 20"),
+              (QList<QStringList>{{QStringLiteral("Estatuto"), QStringLiteral("Lei 8.069"),
+                                   QStringLiteral("B"), QStringLiteral("B06 B12"),
+                                   QStringLiteral("eca")}}));
 
-    const auto texts = textsByCode(database);
+    const auto texts = textsByCode();
     EXPECT_EQ(texts.at(20), QStringList{QStringLiteral("Estatuto da Criança\nArt. 1º – Esta Lei")});
     EXPECT_EQ(texts.at(11), QStringList{QStringLiteral("texto dado")});
     EXPECT_EQ(texts.at(12),
@@ -98,7 +110,7 @@ TEST_F(CollectionBuild, WritesCardsTextsAndRootThatTheProgramReads) {
     EXPECT_EQ(texts.count(13), 0u) << "an empty list gives no text row";
 
     // Fields left out are empty text, which LIKE sees, not NULL.
-    EXPECT_EQ(database.countRows(QStringLiteral("select * from LABELS where pchave LIKE '%%'")), 4);
+    EXPECT_EQ(rowsOf("select cod from LABELS where pchave LIKE '%%'").size(), 4);
     EXPECT_EQ(entriesOf(outputFolder()), QStringList{QStringLiteral("db3.mdb")});
 }
 
@@ -113,17 +125,14 @@ TEST_F(CollectionBuild, StoresTheWholeTextOfADeeplyNestedPage) {
     const BuildOptions build_options = options("{\"cod\": 5}\n");
     writeFile(path(QStringLiteral("conteudo/textos/5.htm")), page);
     build(build_options);
-    Database database = open();
-    EXPECT_EQ(textsByCode(database).at(5), QStringList{lines.join(u'\n')});
+    EXPECT_EQ(textsByCode().at(5), QStringList{lines.join(u'\n')});
 }
 
 TEST_F(CollectionBuild, StoresAGivenRootUnchanged) {
     BuildOptions build_options = options("{\"cod\": 1, \"conteudo\": \"x\"}");
     build_options.root = QStringLiteral("D:");
     EXPECT_EQ(build(build_options).root, QStringLiteral("D:"));
-    EXPECT_EQ(
-        open().readOneValue(QStringLiteral("select tipo from CONTROLE where topo =1"), u"tipo"),
-        QStringLiteral("D:"));
+    EXPECT_EQ(open().contentRoot(), QStringLiteral("D:"));
 }
 
 TEST(DefaultRoot, IsTheAbsoluteContentFolderWithOneClosingSeparator) {
@@ -315,7 +324,7 @@ TEST_F(FailedBuild, CardsRepeatingACodeInMemory) {
 TEST_F(CollectionBuild, ReplacesAnExistingFile) {
     writeFile(outputPath(), "banco antigo");
     build(options("{\"cod\": 4, \"conteudo\": \"novo\"}\n"));
-    EXPECT_EQ(open().countRows(QStringLiteral("select * from LABELS")), 1);
+    EXPECT_EQ(open().countDocuments(), 1);
     EXPECT_EQ(entriesOf(outputFolder()), QStringList{QStringLiteral("db3.mdb")});
 }
 

@@ -206,8 +206,7 @@ TEST_F(InterruptedBuild, NextBuildRemovesOnlyWhatKilledBuildsLeft) {
     EXPECT_EQ(live->exitCode(), 0) << live->readAllStandardError().toStdString();
     EXPECT_TRUE(temporaries().isEmpty());
     Database database(connectionStringFor(path(QStringLiteral("saida"))));
-    EXPECT_EQ(database.readOneValue(QStringLiteral("select titulo from LABELS"), u"titulo"),
-              QStringLiteral("Título"));
+    EXPECT_EQ(database.countDocuments(), 1);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     try {
-        const QString folder = args.at(2);
+        const QString& folder = args.at(2);
         if (!QDir().mkpath(folder)) {
             std::fprintf(stderr, "corvanel-artwork: cannot create %s\n", qPrintable(folder));
             return 1;

@@ -6,7 +6,6 @@
 #include "QueryScript.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
-#include "Statements.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -116,8 +115,7 @@ int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStre
     ResultListLogic& logic = run.logic();
     try {
         logic.connection().open(connectionStringOf(script.database));
-        logic.contentRoot =
-            logic.connection().connect().readOneValue(Statements::contentRootRead(), u"tipo");
+        logic.contentRoot = logic.connection().connect().contentRoot();
     } catch (const DatabaseError& error) {
         err << error.message() << u'\n';
         return 2;

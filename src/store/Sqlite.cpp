@@ -1,0 +1,352 @@
+#include "Sqlite.h"
+
+#include <QFile>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace corvanel::sqlite {
+
+namespace {
+
+constexpr int primary(int resultCode) {
+    return resultCode & 0xff;
+}
+
+// The engine's own account of a failure: its message when the connection
+// holds one for this failure, otherwise the text of the code.
+QString engineMessage(sqlite3* db, int resultCode) {
+    if (db != nullptr && primary(sqlite3_extended_errcode(db)) == primary(resultCode)) {
+        return QString::fromUtf8(sqlite3_errmsg(db));
+    }
+    return QString::fromUtf8(sqlite3_errstr(resultCode));
+}
+
+[[noreturn]] void raise(sqlite3* db, const QString& context, int resultCode) {
+    const QString reason = engineMessage(db, resultCode);
+    throw DatabaseError(context + u": " + reason, primary(resultCode), reason);
+}
+
+QString commandError() {
+    return QStringLiteral("Erro no comando enviado ao banco de dados");
+}
+
+std::string_view textOf(const unsigned char* text, int bytes) {
+    return text == nullptr
+               ? std::string_view()
+               : std::string_view(reinterpret_cast<const char*>(text), static_cast<size_t>(bytes));
+}
+
+int byteOrder(std::string_view a, std::string_view b) {
+    const size_t common = std::min(a.size(), b.size());
+    const int bytes = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
+    if (bytes != 0) {
+        return bytes;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+int compareWith(void* collation, int lengthA, const void* a, int lengthB, const void* b) {
+    const std::string_view first(static_cast<const char*>(a), static_cast<size_t>(lengthA));
+    const std::string_view second(static_cast<const char*>(b), static_cast<size_t>(lengthB));
+    try {
+        return (*static_cast<Connection::Collation*>(collation))(first, second);
+    } catch (...) {
+        // Nothing may cross back into the engine; byte order still sorts.
+        return byteOrder(first, second);
+    }
+}
+
+}  // namespace
+
+// The C entry points of the functions a connection defines.
+struct FunctionTrampoline {
+    static void call(sqlite3_context* context, int argumentCount, sqlite3_value** arguments) {
+        FunctionCall call(context, argumentCount, arguments);
+        try {
+            (*static_cast<Connection::Function*>(sqlite3_user_data(context)))(call);
+        } catch (const std::exception& error) {
+            sqlite3_result_error(context, error.what(), -1);
+        } catch (...) {
+            sqlite3_result_error(context, "erro desconhecido", -1);
+        }
+    }
+
+    static void destroy(void* body) { delete static_cast<Connection::Function*>(body); }
+};
+
+void Connection::Closer::operator()(sqlite3* db) const {
+    sqlite3_close_v2(db);
+}
+
+Connection::Connection(const QString& path, OpenMode mode) {
+    int flags = SQLITE_OPEN_READONLY;
+    if (mode == OpenMode::ReadWrite) {
+        flags = SQLITE_OPEN_READWRITE;
+    } else if (mode == OpenMode::Create) {
+        flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    }
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
+    // Even a failed open may leave a handle to close.
+    db_.reset(db);
+    if (rc != SQLITE_OK) {
+        fail(QStringLiteral("Não foi possível abrir o banco de dados \"%1\"").arg(path), rc);
+    }
+    const int extended = sqlite3_extended_result_codes(db, 1);
+    if (extended != SQLITE_OK) {
+        fail(QStringLiteral("Não foi possível abrir o banco de dados \"%1\"").arg(path), extended);
+    }
+}
+
+sqlite3* Connection::handle() const {
+    if (!db_) {
+        throw DatabaseError(QStringLiteral("O banco de dados já foi fechado."));
+    }
+    return db_.get();
+}
+
+void Connection::fail(const QString& context, int resultCode) const {
+    raise(db_.get(), context, resultCode);
+}
+
+void Connection::executeScript(const char* sql) {
+    const int rc = sqlite3_exec(handle(), sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        fail(commandError(), rc);
+    }
+}
+
+void Connection::setBusyTimeout(int milliseconds) {
+    const int rc = sqlite3_busy_timeout(handle(), milliseconds);
+    if (rc != SQLITE_OK) {
+        fail(QStringLiteral("Não foi possível configurar a espera pelo banco de dados"), rc);
+    }
+}
+
+bool Connection::isReadOnly() const {
+    return sqlite3_db_readonly(handle(), "main") == 1;
+}
+
+void Connection::defineFunction(const char* name, int argumentCount, Function body) {
+    // The engine destroys the copy itself, also when the definition fails.
+    const int rc = sqlite3_create_function_v2(
+        handle(), name, argumentCount, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+        new Function(std::move(body)), FunctionTrampoline::call, nullptr, nullptr,
+        FunctionTrampoline::destroy);
+    if (rc != SQLITE_OK) {
+        fail(QStringLiteral("Não foi possível definir a função %1 no banco de dados")
+                 .arg(QString::fromUtf8(name)),
+             rc);
+    }
+}
+
+void Connection::defineCollation(const char* name, Collation compare) {
+    // Unlike a function's, a collation's copy is ours again when the definition fails.
+    auto kept = std::make_unique<Collation>(std::move(compare));
+    const int rc = sqlite3_create_collation_v2(
+        handle(), name, SQLITE_UTF8, kept.get(), compareWith,
+        [](void* collation) { delete static_cast<Collation*>(collation); });
+    if (rc != SQLITE_OK) {
+        fail(QStringLiteral("Não foi possível definir a ordem alfabética %1 no banco de dados")
+                 .arg(QString::fromUtf8(name)),
+             rc);
+    }
+    kept.release();
+}
+
+void Connection::close() {
+    const int rc = sqlite3_close(handle());
+    if (rc != SQLITE_OK) {
+        fail(QStringLiteral("Não foi possível fechar o banco de dados"), rc);
+    }
+    static_cast<void>(db_.release());
+}
+
+Statement::Statement(Connection& connection, std::string_view sql) : db_(connection.handle()) {
+    const char* tail = nullptr;
+    const int rc =
+        sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement_, &tail);
+    if (rc != SQLITE_OK) {
+        raise(db_, commandError(), rc);
+    }
+    if (statement_ == nullptr) {
+        throw DatabaseError(commandError() + QStringLiteral(": o comando está vazio."));
+    }
+    // One statement at a time: anything after it would be a second one.
+    const std::string_view rest(tail, static_cast<size_t>(sql.data() + sql.size() - tail));
+    if (!QByteArray(rest.data(), static_cast<qsizetype>(rest.size())).trimmed().isEmpty()) {
+        sqlite3_finalize(statement_);
+        throw DatabaseError(commandError() +
+                            QStringLiteral(": há mais de uma instrução no texto."));
+    }
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(statement_);
+}
+
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), statement_(std::exchange(other.statement_, nullptr)) {}
+
+Statement& Statement::operator=(Statement&& other) noexcept {
+    if (this != &other) {
+        sqlite3_finalize(statement_);
+        db_ = other.db_;
+        statement_ = std::exchange(other.statement_, nullptr);
+    }
+    return *this;
+}
+
+void Statement::checkBind(int resultCode, int position) const {
+    if (resultCode != SQLITE_OK) {
+        raise(
+            db_,
+            QStringLiteral("Erro ao passar o valor %1 ao comando do banco de dados").arg(position),
+            resultCode);
+    }
+}
+
+void Statement::bind(int position, std::int64_t value) {
+    checkBind(sqlite3_bind_int64(statement_, position, value), position);
+}
+
+void Statement::bind(int position, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    checkBind(sqlite3_bind_text64(statement_, position, bytes.isNull() ? "" : bytes.constData(),
+                                  static_cast<sqlite3_uint64>(bytes.size()), SQLITE_TRANSIENT,
+                                  SQLITE_UTF8),
+              position);
+}
+
+void Statement::bind(int position, const QByteArray& blob) {
+    checkBind(sqlite3_bind_blob64(statement_, position, blob.isNull() ? "" : blob.constData(),
+                                  static_cast<sqlite3_uint64>(blob.size()), SQLITE_TRANSIENT),
+              position);
+}
+
+void Statement::bind(int position, std::nullptr_t) {
+    checkBind(sqlite3_bind_null(statement_, position), position);
+}
+
+int Statement::parameterPosition(const char* name) const {
+    const int position = sqlite3_bind_parameter_index(statement_, name);
+    if (position == 0) {
+        throw DatabaseError(
+            commandError() +
+            QStringLiteral(": o comando não tem o parâmetro %1.").arg(QString::fromUtf8(name)));
+    }
+    return position;
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(statement_);
+    if (rc == SQLITE_ROW) {
+        return true;
+    }
+    if (rc != SQLITE_DONE) {
+        raise(db_, QStringLiteral("Erro ao consultar o banco de dados"), rc);
+    }
+    return false;
+}
+
+void Statement::reset() {
+    // The code returned repeats the last step's failure, which step() reported.
+    static_cast<void>(sqlite3_reset(statement_));
+}
+
+int Statement::columnCount() const {
+    return sqlite3_column_count(statement_);
+}
+
+std::int64_t Statement::int64(int column) const {
+    return sqlite3_column_int64(statement_, column);
+}
+
+std::string_view Statement::utf8(int column) const {
+    const unsigned char* text = sqlite3_column_text(statement_, column);
+    return textOf(text, sqlite3_column_bytes(statement_, column));
+}
+
+QString Statement::text(int column) const {
+    const std::string_view bytes = utf8(column);
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray Statement::blob(int column) const {
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(statement_, column));
+    return QByteArray(data, sqlite3_column_bytes(statement_, column));
+}
+
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+}
+
+Savepoint::Savepoint(Connection& connection) : connection_(connection) {
+    connection_.executeScript("SAVEPOINT corvanel_batch");
+}
+
+Savepoint::~Savepoint() {
+    if (!released_) {
+        try {
+            connection_.executeScript("ROLLBACK TO corvanel_batch; RELEASE corvanel_batch");
+        } catch (const DatabaseError&) {
+            // The failure that brought us here is the one worth reporting.
+        }
+    }
+}
+
+void Savepoint::release() {
+    connection_.executeScript("RELEASE corvanel_batch");
+    released_ = true;
+}
+
+bool FunctionCall::isNull(int argument) const {
+    return sqlite3_value_type(arguments_[argument]) == SQLITE_NULL;
+}
+
+std::int64_t FunctionCall::int64(int argument) const {
+    return sqlite3_value_int64(arguments_[argument]);
+}
+
+std::string_view FunctionCall::utf8(int argument) const {
+    const unsigned char* text = sqlite3_value_text(arguments_[argument]);
+    return textOf(text, sqlite3_value_bytes(arguments_[argument]));
+}
+
+void FunctionCall::setResult(bool value) {
+    sqlite3_result_int(context_, value ? 1 : 0);
+}
+
+void FunctionCall::setNull() {
+    sqlite3_result_null(context_);
+}
+
+void FunctionCall::setError(const QString& message) {
+    const QByteArray text = message.toUtf8();
+    sqlite3_result_error(context_, text.constData(), static_cast<int>(text.size()));
+}
+
+void* FunctionCall::keptValue(int argument) const {
+    return sqlite3_get_auxdata(context_, argument);
+}
+
+void FunctionCall::storeValue(int argument, void* value, void (*destroy)(void*)) {
+    sqlite3_set_auxdata(context_, argument, value, destroy);
+    if (sqlite3_get_auxdata(context_, argument) == nullptr) {
+        sqlite3_result_error_nomem(context_);
+    }
+}
+
+bool isNotADatabase(const DatabaseError& error) {
+    return error.engineCode() == SQLITE_NOTADB;
+}
+
+bool isDamaged(const DatabaseError& error) {
+    return error.engineCode() == SQLITE_CORRUPT;
+}
+
+}  // namespace corvanel::sqlite

@@ -1,0 +1,300 @@
+#include "Database.h"
+#include "MatchingFunctions.h"
+#include "PortugueseCollation.h"
+#include "Sqlite.h"
+#include "TestCollection.h"
+
+#include <QFile>
+#include <QSet>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+namespace corvanel {
+namespace {
+
+using testing::TestCollection;
+
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// title, code, subtitle, section, text row
+using Row = std::tuple<QString, QString, QString, QString, std::int64_t>;
+
+template <typename Listing>
+std::vector<Row> rowsOf(Listing&& listing) {
+    std::vector<Row> rows;
+    listing([&](const ListedDocument& d) {
+        rows.emplace_back(d.title, d.code, d.subtitle, d.section, d.textRow);
+    });
+    return rows;
+}
+
+// Rows of one title keep the engine's order, which no statement fixes: they
+// are compared as sets, and the titles in order.
+std::vector<Row> withTiesSorted(std::vector<Row> rows) {
+    auto run = rows.begin();
+    while (run != rows.end()) {
+        const auto end = std::find_if(
+            run, rows.end(), [&](const Row& row) { return std::get<0>(row) != std::get<0>(*run); });
+        std::sort(run, end);
+        run = end;
+    }
+    return rows;
+}
+
+std::vector<Row> sorted(std::vector<Row> rows) {
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// What the collection's statements found before the store built its own:
+// each written out as text with its values between single quotes (a quote
+// doubled), the words tested with LIKE against each of the four fields, on a
+// plain connection to a copy of the file whose own LABELS2 holds the marks.
+// Only the LIKE and the collation of the store take part, as they define
+// what matches and how titles sort.
+class CatalogueStatements {
+public:
+    explicit CatalogueStatements(const QString& databasePath)
+        : connection_(copied(databasePath), sqlite::OpenMode::ReadWrite) {
+        MatchingFunctions::defineLike(connection_);
+        PortugueseCollation::registerWith(connection_);
+    }
+
+    static QString like(const QString& value) { return u"'%" + doubled(value) + u"%'"; }
+
+    static QString doubled(QString value) { return value.replace(u'\'', q("''")); }
+
+    static QString keywordSearch(const QString& words, const QString& filter = QString()) {
+        const QString w = like(words);
+        return u"select titulo, cod, subtitulo, sessao, TEXTOS.rowid from LABELS, TEXTOS where "
+               u"(titulo LIKE " +
+               w + u" or pchave LIKE " + w + u" or subtitulo LIKE " + w + u" or conteudo LIKE " +
+               w + u") and TEXTOS.cod_texto = LABELS.cod " + filter + u" order by titulo";
+    }
+
+    static QString narrowing(const QString& words, int level) {
+        const QString w = like(words);
+        return u"select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, TEXTOS "
+               u"T, LABELS2 L2 where (L.titulo LIKE " +
+               w + u" or L.pchave LIKE " + w + u" or L.subtitulo LIKE " + w +
+               u" or T.conteudo LIKE " + w +
+               u") and T.cod_texto = L.cod and L.Cod = L2.cod and L2.ctr=" +
+               QString::number(level) + u" order by L.titulo";
+    }
+
+    std::vector<Row> rows(const QString& sql) {
+        const QByteArray text = sql.toUtf8();
+        sqlite::Statement statement(connection_, std::string_view(text.constData(), text.size()));
+        std::vector<Row> result;
+        while (statement.step()) {
+            result.emplace_back(statement.text(0), statement.text(1), statement.text(2),
+                                statement.text(3), statement.int64(4));
+        }
+        return result;
+    }
+
+    QStringList column(const QString& sql) {
+        const QByteArray text = sql.toUtf8();
+        sqlite::Statement statement(connection_, std::string_view(text.constData(), text.size()));
+        QStringList result;
+        while (statement.step()) {
+            result << statement.text(0);
+        }
+        return result;
+    }
+
+    void execute(const QString& sql) { connection_.executeScript(sql.toUtf8().constData()); }
+
+private:
+    static QString copied(const QString& path) {
+        const QString copy = path + q(".referencia");
+        QFile::remove(copy);
+        if (!QFile::copy(path, copy)) {
+            throw std::runtime_error("cannot copy the collection");
+        }
+        return copy;
+    }
+
+    sqlite::Connection connection_;
+};
+
+// Words that find much, little or nothing: quotes, wildcards, blanks, line
+// breaks, accents and letter case.
+const QStringList& awkwardWords() {
+    static const QStringList words{q("lei"),
+                                   q("LEI"),
+                                   q("educacao"),
+                                   q("EDUCAÇÃO"),
+                                   q("agua"),
+                                   q("d'água"),
+                                   q("d'agua"),
+                                   q("'"),
+                                   q("''"),
+                                   q("'; drop table LABELS; --"),
+                                   q("') or 1=1 or ('"),
+                                   q("%"),
+                                   q("_"),
+                                   q("100%"),
+                                   q("50%"),
+                                   q("sublinhado_aqui"),
+                                   QString(),
+                                   q(" "),
+                                   q("ção"),
+                                   q("silva, ana"),
+                                   q("alvaro"),
+                                   q("abrigo"),
+                                   q("8o, 2a"),
+                                   q("linha\n"),
+                                   q("\nsegunda"),
+                                   q("marcador"),
+                                   q("nada disso"),
+                                   q("x'1"),
+                                   q("a%o"),
+                                   q("O'Brien")};
+    return words;
+}
+
+class Listings : public ::testing::Test {
+protected:
+    TestCollection collection{testing::fixtureCards(q("listings.jsonl"))};
+    Database db{collection.connectionString()};
+    CatalogueStatements before{collection.databasePath()};
+};
+
+TEST_F(Listings, KeywordSearchesFindWhatTheStatementsFoundBefore) {
+    struct Scope {
+        SearchScope scope;
+        QString filter;
+    };
+    std::vector<Scope> scopes{{SearchScope::allSections(), QString()}};
+    for (const char* letter : {"A", "B", "C", "H", "F", "a", "'", ""}) {
+        scopes.push_back({SearchScope::section(q(letter)),
+                          u"and LABELS.sessao='" + CatalogueStatements::doubled(q(letter)) + u"'"});
+    }
+    for (const char* code : {"A0", "B06", "X'1", "F06", "%", ""}) {
+        scopes.push_back({SearchScope::subcategory(q(code)),
+                          u"and LABELS.categoria LIKE " + CatalogueStatements::like(q(code))});
+    }
+    int found = 0;
+    for (const QString& words : awkwardWords()) {
+        for (const Scope& scope : scopes) {
+            const auto expected = withTiesSorted(
+                before.rows(CatalogueStatements::keywordSearch(words, scope.filter)));
+            const auto listed =
+                rowsOf([&](const auto& h) { db.searchWords(words, scope.scope, h); });
+            EXPECT_EQ(withTiesSorted(listed), expected)
+                << words.toStdString() << " / " << scope.filter.toStdString();
+            found += expected.empty() ? 0 : 1;
+        }
+    }
+    // The words are not all alike: some find rows, some find none.
+    EXPECT_GT(found, 40);
+    EXPECT_LT(found, static_cast<int>(awkwardWords().size() * scopes.size()) - 40);
+}
+
+TEST_F(Listings, CategoryAndCollectionListingsAndAuthorsAreAsBefore) {
+    const QString select =
+        q("select titulo, cod, subtitulo, sessao, TEXTOS.rowid from LABELS, TEXTOS where ");
+    for (const char* category :
+         {"A01", "A03", "B02", "C04", "C13", "F06", "X'1", "A", "C", "", "'", "%", "1 C"}) {
+        EXPECT_EQ(withTiesSorted(rowsOf([&](const auto& h) { db.listCategory(q(category), h); })),
+                  withTiesSorted(before.rows(
+                      select + u"categoria LIKE " + CatalogueStatements::like(q(category)) +
+                      u" and TEXTOS.cod_texto = LABELS.cod  order by titulo")))
+            << category;
+    }
+    const auto collectionRows = rowsOf([&](const auto& h) { db.listCollection(h); });
+    EXPECT_EQ(
+        withTiesSorted(collectionRows),
+        withTiesSorted(before.rows(select + u"TEXTOS.cod_texto = LABELS.cod order by titulo")));
+    EXPECT_GT(collectionRows.size(), 10u);
+
+    QStringList authors;
+    db.listAuthors([&](const QString& author) { authors << author; });
+    EXPECT_EQ(authors, before.column(q("select distinct subtitulo as autor from LABELS  where "
+                                       "sessao ='A' order by subtitulo")));
+    EXPECT_GE(authors.size(), 3);
+}
+
+TEST_F(Listings, CountsAreThoseOfTheCardsAsBefore) {
+    EXPECT_EQ(db.countDocuments(), before.column(q("select * from LABELS")).size());
+    for (const char* letter : {"A", "B", "C", "D", "E", "F", "H", "X", "'", "%", "_", "", "0"}) {
+        EXPECT_EQ(db.countSection(q(letter)),
+                  before
+                      .column(u"select * from LABELS where categoria LIKE " +
+                              CatalogueStatements::like(q(letter)))
+                      .size())
+            << letter;
+    }
+}
+
+TEST_F(Listings, NarrowingAndLevelListingsFollowTheMarksAsBefore) {
+    const auto mark = [&](const std::vector<Row>& rows, int level) {
+        QStringList codes;
+        for (const Row& row : rows) {
+            codes << std::get<1>(row);
+            before.execute(u"insert into LABELS2 (cod, ctr) values (" + std::get<1>(row) + u", " +
+                           QString::number(level) + u")");
+        }
+        db.addMarks(codes, level);
+    };
+    const auto checkLevel = [&](int level) {
+        EXPECT_EQ(sorted(rowsOf([&](const auto& h) { db.listLevel(level, h); })),
+                  sorted(before.rows(
+                      u"select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, "
+                      u"TEXTOS T, Labels2 L2 where L.cod = T.Cod_texto and L2.cod = L.cod and  "
+                      u"L2.ctr =" +
+                      QString::number(level))))
+            << "level " << level;
+    };
+    const auto checkNarrowing = [&](int previous) {
+        for (const QString& words : awkwardWords()) {
+            EXPECT_EQ(
+                withTiesSorted(rowsOf([&](const auto& h) { db.narrowWords(words, previous, h); })),
+                withTiesSorted(before.rows(CatalogueStatements::narrowing(words, previous))))
+                << words.toStdString() << " after level " << previous;
+        }
+    };
+
+    mark(rowsOf([&](const auto& h) { db.searchWords(q("a"), SearchScope::allSections(), h); }), -1);
+    checkLevel(-1);
+    checkNarrowing(-1);
+    // A level marked twice lists each of its documents twice per text row.
+    const auto silva = rowsOf([&](const auto& h) { db.narrowWords(q("silva"), -1, h); });
+    mark(silva, 0);
+    mark(silva, 0);
+    checkLevel(0);
+    checkNarrowing(0);
+
+    db.clearLevelMarks(-1);
+    before.execute(q("delete from LABELS2 where ctr=-1"));
+    checkLevel(-1);
+    checkLevel(0);
+    db.clearAllMarks();
+    EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(0, h); }).empty());
+}
+
+TEST_F(Listings, TheTextStartIsTheBeginningOfTheRowsText) {
+    sqlite::Connection plain(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+    sqlite::Statement texts(plain, "select rowid, conteudo from TEXTOS");
+    int rows = 0;
+    while (texts.step()) {
+        const QString text = texts.text(1);
+        for (const int characters : {1, 10, 4000}) {
+            EXPECT_EQ(db.documentTextStart(texts.int64(0), characters), text.left(characters));
+        }
+        ++rows;
+    }
+    EXPECT_GT(rows, 10);
+}
+
+}  // namespace
+}  // namespace corvanel
