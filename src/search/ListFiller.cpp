@@ -3,15 +3,12 @@
 #include "Database.h"
 #include "DisplayLineBreaker.h"
 #include "ResultLines.h"
-#include "SectionLabels.h"
+#include "Sections.h"
 
 namespace corvanel {
 
 namespace {
 
-using SectionLabels::kDecisionLabel;
-using SectionLabels::kDecisionSection;
-using SectionLabels::kStandardSections;
 
 // Court decisions show the first lines of their text instead.
 constexpr int kDecisionTextLines = 5;
@@ -47,14 +44,15 @@ int ListFiller::fill(const ListingRequest& listing, std::optional<int> markLevel
 
 // A row of any other section keeps its number and its mark but shows nothing.
 void ListFiller::addBlock(const ListedDocument& row, int number, bool labelled) {
-    for (const auto& [letter, label] : kStandardSections) {
-        if (row.section == letter) {
-            addStandardBlock(row, number, labelled ? label.toString() : QString());
-            return;
-        }
+    const SectionFacts* section = sectionOfCard(row.section);
+    if (section == nullptr) {
+        return;
     }
-    if (row.section == kDecisionSection) {
-        addDecisionBlock(row, number, labelled);
+    const QString label = labelled ? section->labelLine.toString() : QString();
+    if (section->listsTextStart && row.section == section->cardLetter) {
+        addDecisionBlock(row, number, label);
+    } else {
+        addStandardBlock(row, number, label);
     }
 }
 
@@ -68,12 +66,12 @@ void ListFiller::addStandardBlock(const ListedDocument& row, int number, const Q
     lines_.addSeparator();
 }
 
-void ListFiller::addDecisionBlock(const ListedDocument& row, int number, bool labelled) {
+void ListFiller::addDecisionBlock(const ListedDocument& row, int number, const QString& label) {
     const QString& code = row.code;
     const QString text = database_.documentTextStart(row.textRow, kDecisionTextRead);
     const QStringList textLines = breaker_.firstLines(text, kDecisionTextLines);
-    if (labelled) {
-        lines_.add(kDecisionLabel.toString(), code);
+    if (!label.isEmpty()) {
+        lines_.add(label, code);
     }
     lines_.add(numbered(number, textLines.front()), code);
     for (qsizetype i = 1; i < textLines.size(); ++i) {

@@ -30,7 +30,7 @@ private:
     int fillAuthors();
     void addBlock(const ListedDocument& row, int number, bool labelled);
     void addStandardBlock(const ListedDocument& row, int number, const QString& label);
-    void addDecisionBlock(const ListedDocument& row, int number, bool labelled);
+    void addDecisionBlock(const ListedDocument& row, int number, const QString& label);
 
     Database& database_;
     const DisplayLineBreaker& breaker_;

@@ -2,27 +2,13 @@
 
 #include "RequestFields.h"
 #include "ScopeNames.h"
+#include "Sections.h"
 
-#include <array>
 #include <utility>
 
 namespace corvanel {
 
 namespace {
-
-// Section searches and listings: request kind -> section letter. Ciclos de
-// Vida ("SF") searches the letter "A", as its total counts it.
-constexpr std::array<std::pair<QStringView, QStringView>, 6> kSectionRequests{{
-    {u"SA", u"A"},
-    {u"SB", u"B"},
-    {u"SC", u"C"},
-    {u"SD", u"D"},
-    {u"SE", u"E"},
-    {u"SF", u"A"},
-}};
-
-constexpr std::array<QStringView, 7> kCategoryRequests{u"A", u"B", u"C", u"D",
-                                                       u"E", u"F", u"H"};
 
 RequestPlan listing(ListingRequest what, FillKind fill) {
     return {HeaderLayout::Listing, std::move(what), fill};
@@ -36,9 +22,12 @@ RequestPlan planRequest(const RequestFields& fields) {
     if (kind == u"T") {
         return {HeaderLayout::Search, std::nullopt, FillKind::Plain};
     }
-    for (const auto& [request, letter] : kSectionRequests) {
-        if (kind == request) {
-            return listing(sectionSearch(letter.toString(), fields), FillKind::Plain);
+    // "S" and a section's letter: its search or listing, filtered by the card
+    // letter its total counts ("SF" searches Ciclos de Vida's "A").
+    if (kind.size() == 2 && kind.startsWith(u'S')) {
+        const SectionFacts* section = sectionOfLetter(QStringView(kind).mid(1));
+        if (section != nullptr && section->letter == QStringView(kind).mid(1)) {
+            return listing(sectionSearch(section->cardLetter.toString(), fields), FillKind::Plain);
         }
     }
     if (kind == u"G") {
@@ -47,10 +36,9 @@ RequestPlan planRequest(const RequestFields& fields) {
     if (kind == u"A01") {
         return listing(AuthorListing{}, FillKind::Plain);
     }
-    for (const QStringView request : kCategoryRequests) {
-        if (kind == request) {
-            return listing(CategoryListing{fields.Edit4}, FillKind::Plain);
-        }
+    // A section's letter: a category of its tree.
+    if (sectionOfLetter(kind) != nullptr) {
+        return listing(CategoryListing{fields.Edit4}, FillKind::Plain);
     }
     return {};
 }

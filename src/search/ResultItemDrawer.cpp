@@ -1,6 +1,6 @@
 #include "ResultItemDrawer.h"
 
-#include "SectionLabels.h"
+#include "Sections.h"
 #include "WrappedText.h"
 
 #include <QListView>
@@ -53,7 +53,7 @@ void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
 
     QColor background = option.palette.color(QPalette::Base);
-    QColor ink = SectionLabels::isLabel(text) ? kLabelText : option.palette.color(QPalette::Text);
+    QColor ink = isSectionLabel(text) ? kLabelText : option.palette.color(QPalette::Text);
     // The selection wins over the label's green.
     if (option.state.testFlag(QStyle::State_Selected)) {
         ink = kSelectedText;

@@ -1,49 +1,20 @@
 #include "ScopeNames.h"
 
 #include "RequestFields.h"
+#include "Sections.h"
 
-#include <array>
-#include <utility>
 
 namespace corvanel {
 
-namespace {
-
-// Request argument -> scope name, in the order they are compared.
-constexpr std::array<std::pair<QStringView, QStringView>, 9> kScopeNames{{
-    {u"T", scope::kLumbra},
-    {u"A", u"Textos"},
-    {u"B", u"Legislação"},
-    {u"C", u"Julgados"},
-    {u"E", u"Modelos"},
-    {u"D", u"Experiências"},
-    {u"F", scope::kCiclosDeVida},
-    {u"H", u"Julgados"},
-    {u" ", scope::kTodos},
-}};
-
-// Scope name -> the section letter its searches filter by. "Julgados"
-// searches letter "C" alone. Ciclos de Vida has no letter of its own in the
-// cards: like its section search from the main window, it takes "A" or
-// the chosen sub-category.
-constexpr std::array<std::pair<QStringView, QStringView>, 6> kSectionOfScope{{
-    {u"Textos", u"A"},
-    {u"Legislação", u"B"},
-    {u"Julgados", u"C"},
-    {u"Experiências", u"D"},
-    {u"Modelos", u"E"},
-    {scope::kCiclosDeVida, u"A"},
-}};
-
-}  // namespace
-
 QString scope::nameOf(const QString& argument) {
-    for (const auto& [letter, name] : kScopeNames) {
-        if (argument == letter) {
-            return name.toString();
-        }
+    if (argument == u"T") {
+        return kLumbra.toString();
     }
-    return {};
+    if (argument == u" ") {
+        return kTodos.toString();
+    }
+    const SectionFacts* section = sectionOfLetter(argument);
+    return section != nullptr ? section->name.toString() : QString();
 }
 
 WordSearch sectionSearch(const QString& sectionLetter, const RequestFields& fields) {
@@ -57,10 +28,9 @@ std::optional<WordSearch> keywordSearchIn(const QString& scopeName, const Reques
         scopeName == scope::kLumbra) {
         return WordSearch{fields.Edit3, SearchScope::allSections()};
     }
-    for (const auto& [name, letter] : kSectionOfScope) {
-        if (scopeName == name) {
-            return sectionSearch(letter.toString(), fields);
-        }
+    // A section's searches filter by the card letter its total counts.
+    if (const SectionFacts* section = sectionNamed(scopeName)) {
+        return sectionSearch(section->cardLetter.toString(), fields);
     }
     return std::nullopt;
 }

@@ -15,7 +15,6 @@ struct RequestFields;
 namespace scope {
 inline constexpr QStringView kTodos = u"Todos";
 inline constexpr QStringView kLumbra = u"Lumbra";
-inline constexpr QStringView kCiclosDeVida = u"Ciclos de Vida";
 // Set when an author is chosen from the author list.
 inline constexpr QStringView kTextosPorAutor = u"Textos por Autor";
 
