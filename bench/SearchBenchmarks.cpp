@@ -55,19 +55,19 @@ public:
     }
 
     void show(const char* tipo, const char* edit4) {
-        logic_.fields.tipo = QString::fromUtf8(tipo);
-        logic_.fields.Edit4 = QString::fromUtf8(edit4);
-        logic_.fields.Aux.clear();
+        logic_.fields.kind = QString::fromUtf8(tipo);
+        logic_.fields.argument = QString::fromUtf8(edit4);
+        logic_.fields.adoptedSection.clear();
         logic_.showRequest();
     }
 
     void search(const QString& words) {
-        logic_.fields.Edit3 = words;
+        logic_.fields.words = words;
         logic_.search();
     }
 
     void narrow(const QString& words) {
-        logic_.fields.Edit3 = words;
+        logic_.fields.words = words;
         logic_.narrow();
     }
 

@@ -1,5 +1,6 @@
 #include "CorvanelApplication.h"
 
+#include "Collection.h"
 #include "ConnectionString.h"
 #include "ContentAddress.h"
 #include "StartupSequence.h"
@@ -15,11 +16,13 @@
 #include "AssociationWindow.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 
 namespace corvanel {
 
 CorvanelApplication::CorvanelApplication(QString programFolder)
-    : programFolder_(std::move(programFolder)) {}
+    : programFolder_(std::move(programFolder)),
+      collection_(std::make_unique<Collection>(connectionStringFor(programFolder_))) {}
 
 CorvanelApplication::~CorvanelApplication() = default;
 
@@ -37,6 +40,7 @@ void CorvanelApplication::start() {
     StartupSteps steps;
     steps.createMainWindow = [this] {
         mainWindow_ = std::make_unique<MainWindow>();
+        mainWindow_->setCollection(collection_.get());
         QObject::connect(mainWindow_.get(), &MainWindow::closed, qApp, &QCoreApplication::quit);
     };
     steps.createUpdateAssistantAndAbout = [this] { createUpdateAssistantAndAbout(); };
@@ -59,8 +63,8 @@ void CorvanelApplication::start() {
 }
 
 void CorvanelApplication::createResultList(SplashScreen& splash) {
-    resultList_ = std::make_unique<ResultListWindow>();
-    resultList_->setBusyScreen(busy_.get());
+    resultList_ = std::make_unique<ResultListWindow>(*collection_);
+    resultList_->setBusyWindow(busy_.get());
     const auto openInViewer = [this](const QString& pageName, SaveBufferOnOpen saveBuffer) {
         if (viewer_) {
             viewer_->openPage(contentRoot(), pageName, saveBuffer);
@@ -76,18 +80,28 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
     if (mainWindow_) {
         mainWindow_->setResultList(resultList_.get());
     }
-    ResultListWindow::CreationContext context;
-    context.connectionString = connectionStringFor(programFolder_);
-    context.progress = &splash;
-    context.writeSectionTotal = [this](Section section, const QString& total) {
+    advanceSplashBar(splash);
+    // Totals counted before a failure are shown all the same.
+    const auto showTotals = qScopeGuard([this] {
         if (mainWindow_) {
-            mainWindow_->setSectionTotal(section, total);
+            mainWindow_->showTotals();
         }
-    };
-    context.showContentLocationScreen = [this] { contentLocation_->showOnTop(); };
+    });
     // Each count lets pending window messages through once it is taken.
-    context.messagePump = [] { QCoreApplication::processEvents(); };
-    resultList_->FormCreate(context);
+    collection_->open([] { QCoreApplication::processEvents(); });
+    if (!ContentAddress::hasMarkerFile(collection_->contentRoot())) {
+        contentLocation_->showOnTop();
+    }
+}
+
+// The splash bar's advance while the collection is opened: 1000 steps of
+// 1000 / 90, each clamped by the bar.
+void CorvanelApplication::advanceSplashBar(StartupProgress& progress) {
+    constexpr int kSteps = 1000;
+    constexpr int kStep = 1000 / 90;
+    for (int i = 0; i < kSteps; ++i) {
+        progress.setBarPosition(progress.barPosition() + kStep);
+    }
 }
 
 void CorvanelApplication::createUpdateAssistantAndAbout() {
@@ -121,8 +135,6 @@ void CorvanelApplication::createInformationWindows() {
     }
 }
 
-QString CorvanelApplication::contentRoot() const {
-    return resultList_ ? resultList_->CaminhoCD : QString();
-}
+QString CorvanelApplication::contentRoot() const { return collection_->contentRoot(); }
 
 }  // namespace corvanel

@@ -11,6 +11,8 @@ class MainWindow;
 class DocumentViewer;
 class UpdateAssistant;
 class AboutWindow;
+class Collection;
+class StartupProgress;
 class BusyWindow;
 class PartnerWindow;
 class SplashScreen;
@@ -31,6 +33,7 @@ public:
     // main window. Returns once the main window is on screen.
     void start();
 
+    Collection& collection() const { return *collection_; }
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     ResultListWindow* resultList() const { return resultList_.get(); }
     BusyWindow* busyScreen() const { return busy_.get(); }
@@ -48,8 +51,11 @@ private:
     void createInformationWindows();
     void createViewer();
     QString contentRoot() const;
+    static void advanceSplashBar(StartupProgress& progress);
 
     QString programFolder_;
+    // Before the windows: they hold on to it.
+    std::unique_ptr<Collection> collection_;
     std::unique_ptr<BusyWindow> busy_;
     std::unique_ptr<ContentLocationScreen> contentLocation_;
     std::unique_ptr<MainWindow> mainWindow_;

@@ -13,7 +13,7 @@ namespace corvanel::main_window {
 
 // The result-list window lists a category: request kind, code, section letter.
 struct CategoryListing {
-    QString tipo;
+    QString kind;
     QString code;
     QString sectionLetter;
 

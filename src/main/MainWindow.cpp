@@ -2,6 +2,7 @@
 
 #include "CategoryTree.h"
 #include "CategoryTreeRules.h"
+#include "Collection.h"
 #include "ContentAddress.h"
 #include "ErrorBox.h"
 #include "Look.h"
@@ -9,6 +10,7 @@
 #include "MainWindowParts.h"
 #include "PageBrowser.h"
 #include "PresentationPage.h"
+#include "ResultListWindow.h"
 #include "ResizeRules.h"
 #include "SectionPage.h"
 #include "SectionRequests.h"
@@ -179,6 +181,19 @@ void MainWindow::buildTabRow() {
     }
 }
 
+void MainWindow::setCollection(const Collection* collection) { collection_ = collection; }
+
+void MainWindow::showTotals() {
+    if (collection_ == nullptr) {
+        return;
+    }
+    for (const SectionFacts& section : kSections) {
+        if (const std::optional<int> total = collection_->sectionTotal(section.section)) {
+            setSectionTotal(section.section, QString::number(*total));
+        }
+    }
+}
+
 void MainWindow::setResultList(ResultListWindow* resultList) {
     resultList_ = resultList;
 }
@@ -253,13 +268,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // The content root is read at each use: the content-location screen may
 // change it while the program runs.
 QString MainWindow::contentRoot() const {
-    return resultList_ != nullptr ? resultList_->CaminhoCD : QString();
+    return collection_ != nullptr ? collection_->contentRoot() : QString();
 }
 
 void MainWindow::showStartPage() {
     startPage_->browser()->Navigate(ContentAddress::startPageAddress(contentRoot()));
-    if (resultList_ != nullptr) {
-        startPage_->setTotal(resultList_->Edit6);
+    if (collection_ != nullptr) {
+        const std::optional<int> count = collection_->documentCount();
+        startPage_->setTotal(count ? QString::number(*count) : QString());
     }
 }
 
@@ -331,11 +347,11 @@ void MainWindow::treeActivated(const CategoryTree& tree) {
     }
 }
 
-void MainWindow::openResultList(const ResultListRequest& request) {
+void MainWindow::openResultList(const ResultRequest& request) {
     if (resultListOpener_) {
         resultListOpener_(request);
     } else if (resultList_ != nullptr) {
-        deliverRequest(request, *resultList_);
+        resultList_->run(request);
     }
 }
 

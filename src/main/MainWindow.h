@@ -2,9 +2,9 @@
 
 #include "MainWindowLayout.h"
 #include "PageRequest.h"
-#include "ResultListRequest.h"
+#include "ResultRequest.h"
+#include "Sections.h"
 #include "SectionSwitching.h"
-#include "ResultListWindow.h"
 
 #include <QMainWindow>
 
@@ -17,6 +17,8 @@ class QLabel;
 namespace corvanel {
 
 class CategoryTree;
+class Collection;
+class ResultListWindow;
 class PresentationPage;
 class SectionPage;
 class StartPage;
@@ -33,13 +35,14 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    using ResultListOpener = std::function<void(const ResultListRequest&)>;
+    using ResultListOpener = std::function<void(const ResultRequest&)>;
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The window whose fields hold the content root and the collection's
-    // total; requests go to it unless another opener is set.
+    // The collection whose content root and totals the window shows.
+    void setCollection(const Collection* collection);
+    // Requests go to it unless another opener is set.
     void setResultList(ResultListWindow* resultList);
     void setResultListOpener(ResultListOpener opener);
     void setPageOpener(PageOpener opener);
@@ -47,7 +50,8 @@ public:
     void setUpdateAssistant(UpdateAssistant* assistant);
     void setAboutWindow(AboutWindow* about);
 
-    // Written once by the result-list window while it is created.
+    // The collection's section totals, once counted, in the section pages.
+    void showTotals();
     void setSectionTotal(Section section, const QString& total);
     QString sectionTotal(Section section) const;
 
@@ -80,7 +84,7 @@ private:
     void runMenuCommand(main_window::MenuCommand command);
     void switchTo(main_window::Page page, main_window::Trigger trigger);
     void treeActivated(const CategoryTree& tree);
-    void openResultList(const ResultListRequest& request);
+    void openResultList(const ResultRequest& request);
     void openPage(const QString& pageName, bool keepsSaveBuffer);
     void showHelp();
     void checkForUpdates();
@@ -89,6 +93,7 @@ private:
     SectionPage* sectionPage(Section section) const;
 
     QWidget* canvas_ = nullptr;
+    const Collection* collection_ = nullptr;
     ResultListWindow* resultList_ = nullptr;
     ResultListOpener resultListOpener_;
     PageOpener pageOpener_;

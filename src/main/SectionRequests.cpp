@@ -20,60 +20,60 @@ QString filterCode(Section section, int itemIndex) {
     return items[static_cast<std::size_t>(itemIndex)].code.toString();
 }
 
-ResultListRequest sectionSearch(Section section, const QString& words, int filterIndex) {
+ResultRequest sectionSearch(Section section, const QString& words, int filterIndex) {
     const QString code = filterCode(section, filterIndex);
-    ResultListRequest request;
-    request.Edit3 = words;
-    request.Edit4 = sectionFacts(section).letter.toString();
-    request.tipo = searchKind(section);
+    ResultRequest request;
+    request.words = words;
+    request.argument = sectionFacts(section).letter.toString();
+    request.kind = searchKind(section);
     request.clearsLists = true;
-    request.SUBCAT = code.isEmpty() ? kBlank : code;
-    request.SUBCATOK = code.isEmpty() ? QStringLiteral("0") : QStringLiteral("1");
+    request.subcategory = code.isEmpty() ? kBlank : code;
+    request.subcategoryMode = code.isEmpty() ? QStringLiteral("0") : QStringLiteral("1");
     return request;
 }
 
-ResultListRequest sectionListing(Section section) {
-    ResultListRequest request;
-    request.Edit3 = kBlank;
-    request.Edit4 = sectionFacts(section).letter.toString();
-    request.tipo = searchKind(section);
+ResultRequest sectionListing(Section section) {
+    ResultRequest request;
+    request.words = kBlank;
+    request.argument = sectionFacts(section).letter.toString();
+    request.kind = searchKind(section);
     request.clearsLists = true;
     // SUBCAT keeps what an earlier search left; with "0" it is not read.
-    request.SUBCATOK = QStringLiteral("0");
+    request.subcategoryMode = QStringLiteral("0");
     return request;
 }
 
-ResultListRequest categoryListing(const CategoryListing& listing) {
+ResultRequest categoryListing(const CategoryListing& listing) {
     // A tree leaves the words, the sub-category and the lists alone.
-    ResultListRequest request;
-    request.tipo = listing.tipo;
-    request.Edit4 = listing.code;
-    request.Aux = listing.sectionLetter;
+    ResultRequest request;
+    request.kind = listing.kind;
+    request.argument = listing.code;
+    request.adoptedSection = listing.sectionLetter;
     return request;
 }
 
-ResultListRequest generalSearch() {
-    ResultListRequest request;
-    request.Edit3 = QString();
-    request.Edit4 = kBlank;
-    request.tipo = QStringLiteral("T");
+ResultRequest generalSearch() {
+    ResultRequest request;
+    request.words = QString();
+    request.argument = kBlank;
+    request.kind = QStringLiteral("T");
     request.clearsLists = true;
     return request;
 }
 
-ResultListRequest emptyResultList() {
-    ResultListRequest request;
-    request.Edit3 = kBlank;
-    request.Edit4 = kBlank;
-    request.tipo = kBlank;
+ResultRequest emptyResultList() {
+    ResultRequest request;
+    request.words = kBlank;
+    request.argument = kBlank;
+    request.kind = kBlank;
     request.clearsLists = true;
     return request;
 }
 
-ResultListRequest collectionListing() {
-    ResultListRequest request;
-    request.Edit4 = QStringLiteral("T");
-    request.tipo = QStringLiteral("G");
+ResultRequest collectionListing() {
+    ResultRequest request;
+    request.argument = QStringLiteral("T");
+    request.kind = QStringLiteral("G");
     request.clearsLists = true;
     return request;
 }

@@ -2,7 +2,7 @@
 
 #include "CategoryTreeRules.h"
 #include "MainWindowLayout.h"
-#include "ResultListRequest.h"
+#include "ResultRequest.h"
 
 #include <QString>
 
@@ -16,20 +16,20 @@ namespace corvanel::main_window {
 QString filterCode(Section section, int itemIndex);
 
 // The section's key-word search for words, narrowed by the chosen filter item.
-ResultListRequest sectionSearch(Section section, const QString& words, int filterIndex);
+ResultRequest sectionSearch(Section section, const QString& words, int filterIndex);
 
 // The whole section: a search for one blank, with no sub-category.
-ResultListRequest sectionListing(Section section);
+ResultRequest sectionListing(Section section);
 
-ResultListRequest categoryListing(const CategoryListing& listing);
+ResultRequest categoryListing(const CategoryListing& listing);
 
 // "Buscar Documento": a general search waiting for the user's words.
-ResultListRequest generalSearch();
+ResultRequest generalSearch();
 
 // "Localizar": the window with empty lists and no request.
-ResultListRequest emptyResultList();
+ResultRequest emptyResultList();
 
 // "Lumbra Geral" and "Listar Lumbra": the whole collection.
-ResultListRequest collectionListing();
+ResultRequest collectionListing();
 
 }  // namespace corvanel::main_window

@@ -4,16 +4,16 @@
 
 namespace corvanel {
 
-// The request fields of the result-list window: other windows write them and
-// show the window, which runs the request they describe. A field that is not
-// written keeps its previous text.
+// The request the result-list window holds: written by requests (a field a
+// request leaves unset keeps its previous text), and run when the window is
+// asked to show it.
 struct RequestFields {
-    QString tipo;                         // request kind
-    QString Edit4;                        // request argument: category code, section letter, "T" or " "
-    QString Edit3;                        // search words (the visible search box)
-    QString Aux;                          // section letter to adopt after a category request
-    QString SUBCAT = QStringLiteral(" ");  // sub-category code for section searches
-    QString SUBCATOK;                     // "0": section searches filter by letter; else by SUBCAT
+    QString kind;                                // "T", "G", "A01", "SA" to "SF", a section letter, " "
+    QString argument;                            // category code, section letter, "T" or " "
+    QString words;                               // search words (the visible search box)
+    QString adoptedSection;                      // section letter named after a category listing
+    QString subcategory = QStringLiteral(" ");   // sub-category code for section searches
+    QString subcategoryMode;                     // "0": section searches filter by letter; else by subcategory
 };
 
 }  // namespace corvanel

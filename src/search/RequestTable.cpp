@@ -17,7 +17,7 @@ RequestPlan listing(ListingRequest what, FillKind fill) {
 }  // namespace
 
 RequestPlan planRequest(const RequestFields& fields) {
-    const QString& kind = fields.tipo;
+    const QString& kind = fields.kind;
     // The general search waits for the user's words.
     if (kind == u"T") {
         return {HeaderLayout::Search, std::nullopt, FillKind::Plain};
@@ -38,7 +38,7 @@ RequestPlan planRequest(const RequestFields& fields) {
     }
     // A section's letter: a category of its tree.
     if (sectionOfLetter(kind) != nullptr) {
-        return listing(CategoryListing{fields.Edit4}, FillKind::Plain);
+        return listing(CategoryListing{fields.argument}, FillKind::Plain);
     }
     return {};
 }

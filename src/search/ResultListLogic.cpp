@@ -1,5 +1,6 @@
 #include "ResultListLogic.h"
 
+#include "Collection.h"
 #include "ContentAddress.h"
 #include "Database.h"
 #include "ListFiller.h"
@@ -41,14 +42,15 @@ private:
 
 }  // namespace
 
-ResultListLogic::ResultListLogic(ResultListHost& host, const QFont& windowFont)
-    : host_(host), decisionLines_(windowFont, kDecisionTextWidth) {}
+ResultListLogic::ResultListLogic(Collection& collection, ResultListHost& host,
+                                 const QFont& windowFont)
+    : host_(host), decisionLines_(windowFont, kDecisionTextWidth), collection_(collection) {}
 
 void ResultListLogic::showRequest() {
     BusyPeriod busy(host_);
     clearLists();
     header_ = HeaderLayout::Plain;
-    Database& database = connection_.connect();
+    Database& database = collection_.database();
     database.clearAllMarks();
     levels_.reset();
     const RequestPlan plan = planRequest(fields);
@@ -58,11 +60,11 @@ void ResultListLogic::showRequest() {
         rows = runFill(database, *plan.listing, plan.fill);
     }
     // A category request names the section of its category.
-    if (!fields.Aux.isEmpty()) {
-        fields.Edit4 = fields.Aux;
-        fields.Aux.clear();
+    if (!fields.adoptedSection.isEmpty()) {
+        fields.argument = fields.adoptedSection;
+        fields.adoptedSection.clear();
     }
-    scopeName_ = scope::nameOf(fields.Edit4);
+    scopeName_ = scope::nameOf(fields.argument);
     rowCount_ = QString::number(rows);
 }
 
@@ -79,7 +81,7 @@ void ResultListLogic::search() {
 void ResultListLogic::narrow() {
     BusyPeriod busy(host_);
     Database& database = openNewLevel();
-    const int rows = runFill(database, Narrowing{fields.Edit3, level() - 1}, FillKind::Labelled);
+    const int rows = runFill(database, Narrowing{fields.words, level() - 1}, FillKind::Labelled);
     rowCount_ = QString::number(rows);
 }
 
@@ -89,14 +91,14 @@ void ResultListLogic::stepBack() {
         return;
     }
     BusyPeriod busy(host_);
-    Database& database = connection_.connect();
+    Database& database = collection_.database();
     database.clearLevelMarks(level());
     const ResultLevels::Entry entry = levels_.stepBack();
     // Only the general search lists a level again; elsewhere the lists stay.
     if (entry.kind == u"T") {
         const int rows = runFill(database, LevelListing{level()}, FillKind::Plain);
         rowCount_ = QString::number(rows);
-        fields.Edit3 = entry.words;
+        fields.words = entry.words;
     }
 }
 
@@ -105,24 +107,24 @@ std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
         return std::nullopt;
     }
     const QString key = lines_.keys()[row];
-    if (fields.tipo == u"A01") {
-        fields.tipo = QStringLiteral("SA");
+    if (fields.kind == u"A01") {
+        fields.kind = QStringLiteral("SA");
         scopeName_ = scope::kTextosPorAutor.toString();
-        fields.Edit3 = key;
+        fields.words = key;
         search();
         return std::nullopt;
     }
-    return DocumentToOpen{ContentAddress::pageAddress(contentRoot, key), key};
+    return DocumentToOpen{ContentAddress::pageAddress(collection_.contentRoot(), key), key};
 }
 
-void ResultListLogic::hidden() { fields.Edit3 = QStringLiteral(" "); }
+void ResultListLogic::hidden() { fields.words = QStringLiteral(" "); }
 
 // Empties the lists and opens the next level with the request kind and the
 // words; a level let go takes its marks along.
 Database& ResultListLogic::openNewLevel() {
     clearLists();
-    Database& database = connection_.connect();
-    if (const auto letGo = levels_.open(fields.tipo, fields.Edit3)) {
+    Database& database = collection_.database();
+    if (const auto letGo = levels_.open(fields.kind, fields.words)) {
         database.clearLevelMarks(*letGo);
     }
     return database;

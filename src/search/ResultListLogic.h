@@ -1,6 +1,5 @@
 #pragma once
 
-#include "DatabaseConnection.h"
 #include "DisplayLineBreaker.h"
 #include "RequestFields.h"
 #include "RequestTable.h"
@@ -13,6 +12,7 @@
 
 namespace corvanel {
 
+class Collection;
 class Database;
 class ResultListHost;
 
@@ -32,15 +32,12 @@ public:
     // window's font.
     static constexpr int kDecisionTextWidth = 577;
 
-    ResultListLogic(ResultListHost& host, const QFont& windowFont);
+    ResultListLogic(Collection& collection, ResultListHost& host, const QFont& windowFont);
 
-    // Written by callers before showing (the entry protocol).
+    // The request the window holds; requests write it before it is run.
     RequestFields fields;
-    // The content root, read at creation.
-    QString contentRoot;
 
-    DatabaseConnection& connection() { return connection_; }
-    const DatabaseConnection& connection() const { return connection_; }
+    Collection& collection() { return collection_; }
 
     // Showing the window: empties the lists and the marks, runs the request
     // in the fields, names the scope and counts the rows.
@@ -72,7 +69,7 @@ private:
 
     ResultListHost& host_;
     DisplayLineBreaker decisionLines_;
-    DatabaseConnection connection_;
+    Collection& collection_;
     ResultLines lines_;
     ResultLevels levels_;
     QString scopeName_;

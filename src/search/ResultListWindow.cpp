@@ -1,16 +1,15 @@
 #include "ResultListWindow.h"
 
-#include "ContentAddress.h"
-#include "Database.h"
+#include "Collection.h"
 #include "ErrorBox.h"
+#include "BusyWindow.h"
 #include "Look.h"
 #include "PictureButtons.h"
 #include "Prompts.h"
 #include "ResultListModel.h"
 #include "ResultListView.h"
-#include "StartupProgress.h"
-#include "BusyWindow.h"
 #include "ResultListWindowLayout.h"
+#include "WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QHideEvent>
@@ -18,7 +17,6 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
-#include <array>
 #include <utility>
 
 namespace corvanel {
@@ -27,14 +25,17 @@ namespace {
 
 QLabel* addPicture(QWidget* parent, const result_list_layout::Picture& picture) {
     auto* label = new QLabel(parent);
+    label->setObjectName(picture.name.toString());
     label->setGeometry(picture.geometry);
     label->setPixmap(QPixmap(QStringLiteral(":/artwork/") + picture.file));
     return label;
 }
 
 // A read-only field without border, as the scope name and the count are.
-QLineEdit* addReadOnlyField(QWidget* parent, const QRect& geometry, const QFont& font) {
+QLineEdit* addReadOnlyField(QWidget* parent, const QString& name, const QRect& geometry,
+                            const QFont& font) {
     auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
     field->setGeometry(geometry);
     field->setReadOnly(true);
     field->setFrame(false);
@@ -62,9 +63,10 @@ QFont listFont() {
     return font;
 }
 
-QWidget* addCoverPanel(QWidget* parent, const QRect& geometry,
+QWidget* addCoverPanel(QWidget* parent, const QString& name, const QRect& geometry,
                        const result_list_layout::Picture* picture) {
     auto* panel = new QWidget(parent);
+    panel->setObjectName(name);
     panel->setGeometry(geometry);
     Look::fillBackground(panel, Look::windowGreen());
     if (picture != nullptr) {
@@ -76,15 +78,9 @@ QWidget* addCoverPanel(QWidget* parent, const QRect& geometry,
 
 }  // namespace
 
-ResultListWindow::ResultListWindow(QWidget* parent)
+ResultListWindow::ResultListWindow(Collection& collection, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      logic_(*this, Look::sansSerif(result_list_layout::kWindowFontPixels)),
-      tipo(logic_.fields.tipo),
-      Edit4(logic_.fields.Edit4),
-      Aux(logic_.fields.Aux),
-      SUBCAT(logic_.fields.SUBCAT),
-      SUBCATOK(logic_.fields.SUBCATOK),
-      CaminhoCD(logic_.contentRoot) {
+      logic_(collection, *this, Look::sansSerif(result_list_layout::kWindowFontPixels)) {
     setObjectName(QStringLiteral("Textos"));
     setWindowTitle(QStringLiteral("Resultados"));
     setFont(Look::sansSerif(result_list_layout::kWindowFontPixels));
@@ -102,159 +98,112 @@ ResultListWindow::~ResultListWindow() = default;
 // cover panels lie above the search tools.
 void ResultListWindow::createControls() {
     using namespace result_list_layout;
-    addPicture(this, Fundo);
-    Image7 = addPicture(this, result_list_layout::Image7);
-    Image7->setObjectName(QStringLiteral("Image7"));
+    addPicture(this, kBackground);
+    headerStrip_ = addPicture(this, kHeaderStrip);
     // A plain strip of the header, drawn to stretch with the window.
-    Image7->setScaledContents(true);
-    addPicture(this, result_list_layout::Image3);
-    addPicture(this, result_list_layout::Image2);
+    headerStrip_->setScaledContents(true);
+    addPicture(this, kEmblem);
+    addPicture(this, kButtonCaptions);
 
-    Edit3 = new QLineEdit(this);
-    Edit3->setObjectName(QStringLiteral("Edit3"));
-    Edit3->setGeometry(result_list_layout::Edit3);
-    connect(Edit3, &QLineEdit::returnPressed, this, &ResultListWindow::Bt_buscaClick);
+    searchBox_ = new QLineEdit(this);
+    searchBox_->setObjectName(QStringLiteral("Edit3"));
+    searchBox_->setGeometry(kSearchBox);
+    connect(searchBox_, &QLineEdit::returnPressed, this, &ResultListWindow::search);
 
-    addPictureButton(this, result_list_layout::Bt_busca, [this] { Bt_buscaClick(); });
-    addPictureButton(this, result_list_layout::Tavik3, [this] { Tavik3Click(); });
-    addPictureButton(this, result_list_layout::Tavik4, [this] { Tavik4Click(); });
-    addPictureButton(this, result_list_layout::Tavik1, [this] { Tavik1Click(); });
+    addPictureButton(this, kSearchButton, [this] { search(); });
+    addPictureButton(this, kNarrowButton, [this] { narrow(); });
+    addPictureButton(this, kBackButton, [this] { stepBack(); });
+    addPictureButton(this, kHelpButton, [this] { showHelp(); });
 
-    Image6 = addPicture(this, result_list_layout::Image6);
-    Pesquisando = addReadOnlyField(this, result_list_layout::Pesquisando, Look::sansSerif(kScopeFontPixels));
-    Pesquisando->setObjectName(QStringLiteral("Pesquisando"));
-    Image5 = addPicture(this, result_list_layout::Image5);
-    Edit5 = addReadOnlyField(this, result_list_layout::Edit5, countFont());
-    Edit5->setObjectName(QStringLiteral("Edit5"));
+    scopeCaption_ = addPicture(this, kScopeCaption);
+    scopeField_ = addReadOnlyField(this, QStringLiteral("Pesquisando"), kScopeField,
+                                   Look::sansSerif(kScopeFontPixels));
+    countCaption_ = addPicture(this, kCountCaption);
+    countField_ = addReadOnlyField(this, QStringLiteral("Edit5"), kCountField, countFont());
 
     model_ = new ResultListModel(logic_.lines(), this);
-    ListBox1 = new ResultListView(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setGeometry(result_list_layout::ListBox1);
-    ListBox1->setFont(listFont());
-    ListBox1->setItemPicture(Image1);
-    ListBox1->setModel(model_);
-    ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(ListBox1, &QListView::doubleClicked, this, &ResultListWindow::ListBox1DblClick);
+    resultList_ = new ResultListView(this);
+    resultList_->setObjectName(QStringLiteral("ListBox1"));
+    resultList_->setGeometry(kResultList);
+    resultList_->setFont(listFont());
+    resultList_->setModel(model_);
+    resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    resultList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(resultList_, &QListView::doubleClicked, this, &ResultListWindow::openLine);
 
-    Panel1 = addCoverPanel(this, result_list_layout::Panel1, &result_list_layout::Image4);
-    Panel2 = addCoverPanel(this, result_list_layout::Panel2, &result_list_layout::Image8);
-    Panel3 = addCoverPanel(this, result_list_layout::Panel3, nullptr);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
+    searchCover_ = addCoverPanel(this, QStringLiteral("Panel1"), kSearchCover, &kSearchCoverPicture);
+    toolsCover_ = addCoverPanel(this, QStringLiteral("Panel2"), kToolsCover, &kToolsCoverPicture);
+    stripCover_ = addCoverPanel(this, QStringLiteral("Panel3"), kStripCover, nullptr);
 }
 
-void ResultListWindow::advanceSplashBar(StartupProgress& progress) {
-    constexpr int kSteps = 1000;
-    constexpr int kStep = 1000 / 90;
-    for (int i = 0; i < kSteps; ++i) {
-        progress.setBarPosition(progress.barPosition() + kStep);
+void ResultListWindow::run(const ResultRequest& request) {
+    if (request.words) {
+        searchBox_->setText(*request.words);
     }
-}
-
-void ResultListWindow::FormCreate(const CreationContext& context) {
-    if (context.progress != nullptr) {
-        advanceSplashBar(*context.progress);
+    request.writeInto(logic_.fields);
+    if (request.clearsLists) {
+        logic_.clearLists();
     }
-
-    logic_.connection().open(context.connectionString);
-    Database& db = logic_.connection().connect();
-
-    Edit6 = QString::number(db.countDocuments(context.messagePump));
-
-    for (const SectionFacts& section : kSections) {
-        const int total = db.countSection(section.cardLetter.toString(), context.messagePump);
-        if (context.writeSectionTotal) {
-            context.writeSectionTotal(section.section, QString::number(total));
-        }
-    }
-
-    CaminhoCD = db.contentRoot();
-
-    if (!ContentAddress::hasMarkerFile(CaminhoCD) && context.showContentLocationScreen) {
-        context.showContentLocationScreen();
-    }
-}
-
-Database* ResultListWindow::database() const { return logic_.connection().database(); }
-
-void ResultListWindow::clearLists() { logic_.clearLists(); }
-
-void ResultListWindow::setVisible(bool visible) {
-    // The request of a caller that shows the window while it is visible.
-    if (visible && isVisible()) {
-        raise();
-        activateWindow();
-        FormShow();
-        return;
-    }
-    QWidget::setVisible(visible);
+    WindowPlacement::showOrRaise(this);
+    perform([this] { logic_.showRequest(); });
 }
 
 void ResultListWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    FormResize();
-    // Spontaneous: restored from the task bar, which is no request.
-    if (!event->spontaneous()) {
-        FormShow();
-    }
+    followOuterSize();
 }
 
 void ResultListWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (!event->spontaneous()) {
         logic_.hidden();
-        Edit3->setText(logic_.fields.Edit3);
+        searchBox_->setText(logic_.fields.words);
     }
 }
 
 void ResultListWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    FormResize();
+    followOuterSize();
 }
 
 // The window manager may frame the window only after it has been shown.
 void ResultListWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    FormResize();
+    followOuterSize();
 }
 
 // The rules count the frame, so the minimum is set again whenever the frame
 // may have changed. The list measures its items again itself once it has
 // its new width.
-void ResultListWindow::FormResize() {
+void ResultListWindow::followOuterSize() {
     using namespace result_list_layout;
     const QSize frame = frameGeometry().size() - size();
     setMinimumSize(kMinimumOuterSize - frame);
     const QSize outer = frameGeometry().size();
-    ListBox1->resize(outer - kListMargins);
-    Image7->resize(outer.width() - kImage7Margin, Image7->height());
-    Panel3->resize(outer.width() - kPanel3Margin, Panel3->height());
+    resultList_->resize(outer - kListMargins);
+    headerStrip_->resize(outer.width() - kHeaderStripMargin, headerStrip_->height());
+    stripCover_->resize(outer.width() - kStripCoverMargin, stripCover_->height());
 }
 
-void ResultListWindow::FormShow() {
-    perform([this] { logic_.showRequest(); });
-}
-
-void ResultListWindow::Bt_buscaClick() {
+void ResultListWindow::search() {
     perform([this] { logic_.search(); });
 }
 
-void ResultListWindow::Tavik3Click() {
+void ResultListWindow::narrow() {
     perform([this] { logic_.narrow(); });
 }
 
-void ResultListWindow::Tavik4Click() {
+void ResultListWindow::stepBack() {
     perform([this] { logic_.stepBack(); });
 }
 
-void ResultListWindow::Tavik1Click() {
+void ResultListWindow::showHelp() {
     if (pageOpeners_.help) {
         runGuarded(pageOpeners_.help);
     }
 }
 
-void ResultListWindow::ListBox1DblClick(const QModelIndex& index) {
+void ResultListWindow::openLine(const QModelIndex& index) {
     std::optional<DocumentToOpen> document;
     perform([&] { document = logic_.openLine(index.isValid() ? index.row() : -1); });
     if (document && pageOpeners_.document) {
@@ -263,30 +212,31 @@ void ResultListWindow::ListBox1DblClick(const QModelIndex& index) {
 }
 
 void ResultListWindow::perform(const std::function<void()>& handler) {
-    logic_.fields.Edit3 = Edit3->text();
+    logic_.fields.words = searchBox_->text();
     runGuarded(handler);
     showState();
 }
 
 void ResultListWindow::showState() {
-    if (Edit3->text() != logic_.fields.Edit3) {
-        Edit3->setText(logic_.fields.Edit3);
+    if (searchBox_->text() != logic_.fields.words) {
+        searchBox_->setText(logic_.fields.words);
     }
-    Pesquisando->setText(logic_.scopeName());
-    Edit5->setText(logic_.rowCount());
+    scopeField_->setText(logic_.scopeName());
+    countField_->setText(logic_.rowCount());
     applyHeader(logic_.header());
 }
 
 void ResultListWindow::applyHeader(HeaderLayout header) {
+    using namespace result_list_layout;
     const bool covered = header == HeaderLayout::Listing;
-    Panel1->setVisible(covered);
-    Panel2->setVisible(covered);
-    Panel3->setVisible(covered);
-    const int drop = header == HeaderLayout::Plain ? result_list_layout::kPlainLayoutDrop : 0;
-    Image6->move(result_list_layout::Image6.geometry.topLeft() + QPoint(0, drop));
-    Image5->move(result_list_layout::Image5.geometry.topLeft() + QPoint(0, drop));
-    Pesquisando->move(result_list_layout::Pesquisando.topLeft() + QPoint(0, drop));
-    Edit5->move(result_list_layout::Edit5.topLeft() + QPoint(0, drop));
+    searchCover_->setVisible(covered);
+    toolsCover_->setVisible(covered);
+    stripCover_->setVisible(covered);
+    const int drop = header == HeaderLayout::Plain ? kPlainLayoutDrop : 0;
+    scopeCaption_->move(kScopeCaption.geometry.topLeft() + QPoint(0, drop));
+    countCaption_->move(kCountCaption.geometry.topLeft() + QPoint(0, drop));
+    scopeField_->move(kScopeField.topLeft() + QPoint(0, drop));
+    countField_->move(kCountField.topLeft() + QPoint(0, drop));
 }
 
 void ResultListWindow::showBusy() {

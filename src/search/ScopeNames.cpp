@@ -18,15 +18,15 @@ QString scope::nameOf(const QString& argument) {
 }
 
 WordSearch sectionSearch(const QString& sectionLetter, const RequestFields& fields) {
-    return {fields.Edit3, fields.SUBCATOK == u"0" ? SearchScope::section(sectionLetter)
-                                                  : SearchScope::subcategory(fields.SUBCAT)};
+    return {fields.words, fields.subcategoryMode == u"0" ? SearchScope::section(sectionLetter)
+                                                  : SearchScope::subcategory(fields.subcategory)};
 }
 
 std::optional<WordSearch> keywordSearchIn(const QString& scopeName, const RequestFields& fields) {
     // "Lumbra" names the whole collection: its searches are those of "Todos".
     if (scopeName == scope::kTextosPorAutor || scopeName == scope::kTodos ||
         scopeName == scope::kLumbra) {
-        return WordSearch{fields.Edit3, SearchScope::allSections()};
+        return WordSearch{fields.words, SearchScope::allSections()};
     }
     // A section's searches filter by the card letter its total counts.
     if (const SectionFacts* section = sectionNamed(scopeName)) {

@@ -5,7 +5,7 @@
 namespace corvanel::testing {
 
 RecordedMainWindow::RecordedMainWindow() {
-    form.setResultListOpener([this](const ResultListRequest& request) { requests << request; });
+    form.setResultListOpener([this](const ResultRequest& request) { requests << request; });
     form.setPageOpener([this](const PageRequest& page) { pages << page; });
 }
 

@@ -2,7 +2,7 @@
 
 #include "PageRequest.h"
 #include "RecordingPrompts.h"
-#include "ResultListRequest.h"
+#include "ResultRequest.h"
 #include "MainWindow.h"
 
 #include <QList>
@@ -31,7 +31,7 @@ public:
 
     RecordingPrompts prompts;
     MainWindow form;
-    QList<ResultListRequest> requests;
+    QList<ResultRequest> requests;
     QList<PageRequest> pages;
 };
 

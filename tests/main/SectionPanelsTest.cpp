@@ -153,15 +153,15 @@ TEST_F(SectionPanels, EachSectionSearchesWithEachFilterItem) {
             click(window.find<PictureButton>(section.searchButton));
 
             ASSERT_EQ(window.requests.size(), 1);
-            const ResultListRequest& request = window.requests.first();
+            const ResultRequest& request = window.requests.first();
             const QString code = item < 0 ? QString() : section.codes.at(item);
-            EXPECT_EQ(request.tipo, QStringLiteral("S") + section.letter);
-            EXPECT_EQ(request.Edit3, words);
-            EXPECT_EQ(request.Edit4, section.letter);
-            EXPECT_EQ(request.SUBCAT, code.isEmpty() ? QStringLiteral(" ") : code);
-            EXPECT_EQ(request.SUBCATOK, code.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+            EXPECT_EQ(request.kind, QStringLiteral("S") + section.letter);
+            EXPECT_EQ(request.words, words);
+            EXPECT_EQ(request.argument, section.letter);
+            EXPECT_EQ(request.subcategory, code.isEmpty() ? QStringLiteral(" ") : code);
+            EXPECT_EQ(request.subcategoryMode, code.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
             EXPECT_TRUE(request.clearsLists);
-            EXPECT_FALSE(request.Aux.has_value());
+            EXPECT_FALSE(request.adoptedSection.has_value());
         }
     }
 }
@@ -198,12 +198,12 @@ TEST_F(SectionPanels, ListingButtonsListTheWholeSectionWhateverIsTypedOrChosen) 
         click(window.find<PictureButton>(section.listingButton));
 
         ASSERT_EQ(window.requests.size(), 1);
-        const ResultListRequest& request = window.requests.first();
-        EXPECT_EQ(request.tipo, QStringLiteral("S") + section.letter);
-        EXPECT_EQ(request.Edit3, QStringLiteral(" "));
-        EXPECT_EQ(request.Edit4, section.letter);
-        EXPECT_EQ(request.SUBCATOK, QStringLiteral("0"));
-        EXPECT_FALSE(request.SUBCAT.has_value()) << "the sub-category stays as it was";
+        const ResultRequest& request = window.requests.first();
+        EXPECT_EQ(request.kind, QStringLiteral("S") + section.letter);
+        EXPECT_EQ(request.words, QStringLiteral(" "));
+        EXPECT_EQ(request.argument, section.letter);
+        EXPECT_EQ(request.subcategoryMode, QStringLiteral("0"));
+        EXPECT_FALSE(request.subcategory.has_value()) << "the sub-category stays as it was";
         EXPECT_TRUE(request.clearsLists);
     }
 }
@@ -220,22 +220,22 @@ TEST_F(SectionPanels, QuestionMarkButtonsDoNothing) {
 }
 
 TEST_F(SectionPanels, CollectionWideEntriesFillTheirFields) {
-    const ResultListRequest buscaGeral{.tipo = QStringLiteral("T"),
-                                       .Edit3 = QString(),
-                                       .Edit4 = QStringLiteral(" "),
+    const ResultRequest buscaGeral{.kind = QStringLiteral("T"),
+                                       .words = QString(),
+                                       .argument = QStringLiteral(" "),
                                        .clearsLists = true};
-    const ResultListRequest localizar{.tipo = QStringLiteral(" "),
-                                      .Edit3 = QStringLiteral(" "),
-                                      .Edit4 = QStringLiteral(" "),
+    const ResultRequest localizar{.kind = QStringLiteral(" "),
+                                      .words = QStringLiteral(" "),
+                                      .argument = QStringLiteral(" "),
                                       .clearsLists = true};
-    const ResultListRequest lumbra{
-        .tipo = QStringLiteral("G"), .Edit4 = QStringLiteral("T"), .clearsLists = true};
+    const ResultRequest lumbra{
+        .kind = QStringLiteral("G"), .argument = QStringLiteral("T"), .clearsLists = true};
 
     click(window.find<PictureButton>(QStringLiteral("RlBuscaGeral")));
     window.find<QAction>(QStringLiteral("Localizar1"))->trigger();
     click(window.find<PictureButton>(QStringLiteral("RlLumbra")));
     window.find<QAction>(QStringLiteral("ListarLumbra1"))->trigger();
-    EXPECT_EQ(window.requests, (QList<ResultListRequest>{buscaGeral, localizar, lumbra, lumbra}));
+    EXPECT_EQ(window.requests, (QList<ResultRequest>{buscaGeral, localizar, lumbra, lumbra}));
 }
 
 // The main window with the real result-list window of a small collection.

@@ -30,20 +30,20 @@ protected:
 
     void request(const char* tipo, const char* edit4, const char* edit3 = " ",
                  const char* aux = "") {
-        logic.fields.tipo = q(tipo);
-        logic.fields.Edit4 = q(edit4);
-        logic.fields.Edit3 = q(edit3);
-        logic.fields.Aux = q(aux);
+        logic.fields.kind = q(tipo);
+        logic.fields.argument = q(edit4);
+        logic.fields.words = q(edit3);
+        logic.fields.adoptedSection = q(aux);
         logic.showRequest();
     }
 
     void search(const char* words) {
-        logic.fields.Edit3 = q(words);
+        logic.fields.words = q(words);
         logic.search();
     }
 
     void narrow(const char* words) {
-        logic.fields.Edit3 = q(words);
+        logic.fields.words = q(words);
         logic.narrow();
     }
 
@@ -131,7 +131,7 @@ TEST_F(ResultList, EveryRequestKindRunsItsRowOfTheTable) {
         {"sa", "X", "", "0", {}, "", HeaderLayout::Plain},  // kinds compare exactly
     };
     for (const Case& c : cases) {
-        logic.fields.SUBCATOK = q(c.subcatok);
+        logic.fields.subcategoryMode = q(c.subcatok);
         request(c.tipo, c.edit4, " ", c.aux);
         const std::string name = std::string("tipo \"") + c.tipo + "\"";
         EXPECT_EQ(codes(), c.codes) << name;
@@ -139,28 +139,28 @@ TEST_F(ResultList, EveryRequestKindRunsItsRowOfTheTable) {
         EXPECT_EQ(logic.scopeName(), q(c.scope)) << name;
         EXPECT_EQ(logic.header(), c.header) << name;
         EXPECT_EQ(lines().count(q("Textos:")), 0) << name;  // plain fills have no labels
-        EXPECT_TRUE(logic.fields.Aux.isEmpty()) << name;
+        EXPECT_TRUE(logic.fields.adoptedSection.isEmpty()) << name;
         EXPECT_TRUE(host.messages.isEmpty()) << name;
     }
     // A category request adopts the section letter of Aux.
-    EXPECT_EQ(logic.fields.Edit4, q("X"));
+    EXPECT_EQ(logic.fields.argument, q("X"));
     request("B", "B02", " ", "B");
-    EXPECT_EQ(logic.fields.Edit4, q("B"));
+    EXPECT_EQ(logic.fields.argument, q("B"));
     EXPECT_EQ(lines().first(), q("1 - Lei do SINASE"));
     EXPECT_TRUE(host.settled());
 }
 
 TEST_F(ResultList, SectionSearchesFilterByLetterOrBySubcategory) {
-    logic.fields.SUBCATOK = q("1");
-    logic.fields.SUBCAT = q("F06");
+    logic.fields.subcategoryMode = q("1");
+    logic.fields.subcategory = q("F06");
     request("SF", "F");
     EXPECT_EQ(codes(), QStringList{q("2")});
-    logic.fields.SUBCAT = q("A03");
+    logic.fields.subcategory = q("A03");
     request("SA", "A", "adoção");
     EXPECT_EQ(codes(), QStringList{q("1")});
     // Never written: the sub-category " " finds the cards filed under two codes.
-    logic.fields.SUBCATOK = QString();
-    logic.fields.SUBCAT = q(" ");
+    logic.fields.subcategoryMode = QString();
+    logic.fields.subcategory = q(" ");
     request("SB", "B");
     EXPECT_EQ(codes(), (QStringList{q("2"), q("3")}));
 }
@@ -216,7 +216,7 @@ TEST_F(ResultList, TheSearchButtonSearchesTheScopeOnScreen) {
         {" ", "adocao", {q("1")}},                     // accents and case are ignored
     };
     for (const Case& c : cases) {
-        logic.fields.SUBCATOK = q("0");
+        logic.fields.subcategoryMode = q("0");
         request(" ", c.edit4);
         search(c.words);
         EXPECT_EQ(codes(), c.codes) << c.edit4 << " " << c.words;
@@ -245,10 +245,10 @@ TEST_F(ResultList, NarrowingAndSteppingBackInTheGeneralSearch) {
     EXPECT_EQ(codes(), QStringList{q("1")});
     EXPECT_EQ(logic.level(), 2);
 
-    logic.fields.Edit3 = q("outra coisa");
+    logic.fields.words = q("outra coisa");
     logic.stepBack();
     EXPECT_EQ(codeSet(), (QSet<QString>{q("1"), q("2")}));
-    EXPECT_EQ(logic.fields.Edit3, q("sobre"));
+    EXPECT_EQ(logic.fields.words, q("sobre"));
     EXPECT_EQ(logic.rowCount(), q("2"));
     EXPECT_EQ(lines().count(q("Textos:")), 0);  // listed again without labels
     EXPECT_EQ(marksAt(2), 0);
@@ -256,7 +256,7 @@ TEST_F(ResultList, NarrowingAndSteppingBackInTheGeneralSearch) {
     logic.stepBack();
     EXPECT_EQ(codeSet(), QSet<QString>(withTexto.begin(), withTexto.end()));
     EXPECT_EQ(logic.rowCount(), q("5"));
-    EXPECT_EQ(logic.fields.Edit3, q("texto"));
+    EXPECT_EQ(logic.fields.words, q("texto"));
     EXPECT_EQ(logic.level(), 0);
 
     const int busyBefore = host.busyShown;
@@ -292,7 +292,7 @@ TEST_F(ResultList, SteppingBackInLocalizarKeepsTheListButDropsTheMarks) {
     EXPECT_EQ(marksAt(1), 1);
     logic.stepBack();
     EXPECT_EQ(codes(), QStringList{q("2")});
-    EXPECT_EQ(logic.fields.Edit3, q("guarda"));
+    EXPECT_EQ(logic.fields.words, q("guarda"));
     EXPECT_EQ(logic.rowCount(), q("1"));
     EXPECT_EQ(logic.level(), 0);
     EXPECT_EQ(marksAt(1), 0);
@@ -326,7 +326,7 @@ TEST_F(ResultList, PastTheHistorysSizeTheOldestLevelsAreLetGo) {
     }
     EXPECT_EQ(steps, ResultLevels::kHistorySize);  // the last one refused
     EXPECT_EQ(logic.level(), 4);
-    EXPECT_EQ(logic.fields.Edit3, q("silva"));
+    EXPECT_EQ(logic.fields.words, q("silva"));
     EXPECT_EQ(codes().size(), 2);
 }
 
@@ -335,9 +335,9 @@ TEST_F(ResultList, ADoubleClickOpensADocumentOrListsAnAuthorsTexts) {
     EXPECT_FALSE(logic.openLine(1).has_value());  // a separator
     EXPECT_EQ(lines().size(), 4);
     EXPECT_FALSE(logic.openLine(0).has_value());
-    EXPECT_EQ(logic.fields.tipo, q("SA"));
+    EXPECT_EQ(logic.fields.kind, q("SA"));
     EXPECT_EQ(logic.scopeName(), q("Textos por Autor"));
-    EXPECT_EQ(logic.fields.Edit3, q("Silva, Ana"));
+    EXPECT_EQ(logic.fields.words, q("Silva, Ana"));
     EXPECT_EQ(codes(), (QStringList{q("9"), q("1")}));
     EXPECT_EQ(logic.level(), 0);
 
@@ -350,9 +350,9 @@ TEST_F(ResultList, ADoubleClickOpensADocumentOrListsAnAuthorsTexts) {
 }
 
 TEST_F(ResultList, HidingLeavesABlankInTheSearchBox) {
-    logic.fields.Edit3 = q("lei");
+    logic.fields.words = q("lei");
     logic.hidden();
-    EXPECT_EQ(logic.fields.Edit3, q(" "));
+    EXPECT_EQ(logic.fields.words, q(" "));
 }
 
 TEST(DamagedFile, AnErrorInTheMiddleOfAFillEndsTheBusyPeriodAndLeavesTheProgramUsable) {
@@ -362,17 +362,17 @@ TEST(DamagedFile, AnErrorInTheMiddleOfAFillEndsTheBusyPeriodAndLeavesTheProgramU
     RecordingHost host;
     ResultListLogic logic(host, Look::sansSerif(11));
     logic.connection().open(collection.connectionString());
-    logic.fields.tipo = q("C");
-    logic.fields.Edit4 = q("C13");
-    logic.fields.Aux = q("C");
+    logic.fields.kind = q("C");
+    logic.fields.argument = q("C13");
+    logic.fields.adoptedSection = q("C");
     EXPECT_THROW(logic.showRequest(), DatabaseError);
     EXPECT_TRUE(host.settled());
     // The first decision was listed before the damaged one was read.
     EXPECT_EQ(logic.lines().lines().first(), q("1 - Primeira linha da decisão."));
 
-    logic.fields.tipo = q("B");
-    logic.fields.Edit4 = q("B02");
-    logic.fields.Aux = q("B");
+    logic.fields.kind = q("B");
+    logic.fields.argument = q("B02");
+    logic.fields.adoptedSection = q("B");
     logic.showRequest();
     EXPECT_EQ(logic.lines().lines().first(), q("1 - Lei do SINASE"));
     EXPECT_EQ(logic.scopeName(), q("Legislação"));
@@ -386,7 +386,7 @@ TEST(ClosedDatabase, ARequestOpensTheDatabaseCreationCouldNotOpen) {
     ResultListLogic logic(host, Look::sansSerif(11));
     const QString connectionString = connectionStringFor(folder.path());
     EXPECT_THROW(logic.connection().open(connectionString), DatabaseError);
-    logic.fields.tipo = q("G");
+    logic.fields.kind = q("G");
     EXPECT_THROW(logic.showRequest(), DatabaseError);
     EXPECT_TRUE(host.settled());
 

@@ -1,5 +1,7 @@
 #include "QueryRun.h"
 
+#include "Collection.h"
+
 #include "ConnectionString.h"
 #include "Database.h"
 #include "DatabaseError.h"
@@ -24,19 +26,19 @@ public:
 QString& fieldOf(RequestFields& fields, FieldWrite::Field field) {
     switch (field) {
         case FieldWrite::Field::tipo:
-            return fields.tipo;
+            return fields.kind;
         case FieldWrite::Field::Edit4:
-            return fields.Edit4;
+            return fields.argument;
         case FieldWrite::Field::Edit3:
-            return fields.Edit3;
+            return fields.words;
         case FieldWrite::Field::Aux:
-            return fields.Aux;
+            return fields.adoptedSection;
         case FieldWrite::Field::SUBCAT:
-            return fields.SUBCAT;
+            return fields.subcategory;
         case FieldWrite::Field::SUBCATOK:
             break;
     }
-    return fields.SUBCATOK;
+    return fields.subcategoryMode;
 }
 
 QString connectionStringOf(const QString& path) {
@@ -45,7 +47,8 @@ QString connectionStringOf(const QString& path) {
 
 class ScriptRun {
 public:
-    ScriptRun(const QFont& windowFont, QTextStream& out) : logic_(host_, windowFont), out_(out) {}
+    ScriptRun(const QString& connectionString, const QFont& windowFont, QTextStream& out)
+        : collection_(connectionString), logic_(collection_, host_, windowFont), out_(out) {}
 
     ResultListLogic& logic() { return logic_; }
 
@@ -81,11 +84,12 @@ private:
         }
         out_ << QStringView(u"# count=") << logic_.rowCount() << QStringView(u" scope=")
              << logic_.scopeName() << QStringView(u" level=") << logic_.level()
-             << QStringView(u" tipo=") << logic_.fields.tipo << u'\n';
+             << QStringView(u" tipo=") << logic_.fields.kind << u'\n';
         out_.flush();
     }
 
     PrintingHost host_;
+    Collection collection_;
     ResultListLogic logic_;
     QTextStream& out_;
 };
@@ -111,11 +115,10 @@ std::optional<DocumentToOpen> runStep(ResultListLogic& logic, const Step& step) 
 
 int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStream& out,
                    QTextStream& err) {
-    ScriptRun run(windowFont, out);
+    ScriptRun run(connectionStringOf(script.database), windowFont, out);
     ResultListLogic& logic = run.logic();
     try {
-        logic.connection().open(connectionStringOf(script.database));
-        logic.contentRoot = logic.connection().connect().contentRoot();
+        logic.collection().readContentRoot();
     } catch (const DatabaseError& error) {
         err << error.message() << u'\n';
         return 2;

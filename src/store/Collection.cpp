@@ -1,0 +1,53 @@
+#include "Collection.h"
+
+#include "DatabaseError.h"
+
+#include <algorithm>
+
+namespace corvanel {
+
+namespace {
+
+std::size_t positionOf(Section section) {
+    const auto found = std::find_if(kSections.begin(), kSections.end(),
+                                    [section](const SectionFacts& facts) {
+                                        return facts.section == section;
+                                    });
+    return static_cast<std::size_t>(found - kSections.begin());
+}
+
+}  // namespace
+
+Collection::Collection(QString connectionString) : connectionString_(std::move(connectionString)) {}
+
+Collection::~Collection() = default;
+
+void Collection::open(const Database::MessagePump& pump) {
+    database_.reset();
+    Database& opened = database();
+    documentCount_ = opened.countDocuments(pump);
+    for (const SectionFacts& section : kSections) {
+        sectionTotals_.at(positionOf(section.section)) =
+            opened.countSection(section.cardLetter.toString(), pump);
+    }
+    readContentRoot();
+}
+
+Database& Collection::database() {
+    if (!database_) {
+        if (connectionString_.isEmpty()) {
+            throw DatabaseError(QStringLiteral("O banco de dados não foi aberto."));
+        }
+        database_ = std::make_unique<Database>(connectionString_);
+        database_->startIndexingTexts();
+    }
+    return *database_;
+}
+
+void Collection::readContentRoot() { contentRoot_ = database().contentRoot(); }
+
+std::optional<int> Collection::sectionTotal(Section section) const {
+    return sectionTotals_.at(positionOf(section));
+}
+
+}  // namespace corvanel
