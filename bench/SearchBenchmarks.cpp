@@ -11,6 +11,7 @@
 #include "Look.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
+#include "Collection.h"
 #include "ResultListWindow.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
@@ -48,8 +49,10 @@ void ensureCollection() {
 // of a benchmark, with its text index loaded before timing starts.
 class Session {
 public:
-    Session() : logic_(host_, Look::sansSerif(11)) {
-        logic_.connection().open(connectionStringFor(collectionFolder()));
+    Session()
+        : collection_(connectionStringFor(collectionFolder())),
+          logic_(collection_, host_, Look::sansSerif(11)) {
+        collection_.database();
         show("T", " ");
         search(words::kRare.toString());
     }
@@ -75,6 +78,7 @@ public:
 
 private:
     ResultListHost host_;
+    Collection collection_;
     ResultListLogic logic_;
 };
 
@@ -156,16 +160,14 @@ void TextIndexLoad(benchmark::State& state) {
     }
 }
 
-// The window's creation work: open, count the collection and its sections,
-// read the content root.
+// Opening the collection at start: open, count the collection and its
+// sections, read the content root.
 void CreationCounts(benchmark::State& state) {
-    ResultListWindow textos;
-    ResultListWindow::CreationContext context;
-    context.connectionString = connectionStringFor(collectionFolder());
+    Collection collection(connectionStringFor(collectionFolder()));
     for (auto _ : state) {
-        textos.FormCreate(context);
+        collection.open();
     }
-    state.counters["documents"] = textos.Edit6.toDouble();
+    state.counters["documents"] = collection.documentCount().value_or(0);
 }
 
 // The whole collection's listing in the window, from the request to the
@@ -174,47 +176,46 @@ void CreationCounts(benchmark::State& state) {
 class ListedWindow {
 public:
     ListedWindow() {
-        ResultListWindow::CreationContext context;
-        context.connectionString = connectionStringFor(collectionFolder());
-        textos_.FormCreate(context);
-        textos_.database()->searchWords(QStringLiteral("x"), SearchScope::allSections(),
-                                        [](const ListedDocument&) {});
-        textos_.tipo = QStringLiteral("G");
-        textos_.Edit4 = QStringLiteral("T");
-        textos_.show();
+        collection_.open();
+        collection_.database().searchWords(QStringLiteral("x"), SearchScope::allSections(),
+                                           [](const ListedDocument&) {});
+        textos_.run(kListing);
     }
     ~ListedWindow() { textos_.hide(); }
     ListedWindow(const ListedWindow&) = delete;
     ListedWindow& operator=(const ListedWindow&) = delete;
 
     void listAndPaint() {
-        textos_.show();  // a request while visible runs at once
+        textos_.run(kListing);
         QApplication::processEvents();
-        textos_.ListBox1->viewport()->repaint();
+        textos_.resultList()->viewport()->repaint();
     }
 
     // The rows are laid out in batches between events, the last one last.
     void layOutAll() {
         const QModelIndex last = lastRow();
-        while (textos_.ListBox1->visualRect(last).isEmpty()) {
+        while (textos_.resultList()->visualRect(last).isEmpty()) {
             QApplication::processEvents();
         }
     }
 
     void scrollToEndAndPaint() {
-        textos_.ListBox1->scrollTo(lastRow());
-        textos_.ListBox1->viewport()->repaint();
+        textos_.resultList()->scrollTo(lastRow());
+        textos_.resultList()->viewport()->repaint();
     }
 
-    double lines() const { return textos_.ListBox1->model()->rowCount(); }
+    double lines() const { return textos_.resultList()->model()->rowCount(); }
 
 private:
     QModelIndex lastRow() const {
-        const QAbstractItemModel* model = textos_.ListBox1->model();
+        const QAbstractItemModel* model = textos_.resultList()->model();
         return model->index(model->rowCount() - 1, 0);
     }
 
-    ResultListWindow textos_;
+    static inline const ResultRequest kListing{.kind = QStringLiteral("G"),
+                                               .argument = QStringLiteral("T")};
+    Collection collection_{connectionStringFor(collectionFolder())};
+    ResultListWindow textos_{collection_};
 };
 
 void WindowListingFirstPaint(benchmark::State& state) {

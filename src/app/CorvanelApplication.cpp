@@ -80,7 +80,7 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
     if (mainWindow_) {
         mainWindow_->setResultList(resultList_.get());
     }
-    advanceSplashBar(splash);
+    advanceWhileOpeningCollection(splash);
     // Totals counted before a failure are shown all the same.
     const auto showTotals = qScopeGuard([this] {
         if (mainWindow_) {
@@ -91,16 +91,6 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
     collection_->open([] { QCoreApplication::processEvents(); });
     if (!ContentAddress::hasMarkerFile(collection_->contentRoot())) {
         contentLocation_->showOnTop();
-    }
-}
-
-// The splash bar's advance while the collection is opened: 1000 steps of
-// 1000 / 90, each clamped by the bar.
-void CorvanelApplication::advanceSplashBar(StartupProgress& progress) {
-    constexpr int kSteps = 1000;
-    constexpr int kStep = 1000 / 90;
-    for (int i = 0; i < kSteps; ++i) {
-        progress.setBarPosition(progress.barPosition() + kStep);
     }
 }
 

@@ -12,7 +12,6 @@ class DocumentViewer;
 class UpdateAssistant;
 class AboutWindow;
 class Collection;
-class StartupProgress;
 class BusyWindow;
 class PartnerWindow;
 class SplashScreen;
@@ -51,7 +50,6 @@ private:
     void createInformationWindows();
     void createViewer();
     QString contentRoot() const;
-    static void advanceSplashBar(StartupProgress& progress);
 
     QString programFolder_;
     // Before the windows: they hold on to it.

@@ -47,17 +47,16 @@ protected:
     DocumentViewer& viewer() const { return *corvanel.viewer(); }
 
     // What the main window does for a request.
-    void request(const char* tipo, const char* edit4, const char* aux = "") {
-        results().tipo = u8(tipo);
-        results().Edit4 = u8(edit4);
-        results().Aux = u8(aux);
-        results().clearLists();
-        results().show();
+    void request(const char* kind, const char* argument, const char* adoptedSection = "") {
+        results().run({.kind = u8(kind),
+                       .argument = u8(argument),
+                       .adoptedSection = u8(adoptedSection),
+                       .clearsLists = true});
     }
 
     QStringList shownLines() const {
         QStringList lines;
-        const QAbstractItemModel* model = results().ListBox1->model();
+        const QAbstractItemModel* model = results().resultList()->model();
         for (int row = 0; row < model->rowCount(); ++row) {
             lines << model->index(row, 0).data().toString();
         }
@@ -66,7 +65,7 @@ protected:
 
     // A double click as the platform delivers it, on the row's middle.
     void doubleClick(int row) const {
-        QListView& list = *results().ListBox1;
+        QListView& list = *results().resultList();
         const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
@@ -102,7 +101,7 @@ TEST_F(OpeningAResult, EveryRowOfADocumentOpensItsPageAndASeparatorNothing) {
     EXPECT_EQ(viewer().browser()->lastAddress(), address("help"));
     // The result list stays as it was behind the viewer.
     EXPECT_TRUE(results().isVisible());
-    EXPECT_EQ(results().ListBox1->currentIndex().row(), 3);
+    EXPECT_EQ(results().resultList()->currentIndex().row(), 3);
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
 }
 
@@ -125,15 +124,15 @@ TEST_F(OpeningAResult, AnAuthorListsTheAuthorsTextsWhichThenOpen) {
     ASSERT_EQ(shownLines(),
               (QStringList{u8("1 - Silva, Ana"), u8(" "), u8("2 - Souza, Bia"), u8(" ")}));
     doubleClick(3);  // a separator of the author index
-    EXPECT_EQ(results().tipo, u8("A01"));
+    EXPECT_EQ(results().request().kind, u8("A01"));
     EXPECT_EQ(shownLines().size(), 4);
 
     doubleClick(2);
-    EXPECT_EQ(results().tipo, u8("SA"));
-    EXPECT_EQ(results().Pesquisando->text(), u8("Textos por Autor"));
-    EXPECT_EQ(results().Edit3->text(), u8("Souza, Bia"));
-    EXPECT_EQ(results().Edit5->text(), u8("1"));
-    EXPECT_EQ(results().ListBox2().value(1), u8("2"));
+    EXPECT_EQ(results().request().kind, u8("SA"));
+    EXPECT_EQ(results().scopeField()->text(), u8("Textos por Autor"));
+    EXPECT_EQ(results().searchBox()->text(), u8("Souza, Bia"));
+    EXPECT_EQ(results().countField()->text(), u8("1"));
+    EXPECT_EQ(results().lineKeys().value(1), u8("2"));
     EXPECT_FALSE(viewer().isVisible());
 
     doubleClick(1);
@@ -144,8 +143,8 @@ TEST_F(OpeningAResult, AnAuthorListsTheAuthorsTextsWhichThenOpen) {
 TEST_F(OpeningAResult, AnEmptyListOpensNothingAndAnOpeningKeepsTheViewersPlace) {
     request("T", " ");
     ASSERT_TRUE(shownLines().isEmpty());
-    const QPoint inside = results().ListBox1->viewport()->rect().center();
-    QTest::mouseDClick(results().ListBox1->viewport(), Qt::LeftButton, {}, inside);
+    const QPoint inside = results().resultList()->viewport()->rect().center();
+    QTest::mouseDClick(results().resultList()->viewport(), Qt::LeftButton, {}, inside);
     EXPECT_FALSE(viewer().isVisible());
 
     request("G", "T");

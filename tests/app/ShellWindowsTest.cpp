@@ -1,4 +1,5 @@
 #include "ContentAddress.h"
+#include "Collection.h"
 #include "CorvanelApplication.h"
 #include "PageBrowser.h"
 #include "RecordingPrompts.h"
@@ -58,13 +59,13 @@ TEST(ContentLocationAtStartup, AMissingMarkerBringsTheScreenAndTheNextStartReads
         click(*screen, QStringLiteral("LOCALIZAR"));
         click(*screen, QStringLiteral("FECHAR"));
         EXPECT_EQ(terminations.count(), 1);
-        EXPECT_EQ(corvanel.resultList()->CaminhoCD, QStringLiteral("/media/cdrom/"))
+        EXPECT_EQ(corvanel.collection().contentRoot(), QStringLiteral("/media/cdrom/"))
             << "the running program keeps its root";
     }
 
     CorvanelApplication next(collection.programFolder());
     next.start();
-    EXPECT_EQ(next.resultList()->CaminhoCD,
+    EXPECT_EQ(next.collection().contentRoot(),
               QDir::toNativeSeparators(newContent.path() + QStringLiteral("/")));
     EXPECT_FALSE(next.contentLocationScreen()->isVisible());
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
@@ -87,7 +88,7 @@ TEST(InformationWindowsAtStartup, AreCreatedHiddenAndReadTheResultListsRootWhenS
     EXPECT_EQ(corvanel.associationWindow()->browser()->lastAddress(),
               ContentAddress::pageAddress(collection.contentFolder(), QStringLiteral("ZEFT")));
     // The viewer prints the page under the root the result list read at start.
-    corvanel.viewer()->openPage(corvanel.resultList()->CaminhoCD, QStringLiteral("help"),
+    corvanel.viewer()->openPage(corvanel.collection().contentRoot(), QStringLiteral("help"),
                                 SaveBufferOnOpen::Keep);
     corvanel.viewer()->findChild<PictureButton*>(QStringLiteral("Bt_imprimir"))->click();
     EXPECT_EQ(corvanel.viewer()->browser()->lastAddress(),

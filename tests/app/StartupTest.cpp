@@ -1,3 +1,4 @@
+#include "Collection.h"
 #include "CorvanelApplication.h"
 #include "RecordingPrompts.h"
 #include "ContentLocationScreen.h"
@@ -49,7 +50,7 @@ TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
     EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos), QStringLiteral("2"));
     EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao),
               QStringLiteral("1"));
-    EXPECT_EQ(corvanel.resultList()->CaminhoCD, collection.contentFolder());
+    EXPECT_EQ(corvanel.collection().contentRoot(), collection.contentFolder());
     EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
     EXPECT_FALSE(corvanel.resultList()->isVisible());
 }
@@ -68,7 +69,7 @@ TEST(ProgramStartup, WithoutItsDatabaseTheProgramStillOpensAndSaysWhy) {
               QStringLiteral("TotTextos"));
     EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Ciclos),
               QStringLiteral("TotCiclos"));
-    EXPECT_TRUE(corvanel.resultList()->CaminhoCD.isEmpty());
+    EXPECT_TRUE(corvanel.collection().contentRoot().isEmpty());
     EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
 }
 

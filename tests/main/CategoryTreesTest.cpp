@@ -1,3 +1,4 @@
+#include "Collection.h"
 #include "CategoryTree.h"
 #include "CategoryTreeRules.h"
 #include "MainWindowTesting.h"
@@ -185,7 +186,8 @@ int depth(const QTreeWidgetItem* item) {
 class CategoryTreeWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        textos.CaminhoCD = QStringLiteral("/media/cdrom/");
+        collection.setContentRoot(QStringLiteral("/media/cdrom/"));
+        window.form.setCollection(&collection);
         window.form.setResultList(&textos);
         window.show();
     }
@@ -206,7 +208,8 @@ protected:
         testing::doubleClick(tree->viewport(), where);
     }
 
-    ResultListWindow textos;
+    Collection collection;
+    ResultListWindow textos{collection};
     RecordedMainWindow window;
 };
 
@@ -263,12 +266,12 @@ TEST_F(CategoryTreeWindow, DoubleClickOnEveryNodeOfEveryTreeDoesWhatItsRuleSays)
             const TreeAction& action = nodes.at(i).action;
             if (const auto* listing = std::get_if<CategoryListing>(&action)) {
                 ASSERT_EQ(window.requests.size(), 1);
-                EXPECT_EQ(window.requests.first().tipo, listing->tipo);
-                EXPECT_EQ(window.requests.first().Edit4, listing->code);
-                EXPECT_EQ(window.requests.first().Aux, listing->sectionLetter);
+                EXPECT_EQ(window.requests.first().kind, listing->kind);
+                EXPECT_EQ(window.requests.first().argument, listing->code);
+                EXPECT_EQ(window.requests.first().adoptedSection, listing->sectionLetter);
                 // A tree leaves the words, the sub-category and the lists alone.
-                EXPECT_FALSE(window.requests.first().Edit3 || window.requests.first().SUBCAT ||
-                             window.requests.first().SUBCATOK ||
+                EXPECT_FALSE(window.requests.first().words || window.requests.first().subcategory ||
+                             window.requests.first().subcategoryMode ||
                              window.requests.first().clearsLists);
                 EXPECT_TRUE(window.pages.isEmpty());
             } else if (const auto* page = std::get_if<PageToOpen>(&action)) {
@@ -297,8 +300,8 @@ TEST_F(CategoryTreeWindow, AdvocaciaAndPeListTheSameCategory) {
     doubleClick(julgados, advocacia.first());
     doubleClick(julgados, pe.first());
     ASSERT_EQ(window.requests.size(), 2);
-    EXPECT_EQ(window.requests.at(0).Edit4, QStringLiteral("C44"));
-    EXPECT_EQ(window.requests.at(1).Edit4, QStringLiteral("C44"));
+    EXPECT_EQ(window.requests.at(0).argument, QStringLiteral("C44"));
+    EXPECT_EQ(window.requests.at(1).argument, QStringLiteral("C44"));
 }
 
 TEST_F(CategoryTreeWindow, ADoubleClickBelowTheLastNodeActsOnTheSelectedNodeOrOnNone) {
@@ -313,7 +316,7 @@ TEST_F(CategoryTreeWindow, ADoubleClickBelowTheLastNodeActsOnTheSelectedNodeOrOn
     doubleClick(ciclos, ciclos->node(2));
     testing::doubleClick(ciclos->viewport(), below);
     ASSERT_EQ(window.requests.size(), 2);
-    EXPECT_EQ(window.requests.at(1).Edit4, QStringLiteral("F11"));
+    EXPECT_EQ(window.requests.at(1).argument, QStringLiteral("F11"));
 }
 
 TEST_F(CategoryTreeWindow, EnterActsAsADoubleClickOnTheSelectedNode) {
@@ -326,7 +329,7 @@ TEST_F(CategoryTreeWindow, EnterActsAsADoubleClickOnTheSelectedNode) {
     legislacao->setCurrentItem(legislacao->node(3));  // "Estadual"
     QTest::keyClick(legislacao, Qt::Key_Enter);
     ASSERT_EQ(window.requests.size(), 1);
-    EXPECT_EQ(window.requests.first().Edit4, QStringLiteral("B03"));
+    EXPECT_EQ(window.requests.first().argument, QStringLiteral("B03"));
 }
 
 TEST_F(CategoryTreeWindow, APageKeepsItsTreeSearchAndFilterWhileHidden) {

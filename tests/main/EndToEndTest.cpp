@@ -56,10 +56,10 @@ TEST(EndToEnd, ACategoryOfLegislacaoListsOpensAndPrintsItsDocument) {
 
     ResultListWindow& results = *corvanel.resultList();
     ASSERT_TRUE(results.isVisible());
-    EXPECT_EQ(results.Pesquisando->text(), utf8("Legislação"));
-    ASSERT_EQ(results.ListBox2().value(0), QStringLiteral("7"));
-    const QRect row = results.ListBox1->visualRect(results.ListBox1->model()->index(0, 0));
-    testing::doubleClick(results.ListBox1->viewport(), row.center());
+    EXPECT_EQ(results.scopeField()->text(), utf8("Legislação"));
+    ASSERT_EQ(results.lineKeys().value(0), QStringLiteral("7"));
+    const QRect row = results.resultList()->visualRect(results.resultList()->model()->index(0, 0));
+    testing::doubleClick(results.resultList()->viewport(), row.center());
 
     DocumentViewer& viewer = *corvanel.viewer();
     ASSERT_TRUE(viewer.isVisible());

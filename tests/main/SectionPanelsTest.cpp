@@ -1,3 +1,4 @@
+#include "Collection.h"
 #include "ConnectionString.h"
 #include "MainWindowTesting.h"
 #include "PictureButton.h"
@@ -180,9 +181,9 @@ TEST_F(SectionPanels, EnterInASearchFieldSearchesAndTheFieldKeepsItsWords) {
 
         ASSERT_EQ(window.requests.size(), 2);
         EXPECT_EQ(window.requests.at(0), window.requests.at(1));
-        EXPECT_EQ(window.requests.at(0).tipo, QStringLiteral("S") + section.letter);
-        EXPECT_EQ(window.requests.at(0).Edit3, QStringLiteral("adoção"));
-        EXPECT_EQ(window.requests.at(0).SUBCAT,
+        EXPECT_EQ(window.requests.at(0).kind, QStringLiteral("S") + section.letter);
+        EXPECT_EQ(window.requests.at(0).words, QStringLiteral("adoção"));
+        EXPECT_EQ(window.requests.at(0).subcategory,
                   section.codes.at(2).isEmpty() ? QStringLiteral(" ") : section.codes.at(2));
         EXPECT_EQ(field->text(), QStringLiteral("adoção"));
     }
@@ -252,12 +253,9 @@ protected:
                            QStringLiteral("E"), QStringLiteral("E01"))}) {}
 
     void SetUp() override {
-        ResultListWindow::CreationContext context;
-        context.connectionString = collection.connectionString();
-        context.writeSectionTotal = [this](Section section, const QString& total) {
-            form.setSectionTotal(section, total);
-        };
-        textos.FormCreate(context);
+        opened.open();
+        form.setCollection(&opened);
+        form.showTotals();
         form.setResultList(&textos);
         form.show();
     }
@@ -266,7 +264,8 @@ protected:
 
     RecordingPrompts prompts;
     TestCollection collection;
-    ResultListWindow textos;
+    Collection opened{collection.connectionString()};
+    ResultListWindow textos{opened};
     MainWindow form;
 };
 
@@ -296,17 +295,17 @@ TEST_F(SectionPanelsWithResultList, ListingAfterAFilteredSearchLeavesTheSubCateg
     type(form.findChild<QLineEdit*>(QStringLiteral("Edit7")), QStringLiteral("termo"));
     click(form.findChild<PictureButton*>(QStringLiteral("Tavik6")));
     ASSERT_TRUE(textos.isVisible());
-    EXPECT_EQ(textos.tipo, QStringLiteral("SE"));
-    EXPECT_EQ(textos.SUBCAT, QStringLiteral("E03"));
-    EXPECT_EQ(textos.SUBCATOK, QStringLiteral("1"));
+    EXPECT_EQ(textos.request().kind, QStringLiteral("SE"));
+    EXPECT_EQ(textos.request().subcategory, QStringLiteral("E03"));
+    EXPECT_EQ(textos.request().subcategoryMode, QStringLiteral("1"));
 
     click(form.findChild<PictureButton*>(QStringLiteral("Tavik19")));
-    EXPECT_EQ(textos.tipo, QStringLiteral("SE"));
-    EXPECT_EQ(textos.Edit3->text(), QStringLiteral(" "));
-    EXPECT_EQ(textos.Edit4, QStringLiteral("E"));
-    EXPECT_EQ(textos.SUBCATOK, QStringLiteral("0"));
-    EXPECT_EQ(textos.SUBCAT, QStringLiteral("E03"));
-    QStringList documents = textos.ListBox2();
+    EXPECT_EQ(textos.request().kind, QStringLiteral("SE"));
+    EXPECT_EQ(textos.searchBox()->text(), QStringLiteral(" "));
+    EXPECT_EQ(textos.request().argument, QStringLiteral("E"));
+    EXPECT_EQ(textos.request().subcategoryMode, QStringLiteral("0"));
+    EXPECT_EQ(textos.request().subcategory, QStringLiteral("E03"));
+    QStringList documents = textos.lineKeys();
     documents.removeAll(QStringLiteral(" "));
     documents.removeDuplicates();
     documents.sort();
@@ -316,19 +315,19 @@ TEST_F(SectionPanelsWithResultList, ListingAfterAFilteredSearchLeavesTheSubCateg
 
 TEST_F(SectionPanelsWithResultList, LocalizarOpensTheResultListEmptyAndBuscaGeralWithAnEmptyBox) {
     click(form.findChild<PictureButton*>(QStringLiteral("RlLumbra")));
-    ASSERT_FALSE(textos.ListBox2().isEmpty());
+    ASSERT_FALSE(textos.lineKeys().isEmpty());
 
     form.findChild<QAction*>(QStringLiteral("Localizar1"))->trigger();
     EXPECT_TRUE(textos.isVisible());
-    EXPECT_EQ(textos.tipo, QStringLiteral(" "));
-    EXPECT_EQ(textos.Edit3->text(), QStringLiteral(" "));
-    EXPECT_TRUE(textos.ListBox2().isEmpty());
+    EXPECT_EQ(textos.request().kind, QStringLiteral(" "));
+    EXPECT_EQ(textos.searchBox()->text(), QStringLiteral(" "));
+    EXPECT_TRUE(textos.lineKeys().isEmpty());
 
     textos.hide();
     click(form.findChild<PictureButton*>(QStringLiteral("RlBuscaGeral")));
     EXPECT_TRUE(textos.isVisible());
-    EXPECT_EQ(textos.tipo, QStringLiteral("T"));
-    EXPECT_TRUE(textos.Edit3->text().isEmpty());
+    EXPECT_EQ(textos.request().kind, QStringLiteral("T"));
+    EXPECT_TRUE(textos.searchBox()->text().isEmpty());
 }
 
 }  // namespace

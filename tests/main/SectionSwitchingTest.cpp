@@ -1,3 +1,4 @@
+#include "Collection.h"
 #include "MainWindowTesting.h"
 #include "PageBrowser.h"
 #include "Prompts.h"
@@ -76,7 +77,8 @@ QList<Entry> entries() {
 class SectionSwitching : public ::testing::Test {
 protected:
     void SetUp() override {
-        textos.CaminhoCD = QStringLiteral("/media/cdrom/");
+        collection.setContentRoot(QStringLiteral("/media/cdrom/"));
+        window.form.setCollection(&collection);
         window.form.setResultList(&textos);
         window.show();
     }
@@ -122,7 +124,8 @@ protected:
         widget(QStringLiteral("Panel6"))->lower();
     }
 
-    ResultListWindow textos;
+    Collection collection;
+    ResultListWindow textos{collection};
     RecordedMainWindow window;
 };
 
@@ -146,7 +149,7 @@ TEST_F(SectionSwitching, TheStartPageShowsTheContentsOwnStartPageClippedByItsPan
     EXPECT_EQ(Nav2->parentWidget()->geometry(), QRect(208, 35, 489, 289));
 
     // Coming back to the start page does not load it again.
-    textos.CaminhoCD = QStringLiteral("/mnt/outro/");
+    collection.setContentRoot(QStringLiteral("/mnt/outro/"));
     click(window.find<PictureButton>(QStringLiteral("RlJulgados")));
     click(window.find<PictureButton>(QStringLiteral("RlInicio")));
     EXPECT_EQ(Nav2->lastAddress(), QStringLiteral("file://localhost//media/cdrom/entrada2.htm"));
@@ -228,8 +231,8 @@ TEST_F(SectionSwitching, ShortcutsSwitchPagesListAndClose) {
     QTest::keyClick(&window.form, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&window.form, Qt::Key_F, Qt::ControlModifier);
     ASSERT_EQ(window.requests.size(), 2);
-    EXPECT_EQ(window.requests.at(0).tipo, QStringLiteral("G"));
-    EXPECT_EQ(window.requests.at(1).tipo, QStringLiteral(" "));
+    EXPECT_EQ(window.requests.at(0).kind, QStringLiteral("G"));
+    EXPECT_EQ(window.requests.at(1).kind, QStringLiteral(" "));
 
     QSignalSpy closed(&window.form, &MainWindow::closed);
     QTest::keyClick(&window.form, Qt::Key_X, Qt::ControlModifier);

@@ -1,3 +1,4 @@
+#include "Collection.h"
 #include "RecordingPrompts.h"
 #include "SearchCollection.h"
 #include "ResultListWindow.h"
@@ -41,12 +42,8 @@ bool isDarkInk(QRgb pixel) { return qGray(pixel) < 160; }
 class ResultListDrawing : public ::testing::Test {
 protected:
     ResultListDrawing() {
-        ResultListWindow::CreationContext context;
-        context.connectionString = collection.connectionString();
-        textos.FormCreate(context);
-        textos.tipo = q("G");
-        textos.Edit4 = q("T");
-        textos.show();
+        opened.open();
+        textos.run({.kind = q("G"), .argument = q("T")});
         settle();
     }
     ~ResultListDrawing() override { textos.hide(); }
@@ -58,15 +55,15 @@ protected:
     }
 
     int row(const QString& text) const {
-        const QModelIndexList found = textos.ListBox1->model()->match(
-            textos.ListBox1->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+        const QModelIndexList found = textos.resultList()->model()->match(
+            textos.resultList()->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
         return found.isEmpty() ? -1 : found.first().row();
     }
     QRect itemRect(const QString& text) const {
-        return textos.ListBox1->visualRect(textos.ListBox1->model()->index(row(text), 0));
+        return textos.resultList()->visualRect(textos.resultList()->model()->index(row(text), 0));
     }
     QImage shot() const {
-        return textos.ListBox1->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return textos.resultList()->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     // How many pixels of the item pass the test.
@@ -105,11 +102,12 @@ protected:
 
     TestCollection collection{drawingCards()};
     testing::RecordingPrompts prompts;
-    ResultListWindow textos;
+    Collection opened{collection.connectionString()};
+    ResultListWindow textos{opened};
 };
 
 TEST_F(ResultListDrawing, OnlyTheExactSectionLabelsAreGreen) {
-    ASSERT_EQ(textos.Edit5->text(), q("3"));
+    ASSERT_EQ(textos.countField()->text(), q("3"));
     const QImage image = shot();
     for (const char* label : {"Textos:", "Legislação:"}) {
         EXPECT_GT(count(image, itemRect(q(label)), isGreenInk), 0) << label;
@@ -122,10 +120,10 @@ TEST_F(ResultListDrawing, OnlyTheExactSectionLabelsAreGreen) {
 }
 
 TEST_F(ResultListDrawing, TheSelectionColoursWinOverTheGreenAndFocusDarkensThem) {
-    const QModelIndex label = textos.ListBox1->model()->index(row(q("Textos:")), 0);
-    textos.ListBox1->setCurrentIndex(label);
-    ASSERT_FALSE(textos.ListBox1->hasFocus());
-    const QRect item = textos.ListBox1->visualRect(label);
+    const QModelIndex label = textos.resultList()->model()->index(row(q("Textos:")), 0);
+    textos.resultList()->setCurrentIndex(label);
+    ASSERT_FALSE(textos.resultList()->hasFocus());
+    const QRect item = textos.resultList()->visualRect(label);
     const QPoint blank(item.right() - 5, item.center().y());
 
     QImage image = shot();
@@ -136,8 +134,8 @@ TEST_F(ResultListDrawing, TheSelectionColoursWinOverTheGreenAndFocusDarkensThem)
     EXPECT_EQ(QColor(image.pixel(other.right() - 5, other.center().y())), QColor(Qt::white));
 
     QApplication::setActiveWindow(&textos);
-    textos.ListBox1->setFocus();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return textos.ListBox1->hasFocus(); }));
+    textos.resultList()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return textos.resultList()->hasFocus(); }));
     image = shot();
     EXPECT_EQ(QColor(image.pixel(blank)), QColor(0x0B, 0x50, 0xC4));
     EXPECT_EQ(count(image, item, isGreenInk), 0);
@@ -155,7 +153,7 @@ TEST_F(ResultListDrawing, ALongTitleWrapsAndItsItemIsAsHighAsItsLinesPlusFour) {
     const int lines = inkBands(image, item);
     EXPECT_GE(lines, 3);
     EXPECT_EQ(item.height(), lines * lineHeight + 4);
-    EXPECT_LE(item.width(), textos.ListBox1->viewport()->width());
+    EXPECT_LE(item.width(), textos.resultList()->viewport()->width());
 
     // Wider: fewer lines, heights measured at the new width.
     textos.resize(textos.width() + 500, textos.height());
@@ -173,7 +171,7 @@ TEST_F(ResultListDrawing, TheTextStartsFourPixelsInOrAfterTheItemPicture) {
 
     QPixmap picture(20, 30);
     picture.fill(Qt::red);
-    textos.ListBox1->setItemPicture(picture);
+    textos.resultList()->setItemPicture(picture);
     settle();
     const QRect item = itemRect(q("Textos:"));
     EXPECT_EQ(item.height(), 32);  // the picture's height + 2 beats one text line
@@ -196,7 +194,7 @@ TEST_F(ResultListDrawing, TheWindowKeepsItsMinimumAndTheListFollowsItsSize) {
         textos.resize(c.asked - frame);
         settle();
         EXPECT_EQ(textos.frameGeometry().size(), c.outer);
-        EXPECT_EQ(textos.ListBox1->size(), c.list);
+        EXPECT_EQ(textos.resultList()->size(), c.list);
         EXPECT_EQ(textos.findChild<QWidget*>(q("Image7"))->width(), c.image7);
         EXPECT_EQ(textos.findChild<QWidget*>(q("Panel3"))->width(), c.panel3);
     }

@@ -1,3 +1,4 @@
+#include "Collection.h"
 #include "ConnectionString.h"
 #include "Database.h"
 #include "DatabaseError.h"
@@ -24,8 +25,7 @@ class ResultList : public ::testing::Test {
 protected:
     explicit ResultList(const QList<testing::TestCard>& cards = testing::searchCards())
         : collection(cards) {
-        logic.connection().open(collection.connectionString());
-        logic.contentRoot = collection.contentFolder();
+        opened.setContentRoot(collection.contentFolder());
     }
 
     void request(const char* tipo, const char* edit4, const char* edit3 = " ",
@@ -67,12 +67,13 @@ protected:
 
     // The rows of a level's marks: one per text row of each marked document.
     int marksAt(int level) {
-        return logic.connection().connect().listLevel(level, [](const ListedDocument&) {});
+        return opened.database().listLevel(level, [](const ListedDocument&) {});
     }
 
     TestCollection collection;
+    Collection opened{collection.connectionString()};
     RecordingHost host;
-    ResultListLogic logic{host, Look::sansSerif(11)};
+    ResultListLogic logic{opened, host, Look::sansSerif(11)};
 };
 
 TEST_F(ResultList, ListarLumbraNumbersEveryRowUnderSectionLabelsAndMarksIt) {
@@ -360,8 +361,8 @@ TEST(DamagedFile, AnErrorInTheMiddleOfAFillEndsTheBusyPeriodAndLeavesTheProgramU
     testing::damageDecision(collection.databasePath());
 
     RecordingHost host;
-    ResultListLogic logic(host, Look::sansSerif(11));
-    logic.connection().open(collection.connectionString());
+    Collection opened(collection.connectionString());
+    ResultListLogic logic(opened, host, Look::sansSerif(11));
     logic.fields.kind = q("C");
     logic.fields.argument = q("C13");
     logic.fields.adoptedSection = q("C");
@@ -383,9 +384,9 @@ TEST(ClosedDatabase, ARequestOpensTheDatabaseCreationCouldNotOpen) {
     QTemporaryDir folder;
     const TestCollection collection(testing::searchCards());
     RecordingHost host;
-    ResultListLogic logic(host, Look::sansSerif(11));
-    const QString connectionString = connectionStringFor(folder.path());
-    EXPECT_THROW(logic.connection().open(connectionString), DatabaseError);
+    Collection opened(connectionStringFor(folder.path()));
+    ResultListLogic logic(opened, host, Look::sansSerif(11));
+    EXPECT_THROW(opened.open(), DatabaseError);
     logic.fields.kind = q("G");
     EXPECT_THROW(logic.showRequest(), DatabaseError);
     EXPECT_TRUE(host.settled());

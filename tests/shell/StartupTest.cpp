@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace corvanel {
@@ -152,6 +153,20 @@ TEST(BusyWindow, ShowingPaintsAtOnceAndHidingHidesIt) {
     EXPECT_TRUE(busy.isVisible()) << "the window serves again after being hidden";
     busy.hideBusy();
     EXPECT_TRUE(busy.animation()->isPlaying()) << "hiding never stops the clip";
+}
+
+TEST(SplashBar, OpeningTheCollectionAdvancesItToFullAndNoFurther) {
+    SplashScreen splash;
+    splash.setBarPosition(10);
+    QList<int> positions;
+    QObject::connect(&splash, &SplashScreen::barPositionChanged,
+                     [&positions](int position) { positions << position; });
+    advanceWhileOpeningCollection(splash);
+
+    ASSERT_EQ(positions.size(), 1000);
+    EXPECT_EQ(positions.mid(0, 10), (QList<int>{21, 32, 43, 54, 65, 76, 87, 98, 100, 100}));
+    EXPECT_EQ(*std::max_element(positions.begin(), positions.end()), 100);
+    EXPECT_EQ(splash.barPosition(), 100);
 }
 
 }  // namespace
