@@ -25,13 +25,20 @@ constexpr const char* kRowsQuery =
 class ReadConnection {
 public:
     explicit ReadConnection(const QString& path) {
-        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READONLY,
-                            nullptr) != SQLITE_OK) {
-            fail();
-        }
-        sqlite3_busy_timeout(db_, 5000);
-        if (sqlite3_prepare_v2(db_, kRowsQuery, -1, &statement_, nullptr) != SQLITE_OK) {
-            fail();
+        // SQLite hands out a connection even when opening fails, and a throw
+        // from here skips the destructor.
+        try {
+            if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READONLY,
+                                nullptr) != SQLITE_OK) {
+                fail();
+            }
+            sqlite3_busy_timeout(db_, 5000);
+            if (sqlite3_prepare_v2(db_, kRowsQuery, -1, &statement_, nullptr) != SQLITE_OK) {
+                fail();
+            }
+        } catch (...) {
+            sqlite3_close_v2(db_);
+            throw;
         }
     }
     ~ReadConnection() {
