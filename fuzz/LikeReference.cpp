@@ -101,6 +101,15 @@ std::string folded(std::string_view utf8) {
     return out;
 }
 
+bool isUtf8(std::string_view bytes) {
+    for (const Character& c : characters(bytes)) {
+        if (!c.valid) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool likeMatches(std::string_view utf8Pattern, std::string_view utf8Text, char32_t escape) {
     // One pattern element: a literal character, or a wildcard.
     struct Element {

@@ -14,4 +14,8 @@ std::string folded(std::string_view utf8);
 
 bool likeMatches(std::string_view utf8Pattern, std::string_view utf8Text, char32_t escape);
 
+// Whether bytes are well-formed UTF-8: no stray or overlong bytes, no
+// surrogates.
+bool isUtf8(std::string_view bytes);
+
 }  // namespace reference
