@@ -28,15 +28,15 @@ install_packages() {
 
 install_packages
 
-build_type="${CORVANEL_BUILD_TYPE:-RelWithDebInfo}"
-warnings_as_errors="OFF"
-[ -n "${CI:-}" ] && warnings_as_errors="ON"
-
+# The dev preset builds into build/; CI's preset is the same with warnings
+# as errors. The build type stays what it was unless CORVANEL_BUILD_TYPE says.
+preset="dev"
+[ -n "${CI:-}" ] && preset="ci"
+cd "$repo"
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$repo" -B "$build" -G Ninja \
-        -DCMAKE_BUILD_TYPE="$build_type" \
-        -DCORVANEL_WARNINGS_AS_ERRORS="$warnings_as_errors"
+    cmake --preset "$preset" ${CORVANEL_BUILD_TYPE:+-DCMAKE_BUILD_TYPE="$CORVANEL_BUILD_TYPE"}
 else
-    cmake -S "$repo" -B "$build" -DCORVANEL_WARNINGS_AS_ERRORS="$warnings_as_errors" >/dev/null
+    build_type="$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")"
+    cmake --preset "$preset" -DCMAKE_BUILD_TYPE="${CORVANEL_BUILD_TYPE:-$build_type}" >/dev/null
 fi
-cmake --build "$build" -j2
+cmake --build --preset "$preset"

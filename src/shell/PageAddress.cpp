@@ -25,10 +25,16 @@ QUrl localUrl(QString path) {
     }
 #ifndef Q_OS_WIN
     path.replace(u'\\', u'/');
+    // Here any run of leading slashes is the root; Qt would read "//name" as
+    // a network share, and "///name" as no file at all.
+    while (path.startsWith(u"//")) {
+        path.remove(0, 1);
+    }
 #endif
     // The address names a file from the root of the file system, also when
-    // the content root is empty: never one under the working folder.
-    if (QDir::isRelativePath(path)) {
+    // the content root is empty: never one under the working folder. QDir
+    // takes a leading ':' for a resource, not for a relative path.
+    if (path.startsWith(u':') || QDir::isRelativePath(path)) {
         path.prepend(u'/');
     }
     QUrl url = QUrl::fromLocalFile(path);

@@ -43,6 +43,12 @@ int decodeUtf8(std::string_view text, size_t i, char32_t& cp) {
         }
         cp = (cp << 6) | (b & 0x3F);
     }
+    // Overlong forms, surrogates and values past U+10FFFF are no UTF-8 either:
+    // read as code points, they would match letters or vanish from the text.
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kLeast[length] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        return 0;
+    }
     return length;
 }
 

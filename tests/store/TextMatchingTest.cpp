@@ -18,6 +18,9 @@ TEST(TextMatching, FoldsCaseAccentsAndOrdinals) {
     EXPECT_EQ(folded("“aspas” – travessão"), "“aspas” – travessao");
     const std::string invalid = "a\xff" "B";
     EXPECT_EQ(folded(invalid), "a\xff" "b");
+    // An overlong 'A' and a value past U+10FFFF are bytes, not letters.
+    const std::string notUtf8 = "\xc1\x81\xf7\xbf\xbf\xbf";
+    EXPECT_EQ(folded(notUtf8), notUtf8);
 }
 
 TEST(TextMatching, ContainmentIgnoresCaseAndAccents) {
