@@ -18,25 +18,26 @@
 namespace corvanel {
 namespace {
 
+using testing::q;
+
 using testing::card;
 using testing::TestCollection;
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
 
 // In title order: cards 1, 2, 3; Silva and Souza wrote one text each.
 QList<testing::TestCard> openingCards() {
-    return {card(1, u8("Adoção internacional"), u8("Silva, Ana"), u8("A"), u8("A03")),
-            card(2, u8("Guarda compartilhada"), u8("Souza, Bia"), u8("A"), u8("A04")),
-            card(3, u8("Lei do SINASE"), u8("Congresso Nacional"), u8("B"), u8("B02"))};
+    return {card(1, q("Adoção internacional"), q("Silva, Ana"), q("A"), q("A03")),
+            card(2, q("Guarda compartilhada"), q("Souza, Bia"), q("A"), q("A04")),
+            card(3, q("Lei do SINASE"), q("Congresso Nacional"), q("B"), q("B02"))};
 }
 
 // The program with its result list and viewer, as they are wired at start.
 class OpeningAResult : public ::testing::Test {
 protected:
     OpeningAResult() {
-        QDir(collection.contentFolder()).mkpath(u8("textos"));
+        QDir(collection.contentFolder()).mkpath(q("textos"));
         for (const char* page : {"1", "2", "help"}) {
-            QFile file(collection.contentFolder() + u8("textos/") + u8(page) + u8(".htm"));
+            QFile file(collection.contentFolder() + q("textos/") + q(page) + q(".htm"));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
             file.write("<p>page</p>");
         }
@@ -48,9 +49,9 @@ protected:
 
     // What the main window does for a request.
     void request(const char* kind, const char* argument, const char* adoptedSection = "") {
-        results().run({.kind = u8(kind),
-                       .argument = u8(argument),
-                       .adoptedSection = u8(adoptedSection),
+        results().run({.kind = q(kind),
+                       .argument = q(argument),
+                       .adoptedSection = q(adoptedSection),
                        .clearsLists = true});
     }
 
@@ -71,11 +72,11 @@ protected:
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
     }
 
-    void clickHelp() const { results().findChild<PictureButton*>(u8("Tavik1"))->click(); }
+    void clickHelp() const { results().findChild<PictureButton*>(q("Tavik1"))->click(); }
 
     QString address(const char* page) const {
-        return u8("file://localhost/") + collection.contentFolder() + u8("textos\\") + u8(page) +
-               u8(".htm");
+        return q("file://localhost/") + collection.contentFolder() + q("textos\\") + q(page) +
+               q(".htm");
     }
 
     TestCollection collection{openingCards()};
@@ -86,18 +87,18 @@ protected:
 TEST_F(OpeningAResult, EveryRowOfADocumentOpensItsPageAndASeparatorNothing) {
     request("G", "T");
     ASSERT_EQ(shownLines().mid(0, 4),
-              (QStringList{u8("Textos:"), u8("1 - Adoção internacional"), u8("Silva, Ana"), u8(" ")}));
+              (QStringList{q("Textos:"), q("1 - Adoção internacional"), q("Silva, Ana"), q(" ")}));
     for (int row : {0, 1, 2}) {
         clickHelp();
-        ASSERT_EQ(viewer().pageName(), u8("help"));
+        ASSERT_EQ(viewer().pageName(), q("help"));
         doubleClick(row);
         EXPECT_TRUE(viewer().isVisible());
-        EXPECT_EQ(viewer().pageName(), u8("1")) << row;
+        EXPECT_EQ(viewer().pageName(), q("1")) << row;
         EXPECT_EQ(viewer().browser()->lastAddress(), address("1")) << row;
     }
     clickHelp();
     doubleClick(3);
-    EXPECT_EQ(viewer().pageName(), u8("help"));
+    EXPECT_EQ(viewer().pageName(), q("help"));
     EXPECT_EQ(viewer().browser()->lastAddress(), address("help"));
     // The result list stays as it was behind the viewer.
     EXPECT_TRUE(results().isVisible());
@@ -109,35 +110,35 @@ TEST_F(OpeningAResult, HelpKeepsWhatWasSavedAndADocumentEmptiesIt) {
     request("G", "T");
     doubleClick(1);
     const QTemporaryDir saved;
-    prompts.saveAnswer = saved.filePath(u8("copia.htm"));
-    viewer().findChild<PictureButton*>(u8("Bt_Salvar"))->click();
+    prompts.saveAnswer = saved.filePath(q("copia.htm"));
+    viewer().findChild<PictureButton*>(q("Bt_Salvar"))->click();
     ASSERT_FALSE(viewer().saveBuffer().isEmpty());
     clickHelp();
     EXPECT_FALSE(viewer().saveBuffer().isEmpty());
     doubleClick(5);  // the title of card 2
-    EXPECT_EQ(viewer().pageName(), u8("2"));
+    EXPECT_EQ(viewer().pageName(), q("2"));
     EXPECT_TRUE(viewer().saveBuffer().isEmpty());
 }
 
 TEST_F(OpeningAResult, AnAuthorListsTheAuthorsTextsWhichThenOpen) {
     request("A01", "A01", "A");
     ASSERT_EQ(shownLines(),
-              (QStringList{u8("1 - Silva, Ana"), u8(" "), u8("2 - Souza, Bia"), u8(" ")}));
+              (QStringList{q("1 - Silva, Ana"), q(" "), q("2 - Souza, Bia"), q(" ")}));
     doubleClick(3);  // a separator of the author index
-    EXPECT_EQ(results().request().kind, u8("A01"));
+    EXPECT_EQ(results().request().kind, q("A01"));
     EXPECT_EQ(shownLines().size(), 4);
 
     doubleClick(2);
-    EXPECT_EQ(results().request().kind, u8("SA"));
-    EXPECT_EQ(results().scopeField()->text(), u8("Textos por Autor"));
-    EXPECT_EQ(results().searchBox()->text(), u8("Souza, Bia"));
-    EXPECT_EQ(results().countField()->text(), u8("1"));
-    EXPECT_EQ(results().lineKeys().value(1), u8("2"));
+    EXPECT_EQ(results().request().kind, q("SA"));
+    EXPECT_EQ(results().scopeField()->text(), q("Textos por Autor"));
+    EXPECT_EQ(results().searchBox()->text(), q("Souza, Bia"));
+    EXPECT_EQ(results().countField()->text(), q("1"));
+    EXPECT_EQ(results().lineKeys().value(1), q("2"));
     EXPECT_FALSE(viewer().isVisible());
 
     doubleClick(1);
     EXPECT_TRUE(viewer().isVisible());
-    EXPECT_EQ(viewer().pageName(), u8("2"));
+    EXPECT_EQ(viewer().pageName(), q("2"));
 }
 
 TEST_F(OpeningAResult, AnEmptyListOpensNothingAndAnOpeningKeepsTheViewersPlace) {
@@ -153,7 +154,7 @@ TEST_F(OpeningAResult, AnEmptyListOpensNothingAndAnOpeningKeepsTheViewersPlace) 
     viewer().setGeometry(30, 40, 760, 540);
     const QRect placed = viewer().frameGeometry();
     doubleClick(9);  // the title of card 3
-    EXPECT_EQ(viewer().pageName(), u8("3"));
+    EXPECT_EQ(viewer().pageName(), q("3"));
     EXPECT_EQ(viewer().frameGeometry(), placed);
 }
 

@@ -1,3 +1,4 @@
+#include "TestCollection.h"
 #include "DisplayLineBreaker.h"
 #include "Look.h"
 
@@ -10,7 +11,8 @@
 namespace corvanel {
 namespace {
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+using testing::q;
+
 
 constexpr int kWidth = 577;
 

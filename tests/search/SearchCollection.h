@@ -10,7 +10,6 @@
 
 namespace corvanel::testing {
 
-inline QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // A collection with every kind of listed row: each section, a card filed
 // under two sections, a row of section "F" (listed as nothing), decisions

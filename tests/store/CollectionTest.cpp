@@ -8,20 +8,21 @@
 namespace corvanel {
 namespace {
 
+using testing::q;
+
 using testing::card;
 using testing::TestCard;
 using testing::TestCollection;
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
 
 QList<TestCard> cards() {
     return {
-        card(1, u8("Texto 1"), u8("Ana"), u8("A"), u8("A03"), u8("")),
-        card(2, u8("Texto 2"), u8("Bia"), u8("A"), u8("A04 F06"), u8("")),
-        card(3, u8("Lei"), u8("Federal"), u8("B"), u8("B02 D04"), u8("")),  // two sections
-        card(4, u8("Decisão"), u8("STJ"), u8("C"), u8("C13"), u8("")),
-        card(5, u8("Monocrática"), u8("TJ"), u8("H"), u8("H01"), u8("")),
-        card(6, u8("Modelo"), u8("Petição"), u8("E"), u8("E01"), u8(""), {}),
+        card(1, q("Texto 1"), q("Ana"), q("A"), q("A03"), q("")),
+        card(2, q("Texto 2"), q("Bia"), q("A"), q("A04 F06"), q("")),
+        card(3, q("Lei"), q("Federal"), q("B"), q("B02 D04"), q("")),  // two sections
+        card(4, q("Decisão"), q("STJ"), q("C"), q("C13"), q("")),
+        card(5, q("Monocrática"), q("TJ"), q("H"), q("H01"), q("")),
+        card(6, q("Modelo"), q("Petição"), q("E"), q("E01"), q(""), {}),
     };
 }
 
@@ -56,8 +57,8 @@ TEST(OpeningTheCollection, WithoutTheRootRowTheRootIsEmpty) {
 TEST(OpeningTheCollection, ADatabaseThatCannotBeOpenedLeavesNothingCountedAndIsTriedAgain) {
     TestCollection files(cards());
     QString wrongPassword = files.connectionString();
-    wrongPassword.replace(u8("tevaluqim"), u8("errada"));
-    const QString missingFile = connectionStringFor(files.programFolder() + u8("/vazio"));
+    wrongPassword.replace(q("tevaluqim"), q("errada"));
+    const QString missingFile = connectionStringFor(files.programFolder() + q("/vazio"));
 
     for (const QString& connectionString : {wrongPassword, missingFile, QString()}) {
         Collection collection(connectionString);

@@ -19,11 +19,10 @@
 namespace corvanel {
 namespace {
 
+using testing::q;
+
 using testing::TestCollection;
 
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // How many descriptors this process holds open on the file at path; none
 // where the system does not say (not Linux).

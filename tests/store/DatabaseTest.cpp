@@ -12,13 +12,12 @@
 namespace corvanel {
 namespace {
 
+using testing::q;
+
 using testing::card;
 using testing::TestCard;
 using testing::TestCollection;
 
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // The titles a listing lists, in order.
 template <typename Listing>

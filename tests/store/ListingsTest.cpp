@@ -18,11 +18,10 @@
 namespace corvanel {
 namespace {
 
+using testing::q;
+
 using testing::TestCollection;
 
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // title, code, subtitle, section, text row
 using Row = std::tuple<QString, QString, QString, QString, std::int64_t>;

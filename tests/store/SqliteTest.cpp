@@ -1,3 +1,4 @@
+#include "TestCollection.h"
 #include "DatabaseError.h"
 #include "Sqlite.h"
 
@@ -11,9 +12,8 @@
 namespace corvanel::sqlite {
 namespace {
 
-QString q(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using testing::q;
+
 
 // The message of the DatabaseError that work raises; empty when none.
 template <typename Work>

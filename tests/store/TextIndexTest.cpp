@@ -15,11 +15,12 @@
 namespace corvanel {
 namespace {
 
+using testing::q;
+
 using testing::card;
 using testing::TestCard;
 using testing::TestCollection;
 
-QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QList<TestCard> cards() {
     return {

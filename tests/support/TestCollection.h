@@ -11,6 +11,9 @@
 
 namespace corvanel::testing {
 
+// Test texts are written as UTF-8 literals.
+inline QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+
 using TestCard = collection::Card;
 
 // A card with one text row unless texts says otherwise.
