@@ -1,6 +1,6 @@
-// Page text extraction on arbitrary bytes: whatever the markup, the text
-// has no blank line and no line that starts or ends with a blank, and no
-// run of blanks.
+// Page text extraction on arbitrary bytes: a page is either refused with
+// PageTextError (the parser could not read it to its end) or its text has no
+// blank line, no line that starts or ends with a blank, and no run of blanks.
 #include "PageText.h"
 
 #include <QString>
@@ -10,7 +10,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray html(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QString text = corvanel::collection::pageText(html);
+    QString text;
+    try {
+        text = corvanel::collection::pageText(html);
+    } catch (const corvanel::collection::PageTextError&) {
+        return 0;
+    }
     if (text.isEmpty()) {
         return 0;
     }
