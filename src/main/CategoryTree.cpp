@@ -106,10 +106,6 @@ int CategoryTree::selectedIndex() const {
     return selected.isEmpty() ? -1 : static_cast<int>(nodesInOrder().indexOf(selected.first()));
 }
 
-QTreeWidgetItem* CategoryTree::node(int absoluteIndex) const {
-    return nodesInOrder().value(absoluteIndex);
-}
-
 // A press on the blank area keeps the selected node: a double click there
 // acts on it.
 void CategoryTree::mousePressEvent(QMouseEvent* event) {

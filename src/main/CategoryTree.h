@@ -21,9 +21,6 @@ public:
     // -1 while no node is selected.
     int selectedIndex() const;
 
-    // The node at absoluteIndex, or null.
-    QTreeWidgetItem* node(int absoluteIndex) const;
-
 Q_SIGNALS:
     void selectionActivated();
 

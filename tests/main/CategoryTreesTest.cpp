@@ -226,7 +226,7 @@ TEST_F(CategoryTreeWindow, TreesShowEveryCaptionCollapsedAndReadOnly) {
         const QList<ExpectedNode> nodes = expected.nodes();
         ASSERT_EQ(nodes.size(), nodeCounts.at(expected.name));
         for (int i = 0; i < nodes.size(); ++i) {
-            const QTreeWidgetItem* item = widget->node(i);
+            const QTreeWidgetItem* item = testing::nodeAt(widget, i);
             ASSERT_NE(item, nullptr) << i;
             EXPECT_EQ(item->text(0), nodes.at(i).caption) << i;
             EXPECT_EQ(depth(item), nodes.at(i).level) << i;
@@ -235,7 +235,7 @@ TEST_F(CategoryTreeWindow, TreesShowEveryCaptionCollapsedAndReadOnly) {
                 << "headings, and only they, open and close";
             EXPECT_FALSE(item->flags().testFlag(Qt::ItemIsEditable)) << i;
         }
-        EXPECT_EQ(widget->node(static_cast<int>(nodes.size())), nullptr);
+        EXPECT_EQ(testing::nodeAt(widget, static_cast<int>(nodes.size())), nullptr);
         EXPECT_EQ(widget->selectedIndex(), -1);
 
         const bool presentation = expected.id == TreeId::Apresentacao;
@@ -258,7 +258,7 @@ TEST_F(CategoryTreeWindow, DoubleClickOnEveryNodeOfEveryTreeDoesWhatItsRuleSays)
             SCOPED_TRACE(nodes.at(i).caption.toStdString());
             window.requests.clear();
             window.pages.clear();
-            QTreeWidgetItem* item = widget->node(i);
+            QTreeWidgetItem* item = testing::nodeAt(widget, i);
             const bool wasExpanded = item->isExpanded();
             doubleClick(widget, item);
             EXPECT_EQ(widget->selectedIndex(), i);
@@ -313,7 +313,7 @@ TEST_F(CategoryTreeWindow, ADoubleClickBelowTheLastNodeActsOnTheSelectedNodeOrOn
     testing::doubleClick(ciclos->viewport(), below);
     EXPECT_TRUE(window.requests.isEmpty()) << "no node selected yet";
 
-    doubleClick(ciclos, ciclos->node(2));
+    doubleClick(ciclos, testing::nodeAt(ciclos, 2));
     testing::doubleClick(ciclos->viewport(), below);
     ASSERT_EQ(window.requests.size(), 2);
     EXPECT_EQ(window.requests.at(1).argument, QStringLiteral("F11"));
@@ -323,10 +323,10 @@ TEST_F(CategoryTreeWindow, EnterActsAsADoubleClickOnTheSelectedNode) {
     click(window.find<PictureButton>(QStringLiteral("RlLegislacao")));
     CategoryTree* legislacao = window.find<CategoryTree>(QStringLiteral("TLegislacao"));
     legislacao->setFocus();
-    legislacao->setCurrentItem(legislacao->node(1));  // "Nacional", a heading
+    legislacao->setCurrentItem(testing::nodeAt(legislacao, 1));  // "Nacional", a heading
     QTest::keyClick(legislacao, Qt::Key_Return);
-    EXPECT_TRUE(legislacao->node(1)->isExpanded());
-    legislacao->setCurrentItem(legislacao->node(3));  // "Estadual"
+    EXPECT_TRUE(testing::nodeAt(legislacao, 1)->isExpanded());
+    legislacao->setCurrentItem(testing::nodeAt(legislacao, 3));  // "Estadual"
     QTest::keyClick(legislacao, Qt::Key_Enter);
     ASSERT_EQ(window.requests.size(), 1);
     EXPECT_EQ(window.requests.first().argument, QStringLiteral("B03"));
@@ -335,9 +335,9 @@ TEST_F(CategoryTreeWindow, EnterActsAsADoubleClickOnTheSelectedNode) {
 TEST_F(CategoryTreeWindow, APageKeepsItsTreeSearchAndFilterWhileHidden) {
     click(window.find<PictureButton>(QStringLiteral("RlLegislacao")));
     CategoryTree* legislacao = window.find<CategoryTree>(QStringLiteral("TLegislacao"));
-    doubleClick(legislacao, legislacao->node(5));  // "Temática" opens
-    doubleClick(legislacao, legislacao->node(7));  // "Direito à Vida e à Saúde"
-    ASSERT_TRUE(legislacao->node(5)->isExpanded());
+    doubleClick(legislacao, testing::nodeAt(legislacao, 5));  // "Temática" opens
+    doubleClick(legislacao, testing::nodeAt(legislacao, 7));  // "Direito à Vida e à Saúde"
+    ASSERT_TRUE(testing::nodeAt(legislacao, 5)->isExpanded());
     window.find<QLineEdit>(QStringLiteral("Edit4"))->setText(utf8("saúde"));
     window.find<QComboBox>(QStringLiteral("LBox"))->setCurrentIndex(2);
 
@@ -346,8 +346,8 @@ TEST_F(CategoryTreeWindow, APageKeepsItsTreeSearchAndFilterWhileHidden) {
     window.form.findChild<QAction*>(QStringLiteral("Legislao1"))->trigger();
 
     ASSERT_TRUE(legislacao->isVisible());
-    EXPECT_TRUE(legislacao->node(5)->isExpanded());
-    EXPECT_FALSE(legislacao->node(1)->isExpanded());
+    EXPECT_TRUE(testing::nodeAt(legislacao, 5)->isExpanded());
+    EXPECT_FALSE(testing::nodeAt(legislacao, 1)->isExpanded());
     EXPECT_EQ(legislacao->selectedIndex(), 7);
     EXPECT_EQ(window.find<QLineEdit>(QStringLiteral("Edit4"))->text(), utf8("saúde"));
     EXPECT_EQ(window.find<QComboBox>(QStringLiteral("LBox"))->currentIndex(), 2);

@@ -49,7 +49,7 @@ TEST(EndToEnd, ACategoryOfLegislacaoListsOpensAndPrintsItsDocument) {
     MainWindow& form = *corvanel.mainWindow();
     click(form.findChild<PictureButton*>(QStringLiteral("RlLegislacao")));
     auto* tree = form.findChild<CategoryTree*>(QStringLiteral("TLegislacao"));
-    QTreeWidgetItem* saude = tree->node(7);
+    QTreeWidgetItem* saude = testing::nodeAt(tree, 7);
     ASSERT_EQ(saude->text(0), utf8("Direito à Vida e à Saúde"));
     saude->parent()->setExpanded(true);
     testing::doubleClick(tree->viewport(), tree->visualItemRect(saude).center());

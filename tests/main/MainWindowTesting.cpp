@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <QTreeWidgetItemIterator>
+
 namespace corvanel::testing {
 
 RecordedMainWindow::RecordedMainWindow() {
@@ -33,6 +35,16 @@ void resizeOuter(MainWindow& form, QSize outer) {
 
 QString utf8(const char* text) {
     return QString::fromUtf8(text);
+}
+
+QTreeWidgetItem* nodeAt(const QTreeWidget* tree, int absoluteIndex) {
+    int index = 0;
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(tree)); *it != nullptr; ++it) {
+        if (index++ == absoluteIndex) {
+            return *it;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace corvanel::testing

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTreeWidget>
+
 namespace corvanel::testing {
 
 // A main window whose requests to the result-list window and the viewer are
@@ -46,5 +48,8 @@ void doubleClick(QWidget* widget, QPoint position);
 void resizeOuter(MainWindow& form, QSize outer);
 
 QString utf8(const char* text);
+
+// The node at absoluteIndex in a pre-order walk of the whole tree, or null.
+QTreeWidgetItem* nodeAt(const QTreeWidget* tree, int absoluteIndex);
 
 }  // namespace corvanel::testing
