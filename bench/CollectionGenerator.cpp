@@ -19,38 +19,57 @@ using Random = std::mt19937_64;
 
 // Short words that open a Portuguese frequency list, then the field's own.
 constexpr QStringView kLeadingWords[] = {
-    u"de",       u"a",        u"o",        u"que",         u"e",        u"do",
-    u"da",       u"em",       u"um",       u"para",        u"com",      u"não",
-    u"uma",      u"os",       u"no",       u"se",          u"na",       u"por",
-    u"mais",     u"as",       u"dos",      u"como",        u"ao",       u"das",
-    u"à",        u"seu",      u"sua",      u"ou",          u"quando",   u"nos",
-    u"já",       u"também",   u"pelo",     u"pela",        u"até",      u"entre",
-    u"criança",  u"adolescente", u"direito", u"lei",       u"estatuto", u"família",
-    u"proteção", u"juiz",     u"tribunal", u"conselho",    u"tutelar",  u"educação",
-    u"saúde",    u"medida",   u"socioeducativa", u"guarda", u"adoção",  u"convivência",
-    u"município", u"ministério", u"público", u"defensoria", u"acolhimento", u"violência",
+    u"de",         u"a",           u"o",
+    u"que",        u"e",           u"do",
+    u"da",         u"em",          u"um",
+    u"para",       u"com",         u"não",
+    u"uma",        u"os",          u"no",
+    u"se",         u"na",          u"por",
+    u"mais",       u"as",          u"dos",
+    u"como",       u"ao",          u"das",
+    u"à",          u"seu",         u"sua",
+    u"ou",         u"quando",      u"nos",
+    u"já",         u"também",      u"pelo",
+    u"pela",       u"até",         u"entre",
+    u"criança",    u"adolescente", u"direito",
+    u"lei",        u"estatuto",    u"família",
+    u"proteção",   u"juiz",        u"tribunal",
+    u"conselho",   u"tutelar",     u"educação",
+    u"saúde",      u"medida",      u"socioeducativa",
+    u"guarda",     u"adoção",      u"convivência",
+    u"município",  u"ministério",  u"público",
+    u"defensoria", u"acolhimento", u"violência",
 };
 
 constexpr QStringView kSyllables[] = {
-    u"ba", u"be", u"bi", u"bo", u"ca", u"ce", u"ci", u"co", u"cu", u"ção", u"ções", u"da",
-    u"de", u"di", u"do", u"du", u"fa", u"fe", u"fi", u"ga", u"go", u"la", u"le", u"li",
-    u"lo", u"lu", u"ma", u"me", u"mi", u"mo", u"na", u"ne", u"ni", u"no", u"pa", u"pe",
-    u"pi", u"po", u"pu", u"ra", u"re", u"ri", u"ro", u"sa", u"se", u"si", u"so", u"ta",
-    u"te", u"ti", u"to", u"tu", u"va", u"ve", u"vi", u"vo", u"lha", u"nha", u"cha", u"que",
-    u"qui", u"gua", u"ã", u"é", u"á", u"í", u"ó", u"ú", u"ê", u"ô", u"ar", u"er",
-    u"or", u"al", u"el", u"en", u"in", u"an", u"on", u"es", u"is", u"os", u"as", u"ên",
+    u"ba",  u"be",  u"bi", u"bo", u"ca", u"ce", u"ci", u"co", u"cu",  u"ção", u"ções", u"da",
+    u"de",  u"di",  u"do", u"du", u"fa", u"fe", u"fi", u"ga", u"go",  u"la",  u"le",   u"li",
+    u"lo",  u"lu",  u"ma", u"me", u"mi", u"mo", u"na", u"ne", u"ni",  u"no",  u"pa",   u"pe",
+    u"pi",  u"po",  u"pu", u"ra", u"re", u"ri", u"ro", u"sa", u"se",  u"si",  u"so",   u"ta",
+    u"te",  u"ti",  u"to", u"tu", u"va", u"ve", u"vi", u"vo", u"lha", u"nha", u"cha",  u"que",
+    u"qui", u"gua", u"ã",  u"é",  u"á",  u"í",  u"ó",  u"ú",  u"ê",   u"ô",   u"ar",   u"er",
+    u"or",  u"al",  u"el", u"en", u"in", u"an", u"on", u"es", u"is",  u"os",  u"as",   u"ên",
 };
 
 constexpr QStringView kBodies[] = {
-    u"Supremo Tribunal Federal", u"Superior Tribunal de Justiça", u"Tribunal de Justiça de São Paulo",
-    u"Tribunal de Justiça do Paraná", u"Congresso Nacional", u"Conselho Nacional dos Direitos da Criança",
-    u"Ministério Público do Estado", u"Defensoria Pública da União", u"Assembleia Legislativa",
-    u"Vara da Infância e da Juventude", u"Organização das Nações Unidas", u"Secretaria de Assistência Social",
+    u"Supremo Tribunal Federal",
+    u"Superior Tribunal de Justiça",
+    u"Tribunal de Justiça de São Paulo",
+    u"Tribunal de Justiça do Paraná",
+    u"Congresso Nacional",
+    u"Conselho Nacional dos Direitos da Criança",
+    u"Ministério Público do Estado",
+    u"Defensoria Pública da União",
+    u"Assembleia Legislativa",
+    u"Vara da Infância e da Juventude",
+    u"Organização das Nações Unidas",
+    u"Secretaria de Assistência Social",
 };
 
-constexpr QStringView kGivenNames[] = {u"Ana", u"Bruno", u"Cecília", u"Davi", u"Érica", u"Fábio",
-                                 u"Gisele", u"Heitor", u"Inês", u"João", u"Lúcia", u"Márcio",
-                                 u"Natália", u"Otávio", u"Patrícia", u"Rogério", u"Sônia", u"Túlio"};
+constexpr QStringView kGivenNames[] = {u"Ana",     u"Bruno",  u"Cecília", u"Davi",   u"Érica",
+                                       u"Fábio",   u"Gisele", u"Heitor",  u"Inês",   u"João",
+                                       u"Lúcia",   u"Márcio", u"Natália", u"Otávio", u"Patrícia",
+                                       u"Rogério", u"Sônia",  u"Túlio"};
 
 // A section letter, how often it occurs, and how many categories it has.
 struct SectionShape {
@@ -89,7 +108,8 @@ public:
 
     const QString& draw(Random& random) const {
         std::uniform_real_distribution<double> uniform(0, cumulative_.back());
-        const auto found = std::upper_bound(cumulative_.begin(), cumulative_.end(), uniform(random));
+        const auto found =
+            std::upper_bound(cumulative_.begin(), cumulative_.end(), uniform(random));
         return words_[static_cast<size_t>(std::min<std::ptrdiff_t>(
             found - cumulative_.begin(), static_cast<std::ptrdiff_t>(words_.size()) - 1))];
     }
@@ -132,8 +152,8 @@ public:
             documents[static_cast<size_t>(i)] = i;
         }
         std::shuffle(documents.begin(), documents.end(), random_);
-        rareDocuments_.insert(documents.begin(),
-                              documents.begin() + std::min(words::kRareDocuments, options.documents));
+        rareDocuments_.insert(documents.begin(), documents.begin() + std::min(words::kRareDocuments,
+                                                                              options.documents));
     }
 
     collection::Card make(int index) {
@@ -160,9 +180,7 @@ public:
     }
 
 private:
-    bool chance(double probability) {
-        return std::bernoulli_distribution(probability)(random_);
-    }
+    bool chance(double probability) { return std::bernoulli_distribution(probability)(random_); }
 
     const SectionShape& drawSection() {
         int total = 0;

@@ -35,7 +35,8 @@ int main(int argc, char* argv[]) {
     options.seed = parser.value(seed).toULongLong(&ok);
     numbers = numbers && ok;
     if (!numbers || !parser.isSet(out)) {
-        err << QStringLiteral("uso: corvanel-bench-collection --out PASTA [--documents N] [--seed S]\n");
+        err << QStringLiteral(
+            "uso: corvanel-bench-collection --out PASTA [--documents N] [--seed S]\n");
         return 2;
     }
     const QString folder = QDir(parser.value(out)).absolutePath() + u'/';

@@ -5,13 +5,13 @@
 //
 // FOLDER holds db3.mdb; without it the 20,000-document collection is
 // generated once into /tmp/corvanel-bench-20000.
+#include "Collection.h"
 #include "CollectionGenerator.h"
 #include "ConnectionString.h"
 #include "Database.h"
 #include "Look.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
-#include "Collection.h"
 #include "ResultListWindow.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
@@ -34,7 +34,9 @@ QString& collectionFolder() {
     return folder;
 }
 
-QString databasePath() { return collectionFolder() + QStringLiteral("/db3.mdb"); }
+QString databasePath() {
+    return collectionFolder() + QStringLiteral("/db3.mdb");
+}
 
 void ensureCollection() {
     if (QFile::exists(databasePath())) {
@@ -243,7 +245,8 @@ void registerAll() {
     asMilliseconds(benchmark::RegisterBenchmark("Creation/Counts", CreationCounts));
     asMilliseconds(benchmark::RegisterBenchmark("Showing/G", ShowingG));
     asMilliseconds(benchmark::RegisterBenchmark("Showing/AuthorList", AuthorList));
-    asMilliseconds(benchmark::RegisterBenchmark("Window/ListingFirstPaint", WindowListingFirstPaint));
+    asMilliseconds(
+        benchmark::RegisterBenchmark("Window/ListingFirstPaint", WindowListingFirstPaint));
     asMilliseconds(
         benchmark::RegisterBenchmark("Window/ListingScrolledToEnd", WindowListingScrolledToEnd));
     const std::pair<const char*, QStringView> searches[] = {
@@ -264,7 +267,8 @@ void registerAll() {
             [words](benchmark::State& state) { TextIndexScan(state, words); }));
     }
     asMilliseconds(benchmark::RegisterBenchmark("Search/NarrowCommonByTwoLetters", Narrowing));
-    asMilliseconds(benchmark::RegisterBenchmark("Store/TextIndexLoad", TextIndexLoad)->Iterations(2));
+    asMilliseconds(
+        benchmark::RegisterBenchmark("Store/TextIndexLoad", TextIndexLoad)->Iterations(2));
 }
 
 }  // namespace

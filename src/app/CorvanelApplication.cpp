@@ -1,19 +1,19 @@
 #include "CorvanelApplication.h"
 
+#include "AboutWindow.h"
+#include "AssociationWindow.h"
+#include "BusyWindow.h"
 #include "Collection.h"
 #include "ConnectionString.h"
 #include "ContentAddress.h"
-#include "StartupSequence.h"
 #include "ContentLocationScreen.h"
-#include "MainWindow.h"
 #include "DocumentViewer.h"
-#include "UpdateAssistant.h"
-#include "AboutWindow.h"
-#include "BusyWindow.h"
+#include "MainWindow.h"
 #include "PartnerWindow.h"
-#include "SplashScreen.h"
 #include "ResultListWindow.h"
-#include "AssociationWindow.h"
+#include "SplashScreen.h"
+#include "StartupSequence.h"
+#include "UpdateAssistant.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -70,13 +70,13 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
             viewer_->openPage(contentRoot(), pageName, saveBuffer);
         }
     };
-    resultList_->setPageOpeners(
-        {[openInViewer](const QString& pageName) {
-             openInViewer(pageName, SaveBufferOnOpen::Empty);
-         },
-         [openInViewer] {
-             openInViewer(ContentAddress::kHelpPage.toString(), SaveBufferOnOpen::Keep);
-         }});
+    resultList_->setPageOpeners({[openInViewer](const QString& pageName) {
+                                     openInViewer(pageName, SaveBufferOnOpen::Empty);
+                                 },
+                                 [openInViewer] {
+                                     openInViewer(ContentAddress::kHelpPage.toString(),
+                                                  SaveBufferOnOpen::Keep);
+                                 }});
     if (mainWindow_) {
         mainWindow_->setResultList(resultList_.get());
     }
@@ -108,9 +108,9 @@ void CorvanelApplication::createViewer() {
     viewer_->setContentRootSource([this] { return contentRoot(); });
     if (mainWindow_) {
         mainWindow_->setPageOpener([this](const PageRequest& page) {
-            viewer_->openPage(page.contentRoot, page.pageName,
-                              page.keepsSaveBuffer ? SaveBufferOnOpen::Keep
-                                                   : SaveBufferOnOpen::Empty);
+            viewer_->openPage(
+                page.contentRoot, page.pageName,
+                page.keepsSaveBuffer ? SaveBufferOnOpen::Keep : SaveBufferOnOpen::Empty);
         });
     }
 }
@@ -125,6 +125,8 @@ void CorvanelApplication::createInformationWindows() {
     }
 }
 
-QString CorvanelApplication::contentRoot() const { return collection_->contentRoot(); }
+QString CorvanelApplication::contentRoot() const {
+    return collection_->contentRoot();
+}
 
 }  // namespace corvanel

@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include "AboutWindow.h"
+#include "AssociationWindow.h"
 #include "CategoryTree.h"
 #include "CategoryTreeRules.h"
 #include "Collection.h"
@@ -9,17 +11,15 @@
 #include "MainMenu.h"
 #include "MainWindowParts.h"
 #include "PageBrowser.h"
+#include "PartnerWindow.h"
+#include "PictureButton.h"
 #include "PresentationPage.h"
-#include "ResultListWindow.h"
 #include "ResizeRules.h"
+#include "ResultListWindow.h"
 #include "SectionPage.h"
 #include "SectionRequests.h"
 #include "StartPage.h"
 #include "UpdateAssistant.h"
-#include "AboutWindow.h"
-#include "PartnerWindow.h"
-#include "PictureButton.h"
-#include "AssociationWindow.h"
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -142,11 +142,12 @@ void MainWindow::buildPages() {
         connect(page, &SectionPage::searchRequested, this, [this, page] {
             runGuarded([this, page] {
                 openResultList(main_window::sectionSearch(page->section(), page->searchWords(),
-                                                    page->filterIndex()));
+                                                          page->filterIndex()));
             });
         });
         connect(page, &SectionPage::listingRequested, this, [this, page] {
-            runGuarded([this, page] { openResultList(main_window::sectionListing(page->section())); });
+            runGuarded(
+                [this, page] { openResultList(main_window::sectionListing(page->section())); });
         });
         connect(page->tree(), &CategoryTree::selectionActivated, this,
                 [this, page] { runGuarded([this, page] { treeActivated(*page->tree()); }); });
@@ -181,7 +182,9 @@ void MainWindow::buildTabRow() {
     }
 }
 
-void MainWindow::setCollection(const Collection* collection) { collection_ = collection; }
+void MainWindow::setCollection(const Collection* collection) {
+    collection_ = collection;
+}
 
 void MainWindow::showTotals() {
     if (collection_ == nullptr) {
@@ -284,13 +287,15 @@ void MainWindow::keepGreenStripOnTop() {
 }
 
 void MainWindow::followOuterSize() {
-    const std::optional<main_window::ResizedLayout> resized = main_window::resizedLayout(outerSize());
+    const std::optional<main_window::ResizedLayout> resized =
+        main_window::resizedLayout(outerSize());
     if (!resized) {
         return;
     }
     greenStrip_->raise();
     logosBackdrop_->resize(resized->logosBackdropWidth, logosBackdrop_->height());
-    rightEdge_->setGeometry(resized->rightEdgeLeft, rightEdge_->y(), rightEdge_->width(), resized->rightEdgeHeight);
+    rightEdge_->setGeometry(resized->rightEdgeLeft, rightEdge_->y(), rightEdge_->width(),
+                            resized->rightEdgeHeight);
     tabRowEnd_->resize(resized->tabRowEndWidth, tabRowEnd_->height());
     tabRowEnd_->lower();
     footer_->move(resized->footerLeft, resized->footerTop);
@@ -339,7 +344,8 @@ void MainWindow::switchTo(Page page, Trigger trigger) {
 }
 
 void MainWindow::treeActivated(const CategoryTree& tree) {
-    const main_window::TreeAction action = main_window::treeDoubleClick(tree.id(), tree.selectedIndex());
+    const main_window::TreeAction action =
+        main_window::treeDoubleClick(tree.id(), tree.selectedIndex());
     if (const auto* listing = std::get_if<main_window::CategoryListing>(&action)) {
         openResultList(main_window::categoryListing(*listing));
     } else if (const auto* page = std::get_if<main_window::PageToOpen>(&action)) {

@@ -3,8 +3,8 @@
 #include "MainWindowLayout.h"
 #include "PageRequest.h"
 #include "ResultRequest.h"
-#include "Sections.h"
 #include "SectionSwitching.h"
+#include "Sections.h"
 
 #include <QMainWindow>
 

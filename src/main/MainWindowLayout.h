@@ -16,7 +16,6 @@
 // window's classes build themselves from here and hold no numbers of their own.
 namespace corvanel::main_window {
 
-
 // The trees of the six section pages, in section order, then the tree of the
 // presentation page.
 enum class TreeId { Textos, Legislacao, Julgados, Experiencias, Modelos, Ciclos, Apresentacao };
@@ -185,7 +184,7 @@ struct MainWindowLayout {
     Placed rightEdge;
     Placed tabRowEnd;
     Placed footer;
-    Picture footerPicture;          // in footer
+    Picture footerPicture;       // in footer
     ButtonPlacement helpButton;  // in footer
     Placed footerLeft;
     Picture footerLeftPicture;  // in footerLeft

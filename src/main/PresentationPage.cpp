@@ -8,7 +8,8 @@
 
 namespace corvanel {
 
-PresentationPage::PresentationPage(const main_window::PresentationPageLayout& layout, QWidget* parent)
+PresentationPage::PresentationPage(const main_window::PresentationPageLayout& layout,
+                                   QWidget* parent)
     : QFrame(parent) {
     setObjectName(layout.page.name.toString());
     setGeometry(layout.page.geometry);

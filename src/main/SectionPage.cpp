@@ -52,7 +52,8 @@ void SectionPage::addLeftColumn(const main_window::SectionPageLayout& layout) {
     counter_ = main_window::placeDisplay(this, {layout.counter, common().counter});
     main_window::showInDisplay(counter_, layout.counter.toString());
 
-    PictureButton* listing = main_window::placeButton(this, layout.listingButton, common().listingButton);
+    PictureButton* listing =
+        main_window::placeButton(this, layout.listingButton, common().listingButton);
     connect(listing, &PictureButton::clicked, this, &SectionPage::listingRequested);
 }
 
@@ -77,7 +78,8 @@ void SectionPage::addSearchRow(const main_window::SectionPageLayout& layout) {
     }
     filter_->setCurrentIndex(-1);
 
-    PictureButton* search = main_window::placeButton(this, layout.searchButton, common().searchButton);
+    PictureButton* search =
+        main_window::placeButton(this, layout.searchButton, common().searchButton);
     connect(search, &PictureButton::clicked, this, &SectionPage::searchRequested);
     // The question mark beside it has no action.
     main_window::placeButton(this, layout.questionButton, common().questionButton);

@@ -18,7 +18,8 @@ class SectionPage final : public QFrame {
     Q_OBJECT
 
 public:
-    SectionPage(const main_window::SectionPageLayout& layout, const QRect& geometry, QWidget* parent);
+    SectionPage(const main_window::SectionPageLayout& layout, const QRect& geometry,
+                QWidget* parent);
 
     Section section() const { return section_; }
     CategoryTree* tree() const { return tree_; }

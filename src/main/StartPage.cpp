@@ -9,7 +9,8 @@
 
 namespace corvanel {
 
-StartPage::StartPage(const main_window::StartPageLayout& layout, const QRect& geometry, QWidget* parent)
+StartPage::StartPage(const main_window::StartPageLayout& layout, const QRect& geometry,
+                     QWidget* parent)
     : QFrame(parent) {
     setObjectName(layout.name.toString());
     setGeometry(geometry);

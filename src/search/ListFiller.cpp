@@ -9,7 +9,6 @@ namespace corvanel {
 
 namespace {
 
-
 // Court decisions show the first lines of their text instead.
 constexpr int kDecisionTextLines = 5;
 // Five lines of the list never hold more: decisions run to hundreds of

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 
-
 namespace corvanel {
 
 namespace {
@@ -39,7 +38,9 @@ void ResultItemDrawer::forgetHeights() {
     measuredWidth_ = -1;
 }
 
-int ResultItemDrawer::pictureOffset() const { return picture_.width() + kPictureGap; }
+int ResultItemDrawer::pictureOffset() const {
+    return picture_.width() + kPictureGap;
+}
 
 void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
@@ -57,8 +58,7 @@ void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& opti
     // The selection wins over the label's green.
     if (option.state.testFlag(QStyle::State_Selected)) {
         ink = kSelectedText;
-        background =
-            option.state.testFlag(QStyle::State_HasFocus) ? kFocusedSelection : kSelection;
+        background = option.state.testFlag(QStyle::State_HasFocus) ? kFocusedSelection : kSelection;
     }
 
     painter->save();
@@ -67,8 +67,8 @@ void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->setPen(ink);
     WrappedText::draw(*painter, textRect, text, option.direction);
     if (!picture_.isNull()) {
-        const int left = rightToLeft ? option.rect.right() + 1 - pictureOffset() + 2
-                                     : option.rect.left() + 2;
+        const int left =
+            rightToLeft ? option.rect.right() + 1 - pictureOffset() + 2 : option.rect.left() + 2;
         painter->drawPixmap(left, option.rect.top() + 1, picture_);
     }
     if (option.state.testFlag(QStyle::State_HasFocus)) {

@@ -12,6 +12,8 @@ void ResultLines::add(const QString& line, const QString& key) {
     keys_ << key;
 }
 
-void ResultLines::addSeparator() { add(kSeparator.toString(), kSeparator.toString()); }
+void ResultLines::addSeparator() {
+    add(kSeparator.toString(), kSeparator.toString());
+}
 
 }  // namespace corvanel

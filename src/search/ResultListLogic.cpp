@@ -117,7 +117,9 @@ std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
     return DocumentToOpen{ContentAddress::pageAddress(collection_.contentRoot(), key), key};
 }
 
-void ResultListLogic::hidden() { fields.words = QStringLiteral(" "); }
+void ResultListLogic::hidden() {
+    fields.words = QStringLiteral(" ");
+}
 
 // Empties the lists and opens the next level with the request kind and the
 // words; a level let go takes its marks along.
@@ -130,7 +132,9 @@ Database& ResultListLogic::openNewLevel() {
     return database;
 }
 
-void ResultListLogic::clearLists() { ListsRewrite rewrite(host_, lines_); }
+void ResultListLogic::clearLists() {
+    ListsRewrite rewrite(host_, lines_);
+}
 
 int ResultListLogic::runFill(Database& database, const ListingRequest& listing, FillKind fill) {
     int rows = 0;

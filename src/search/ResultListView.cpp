@@ -22,7 +22,9 @@ ResultListView::ResultListView(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void ResultListView::setItemPicture(const QPixmap& picture) { drawer_->setItemPicture(picture); }
+void ResultListView::setItemPicture(const QPixmap& picture) {
+    drawer_->setItemPicture(picture);
+}
 
 void ResultListView::reset() {
     drawer_->forgetHeights();

@@ -1,8 +1,8 @@
 #include "ResultListWindow.h"
 
+#include "BusyWindow.h"
 #include "Collection.h"
 #include "ErrorBox.h"
-#include "BusyWindow.h"
 #include "Look.h"
 #include "PictureButtons.h"
 #include "Prompts.h"
@@ -131,7 +131,8 @@ void ResultListWindow::createControls() {
     resultList_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(resultList_, &QListView::doubleClicked, this, &ResultListWindow::openLine);
 
-    searchCover_ = addCoverPanel(this, QStringLiteral("Panel1"), kSearchCover, &kSearchCoverPicture);
+    searchCover_ =
+        addCoverPanel(this, QStringLiteral("Panel1"), kSearchCover, &kSearchCoverPicture);
     toolsCover_ = addCoverPanel(this, QStringLiteral("Panel2"), kToolsCover, &kToolsCoverPicture);
     stripCover_ = addCoverPanel(this, QStringLiteral("Panel3"), kStripCover, nullptr);
 }
@@ -256,10 +257,16 @@ void ResultListWindow::processPendingMessages() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void ResultListWindow::showMessage(const QString& text) { Prompts::current().information(text); }
+void ResultListWindow::showMessage(const QString& text) {
+    Prompts::current().information(text);
+}
 
-void ResultListWindow::listsAboutToChange() { model_->beginRewrite(); }
+void ResultListWindow::listsAboutToChange() {
+    model_->beginRewrite();
+}
 
-void ResultListWindow::listsChanged() { model_->endRewrite(); }
+void ResultListWindow::listsChanged() {
+    model_->endRewrite();
+}
 
 }  // namespace corvanel

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "RequestTable.h"
-#include "ResultRequest.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
 #include "ResultListView.h"
+#include "ResultRequest.h"
 
 #include <QString>
 #include <QWidget>

@@ -3,7 +3,6 @@
 #include "RequestFields.h"
 #include "Sections.h"
 
-
 namespace corvanel {
 
 QString scope::nameOf(const QString& argument) {
@@ -18,8 +17,9 @@ QString scope::nameOf(const QString& argument) {
 }
 
 WordSearch sectionSearch(const QString& sectionLetter, const RequestFields& fields) {
-    return {fields.words, fields.subcategoryMode == u"0" ? SearchScope::section(sectionLetter)
-                                                  : SearchScope::subcategory(fields.subcategory)};
+    return {fields.words, fields.subcategoryMode == u"0"
+                              ? SearchScope::section(sectionLetter)
+                              : SearchScope::subcategory(fields.subcategory)};
 }
 
 std::optional<WordSearch> keywordSearchIn(const QString& scopeName, const RequestFields& fields) {

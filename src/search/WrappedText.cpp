@@ -10,7 +10,9 @@ namespace corvanel::WrappedText {
 
 namespace {
 
-bool breaksLines(QChar c) { return c == u'\n' || c == u'\r'; }
+bool breaksLines(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
 
 // The layout engine breaks lines only at its own separator.
 QString withLineSeparators(const QString& text) {

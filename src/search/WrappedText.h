@@ -17,7 +17,6 @@ int height(const QString& text, const QFont& font, int width);
 
 // Draws text broken as height() breaks it, from the top of rect, in the
 // painter's font and pen.
-void draw(QPainter& painter, const QRect& rect, const QString& text,
-          Qt::LayoutDirection direction);
+void draw(QPainter& painter, const QRect& rect, const QString& text, Qt::LayoutDirection direction);
 
 }  // namespace corvanel::WrappedText

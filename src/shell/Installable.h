@@ -11,8 +11,7 @@ class Installable {
 public:
     class Installation {
     public:
-        explicit Installation(Service& service)
-            : previous_(std::exchange(installed(), &service)) {}
+        explicit Installation(Service& service) : previous_(std::exchange(installed(), &service)) {}
         ~Installation() { installed() = previous_; }
         Installation(const Installation&) = delete;
         Installation& operator=(const Installation&) = delete;

@@ -63,8 +63,8 @@ QLabel* addPicture(QWidget* parent, const QString& file, const QRect& geometry) 
     return picture;
 }
 
-QPlainTextEdit* addMemo(QWidget* parent, const QString& text, const QRect& geometry,
-                        int pixelSize, bool wrap) {
+QPlainTextEdit* addMemo(QWidget* parent, const QString& text, const QRect& geometry, int pixelSize,
+                        bool wrap) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setGeometry(geometry);
     memo->setFrameShape(QFrame::NoFrame);

@@ -16,10 +16,16 @@ class QWidget;
 namespace corvanel::Look {
 
 // The window colour, Windows colour value 2213499.
-inline constexpr QColor windowGreen() { return QColor(123, 198, 33); }
-inline constexpr QColor panelWhite() { return QColor(255, 255, 255); }
+inline constexpr QColor windowGreen() {
+    return QColor(123, 198, 33);
+}
+inline constexpr QColor panelWhite() {
+    return QColor(255, 255, 255);
+}
 // Headings and strokes on white.
-inline constexpr QColor deepGreen() { return QColor(46, 125, 50); }
+inline constexpr QColor deepGreen() {
+    return QColor(46, 125, 50);
+}
 
 // Fills widget's background with colour (child widgets keep their own).
 void fillBackground(QWidget* widget, const QColor& colour);
@@ -42,8 +48,8 @@ QLabel* addPicture(QWidget* parent, const QString& file, const QRect& geometry);
 
 // A read-only memo without border that takes no focus. Lines wrap at its
 // width unless wrap is false.
-QPlainTextEdit* addMemo(QWidget* parent, const QString& text, const QRect& geometry,
-                        int pixelSize, bool wrap = true);
+QPlainTextEdit* addMemo(QWidget* parent, const QString& text, const QRect& geometry, int pixelSize,
+                        bool wrap = true);
 
 // Narrows, then shrinks down to 9 pixels, the font of a memo that does not
 // wrap until its longest line fits its width; the font substituted for the

@@ -11,8 +11,7 @@ constexpr QLatin1StringView kLocalPrefix("file://localhost/");
 // A "?" counts as the start of a query only in the file name: a folder may
 // well have one in its name.
 qsizetype queryStart(const QString& path) {
-    const qsizetype lastSeparator =
-        qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    const qsizetype lastSeparator = qMax(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
     return path.indexOf(u'?', lastSeparator + 1);
 }
 
@@ -61,7 +60,9 @@ std::optional<QUrl> resolve(const QString& address) {
     return std::nullopt;
 }
 
-bool isLocal(const QUrl& url) { return url.isLocalFile(); }
+bool isLocal(const QUrl& url) {
+    return url.isLocalFile();
+}
 
 bool isRemote(const QUrl& url) {
     const QString scheme = url.scheme().toLower();

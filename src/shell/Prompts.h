@@ -20,8 +20,7 @@ public:
     // A plain message box with a single OK button.
     virtual void information(const QString& message) = 0;
     // Empty when the user cancels.
-    virtual QString openFileName(QWidget* parent, const QString& folder,
-                                 const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& suggestedPath,
                                  const QString& filter) = 0;
 

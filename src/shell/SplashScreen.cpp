@@ -68,7 +68,8 @@ SplashScreen::SplashScreen(QWidget* parent)
     versionNote->setReadOnly(true);
     versionNote->setFocusPolicy(Qt::NoFocus);
     versionNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    versionNote->setPlainText(kVersionCaption + u" - Março 2004\n"
+    versionNote->setPlainText(kVersionCaption +
+                              u" - Março 2004\n"
                               u"Direitos da criança e do adolescente");
     versionNote->setFont(Look::sansSerif(11));
 

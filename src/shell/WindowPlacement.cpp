@@ -7,8 +7,8 @@
 namespace corvanel::WindowPlacement {
 
 void centreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen() != nullptr ? window->screen()
-                                                        : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) {
         return;
     }

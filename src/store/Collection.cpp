@@ -9,10 +9,9 @@ namespace corvanel {
 namespace {
 
 std::size_t positionOf(Section section) {
-    const auto found = std::find_if(kSections.begin(), kSections.end(),
-                                    [section](const SectionFacts& facts) {
-                                        return facts.section == section;
-                                    });
+    const auto found =
+        std::find_if(kSections.begin(), kSections.end(),
+                     [section](const SectionFacts& facts) { return facts.section == section; });
     return static_cast<std::size_t>(found - kSections.begin());
 }
 
@@ -44,7 +43,9 @@ Database& Collection::database() {
     return *database_;
 }
 
-void Collection::readContentRoot() { contentRoot_ = database().contentRoot(); }
+void Collection::readContentRoot() {
+    contentRoot_ = database().contentRoot();
+}
 
 std::optional<int> Collection::sectionTotal(Section section) const {
     return sectionTotals_.at(positionOf(section));

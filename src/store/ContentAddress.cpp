@@ -19,15 +19,21 @@ QString printAddress(const QString& root, const QString& pageName) {
     return pageAddress(root, pageName) + kPrintQuery;
 }
 
-QString startPageAddress(const QString& root) { return kScheme + root + kStartPage; }
+QString startPageAddress(const QString& root) {
+    return kScheme + root + kStartPage;
+}
 
-QString markerFilePath(const QString& root) { return root + kMarkerFileName; }
+QString markerFilePath(const QString& root) {
+    return root + kMarkerFileName;
+}
 
 bool hasMarkerFile(const QString& root) {
     return QFileInfo(localFolder(markerFilePath(root))).isFile();
 }
 
-QString documentPageName(qint64 code) { return QString::number(code); }
+QString documentPageName(qint64 code) {
+    return QString::number(code);
+}
 
 QString localFolder(const QString& root) {
 #ifdef Q_OS_WIN

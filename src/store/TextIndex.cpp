@@ -89,7 +89,8 @@ std::vector<std::int64_t> TextIndex::matchingTextRows(const LikePattern& pattern
                                                       int threads) const {
     const size_t rows = rowids_.size();
     std::vector<char> matched(rows, 0);
-    const size_t parts = std::min(static_cast<size_t>(threadsFor(threads)), std::max<size_t>(rows, 1));
+    const size_t parts =
+        std::min(static_cast<size_t>(threadsFor(threads)), std::max<size_t>(rows, 1));
     // Parts of about the same number of bytes, each scanned by its own
     // thread into its own rows of matched.
     std::vector<size_t> bounds{0};
@@ -100,9 +101,8 @@ std::vector<std::int64_t> TextIndex::matchingTextRows(const LikePattern& pattern
     {
         std::vector<std::jthread> workers;
         for (size_t part = 1; part < parts; ++part) {
-            workers.emplace_back([&, part] {
-                matchRows(pattern, bounds[part], bounds[part + 1], matched);
-            });
+            workers.emplace_back(
+                [&, part] { matchRows(pattern, bounds[part], bounds[part + 1], matched); });
         }
         matchRows(pattern, bounds[0], bounds[1], matched);
     }
@@ -164,8 +164,8 @@ void TextIndexLoader::start() {
     if (index_ || pending_.valid()) {
         return;
     }
-    pending_ = std::async(std::launch::async,
-                          [this] { return TextIndex::load(databasePath_, stop_); });
+    pending_ =
+        std::async(std::launch::async, [this] { return TextIndex::load(databasePath_, stop_); });
 }
 
 const TextIndex& TextIndexLoader::index() {

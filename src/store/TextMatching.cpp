@@ -131,7 +131,8 @@ void appendFolded(std::string_view utf8, std::string& out) {
     while (i < utf8.size()) {
         const auto b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
-            out += (b >= 'A' && b <= 'Z') ? static_cast<char>(b + ('a' - 'A')) : static_cast<char>(b);
+            out +=
+                (b >= 'A' && b <= 'Z') ? static_cast<char>(b + ('a' - 'A')) : static_cast<char>(b);
             ++i;
             continue;
         }
@@ -163,7 +164,8 @@ LikePattern::LikePattern(std::string_view utf8Pattern, char32_t escape)
     // matcher over long texts.
     if (escape_ == 0 && pattern_.find('_') == std::string::npos) {
         size_t start = 0;
-        for (size_t at = pattern_.find('%'); at != std::string::npos; at = pattern_.find('%', start)) {
+        for (size_t at = pattern_.find('%'); at != std::string::npos;
+             at = pattern_.find('%', start)) {
             pieces_.emplace_back(pattern_, start, at - start);
             start = at + 1;
         }

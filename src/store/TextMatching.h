@@ -41,7 +41,7 @@ private:
     std::string pattern_;              // folded
     std::vector<std::string> pieces_;  // the pattern split at '%', when it has no other wildcard
     bool onlyPercent_ = false;
-    bool containsLiteral_ = false;     // '%text%'
+    bool containsLiteral_ = false;  // '%text%'
     char32_t escape_ = 0;
 };
 

@@ -32,8 +32,7 @@ QString SaveDialog::startingPath() const {
 }
 
 QString SaveDialog::execute(QWidget* parent) {
-    QString chosen =
-        Prompts::current().saveFileName(parent, startingPath(), kFilter.toString());
+    QString chosen = Prompts::current().saveFileName(parent, startingPath(), kFilter.toString());
     if (!chosen.isEmpty()) {
         fileName_ = chosen;
     }

@@ -1,8 +1,8 @@
 #include "CorvanelApplication.h"
-#include "PageBrowser.h"
-#include "RecordingPrompts.h"
 #include "DocumentViewer.h"
+#include "PageBrowser.h"
 #include "PictureButton.h"
+#include "RecordingPrompts.h"
 #include "ResultListWindow.h"
 #include "TestCollection.h"
 
@@ -22,7 +22,6 @@ using testing::q;
 
 using testing::card;
 using testing::TestCollection;
-
 
 // In title order: cards 1, 2, 3; Silva and Souza wrote one text each.
 QList<testing::TestCard> openingCards() {

@@ -1,14 +1,14 @@
-#include "ContentAddress.h"
+#include "AssociationWindow.h"
 #include "Collection.h"
-#include "CorvanelApplication.h"
-#include "PageBrowser.h"
-#include "RecordingPrompts.h"
+#include "ContentAddress.h"
 #include "ContentLocationScreen.h"
-#include "PictureButton.h"
+#include "CorvanelApplication.h"
 #include "DocumentViewer.h"
 #include "MainWindow.h"
+#include "PageBrowser.h"
+#include "PictureButton.h"
+#include "RecordingPrompts.h"
 #include "ResultListWindow.h"
-#include "AssociationWindow.h"
 #include "TestCollection.h"
 
 #include <QDir>
@@ -40,7 +40,8 @@ void click(const QWidget& window, const QString& caption) {
 TEST(ContentLocationAtStartup, AMissingMarkerBringsTheScreenAndTheNextStartReadsThePick) {
     RecordingPrompts prompts;
     const TestCollection collection(
-        {}, {.root = QStringLiteral("/media/cdrom/"), .withRootRow = true, .withMarkerFile = false});
+        {},
+        {.root = QStringLiteral("/media/cdrom/"), .withRootRow = true, .withMarkerFile = false});
     QTemporaryDir newContent;
     const QString marker = newContent.filePath(QStringLiteral("labels.dat"));
     QFile(marker).open(QIODevice::WriteOnly);

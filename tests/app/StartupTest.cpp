@@ -1,9 +1,9 @@
-#include "Collection.h"
-#include "CorvanelApplication.h"
-#include "RecordingPrompts.h"
-#include "ContentLocationScreen.h"
-#include "MainWindow.h"
 #include "BusyWindow.h"
+#include "Collection.h"
+#include "ContentLocationScreen.h"
+#include "CorvanelApplication.h"
+#include "MainWindow.h"
+#include "RecordingPrompts.h"
 #include "ResultListWindow.h"
 #include "TestCollection.h"
 
@@ -48,8 +48,7 @@ TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
     EXPECT_FALSE(corvanel.busyScreen()->isVisible());
     EXPECT_EQ(corvanel.mainWindow()->totalDocuments(), QStringLiteral("2"));
     EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos), QStringLiteral("2"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao),
-              QStringLiteral("1"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao), QStringLiteral("1"));
     EXPECT_EQ(corvanel.collection().contentRoot(), collection.contentFolder());
     EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
     EXPECT_FALSE(corvanel.resultList()->isVisible());
@@ -65,10 +64,8 @@ TEST(ProgramStartup, WithoutItsDatabaseTheProgramStillOpensAndSaysWhy) {
     EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("db3.mdb")));
     ASSERT_NE(corvanel.mainWindow(), nullptr);
     EXPECT_TRUE(corvanel.mainWindow()->isVisible());
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos),
-              QStringLiteral("TotTextos"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Ciclos),
-              QStringLiteral("TotCiclos"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos), QStringLiteral("TotTextos"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Ciclos), QStringLiteral("TotCiclos"));
     EXPECT_TRUE(corvanel.collection().contentRoot().isEmpty());
     EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
 }

@@ -1,6 +1,6 @@
-#include "Collection.h"
 #include "CategoryTree.h"
 #include "CategoryTreeRules.h"
+#include "Collection.h"
 #include "MainWindowTesting.h"
 #include "PictureButton.h"
 #include "ResultListWindow.h"

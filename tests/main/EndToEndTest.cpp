@@ -1,12 +1,12 @@
+#include "AboutWindow.h"
+#include "AssociationWindow.h"
 #include "CategoryTree.h"
 #include "CorvanelApplication.h"
-#include "MainWindowTesting.h"
-#include "RecordingPrinter.h"
 #include "DocumentViewer.h"
-#include "AboutWindow.h"
+#include "MainWindowTesting.h"
 #include "PictureButton.h"
+#include "RecordingPrinter.h"
 #include "ResultListWindow.h"
-#include "AssociationWindow.h"
 #include "TestCollection.h"
 
 #include <QAction>

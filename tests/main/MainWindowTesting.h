@@ -1,9 +1,9 @@
 #pragma once
 
+#include "MainWindow.h"
 #include "PageRequest.h"
 #include "RecordingPrompts.h"
 #include "ResultRequest.h"
-#include "MainWindow.h"
 
 #include <QList>
 #include <QString>

@@ -35,8 +35,8 @@ struct ExpectedSection {
     QStringList items, codes, memo;
 };
 
-ExpectedSection sectionRow(Section id, const char* names, const char* items,
-                           const char* codes, const char* memo) {
+ExpectedSection sectionRow(Section id, const char* names, const char* items, const char* codes,
+                           const char* memo) {
     const QStringList name = utf8(names).split(u' ');
     return {id,
             name.at(0),
@@ -160,7 +160,8 @@ TEST_F(SectionPanels, EachSectionSearchesWithEachFilterItem) {
             EXPECT_EQ(request.words, words);
             EXPECT_EQ(request.argument, section.letter);
             EXPECT_EQ(request.subcategory, code.isEmpty() ? QStringLiteral(" ") : code);
-            EXPECT_EQ(request.subcategoryMode, code.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+            EXPECT_EQ(request.subcategoryMode,
+                      code.isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
             EXPECT_TRUE(request.clearsLists);
             EXPECT_FALSE(request.adoptedSection.has_value());
         }
@@ -222,13 +223,13 @@ TEST_F(SectionPanels, QuestionMarkButtonsDoNothing) {
 
 TEST_F(SectionPanels, CollectionWideEntriesFillTheirFields) {
     const ResultRequest buscaGeral{.kind = QStringLiteral("T"),
-                                       .words = QString(),
-                                       .argument = QStringLiteral(" "),
-                                       .clearsLists = true};
+                                   .words = QString(),
+                                   .argument = QStringLiteral(" "),
+                                   .clearsLists = true};
     const ResultRequest localizar{.kind = QStringLiteral(" "),
-                                      .words = QStringLiteral(" "),
-                                      .argument = QStringLiteral(" "),
-                                      .clearsLists = true};
+                                  .words = QStringLiteral(" "),
+                                  .argument = QStringLiteral(" "),
+                                  .clearsLists = true};
     const ResultRequest lumbra{
         .kind = QStringLiteral("G"), .argument = QStringLiteral("T"), .clearsLists = true};
 

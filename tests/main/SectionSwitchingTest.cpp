@@ -1,13 +1,13 @@
+#include "AboutWindow.h"
+#include "AssociationWindow.h"
 #include "Collection.h"
 #include "MainWindowTesting.h"
 #include "PageBrowser.h"
-#include "Prompts.h"
-#include "UpdateAssistant.h"
-#include "AboutWindow.h"
 #include "PartnerWindow.h"
 #include "PictureButton.h"
+#include "Prompts.h"
 #include "ResultListWindow.h"
-#include "AssociationWindow.h"
+#include "UpdateAssistant.h"
 
 #include <QAction>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "TestCollection.h"
 #include "DisplayLineBreaker.h"
 #include "Look.h"
+#include "TestCollection.h"
 
 #include <QFontMetrics>
 
@@ -13,7 +13,6 @@ namespace {
 
 using testing::q;
 
-
 constexpr int kWidth = 577;
 
 class LineBreaking : public ::testing::Test {
@@ -23,8 +22,9 @@ protected:
 
     // A long paragraph of words of many lengths, accents included.
     static QString paragraph(int words) {
-        const QStringList vocabulary{q("a"), q("criança"), q("de"), q("adolescência"), q("o"),
-                                     q("responsabilidade"), q("ECA"), q("proteção"), q("é")};
+        const QStringList vocabulary{q("a"), q("criança"),          q("de"),  q("adolescência"),
+                                     q("o"), q("responsabilidade"), q("ECA"), q("proteção"),
+                                     q("é")};
         QStringList text;
         for (int i = 0; i < words; ++i) {
             text << vocabulary[(i * 7 + i / 3) % vocabulary.size()];

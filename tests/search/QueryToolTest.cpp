@@ -39,27 +39,46 @@ TEST(QueryTool, PrintsTheListsAndTheStateAfterTheShowingAndEachStep) {
     const TestCollection collection(testing::searchCards());
     const QueryOutput output =
         query({q("--db"), collection.databasePath(), q("--tipo"), q("T"), q("--edit4= "),
-               q("--edit3"), q("silva"), q("--then"), q("search"), q("--then"), q("open"),
-               q("5"), q("--then"), q("back"), q("--edit3"), q("sobre"), q("--then"),
-               q("narrow")});
+               q("--edit3"), q("silva"), q("--then"), q("search"), q("--then"), q("open"), q("5"),
+               q("--then"), q("back"), q("--edit3"), q("sobre"), q("--then"), q("narrow")});
     EXPECT_EQ(output.status, 0);
-    EXPECT_EQ(output.lines,
-              (QStringList{
-                  q("# count=0 scope=Todos level=-1 tipo=T"),
-                  q("Textos:\t9"), q("1 - Ação civil pública\t9"), q("Silva, Ana\t9"), q(" \t "),
-                  q("Textos:\t1"), q("2 - Adoção internacional\t1"), q("Silva, Ana\t1"), q(" \t "),
-                  q("# count=2 scope=Todos level=0 tipo=T"),
-                  q("Textos:\t9"), q("1 - Ação civil pública\t9"), q("Silva, Ana\t9"), q(" \t "),
-                  q("Textos:\t1"), q("2 - Adoção internacional\t1"), q("Silva, Ana\t1"), q(" \t "),
-                  q("> file://localhost/") + collection.contentFolder() + q("textos\\1.htm"),
-                  q("# count=2 scope=Todos level=0 tipo=T"),
-                  q("Textos:\t9"), q("1 - Ação civil pública\t9"), q("Silva, Ana\t9"), q(" \t "),
-                  q("Textos:\t1"), q("2 - Adoção internacional\t1"), q("Silva, Ana\t1"), q(" \t "),
-                  q("! Não existem resultados anteriores."),
-                  q("# count=2 scope=Todos level=0 tipo=T"),
-                  q("Textos:\t1"), q("1 - Adoção internacional\t1"), q("Silva, Ana\t1"), q(" \t "),
-                  q("# count=1 scope=Todos level=1 tipo=T"),
-                  q("")}));
+    EXPECT_EQ(output.lines, (QStringList{q("# count=0 scope=Todos level=-1 tipo=T"),
+                                         q("Textos:\t9"),
+                                         q("1 - Ação civil pública\t9"),
+                                         q("Silva, Ana\t9"),
+                                         q(" \t "),
+                                         q("Textos:\t1"),
+                                         q("2 - Adoção internacional\t1"),
+                                         q("Silva, Ana\t1"),
+                                         q(" \t "),
+                                         q("# count=2 scope=Todos level=0 tipo=T"),
+                                         q("Textos:\t9"),
+                                         q("1 - Ação civil pública\t9"),
+                                         q("Silva, Ana\t9"),
+                                         q(" \t "),
+                                         q("Textos:\t1"),
+                                         q("2 - Adoção internacional\t1"),
+                                         q("Silva, Ana\t1"),
+                                         q(" \t "),
+                                         q("> file://localhost/") + collection.contentFolder() +
+                                             q("textos\\1.htm"),
+                                         q("# count=2 scope=Todos level=0 tipo=T"),
+                                         q("Textos:\t9"),
+                                         q("1 - Ação civil pública\t9"),
+                                         q("Silva, Ana\t9"),
+                                         q(" \t "),
+                                         q("Textos:\t1"),
+                                         q("2 - Adoção internacional\t1"),
+                                         q("Silva, Ana\t1"),
+                                         q(" \t "),
+                                         q("! Não existem resultados anteriores."),
+                                         q("# count=2 scope=Todos level=0 tipo=T"),
+                                         q("Textos:\t1"),
+                                         q("1 - Adoção internacional\t1"),
+                                         q("Silva, Ana\t1"),
+                                         q(" \t "),
+                                         q("# count=1 scope=Todos level=1 tipo=T"),
+                                         q("")}));
     EXPECT_TRUE(output.errors.isEmpty());
 }
 

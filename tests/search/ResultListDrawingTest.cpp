@@ -1,7 +1,7 @@
 #include "Collection.h"
 #include "RecordingPrompts.h"
-#include "SearchCollection.h"
 #include "ResultListWindow.h"
+#include "SearchCollection.h"
 
 #include <QApplication>
 #include <QImage>
@@ -36,7 +36,9 @@ bool isGreenInk(QRgb pixel) {
     return qGreen(pixel) - qRed(pixel) > 40 && std::abs(qRed(pixel) - qBlue(pixel)) < 10;
 }
 
-bool isDarkInk(QRgb pixel) { return qGray(pixel) < 160; }
+bool isDarkInk(QRgb pixel) {
+    return qGray(pixel) < 160;
+}
 
 // Listar Lumbra on a window at its smallest: labelled lines, one long title.
 class ResultListDrawing : public ::testing::Test {
@@ -63,7 +65,8 @@ protected:
         return textos.resultList()->visualRect(textos.resultList()->model()->index(row(text), 0));
     }
     QImage shot() const {
-        return textos.resultList()->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return textos.resultList()->viewport()->grab().toImage().convertToFormat(
+            QImage::Format_RGB32);
     }
 
     // How many pixels of the item pass the test.

@@ -87,15 +87,16 @@ TEST_F(ResultList, ListarLumbraNumbersEveryRowUnderSectionLabelsAndMarksIt) {
                            // a decision of three lines still shows five
                            q("Julgados:"), q("6 - Primeira linha da decisão."), q("Segunda linha."),
                            q("Terceira."), q(""), q(""), q("Clique para visualizar"), q(" "),
-                           q("Legislação:"), q("7 - Lei do SINASE"), q("Congresso Nacional"), q(" "),
-                           q("Modelos:"), q("8 - Petição inicial"), q("Modelo"), q(" "),
+                           q("Legislação:"), q("7 - Lei do SINASE"), q("Congresso Nacional"),
+                           q(" "), q("Modelos:"), q("8 - Petição inicial"), q("Modelo"), q(" "),
                            q("Experiências:"), q("9 - Programa Família Acolhedora"), q("Município"),
                            q(" ")}));
     const QStringList& keys = logic.lines().keys();
     ASSERT_EQ(keys.size(), lines().size());
-    EXPECT_EQ(keys.mid(16, 8), (QStringList{q("4"), q("4"), q("4"), q("4"), q("4"), q("4"),
-                                            q("4"), q(" ")}));
-    EXPECT_EQ(codes(), (QStringList{q("9"), q("1"), q("5"), q("2"), q("4"), q("3"), q("6"), q("7")}));
+    EXPECT_EQ(keys.mid(16, 8),
+              (QStringList{q("4"), q("4"), q("4"), q("4"), q("4"), q("4"), q("4"), q(" ")}));
+    EXPECT_EQ(codes(),
+              (QStringList{q("9"), q("1"), q("5"), q("2"), q("4"), q("3"), q("6"), q("7")}));
     EXPECT_EQ(logic.rowCount(), q("9"));
     EXPECT_EQ(logic.scopeName(), q("Lumbra"));
     EXPECT_EQ(logic.header(), HeaderLayout::Listing);
@@ -207,14 +208,14 @@ TEST_F(ResultList, TheSearchButtonSearchesTheScopeOnScreen) {
         QStringList codes;
     };
     const Case cases[] = {
-        {"C", "decis", {q("4")}},                      // "Julgados" is section "C" alone
-        {"T", "decis", {q("5"), q("4")}},              // "Lumbra" is the whole collection
-        {"F", "texto", {q("9"), q("1"), q("2")}},      // "Ciclos de Vida" is letter "A"
+        {"C", "decis", {q("4")}},                  // "Julgados" is section "C" alone
+        {"T", "decis", {q("5"), q("4")}},          // "Lumbra" is the whole collection
+        {"F", "texto", {q("9"), q("1"), q("2")}},  // "Ciclos de Vida" is letter "A"
         {"B", "d'água", {}},
-        {" ", "d'água", {q("2")}},                     // the apostrophe is searched for
-        {" ", "Ação%pública", {q("9")}},               // wildcards are the user's
+        {" ", "d'água", {q("2")}},        // the apostrophe is searched for
+        {" ", "Ação%pública", {q("9")}},  // wildcards are the user's
         {" ", "Ad_ção", {q("1")}},
-        {" ", "adocao", {q("1")}},                     // accents and case are ignored
+        {" ", "adocao", {q("1")}},  // accents and case are ignored
     };
     for (const Case& c : cases) {
         logic.fields.subcategoryMode = q("0");
@@ -344,7 +345,8 @@ TEST_F(ResultList, ADoubleClickOpensADocumentOrListsAnAuthorsTexts) {
 
     const auto document = logic.openLine(2);  // the title line of card 9
     ASSERT_TRUE(document.has_value());
-    EXPECT_EQ(document->address, q("file://localhost/") + collection.contentFolder() + q("textos\\9.htm"));
+    EXPECT_EQ(document->address,
+              q("file://localhost/") + collection.contentFolder() + q("textos\\9.htm"));
     EXPECT_EQ(document->pageName, q("9"));
     EXPECT_FALSE(logic.openLine(-1).has_value());
     EXPECT_FALSE(logic.openLine(lines().size()).has_value());

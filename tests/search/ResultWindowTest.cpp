@@ -1,9 +1,9 @@
-#include "RecordingPrompts.h"
-#include "ResultListModel.h"
-#include "SearchCollection.h"
 #include "BusyWindow.h"
 #include "Collection.h"
+#include "RecordingPrompts.h"
+#include "ResultListModel.h"
 #include "ResultListWindow.h"
+#include "SearchCollection.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -94,7 +94,8 @@ TEST_F(ResultWindow, ARequestWhileVisibleRunsAtOnce) {
     ASSERT_TRUE(textos.isVisible());
     EXPECT_EQ(textos.countField()->text(), q("9"));
     request("D", "D01", " ", "D");
-    EXPECT_EQ(shownLines(), (QStringList{q("1 - Programa Família Acolhedora"), q("Município"), q(" ")}));
+    EXPECT_EQ(shownLines(),
+              (QStringList{q("1 - Programa Família Acolhedora"), q("Município"), q(" ")}));
     EXPECT_EQ(textos.lineKeys(), (QStringList{q("7"), q("7"), q(" ")}));
     EXPECT_EQ(textos.scopeField()->text(), q("Experiências"));
 }
@@ -155,7 +156,8 @@ TEST(ResultWindowErrors, AnErrorShowsTheStandardBoxHidesTheBusyWindowAndTheWindo
 
     textos.run({.kind = q("C"), .argument = q("C13"), .adoptedSection = q("C")});
     ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors.first().contains(q("malformed"))) << prompts.errors.first().toStdString();
+    EXPECT_TRUE(prompts.errors.first().contains(q("malformed")))
+        << prompts.errors.first().toStdString();
     EXPECT_FALSE(busy.isVisible());
     EXPECT_TRUE(textos.isVisible());
     EXPECT_EQ(textos.resultList()->model()->rowCount(), 7);  // the decision read before

@@ -10,7 +10,6 @@
 
 namespace corvanel::testing {
 
-
 // A collection with every kind of listed row: each section, a card filed
 // under two sections, a row of section "F" (listed as nothing), decisions
 // with fewer lines than a decision block shows, two cards of one author.
@@ -53,8 +52,7 @@ inline void damageDecision(const QString& databasePath) {
     QFile file(databasePath);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     const QByteArray bytes = file.readAll();
-    const qsizetype pageSize =
-        (static_cast<uchar>(bytes[16]) << 8) | static_cast<uchar>(bytes[17]);
+    const qsizetype pageSize = (static_cast<uchar>(bytes[16]) << 8) | static_cast<uchar>(bytes[17]);
     const qsizetype at = bytes.indexOf("MARCADOR");
     ASSERT_GT(at, pageSize);
     ASSERT_TRUE(file.seek(at / pageSize * pageSize));

@@ -1,7 +1,7 @@
+#include "ContentLocationScreen.h"
 #include "ContentRootStore.h"
 #include "DatabaseError.h"
 #include "RecordingPrompts.h"
-#include "ContentLocationScreen.h"
 #include "Sqlite.h"
 #include "TestCollection.h"
 

@@ -55,9 +55,9 @@ TEST(PageAddresses, KeepWebAddressesAndRefuseAnythingElse) {
     ASSERT_TRUE(PageAddress::resolve(update));
     EXPECT_EQ(PageAddress::resolve(update)->toString(), update);
 
-    for (const char16_t* address : {u"", u"file://localhost/", u"javascript:alert(1)",
-                                    u"D:\\textos\\1.htm", u"ftp://servidor/arquivo.htm",
-                                    u"https://", u"data:text/html,<p>x</p>"}) {
+    for (const char16_t* address :
+         {u"", u"file://localhost/", u"javascript:alert(1)", u"D:\\textos\\1.htm",
+          u"ftp://servidor/arquivo.htm", u"https://", u"data:text/html,<p>x</p>"}) {
         EXPECT_FALSE(PageAddress::resolve(QString::fromUtf16(address)))
             << QString::fromUtf16(address).toStdString();
     }

@@ -14,7 +14,6 @@ using testing::card;
 using testing::TestCard;
 using testing::TestCollection;
 
-
 QList<TestCard> cards() {
     return {
         card(1, q("Texto 1"), q("Ana"), q("A"), q("A03"), q("")),
@@ -39,7 +38,7 @@ TEST(OpeningTheCollection, CountsItAndEachSectionByItsCardLetterAndReadsTheRoot)
     EXPECT_EQ(collection.sectionTotal(Section::Experiencias), 1);  // the card under B and D
     EXPECT_EQ(collection.sectionTotal(Section::Modelos), 1);       // counted without a text
     EXPECT_EQ(collection.sectionTotal(Section::Ciclos), 2);        // the total of letter "A"
-    EXPECT_EQ(pumps, 7);  // after every count
+    EXPECT_EQ(pumps, 7);                                           // after every count
     EXPECT_EQ(collection.contentRoot(), files.contentFolder());
     EXPECT_TRUE(collection.isOpen());
 }

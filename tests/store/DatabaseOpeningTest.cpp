@@ -23,7 +23,6 @@ using testing::q;
 
 using testing::TestCollection;
 
-
 // How many descriptors this process holds open on the file at path; none
 // where the system does not say (not Linux).
 std::optional<int> descriptorsOn(const QString& path) {

@@ -18,7 +18,6 @@ using testing::card;
 using testing::TestCard;
 using testing::TestCollection;
 
-
 // The titles a listing lists, in order.
 template <typename Listing>
 QStringList titles(Listing&& listing) {

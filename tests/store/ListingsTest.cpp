@@ -22,7 +22,6 @@ using testing::q;
 
 using testing::TestCollection;
 
-
 // title, code, subtitle, section, text row
 using Row = std::tuple<QString, QString, QString, QString, std::int64_t>;
 

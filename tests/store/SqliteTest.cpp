@@ -1,6 +1,6 @@
-#include "TestCollection.h"
 #include "DatabaseError.h"
 #include "Sqlite.h"
+#include "TestCollection.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,7 +13,6 @@ namespace corvanel::sqlite {
 namespace {
 
 using testing::q;
-
 
 // The message of the DatabaseError that work raises; empty when none.
 template <typename Work>

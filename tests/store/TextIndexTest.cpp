@@ -21,7 +21,6 @@ using testing::card;
 using testing::TestCard;
 using testing::TestCollection;
 
-
 QList<TestCard> cards() {
     return {
         card(1, q("abc"), q("Autor"), q("A"), q("A01"), q("def"), {q("ghi")}),
@@ -67,11 +66,11 @@ TEST(TextIndex, FindsExactlyWhatLikeFindsInTheFourFields) {
     const TextIndex index = TextIndex::load(collection.databasePath(), stop);
     EXPECT_EQ(index.rowCount(), 6u);  // card 2 has two text rows, card 4 none
 
-    const QStringList words{
-        q("abc"),     q("cd"),      q("c%d"),      q("educacao"), q("EDUCAÇÃO"), q("d'agua"),
-        q("100%"),    q("o_c"),     q("%"),        q("_"),        q(""),         q(" "),
-        q("8o, 2a"),  q("linha\n"), q("saúde"),    q("a%a%a"),    q("ção%ú"),    q("nada"),
-        q("sumula 3"), q("ghi"),    q("\nsegunda"), q("x")};
+    const QStringList words{q("abc"),       q("cd"),    q("c%d"),    q("educacao"), q("EDUCAÇÃO"),
+                            q("d'agua"),    q("100%"),  q("o_c"),    q("%"),        q("_"),
+                            q(""),          q(" "),     q("8o, 2a"), q("linha\n"),  q("saúde"),
+                            q("a%a%a"),     q("ção%ú"), q("nada"),   q("sumula 3"), q("ghi"),
+                            q("\nsegunda"), q("x")};
     int found = 0;
     for (const QString& word : words) {
         const QString pattern = u'%' + word + u'%';

@@ -16,8 +16,12 @@ TEST(TextMatching, FoldsCaseAccentsAndOrdinals) {
     EXPECT_EQ(folded("Água, É, ü, Ñ"), "agua, e, u, n");
     EXPECT_EQ(folded("Art. 8º, 2ª"), "art. 8o, 2a");
     EXPECT_EQ(folded("“aspas” – travessão"), "“aspas” – travessao");
-    const std::string invalid = "a\xff" "B";
-    EXPECT_EQ(folded(invalid), "a\xff" "b");
+    const std::string invalid =
+        "a\xff"
+        "B";
+    EXPECT_EQ(folded(invalid),
+              "a\xff"
+              "b");
     // An overlong 'A' and a value past U+10FFFF are bytes, not letters.
     const std::string notUtf8 = "\xc1\x81\xf7\xbf\xbf\xbf";
     EXPECT_EQ(folded(notUtf8), notUtf8);
@@ -50,10 +54,10 @@ TEST(TextMatching, GeneralPatternsFollowSqlLike) {
 TEST(TextMatching, PatternsOfPercentSignsAloneMatchAsTheGeneralMatcherDoes) {
     // An escape character sends a pattern to the general matcher; without
     // one, a pattern of '%' signs alone is matched piece by piece.
-    const char* patterns[] = {"%", "%%", "a%", "%a", "a%c", "%b%", "%ana%", "%aba%aba%",
-                              "%a%a%a%", "ban%na", "%é%", "banana", "b%n%", ""};
-    const char* texts[] = {"", "a", "abc", "abcd", "ab", "ba", "banana", "ababa", "abaaba",
-                           "Fé", "bnn"};
+    const char* patterns[] = {"%",         "%%",      "a%",     "%a",  "a%c",    "%b%",  "%ana%",
+                              "%aba%aba%", "%a%a%a%", "ban%na", "%é%", "banana", "b%n%", ""};
+    const char* texts[] = {"",       "a",     "abc",    "abcd", "ab", "ba",
+                           "banana", "ababa", "abaaba", "Fé",   "bnn"};
     for (const char* pattern : patterns) {
         for (const char* text : texts) {
             EXPECT_EQ(like(pattern, text), like(pattern, text, U'\\'))

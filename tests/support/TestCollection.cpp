@@ -34,8 +34,7 @@ QList<TestCard> fixtureCards(const QString& catalogueName) {
     return cards;
 }
 
-TestCollection::TestCollection(const QList<TestCard>& cards)
-    : TestCollection(cards, Options()) {}
+TestCollection::TestCollection(const QList<TestCard>& cards) : TestCollection(cards, Options()) {}
 
 TestCollection::TestCollection(const QList<TestCard>& cards, const Options& options) {
     if (!dir_.isValid() || !QDir(dir_.path()).mkpath(QStringLiteral("programa")) ||
@@ -56,7 +55,9 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
     }
 }
 
-QString TestCollection::programFolder() const { return dir_.path() + QStringLiteral("/programa"); }
+QString TestCollection::programFolder() const {
+    return dir_.path() + QStringLiteral("/programa");
+}
 
 QString TestCollection::databasePath() const {
     return programFolder() + QStringLiteral("/db3.mdb");
@@ -66,6 +67,8 @@ QString TestCollection::contentFolder() const {
     return dir_.path() + QStringLiteral("/conteudo/");
 }
 
-QString TestCollection::connectionString() const { return connectionStringFor(programFolder()); }
+QString TestCollection::connectionString() const {
+    return connectionStringFor(programFolder());
+}
 
 }  // namespace corvanel::testing

@@ -12,7 +12,9 @@
 namespace corvanel::testing {
 
 // Test texts are written as UTF-8 literals.
-inline QString q(const char* utf8) { return QString::fromUtf8(utf8); }
+inline QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 using TestCard = collection::Card;
 
@@ -39,10 +41,10 @@ public:
     explicit TestCollection(const QList<TestCard>& cards);
     TestCollection(const QList<TestCard>& cards, const Options& options);
 
-    QString programFolder() const;    // holds db3.mdb
+    QString programFolder() const;  // holds db3.mdb
     QString databasePath() const;
-    QString contentFolder() const;    // with a closing '/'
-    QString connectionString() const; // the program's, for programFolder()
+    QString contentFolder() const;     // with a closing '/'
+    QString connectionString() const;  // the program's, for programFolder()
 
 private:
     QTemporaryDir dir_;

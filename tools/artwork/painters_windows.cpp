@@ -4,11 +4,11 @@
 #include <array>
 #include <stdexcept>
 
+#include "Version.h"
 #include "painters.h"
 #include "parts.h"
 #include "style.h"
 #include "symbols.h"
-#include "Version.h"
 
 namespace artwork::paint {
 
@@ -221,8 +221,8 @@ void about(QPainter& p, const QSize& size, const QStringList&) {
     symbol::emblem(p, c, 40, symbol::family, ink::green, ink::white);
     drawText(p, QRectF(0, 104, size.width(), 24), Qt::AlignCenter, QStringLiteral("Corvanel"), 20,
              true, ink::deep);
-    drawText(p, QRectF(0, 128, size.width(), 16), Qt::AlignCenter, corvanel::kVersionCaption.toString(),
-             12, false, ink::deep);
+    drawText(p, QRectF(0, 128, size.width(), 16), Qt::AlignCenter,
+             corvanel::kVersionCaption.toString(), 12, false, ink::deep);
 }
 
 }  // namespace artwork::paint
