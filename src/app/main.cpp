@@ -1,5 +1,8 @@
 #include "CorvanelApplication.h"
+#include "ProgramIcon.h"
 #include "Prompts.h"
+#include "RuntimeFolderNotice.h"
+#include "StartCommandLine.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -12,6 +15,11 @@
 #endif
 
 int main(int argc, char* argv[]) {
+    const corvanel::cli::RuntimeFolderNoticeFilter runtimeFolderNotice;
+    corvanel::cli::ProgramCommandLine commandLine(corvanel::programSyntax());
+    if (const std::optional<int> answered = corvanel::answerBeforeStart(commandLine, argc, argv)) {
+        return *answered;
+    }
 #ifdef Q_OS_UNIX
     // The page browser's engine will not start as root with its sandbox on.
     if (geteuid() == 0) {
@@ -26,8 +34,16 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(corvanel::kApplicationTitle.toString());
     QApplication::setApplicationDisplayName(corvanel::kApplicationTitle.toString());
+    QApplication::setDesktopFileName(QStringLiteral("br.org.corvanel.Corvanel"));
+    QApplication::setWindowIcon(corvanel::programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+    QString collectionFolder;
+    if (const std::optional<int> mistake =
+            corvanel::readCollectionFolder(commandLine, collectionFolder)) {
+        return *mistake;
+    }
 
     QTranslator qtTranslations;
     if (qtTranslations.load(QStringLiteral("qtbase_pt_BR"),
@@ -35,7 +51,7 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&qtTranslations);
     }
 
-    corvanel::CorvanelApplication corvanel(QCoreApplication::applicationDirPath());
+    corvanel::CorvanelApplication corvanel(collectionFolder);
     corvanel.start();
     QApplication::exec();
     return 0;

@@ -2,80 +2,93 @@
 
 #include "BuildError.h"
 #include "CollectionBuild.h"
+#include "ProgramCommandLine.h"
 
 #include <QFileInfo>
-#include <QHash>
 #include <QTextStream>
+
+#include <array>
 
 namespace corvanel::collection {
 
 namespace {
 
-constexpr QStringView kProgram = u"corvanel-collection";
+constexpr QStringView kBuildCommand = u"build";
 
-constexpr QStringView kUsage =
-    u"Uso: corvanel-collection build --catalogue ARQUIVO --content PASTA --out ARQUIVO"
-    u" [--root RAIZ]\n"
-    u"\n"
-    u"Monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das páginas.\n"
-    u"\n"
-    u"  --catalogue ARQUIVO  catálogo em JSON Lines (UTF-8, um documento por linha)\n"
-    u"  --content PASTA      pasta de conteúdo: o texto de um documento sem \"conteudo\"\n"
-    u"                       no catálogo vem da página PASTA/textos/<cod>.htm\n"
-    u"  --out ARQUIVO        banco de dados a criar: um arquivo comum ou um caminho\n"
-    u"                       novo; um arquivo que já exista só é substituído se a\n"
-    u"                       montagem terminar sem erro\n"
-    u"  --root RAIZ          raiz do conteúdo gravada no banco (padrão: o caminho\n"
-    u"                       absoluto de PASTA, terminado pelo separador)\n"
-    u"\n"
-    u"Saída: 0 montado, 1 erro na montagem, 2 erro de uso.\n";
+struct BuildOption {
+    QStringView name;
+    QString BuildOptions::*field;
+    QStringView valueName;
+    QStringView description;
+    bool required;
+};
+
+const std::array<BuildOption, 4> kBuildOptions{{
+    {u"catalogue", &BuildOptions::cataloguePath, u"ARQUIVO",
+     u"catálogo em JSON Lines (UTF-8, um documento por linha)", true},
+    {u"content", &BuildOptions::contentDir, u"PASTA",
+     u"pasta de conteúdo: o texto de um documento sem \"conteudo\"\n"
+     u"no catálogo vem da página PASTA/textos/<cod>.htm",
+     true},
+    {u"out", &BuildOptions::outputPath, u"ARQUIVO",
+     u"banco de dados a criar: um arquivo comum ou um caminho\n"
+     u"novo; um arquivo que já exista só é substituído se a\n"
+     u"montagem terminar sem erro",
+     true},
+    {u"root", &BuildOptions::root, u"RAIZ",
+     u"raiz do conteúdo gravada no banco (padrão: o caminho\n"
+     u"absoluto de PASTA, terminado pelo separador)",
+     false},
+}};
+
+cli::ProgramSyntax collectionSyntax() {
+    cli::ProgramSyntax syntax;
+    syntax.program = QStringLiteral("corvanel-collection");
+    syntax.synopsis = QStringLiteral(
+        "corvanel-collection build --catalogue ARQUIVO --content PASTA --out ARQUIVO "
+        "[--root RAIZ]");
+    syntax.summary = QStringLiteral(
+        "Monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das páginas.");
+    for (const BuildOption& option : kBuildOptions) {
+        syntax.options << QCommandLineOption(option.name.toString(), option.description.toString(),
+                                             option.valueName.toString());
+    }
+    syntax.closing = QStringLiteral(
+        "--nome=valor vale o mesmo que --nome valor.\n"
+        "\n"
+        "Saída: 0 montado, 1 erro na montagem, 2 erro de uso.\n");
+    return syntax;
+}
 
 struct UsageError {
     QString problem;
 };
 
-BuildOptions parseBuildOptions(const QStringList& arguments) {
-    const QHash<QString, QString BuildOptions::*> fields{
-        {QStringLiteral("--catalogue"), &BuildOptions::cataloguePath},
-        {QStringLiteral("--content"), &BuildOptions::contentDir},
-        {QStringLiteral("--out"), &BuildOptions::outputPath},
-        {QStringLiteral("--root"), &BuildOptions::root},
-    };
-    BuildOptions options;
-    QHash<QString, bool> seen;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString name = arguments.at(i);
-        QString value;
-        bool hasValue = false;
-        const qsizetype equals = name.indexOf(u'=');
-        if (name.startsWith(u"--") && equals > 0) {
-            value = name.mid(equals + 1);
-            name.truncate(equals);
-            hasValue = true;
-        }
-        const auto field = fields.constFind(name);
-        if (field == fields.cend()) {
-            throw UsageError{name.startsWith(u'-')
-                                 ? QStringLiteral("opção desconhecida \"%1\"").arg(name)
-                                 : QStringLiteral("argumento inesperado \"%1\"").arg(name)};
-        }
-        if (!hasValue) {
-            if (i + 1 >= arguments.size()) {
-                throw UsageError{QStringLiteral("falta o valor de %1").arg(name)};
-            }
-            value = arguments.at(++i);
-        }
-        if (seen.value(name)) {
-            throw UsageError{QStringLiteral("%1 foi dada mais de uma vez").arg(name)};
-        }
-        seen.insert(name, true);
-        options.*(field.value()) = value;
+BuildOptions buildOptionsFrom(const QCommandLineParser& parser) {
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        throw UsageError{QStringLiteral("falta o comando")};
     }
-    for (const QString& required :
-         {QStringLiteral("--catalogue"), QStringLiteral("--content"), QStringLiteral("--out")}) {
-        if ((options.*(fields.value(required))).isEmpty()) {
-            throw UsageError{QStringLiteral("falta %1").arg(required)};
+    if (words.first() != kBuildCommand) {
+        throw UsageError{QStringLiteral("comando desconhecido \"%1\"").arg(words.first())};
+    }
+    if (words.size() > 1) {
+        throw UsageError{QStringLiteral("argumento inesperado \"%1\"").arg(words.at(1))};
+    }
+    BuildOptions options;
+    for (const BuildOption& option : kBuildOptions) {
+        const QString name = option.name.toString();
+        const QStringList values = parser.values(name);
+        if (values.size() > 1) {
+            throw UsageError{QStringLiteral("--%1 foi dada mais de uma vez").arg(name)};
         }
+        if (values.isEmpty() || values.first().isEmpty()) {
+            if (option.required) {
+                throw UsageError{QStringLiteral("falta --%1").arg(name)};
+            }
+            continue;
+        }
+        options.*(option.field) = values.first();
     }
     return options;
 }
@@ -83,23 +96,18 @@ BuildOptions parseBuildOptions(const QStringList& arguments) {
 }  // namespace
 
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (!arguments.isEmpty() && (arguments.first() == u"--help" || arguments.first() == u"-h" ||
-                                 arguments.first() == u"ajuda")) {
-        out << kUsage;
-        return 0;
+    cli::ProgramCommandLine commandLine(collectionSyntax());
+    // "ajuda" alone is the help too, as it always was.
+    const bool helpWord = arguments == QStringList{QStringLiteral("ajuda")};
+    commandLine.parse(helpWord ? QStringList{QStringLiteral("--help")} : arguments);
+    if (const std::optional<int> answered = commandLine.answer(out, err)) {
+        return *answered;
     }
     BuildOptions options;
     try {
-        if (arguments.isEmpty()) {
-            throw UsageError{QStringLiteral("falta o comando")};
-        }
-        if (arguments.first() != u"build") {
-            throw UsageError{QStringLiteral("comando desconhecido \"%1\"").arg(arguments.first())};
-        }
-        options = parseBuildOptions(arguments.mid(1));
+        options = buildOptionsFrom(commandLine.parser());
     } catch (const UsageError& error) {
-        err << kProgram + u": " + error.problem + u"\n\n" + kUsage;
-        return 2;
+        return commandLine.reportMistake(error.problem, err);
     }
     try {
         const BuildReport report = build(options);
@@ -109,10 +117,10 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
                    .arg(report.textRows)
                    .arg(report.pagesRead)
                    .arg(report.root);
-        return 0;
+        return cli::kExitSuccess;
     } catch (const BuildError& error) {
-        err << kProgram + u": erro: " + error.message() + u'\n';
-        return 1;
+        err << QStringView(u"corvanel-collection: erro: ") << error.message() << u'\n';
+        return cli::kExitFailure;
     }
 }
 

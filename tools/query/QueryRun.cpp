@@ -121,7 +121,7 @@ int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStre
         logic.collection().readContentRoot();
     } catch (const DatabaseError& error) {
         err << error.message() << u'\n';
-        return 2;
+        return cli::kExitUsage;
     }
 
     bool succeeded = true;
@@ -144,16 +144,20 @@ int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStre
         succeeded &= run.perform([&] { return runStep(logic, std::get<Step>(action)); });
     }
     showOnce();
-    return succeeded ? 0 : 1;
+    return succeeded ? cli::kExitSuccess : cli::kExitFailure;
 }
 
 int runQuery(const QStringList& arguments, const QFont& windowFont, QTextStream& out,
              QTextStream& err) {
+    cli::ProgramCommandLine commandLine(querySyntax());
+    commandLine.parse(arguments);
+    if (const std::optional<int> answered = commandLine.answer(out, err)) {
+        return *answered;
+    }
     QString error;
-    const std::optional<QueryScript> script = parseQueryScript(arguments, error);
+    const std::optional<QueryScript> script = scriptFrom(commandLine.parser(), error);
     if (!script) {
-        err << QStringView(u"corvanel-query: ") << error << u'\n' << kUsage << u'\n';
-        return 2;
+        return commandLine.reportMistake(error, err);
     }
     return runQueryScript(*script, windowFont, out, err);
 }

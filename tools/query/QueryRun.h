@@ -19,7 +19,8 @@ struct QueryScript;
 int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStream& out,
                    QTextStream& err);
 
-// Reads the arguments and runs them; 2 with a message for bad arguments.
+// Reads the arguments (without the program's name) and runs them; answers
+// --help and --version; 2 with a message in Portuguese for bad arguments.
 int runQuery(const QStringList& arguments, const QFont& windowFont, QTextStream& out,
              QTextStream& err);
 

@@ -1,5 +1,8 @@
 #include "QueryScript.h"
 
+#include <QCommandLineParser>
+#include <QHash>
+
 #include <array>
 #include <utility>
 
@@ -9,13 +12,24 @@ namespace {
 
 using Field = FieldWrite::Field;
 
-constexpr std::array<std::pair<QStringView, Field>, 6> kFieldOptions{{
-    {u"--tipo", Field::tipo},
-    {u"--edit4", Field::Edit4},
-    {u"--edit3", Field::Edit3},
-    {u"--aux", Field::Aux},
-    {u"--subcat", Field::SUBCAT},
-    {u"--subcatok", Field::SUBCATOK},
+struct FieldOption {
+    QStringView name;
+    Field field;
+    QStringView valueName;
+    QStringView description;
+};
+
+constexpr std::array<FieldOption, 6> kFieldOptions{{
+    {u"tipo", Field::tipo, u"K", u"tipo do pedido (campo tipo)"},
+    {u"edit4", Field::Edit4, u"X",
+     u"argumento do pedido: código de categoria, letra de seção,\n"
+     u"\"T\" ou \" \" (campo Edit4)"},
+    {u"edit3", Field::Edit3, u"P", u"palavras da busca (campo Edit3)"},
+    {u"aux", Field::Aux, u"L", u"letra da seção adotada após um pedido por categoria (campo Aux)"},
+    {u"subcat", Field::SUBCAT, u"S", u"subcategoria das buscas na seção (campo SUBCAT)"},
+    {u"subcatok", Field::SUBCATOK, u"V",
+     u"\"0\": a busca na seção filtra pela letra; outro valor, por SUBCAT\n"
+     u"(campo SUBCATOK)"},
 }};
 
 constexpr std::array<std::pair<QStringView, Step::Kind>, 4> kSteps{{
@@ -25,19 +39,25 @@ constexpr std::array<std::pair<QStringView, Step::Kind>, 4> kSteps{{
     {u"open", Step::Kind::Open},
 }};
 
-// The arguments with "--name=value" split into "--name" "value".
-QStringList separated(const QStringList& arguments) {
-    QStringList result;
-    for (const QString& argument : arguments) {
-        const qsizetype equals = argument.indexOf(u'=');
-        if (argument.startsWith(u"--") && equals > 2) {
-            result << argument.left(equals) << argument.mid(equals + 1);
-        } else {
-            result << argument;
-        }
-    }
-    return result;
-}
+constexpr QStringView kDatabase = u"db";
+constexpr QStringView kThen = u"then";
+
+constexpr QStringView kClosing =
+    u"Os campos escritos valem a partir da exibição ou do passo seguinte, na ordem da\n"
+    u"linha de comando; um campo não escrito guarda o texto anterior.\n"
+    u"\n"
+    u"Passos (--then):\n"
+    u"  search        busca as palavras de --edit3 (botão de busca)\n"
+    u"  narrow        busca nos resultados (Buscar Resultados)\n"
+    u"  back          volta aos resultados anteriores (Voltar)\n"
+    u"  open LINHA    duplo clique na linha LINHA da lista, a partir de 0\n"
+    u"\n"
+    u"Depois da exibição e de cada passo saem as linhas da lista com as suas chaves\n"
+    u"(separadas por tabulação), as mensagens mostradas (\"! \"), a página que o\n"
+    u"duplo clique abre (\"> \") e uma linha \"# count=... scope=... level=... tipo=...\".\n"
+    u"\n"
+    u"Saída: 0 feito; 1 um passo terminou em erro (a mensagem sai como \"! \");\n"
+    u"2 erro de uso ou banco de dados que não abre.\n";
 
 std::optional<Step> stepNamed(const QString& name) {
     for (const auto& [word, kind] : kSteps) {
@@ -48,54 +68,81 @@ std::optional<Step> stepNamed(const QString& name) {
     return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<QueryScript> parseQueryScript(const QStringList& arguments, QString& error) {
-    const QStringList words = separated(arguments);
-    QueryScript script;
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const QString& option = words[i];
-        if (i + 1 >= words.size()) {
-            error = QStringLiteral("falta o valor de %1").arg(option);
-            return std::nullopt;
-        }
-        const QString& value = words[++i];
-        if (option == u"--db") {
-            script.database = value;
-            continue;
-        }
-        if (option == u"--then") {
-            std::optional<Step> step = stepNamed(value);
-            if (!step) {
-                error = QStringLiteral("passo desconhecido: %1").arg(value);
-                return std::nullopt;
-            }
-            if (step->kind == Step::Kind::Open) {
-                bool number = false;
-                step->row = i + 1 < words.size() ? words[i + 1].toInt(&number) : -1;
-                if (!number || step->row < 0) {
-                    error = QStringLiteral("\"--then open\" pede o número da linha, a partir de 0");
-                    return std::nullopt;
-                }
-                ++i;
-            }
-            script.actions.emplace_back(*step);
-            continue;
-        }
-        bool known = false;
-        for (const auto& [name, field] : kFieldOptions) {
-            if (option == name) {
-                script.actions.emplace_back(FieldWrite{field, value});
-                known = true;
-            }
-        }
-        if (!known) {
-            error = QStringLiteral("opção desconhecida: %1").arg(option);
-            return std::nullopt;
+std::optional<Field> fieldNamed(const QString& name) {
+    for (const FieldOption& option : kFieldOptions) {
+        if (name == option.name) {
+            return option.field;
         }
     }
-    if (script.database.isEmpty()) {
+    return std::nullopt;
+}
+
+}  // namespace
+
+cli::ProgramSyntax querySyntax() {
+    cli::ProgramSyntax syntax;
+    syntax.program = QStringLiteral("corvanel-query");
+    syntax.synopsis =
+        QStringLiteral("corvanel-query --db ARQUIVO [OPÇÃO]... [--then PASSO [LINHA]]...");
+    syntax.summary = QStringLiteral(
+        "Mostra o que a janela de resultados lista para um pedido, passo a passo, sem abrir\n"
+        "janela alguma.");
+    syntax.options << QCommandLineOption(
+        kDatabase.toString(),
+        QStringLiteral("o banco de dados da coleção (db3.mdb) ou a pasta que o contém"),
+        QStringLiteral("ARQUIVO"));
+    for (const FieldOption& option : kFieldOptions) {
+        syntax.options << QCommandLineOption(option.name.toString(), option.description.toString(),
+                                             option.valueName.toString());
+    }
+    syntax.options << QCommandLineOption(
+        kThen.toString(), QStringLiteral("um passo depois da exibição: search, narrow, back, open"),
+        QStringLiteral("PASSO"));
+    syntax.closing = kClosing.toString();
+    return syntax;
+}
+
+std::optional<QueryScript> scriptFrom(const QCommandLineParser& parser, QString& error) {
+    QueryScript script;
+    const QStringList values = parser.values(kDatabase.toString());
+    if (values.isEmpty()) {
         error = QStringLiteral("falta --db");
+        return std::nullopt;
+    }
+    script.database = values.last();
+
+    // The parser keeps each option's values in order and the order of the
+    // options; the rows of "open" are its positional arguments, in turn.
+    QHash<QString, qsizetype> taken;
+    const QStringList rows = parser.positionalArguments();
+    qsizetype rowsTaken = 0;
+    for (const QString& name : parser.optionNames()) {
+        const std::optional<Field> field = fieldNamed(name);
+        if (!field && name != kThen) {
+            continue;
+        }
+        const QString value = parser.values(name).at(taken[name]++);
+        if (field) {
+            script.actions.emplace_back(FieldWrite{*field, value});
+            continue;
+        }
+        std::optional<Step> step = stepNamed(value);
+        if (!step) {
+            error = QStringLiteral("passo desconhecido: %1").arg(value);
+            return std::nullopt;
+        }
+        if (step->kind == Step::Kind::Open) {
+            bool number = false;
+            step->row = rowsTaken < rows.size() ? rows.at(rowsTaken++).toInt(&number) : -1;
+            if (!number || step->row < 0) {
+                error = QStringLiteral("\"--then open\" pede o número da linha, a partir de 0");
+                return std::nullopt;
+            }
+        }
+        script.actions.emplace_back(*step);
+    }
+    if (rowsTaken < rows.size()) {
+        error = QStringLiteral("argumento inesperado: %1").arg(rows.at(rowsTaken));
         return std::nullopt;
     }
     return script;

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "ProgramCommandLine.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 #include <variant>
 #include <vector>
+
+class QCommandLineParser;
 
 namespace corvanel::query {
 
@@ -32,12 +36,12 @@ struct QueryScript {
     std::vector<Action> actions;
 };
 
-// Reads the arguments (without the program's name). On a mistake, returns
-// nothing and sets error to a message for the user.
-std::optional<QueryScript> parseQueryScript(const QStringList& arguments, QString& error);
+// The tool's options, help and exit statuses.
+cli::ProgramSyntax querySyntax();
 
-inline constexpr QStringView kUsage =
-    u"uso: corvanel-query --db ARQUIVO [--tipo K] [--edit4 X] [--edit3 P] [--aux L] "
-    u"[--subcat S] [--subcatok V] [--then search|narrow|back|open LINHA] ...";
+// Reads a command line parsed with querySyntax()'s options, in the order
+// the options were given. On a mistake, returns nothing and sets error to a
+// message for the user.
+std::optional<QueryScript> scriptFrom(const QCommandLineParser& parser, QString& error);
 
 }  // namespace corvanel::query

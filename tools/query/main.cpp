@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "QueryRun.h"
 #include "ResultListWindowLayout.h"
+#include "RuntimeFolderNotice.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    const corvanel::cli::RuntimeFolderNoticeFilter runtimeFolderNotice;
     // Fonts need a GUI application; no window is ever shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

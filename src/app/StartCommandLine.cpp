@@ -1,0 +1,78 @@
+#include "StartCommandLine.h"
+
+#include "CollectionLocation.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace corvanel {
+
+cli::ProgramSyntax programSyntax() {
+    cli::ProgramSyntax syntax;
+    syntax.program = QStringLiteral("corvanel");
+    syntax.synopsis = QStringLiteral("corvanel [COLEÇÃO]");
+    syntax.summary = QStringLiteral(
+        "Abre a coleção de documentos sobre os direitos da criança e do adolescente.\n"
+        "\n"
+        "COLEÇÃO é a pasta de uma coleção ou o seu db3.mdb. Sem ela, o programa abre o\n"
+        "db3.mdb da sua própria pasta e, se lá não houver um, a coleção de amostra\n"
+        "instalada com ele.");
+    syntax.closing = QStringLiteral(
+        "Aceita também as opções do Qt, como -platform e -style.\n"
+        "\n"
+        "Saída: 0 ao fechar o programa, 2 erro de uso.\n");
+    return syntax;
+}
+
+std::optional<int> answerBeforeStart(cli::ProgramCommandLine& commandLine, int argc,
+                                     const char* const* argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    // Qt's own options look unknown here; they are judged once Qt has taken them.
+    commandLine.parse(arguments);
+    QTextStream out(stdout);
+    if (commandLine.helpRequested()) {
+        out << commandLine.helpText();
+        return cli::kExitSuccess;
+    }
+    if (commandLine.versionRequested()) {
+        out << commandLine.versionText();
+        return cli::kExitSuccess;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine,
+                                        const QStringList& arguments, const QString& programFolder,
+                                        QString& folder, QTextStream& err) {
+    if (!commandLine.parse(arguments)) {
+        return commandLine.reportMistake(commandLine.mistake(), err);
+    }
+    const QStringList named = commandLine.parser().positionalArguments();
+    if (named.size() > 1) {
+        return commandLine.reportMistake(
+            QStringLiteral("argumento inesperado \"%1\"").arg(named.at(1)), err);
+    }
+    if (named.isEmpty()) {
+        folder = defaultCollectionFolder(programFolder);
+        return std::nullopt;
+    }
+    QString problem;
+    folder = namedCollectionFolder(named.first(), problem);
+    if (folder.isEmpty()) {
+        return commandLine.reportMistake(problem, err);
+    }
+    return std::nullopt;
+}
+
+std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine, QString& folder) {
+    QTextStream err(stderr);
+    return readCollectionFolder(commandLine, QCoreApplication::arguments().mid(1),
+                                QCoreApplication::applicationDirPath(), folder, err);
+}
+
+}  // namespace corvanel

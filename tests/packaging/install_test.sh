@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Installs the build into a staging root as a package would (DESTDIR, prefix
+# /usr), then checks what landed there and runs the installed programs on
+# the installed sample collection.
+# Usage: install_test.sh BUILD_DIR STAGING_DIR SOURCE_DIR
+set -euo pipefail
+build="$1"
+stage="$2"
+source="$3"
+usr="$stage/usr"
+
+fail() {
+    echo "FALHOU: $*" >&2
+    exit 1
+}
+
+rm -rf "$stage"
+mkdir -p "$stage"
+if ! DESTDIR="$stage" cmake --install "$build" --prefix /usr > "$stage.log" 2>&1; then
+    cat "$stage.log" >&2
+    fail "cmake --install"
+fi
+
+expected=(
+    bin/corvanel bin/corvanel-query bin/corvanel-collection
+    share/corvanel/db3.mdb share/corvanel/labels.dat share/corvanel/entrada2.htm
+    share/applications/br.org.corvanel.Corvanel.desktop
+    share/metainfo/br.org.corvanel.Corvanel.metainfo.xml
+    share/icons/hicolor/scalable/apps/corvanel.svg
+    share/man/man1/corvanel.1.gz share/man/man1/corvanel-query.1.gz
+    share/man/man1/corvanel-collection.1.gz
+    share/doc/corvanel/copyright share/doc/corvanel/changelog.gz
+)
+for size in 16 22 24 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/corvanel.png")
+done
+for file in "${expected[@]}"; do
+    [ -f "$usr/$file" ] || fail "não instalado: /usr/$file"
+done
+for program in corvanel corvanel-query corvanel-collection; do
+    [ -x "$usr/bin/$program" ] || fail "/usr/bin/$program não é executável"
+    # Debian forbids a run path of our own; the system's Qt is found as it is.
+    if readelf -d "$usr/bin/$program" | grep -E -q 'RPATH|RUNPATH'; then
+        fail "/usr/bin/$program tem um run path"
+    fi
+done
+pages_in_source=$(find "$source/sample/textos" -name '*.htm' | wc -l)
+pages_installed=$(find "$usr/share/corvanel/textos" -name '*.htm' | wc -l)
+[ "$pages_in_source" -eq "$pages_installed" ] ||
+    fail "$pages_installed páginas instaladas, $pages_in_source na amostra"
+
+# The installed tool on the installed collection, from a terminal without a
+# display or a runtime folder: a listing, nothing on stderr, and the page a
+# double click opens lies in the installed folder (the root the database
+# stores is where it was installed, without the staging root).
+listing=$(env -u DISPLAY -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM "$usr/bin/corvanel-query" \
+    --db "$usr/share/corvanel/db3.mdb" --tipo B --edit4 B06 --aux B --then open 0 \
+    2> "$stage/query.err") || fail "corvanel-query saiu com $?"
+[ ! -s "$stage/query.err" ] || fail "corvanel-query escreveu em stderr: $(cat "$stage/query.err")"
+echo "$listing" | grep -E -q '^# count=[1-9][0-9]* scope=Legislação ' ||
+    fail "listagem sem documentos: $listing"
+address=$(echo "$listing" | sed -n 's/^> //p')
+case "$address" in
+    file://localhost//usr/share/corvanel/textos\\*.htm) ;;
+    *) fail "a página aberta não está na coleção instalada: $address" ;;
+esac
+page="${address#file://localhost/}"
+page="${page//\\//}"
+[ -f "$stage$page" ] || fail "a página $page não foi instalada"
+
+# The program answers --help on a terminal without a display, opening nothing.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/corvanel" --help |
+    grep -q '^Uso: corvanel ' || fail "corvanel --help"
+
+# Every long option a program's help lists is in its manual page.
+for program in corvanel corvanel-query corvanel-collection; do
+    manual=$(zcat "$usr/share/man/man1/$program.1.gz")
+    for option in $(QT_QPA_PLATFORM=offscreen "$usr/bin/$program" --help |
+        grep -o -E '^  (-[a-z], )?--[a-z0-9]+' | grep -o -E -- '--[a-z0-9]+'); do
+        # "--subcat" must not pass for "--subcatok": troff writes "\-\-subcat".
+        pattern="${option//-/\\\\-}([^A-Za-z0-9_]|\$)"
+        grep -E -q -- "$pattern" <<< "$manual" ||
+            fail "a página de manual de $program não fala de $option"
+    done
+done
+echo "instalação conferida: $(grep -c '^-- Installing' "$stage.log") arquivos"
