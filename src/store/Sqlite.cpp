@@ -155,7 +155,8 @@ void Connection::defineCollation(const char* name, Collation compare) {
                  .arg(QString::fromUtf8(name)),
              rc);
     }
-    kept.release();
+    // SQLite owns it now and deletes it through the destructor above.
+    static_cast<void>(kept.release());
 }
 
 void Connection::close() {
