@@ -1,3 +1,4 @@
+#include "PaintCounter.h"
 #include "PictureButton.h"
 
 #include <QAccessible>
@@ -24,18 +25,7 @@ QPixmap solid(QSize size, const QColor& colour) {
     return picture;
 }
 
-// Counts the paints a widget receives.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
+using testing::PaintCounter;
 
 // A 160 x 60 button on a shown window: black panel, white normally, green
 // under the pointer, a red picture and a blue hover picture of 20 x 20.

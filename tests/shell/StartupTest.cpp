@@ -2,6 +2,7 @@
 #include "DatabaseError.h"
 #include "ErrorBox.h"
 #include "FrameAnimation.h"
+#include "PaintCounter.h"
 #include "RecordingPrompts.h"
 #include "SplashScreen.h"
 #include "StartupSequence.h"
@@ -24,18 +25,7 @@ namespace {
 
 using testing::RecordingPrompts;
 
-// Counts the paints a widget receives.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
+using testing::PaintCounter;
 
 QStringList labelTexts(const QWidget& window) {
     QStringList texts;
