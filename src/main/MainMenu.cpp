@@ -17,6 +17,11 @@ void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run) {
         if (item.shortcut.key() != Qt::Key_unknown) {
             action->setShortcut(QKeySequence(item.shortcut));
         }
+        // Quitting also answers the desktop's own key (Ctrl+Q), after the
+        // layout's, which the menu keeps showing.
+        if (item.command == MenuCommand::Sair) {
+            action->setShortcuts({QKeySequence(item.shortcut), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+        }
         const MenuCommand command = item.command;
         QObject::connect(action, &QAction::triggered, &bar, [run, command] { run(command); });
     }

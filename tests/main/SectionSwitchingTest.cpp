@@ -240,6 +240,13 @@ TEST_F(SectionSwitching, ShortcutsSwitchPagesListAndClose) {
     EXPECT_FALSE(window.form.isVisible());
 }
 
+TEST_F(SectionSwitching, TheDesktopsQuitKeyClosesTheWindowToo) {
+    QSignalSpy closed(&window.form, &MainWindow::closed);
+    QTest::keyClick(&window.form, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(window.form.isVisible());
+}
+
 TEST_F(SectionSwitching, HelpButtonAndMenuOpenTheHelpPageKeepingTheSaveBuffer) {
     click(window.find<PictureButton>(QStringLiteral("Tavik1")));
     window.find<QAction>(QStringLiteral("Ajuda1"))->trigger();
