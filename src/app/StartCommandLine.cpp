@@ -12,13 +12,16 @@ namespace corvanel {
 cli::ProgramSyntax programSyntax() {
     cli::ProgramSyntax syntax;
     syntax.program = QStringLiteral("corvanel");
-    syntax.synopsis = QStringLiteral("corvanel [COLEÇÃO]");
+    syntax.synopsis = QStringLiteral("corvanel [--collection COLEÇÃO | COLEÇÃO]");
     syntax.summary = QStringLiteral(
         "Abre a coleção de documentos sobre os direitos da criança e do adolescente.\n"
         "\n"
-        "COLEÇÃO é a pasta de uma coleção ou o seu db3.mdb. Sem ela, o programa abre o\n"
-        "db3.mdb da sua própria pasta e, se lá não houver um, a coleção de amostra\n"
-        "instalada com ele.");
+        "COLEÇÃO é a pasta de uma coleção ou o seu db3.mdb. Sem ela, o programa abre a\n"
+        "coleção da variável de ambiente CORVANEL_COLLECTION, senão o db3.mdb da sua\n"
+        "própria pasta e, se lá não houver um, a coleção de amostra instalada com ele.");
+    syntax.options = {QCommandLineOption(
+        QStringLiteral("collection"),
+        QStringLiteral("A coleção a abrir: sua pasta ou seu db3.mdb."), QStringLiteral("COLEÇÃO"))};
     syntax.closing = QStringLiteral(
         "Aceita também as opções do Qt, como -platform e -style.\n"
         "\n"
@@ -52,18 +55,27 @@ std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine,
     if (!commandLine.parse(arguments)) {
         return commandLine.reportMistake(commandLine.mistake(), err);
     }
-    const QStringList named = commandLine.parser().positionalArguments();
+    QStringList named = commandLine.parser().positionalArguments();
+    const bool optionGiven = commandLine.parser().isSet(QStringLiteral("collection"));
+    if (optionGiven) {
+        named.prepend(commandLine.parser().value(QStringLiteral("collection")));
+    }
     if (named.size() > 1) {
         return commandLine.reportMistake(
             QStringLiteral("argumento inesperado \"%1\"").arg(named.at(1)), err);
     }
-    if (named.isEmpty()) {
+    // The command line first, then the environment, then the program's own.
+    const QString fromEnvironment = qEnvironmentVariable("CORVANEL_COLLECTION");
+    if (named.isEmpty() && fromEnvironment.isEmpty()) {
         folder = defaultCollectionFolder(programFolder);
         return std::nullopt;
     }
     QString problem;
-    folder = namedCollectionFolder(named.first(), problem);
+    folder = namedCollectionFolder(named.isEmpty() ? fromEnvironment : named.first(), problem);
     if (folder.isEmpty()) {
+        if (named.isEmpty()) {
+            problem = QStringLiteral("CORVANEL_COLLECTION: ") + problem;
+        }
         return commandLine.reportMistake(problem, err);
     }
     return std::nullopt;

@@ -111,7 +111,13 @@ TEST_F(InstalledTree, TheCommandLineChoosesTheCollectionOrExitsTwo) {
     EXPECT_EQ(named.status, std::nullopt);
     EXPECT_EQ(named.folder, installed_);
 
+    const StartOutcome option = startWith({QStringLiteral("--collection"), installed_}, QString());
+    EXPECT_EQ(option.status, std::nullopt);
+    EXPECT_EQ(option.folder, installed_);
+
     const QList<std::pair<QStringList, QString>> wrong{
+        {{QStringLiteral("--collection"), installed_, installed_},
+         QStringLiteral("corvanel: argumento inesperado \"%1\"\n").arg(installed_)},
         {{QStringLiteral("--colecao"), installed_},
          QStringLiteral("corvanel: opção desconhecida: --colecao\n")},
         {{installed_, installed_},
@@ -122,7 +128,31 @@ TEST_F(InstalledTree, TheCommandLineChoosesTheCollectionOrExitsTwo) {
         const StartOutcome outcome = startWith(arguments, programFolder_);
         EXPECT_EQ(outcome.status, 2);
         EXPECT_TRUE(outcome.err.startsWith(message)) << outcome.err.toStdString();
-        EXPECT_TRUE(outcome.err.contains(u"\nUso: corvanel [COLEÇÃO]\n"));
+        EXPECT_TRUE(outcome.err.contains(u"\nUso: corvanel [--collection COLEÇÃO | COLEÇÃO]\n"));
+    }
+}
+
+// The environment names the collection when the command line does not.
+TEST_F(InstalledTree, TheEnvironmentChoosesTheCollectionAfterTheCommandLine) {
+    putDatabaseIn(installed_);
+    QTemporaryDir other;
+    putDatabaseIn(other.path());
+    const QByteArray previous = qgetenv("CORVANEL_COLLECTION");
+    qputenv("CORVANEL_COLLECTION", QFile::encodeName(other.path()));
+
+    EXPECT_EQ(startWith({}, programFolder_).folder, QDir(other.path()).absolutePath());
+    EXPECT_EQ(startWith({installed_}, programFolder_).folder, installed_);
+
+    qputenv("CORVANEL_COLLECTION", QFile::encodeName(programFolder_));
+    const StartOutcome wrong = startWith({}, programFolder_);
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_TRUE(wrong.err.startsWith(u"corvanel: CORVANEL_COLLECTION: a pasta"))
+        << wrong.err.toStdString();
+
+    if (previous.isNull()) {
+        qunsetenv("CORVANEL_COLLECTION");
+    } else {
+        qputenv("CORVANEL_COLLECTION", previous);
     }
 }
 
