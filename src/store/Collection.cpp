@@ -1,6 +1,10 @@
 #include "Collection.h"
 
+#include "ConnectionString.h"
 #include "DatabaseError.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -44,7 +48,26 @@ Database& Collection::database() {
 }
 
 void Collection::readContentRoot() {
-    contentRoot_ = database().contentRoot();
+    const QString stored = database().contentRoot();
+    contentRoot_ = stored;
+    if (stored.isEmpty()) {
+        return;  // looked for in the working folder, as it always was
+    }
+    const QString ownFolder =
+        QFileInfo(parseConnectionString(connectionString_).dataSource).absolutePath();
+    // A Windows root such as "D:\" is no relative path, only a missing one.
+    const bool relative = QDir::isRelativePath(stored) && !stored.contains(u'\\');
+    if (relative) {
+        const QString resolved = QDir(ownFolder).filePath(stored);
+        if (QFileInfo(resolved).isDir()) {
+            contentRoot_ = QDir::cleanPath(resolved) + u'/';
+            return;
+        }
+    }
+    const bool ownPages = QFileInfo(QDir(ownFolder).filePath(QStringLiteral("textos"))).isDir();
+    if ((relative || !QFileInfo(stored).isDir()) && ownPages) {
+        contentRoot_ = ownFolder + u'/';
+    }
 }
 
 std::optional<int> Collection::sectionTotal(Section section) const {

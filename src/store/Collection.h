@@ -35,7 +35,10 @@ public:
     Database& database();
     bool isOpen() const { return database_ != nullptr; }
 
-    // Reads the content root stored in the database.
+    // Reads the content root stored in the database. A collection folder may
+    // be moved or copied: a stored root that is relative, or that does not
+    // exist while the collection's own folder holds textos/, gives way to the
+    // collection's own folder.
     void readContentRoot();
     // The folder holding the marker file and textos/, ending in a separator;
     // empty until read.

@@ -51,8 +51,11 @@ pages_installed=$(find "$usr/share/corvanel/textos" -name '*.htm' | wc -l)
 
 # The installed tool on the installed collection, from a terminal without a
 # display or a runtime folder: a listing, nothing on stderr, and the page a
-# double click opens lies in the installed folder (the root the database
-# stores is where it was installed, without the staging root).
+# double click opens lies in the installed collection. The database stores
+# the root where it is installed, without the staging root; while staged, the
+# collection finds its pages in its own folder instead, as a moved one does.
+grep -a -q "/usr/share/corvanel/" "$usr/share/corvanel/db3.mdb" ||
+    fail "o db3.mdb instalado não guarda a pasta /usr/share/corvanel/"
 listing=$(env -u DISPLAY -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM "$usr/bin/corvanel-query" \
     --db "$usr/share/corvanel/db3.mdb" --tipo B --edit4 B06 --aux B --then open 0 \
     2> "$stage/query.err") || fail "corvanel-query saiu com $?"
@@ -60,13 +63,14 @@ listing=$(env -u DISPLAY -u XDG_RUNTIME_DIR -u QT_QPA_PLATFORM "$usr/bin/corvane
 echo "$listing" | grep -E -q '^# count=[1-9][0-9]* scope=Legislação ' ||
     fail "listagem sem documentos: $listing"
 address=$(echo "$listing" | sed -n 's/^> //p')
-case "$address" in
-    file://localhost//usr/share/corvanel/textos\\*.htm) ;;
-    *) fail "a página aberta não está na coleção instalada: $address" ;;
-esac
 page="${address#file://localhost/}"
 page="${page//\\//}"
-[ -f "$stage$page" ] || fail "a página $page não foi instalada"
+case "$page" in
+    /usr/share/corvanel/textos/*.htm) page="$stage$page" ;;
+    "$usr"/share/corvanel/textos/*.htm) ;;
+    *) fail "a página aberta não está na coleção instalada: $address" ;;
+esac
+[ -f "$page" ] || fail "a página $page não foi instalada"
 
 # The program answers --help on a terminal without a display, opening nothing.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/corvanel" --help |

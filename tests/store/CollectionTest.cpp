@@ -3,6 +3,8 @@
 #include "DatabaseError.h"
 #include "TestCollection.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 namespace corvanel {
@@ -69,6 +71,41 @@ TEST(OpeningTheCollection, ADatabaseThatCannotBeOpenedLeavesNothingCountedAndIsT
         // Asked again, it tries again and fails the same way.
         EXPECT_THROW(collection.database(), DatabaseError);
     }
+}
+
+// A collection folder moved or copied elsewhere still finds its own pages.
+TEST(OpeningTheCollection, AStoredRootThatIsRelativeOrMissingGivesWayToTheCollectionsOwnFolder) {
+    struct Case {
+        const char* stored;
+        bool ownPages;
+        const char* expected;  // relative to the collection's folder; null: the stored root
+    };
+    const QList<Case> cases{
+        {"/nao/existe/", true, ""}, {"/nao/existe/", false, nullptr},
+        {"D:\\", true, ""},         {"conteudo/", false, "conteudo/"},
+        {"outra/", true, ""},       {"outra/", false, nullptr},
+    };
+    for (const Case& c : cases) {
+        TestCollection::Options options;
+        options.root = q(c.stored);
+        TestCollection files(cards(), options);
+        const QDir own(files.programFolder());
+        ASSERT_TRUE(own.mkpath(q("conteudo")));
+        if (c.ownPages) {
+            ASSERT_TRUE(own.mkpath(q("textos")));
+        }
+        Collection collection(files.connectionString());
+        collection.readContentRoot();
+        const QString expected =
+            c.expected == nullptr ? q(c.stored) : own.absolutePath() + u'/' + q(c.expected);
+        EXPECT_EQ(collection.contentRoot(), expected) << c.stored << " " << c.ownPages;
+    }
+    // A root that exists stays as it is, pages beside the database or not.
+    TestCollection files(cards());
+    ASSERT_TRUE(QDir(files.programFolder()).mkpath(q("textos")));
+    Collection collection(files.connectionString());
+    collection.readContentRoot();
+    EXPECT_EQ(collection.contentRoot(), files.contentFolder());
 }
 
 TEST(Sections, EveryLetterAndNameLeadsBackToItsSection) {
