@@ -6,17 +6,13 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace corvanel {
 
 namespace {
 
+// The section's row in the table of sections, found by the table's own lookup.
 std::size_t positionOf(Section section) {
-    const auto found =
-        std::find_if(kSections.begin(), kSections.end(),
-                     [section](const SectionFacts& facts) { return facts.section == section; });
-    return static_cast<std::size_t>(found - kSections.begin());
+    return static_cast<std::size_t>(&sectionFacts(section) - kSections.data());
 }
 
 }  // namespace
