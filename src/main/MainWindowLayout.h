@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CategoryTables.h"
 #include "Sections.h"
 
 #include <QKeyCombination>
@@ -83,13 +84,7 @@ struct MenuItem {
     MenuCommand command;
 };
 
-struct TreeNode {
-    int level;
-    QStringView caption;
-    // A category code, "X" for a heading, or in the presentation tree the
-    // name of the page the node opens.
-    QStringView code;
-};
+using categories::TreeNode;
 
 struct TreeLayout {
     TreeId id;
@@ -102,11 +97,7 @@ struct TreeLayout {
     bool keepsSelectionVisible;  // the selected node stays highlighted without the focus
 };
 
-// A filter item and the sub-category code it narrows a search to (empty: none).
-struct FilterItem {
-    QStringView caption;
-    QStringView code;
-};
+using categories::FilterItem;
 
 // What differs from one section page to the next.
 struct SectionPageLayout {

@@ -66,7 +66,8 @@ TEST(ToolCommandLines, HelpNamesEveryOptionTheToolsKeep) {
     }
     const QString collectionHelp = run(collectionTool, {QStringLiteral("-h")}).out;
     for (const char* option : {"--catalogue ARQUIVO", "--content PASTA", "--out ARQUIVO",
-                               "--root RAIZ", "Saída: 0 montado, 1 erro na montagem, 2 erro"}) {
+                               "--root RAIZ", "--allow-unknown-codes", "check PASTA", "tables",
+                               "Saída: 0 montado ou sem problemas, 1 erro na montagem ou problemas"}) {
         EXPECT_TRUE(collectionHelp.contains(QString::fromUtf8(option))) << option;
     }
 }

@@ -1,7 +1,9 @@
 #include "Catalogue.h"
 
 #include "BuildError.h"
+#include "CategoryTables.h"
 #include "InputFile.h"
+#include "Sections.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -151,17 +153,40 @@ QString fieldName(QStringView name) {
     return u"o campo \"" + name + u'"';
 }
 
-// The letters the program lists and labels; "F" marks categories only.
+// The letters the program lists and labels cards under, from its table of
+// sections ("F" marks categories only).
+QStringList cardSectionLetters() {
+    QStringList letters;
+    for (const SectionFacts& facts : kSections) {
+        for (const QStringView letter : {facts.cardLetter, facts.otherCardLetter}) {
+            if (!letter.isEmpty() && !letters.contains(letter)) {
+                letters << letter.toString();
+            }
+        }
+    }
+    letters.sort();
+    return letters;
+}
+
 void requireSection(const QString& section) {
-    static const QStringList kSections{
-        QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-        QStringLiteral("D"), QStringLiteral("E"), QStringLiteral("H"),
-    };
-    if (!kSections.contains(section)) {
+    if (sectionOfCard(section) == nullptr) {
+        const QStringList letters = cardSectionLetters();
         throw LineFault{
-            QStringLiteral("\"sessao\" deve ser uma das letras maiúsculas A, B, C, D, E ou H, "
-                           "não \"%1\"")
-                .arg(section)};
+            QStringLiteral("\"sessao\" deve ser uma das letras maiúsculas %1 ou %2, não \"%3\"")
+                .arg(letters.first(letters.size() - 1).join(QStringLiteral(", ")), letters.last(),
+                     section)};
+    }
+}
+
+void requireKnownCodes(const QString& categoria) {
+    for (const QString& code : categories::categoryCodesOf(categoria)) {
+        if (!categories::isKnownCategoryCode(code)) {
+            throw LineFault{
+                QStringLiteral("a categoria \"%1\" não existe no programa: nenhuma árvore nem "
+                               "filtro a lista (os códigos estão no README; "
+                               "--allow-unknown-codes a aceita)")
+                    .arg(code)};
+        }
     }
 }
 
@@ -243,7 +268,7 @@ QStringList textsOf(const QJsonValue& value) {
     return texts;
 }
 
-CatalogueEntry parseLine(const QByteArray& line) {
+CatalogueEntry parseLine(const QByteArray& line, const CatalogueRules& rules) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(line, &error);
     if (error.error != QJsonParseError::NoError) {
@@ -283,6 +308,8 @@ CatalogueEntry parseLine(const QByteArray& line) {
             requireStorableText(*text, fieldName(name));
             if (name == u"sessao") {
                 requireSection(*text);
+            } else if (name == u"categoria" && !rules.allowUnknownCodes) {
+                requireKnownCodes(*text);
             }
         } else {
             // A misspelt "conteudo" would otherwise silently send us to the page.
@@ -296,7 +323,8 @@ CatalogueEntry parseLine(const QByteArray& line) {
 
 }  // namespace
 
-QList<CatalogueEntry> parseCatalogue(const QByteArray& data, const QString& fileName) {
+QList<CatalogueEntry> parseCatalogue(const QByteArray& data, const QString& fileName,
+                                     const CatalogueRules& rules) {
     QList<CatalogueEntry> entries;
     QHash<qint64, int> lineOfCod;
     QByteArrayView rest(data);
@@ -313,7 +341,7 @@ QList<CatalogueEntry> parseCatalogue(const QByteArray& data, const QString& file
             continue;
         }
         try {
-            CatalogueEntry entry = parseLine(line.toByteArray());
+            CatalogueEntry entry = parseLine(line.toByteArray(), rules);
             entry.line = lineNumber;
             const auto earlier = lineOfCod.constFind(entry.card.cod);
             if (earlier != lineOfCod.cend()) {
@@ -329,14 +357,14 @@ QList<CatalogueEntry> parseCatalogue(const QByteArray& data, const QString& file
     return entries;
 }
 
-QList<CatalogueEntry> readCatalogue(const QString& path) {
+QList<CatalogueEntry> readCatalogue(const QString& path, const CatalogueRules& rules) {
     QByteArray data;
     try {
         data = readRegularFile(path);
     } catch (const UnreadableFile& fault) {
         throw BuildError(QStringLiteral("o catálogo \"%1\" %2").arg(path, fault.reason));
     }
-    return parseCatalogue(data, path);
+    return parseCatalogue(data, path, rules);
 }
 
 }  // namespace corvanel::collection

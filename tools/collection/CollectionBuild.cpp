@@ -3,12 +3,14 @@
 #include "BuildError.h"
 #include "Catalogue.h"
 #include "CollectionWriter.h"
+#include "ContentFiles.h"
 #include "FileKind.h"
 #include "InputFile.h"
 #include "OutputFile.h"
 #include "PageText.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace corvanel::collection {
 
@@ -59,7 +61,8 @@ BuildReport build(const BuildOptions& options) {
     requireReplaceableOutput(options.outputPath);
     requireOutputApartFromInputs(options.outputPath, options.cataloguePath, options.contentDir);
     // The whole catalogue is checked before anything is written or any page read.
-    const QList<CatalogueEntry> entries = readCatalogue(options.cataloguePath);
+    const QList<CatalogueEntry> entries =
+        readCatalogue(options.cataloguePath, {.allowUnknownCodes = options.allowUnknownCodes});
 
     BuildReport report;
     report.root = options.root.isEmpty() ? defaultRoot(options.contentDir) : options.root;
@@ -78,7 +81,19 @@ BuildReport build(const BuildOptions& options) {
         ++report.cards;
     }
     writer.commit();
+    report.missingFixedFiles = missingFixedFiles(options.contentDir);
     return report;
+}
+
+QStringList missingFixedFiles(const QString& contentDir) {
+    QStringList missing;
+    const QDir folder(contentDir);
+    for (const ContentFiles::FixedFile& file : ContentFiles::fixedFiles()) {
+        if (!QFileInfo(folder.filePath(file.path)).isFile()) {
+            missing << file.path;
+        }
+    }
+    return missing;
 }
 
 }  // namespace corvanel::collection

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace corvanel::collection {
 
@@ -9,6 +10,7 @@ struct BuildOptions {
     QString contentDir;
     QString outputPath;
     QString root;  // empty: defaultRoot(contentDir)
+    bool allowUnknownCodes = false;
 };
 
 struct BuildReport {
@@ -16,6 +18,9 @@ struct BuildReport {
     int textRows = 0;
     int pagesRead = 0;
     QString root;
+    // The fixed files (marker, start page, help...) the content folder lacks,
+    // relative to it: the collection builds, but the program misses them.
+    QStringList missingFixedFiles;
 };
 
 // Builds the database at options.outputPath from the catalogue; a card
@@ -25,6 +30,9 @@ BuildReport build(const BuildOptions& options);
 
 // The absolute path of contentDir with a closing separator.
 QString defaultRoot(const QString& contentDir);
+
+// The fixed files of ContentFiles that contentDir lacks, relative to it.
+QStringList missingFixedFiles(const QString& contentDir);
 
 // Where the page of document cod lies in contentDir.
 QString pagePath(const QString& contentDir, qint64 cod);

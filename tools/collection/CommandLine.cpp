@@ -2,8 +2,12 @@
 
 #include "BuildError.h"
 #include "CollectionBuild.h"
+#include "CollectionCheck.h"
+#include "ContentAddress.h"
 #include "ProgramCommandLine.h"
+#include "ReferenceTables.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -12,8 +16,6 @@
 namespace corvanel::collection {
 
 namespace {
-
-constexpr QStringView kBuildCommand = u"build";
 
 struct BuildOption {
     QStringView name;
@@ -41,22 +43,34 @@ const std::array<BuildOption, 4> kBuildOptions{{
      false},
 }};
 
+constexpr QStringView kAllowUnknownCodes = u"allow-unknown-codes";
+
 cli::ProgramSyntax collectionSyntax() {
     cli::ProgramSyntax syntax;
     syntax.program = QStringLiteral("corvanel-collection");
     syntax.synopsis = QStringLiteral(
         "corvanel-collection build --catalogue ARQUIVO --content PASTA --out ARQUIVO "
-        "[--root RAIZ]");
+        "[--root RAIZ] [--allow-unknown-codes] | check PASTA [--allow-unknown-codes] | tables");
     syntax.summary = QStringLiteral(
-        "Monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das páginas.");
+        "build   monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das\n"
+        "        páginas\n"
+        "check   verifica a coleção da PASTA como o programa a usará: seções e categorias\n"
+        "        conhecidas, páginas dos documentos e arquivos fixos presentes, links que\n"
+        "        levam a arquivos dentro da pasta\n"
+        "tables  mostra, em Markdown, os arquivos fixos e os códigos de categoria do programa");
     for (const BuildOption& option : kBuildOptions) {
         syntax.options << QCommandLineOption(option.name.toString(), option.description.toString(),
                                              option.valueName.toString());
     }
+    syntax.options << QCommandLineOption(
+        kAllowUnknownCodes.toString(),
+        QStringLiteral("aceita códigos de categoria que nenhuma árvore nem filtro\n"
+                       "do programa lista"));
     syntax.closing = QStringLiteral(
         "--nome=valor vale o mesmo que --nome valor.\n"
         "\n"
-        "Saída: 0 montado, 1 erro na montagem, 2 erro de uso.\n");
+        "Saída: 0 montado ou sem problemas, 1 erro na montagem ou problemas achados,\n"
+        "2 erro de uso.\n");
     return syntax;
 }
 
@@ -64,17 +78,24 @@ struct UsageError {
     QString problem;
 };
 
+enum class Command { Build, Check, Tables };
+
+struct Invocation {
+    Command command = Command::Build;
+    BuildOptions build;
+    QString folder;  // check
+};
+
+void requireNoBuildOptions(const QCommandLineParser& parser, QStringView command) {
+    for (const BuildOption& option : kBuildOptions) {
+        if (parser.isSet(option.name.toString())) {
+            throw UsageError{
+                QStringLiteral("--%1 não vale para o comando %2").arg(option.name, command)};
+        }
+    }
+}
+
 BuildOptions buildOptionsFrom(const QCommandLineParser& parser) {
-    const QStringList words = parser.positionalArguments();
-    if (words.isEmpty()) {
-        throw UsageError{QStringLiteral("falta o comando")};
-    }
-    if (words.first() != kBuildCommand) {
-        throw UsageError{QStringLiteral("comando desconhecido \"%1\"").arg(words.first())};
-    }
-    if (words.size() > 1) {
-        throw UsageError{QStringLiteral("argumento inesperado \"%1\"").arg(words.at(1))};
-    }
     BuildOptions options;
     for (const BuildOption& option : kBuildOptions) {
         const QString name = option.name.toString();
@@ -90,7 +111,75 @@ BuildOptions buildOptionsFrom(const QCommandLineParser& parser) {
         }
         options.*(option.field) = values.first();
     }
+    options.allowUnknownCodes = parser.isSet(kAllowUnknownCodes.toString());
     return options;
+}
+
+Invocation invocationFrom(const QCommandLineParser& parser) {
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        throw UsageError{QStringLiteral("falta o comando")};
+    }
+    const QString& command = words.first();
+    const qsizetype argumentCount = command == u"check" ? 2 : 1;
+    if (words.size() > argumentCount) {
+        throw UsageError{
+            QStringLiteral("argumento inesperado \"%1\"").arg(words.at(argumentCount))};
+    }
+    Invocation invocation;
+    if (command == u"build") {
+        invocation.build = buildOptionsFrom(parser);
+    } else if (command == u"check") {
+        requireNoBuildOptions(parser, command);
+        if (words.size() < 2) {
+            throw UsageError{QStringLiteral("falta a PASTA da coleção a verificar")};
+        }
+        invocation.command = Command::Check;
+        invocation.folder = words.at(1);
+        invocation.build.allowUnknownCodes = parser.isSet(kAllowUnknownCodes.toString());
+    } else if (command == u"tables") {
+        requireNoBuildOptions(parser, command);
+        invocation.command = Command::Tables;
+    } else {
+        throw UsageError{QStringLiteral("comando desconhecido \"%1\"").arg(command)};
+    }
+    return invocation;
+}
+
+int runBuild(const BuildOptions& options, QTextStream& out, QTextStream& err) {
+    const BuildReport report = build(options);
+    out << QStringLiteral("%1: %2 documentos, %3 textos (páginas lidas: %4), raiz \"%5\"\n")
+               .arg(QFileInfo(options.outputPath).fileName())
+               .arg(report.cards)
+               .arg(report.textRows)
+               .arg(report.pagesRead)
+               .arg(report.root);
+    for (const QString& missing : report.missingFixedFiles) {
+        err << QStringLiteral("corvanel-collection: aviso: a pasta de conteúdo não tem %1; ")
+                   .arg(missing)
+            << (missing == ContentAddress::kMarkerFileName
+                    ? QStringLiteral("sem ele o programa pede a pasta do conteúdo ao abrir")
+                    : QStringLiteral("o programa não poderá mostrá-lo"))
+            << u'\n';
+    }
+    return cli::kExitSuccess;
+}
+
+int runCheck(const QString& folder, const BuildOptions& options, QTextStream& out) {
+    const CheckReport report =
+        checkCollection(folder, {.allowUnknownCodes = options.allowUnknownCodes});
+    for (const QString& problem : report.problems) {
+        out << problem << u'\n';
+    }
+    out << QStringLiteral("%1: %2 documentos, %3 páginas, ")
+               .arg(QDir::toNativeSeparators(folder))
+               .arg(report.cards)
+               .arg(report.pagesRead)
+        << (report.problems.isEmpty()
+                ? QStringLiteral("nenhum problema")
+                : QStringLiteral("%1 problema(s)").arg(report.problems.size()))
+        << u'\n';
+    return report.problems.isEmpty() ? cli::kExitSuccess : cli::kExitFailure;
 }
 
 }  // namespace
@@ -103,25 +192,26 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     if (const std::optional<int> answered = commandLine.answer(out, err)) {
         return *answered;
     }
-    BuildOptions options;
+    Invocation invocation;
     try {
-        options = buildOptionsFrom(commandLine.parser());
+        invocation = invocationFrom(commandLine.parser());
     } catch (const UsageError& error) {
         return commandLine.reportMistake(error.problem, err);
     }
     try {
-        const BuildReport report = build(options);
-        out << QStringLiteral("%1: %2 documentos, %3 textos (páginas lidas: %4), raiz \"%5\"\n")
-                   .arg(QFileInfo(options.outputPath).fileName())
-                   .arg(report.cards)
-                   .arg(report.textRows)
-                   .arg(report.pagesRead)
-                   .arg(report.root);
-        return cli::kExitSuccess;
+        switch (invocation.command) {
+            case Command::Build:
+                return runBuild(invocation.build, out, err);
+            case Command::Check:
+                return runCheck(invocation.folder, invocation.build, out);
+            case Command::Tables:
+                out << referenceTables();
+                return cli::kExitSuccess;
+        }
     } catch (const BuildError& error) {
         err << QStringView(u"corvanel-collection: erro: ") << error.message() << u'\n';
-        return cli::kExitFailure;
     }
+    return cli::kExitFailure;
 }
 
 }  // namespace corvanel::collection

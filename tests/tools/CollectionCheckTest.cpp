@@ -1,0 +1,175 @@
+#include "BuildError.h"
+#include "Catalogue.h"
+#include "CategoryTables.h"
+#include "CollectionBuild.h"
+#include "CollectionCheck.h"
+#include "CommandLine.h"
+#include "ContentFiles.h"
+#include "ReferenceTables.h"
+#include "TestFiles.h"
+
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel::collection {
+namespace {
+
+QString problemOf(const QByteArray& line, const CatalogueRules& rules = {}) {
+    try {
+        parseCatalogue(line, QStringLiteral("c.jsonl"), rules);
+    } catch (const BuildError& error) {
+        return error.message();
+    }
+    return {};
+}
+
+TEST(CatalogueCodes, OnlyTheProgramsSectionsAndCategoryCodesAreAccepted) {
+    // The codes the trees and filters list, and the gaps of their numbering.
+    for (const char* categoria :
+         {"A01 B16", "C44", "H01", "F16", "C11", "C43", "  B02\tB12  ", ""}) {
+        QByteArray line =
+            QByteArray(R"({"cod": 1, "sessao": "B", "categoria": ")") + categoria + "\"}";
+        EXPECT_EQ(problemOf(line.replace('\t', "\\t")), QString()) << categoria;
+    }
+    for (const char* code : {"Q99", "b02", "B17", "F21", "A00", "A1", "A011", "B02,B12", "X"}) {
+        const QByteArray line =
+            QByteArray(R"({"cod": 1, "sessao": "B", "categoria": "B02 )") + code + "\"}";
+        EXPECT_EQ(problemOf(line), QStringLiteral("c.jsonl:1: a categoria \"%1\" não existe no "
+                                                  "programa: nenhuma árvore nem filtro a lista "
+                                                  "(os códigos estão no README; "
+                                                  "--allow-unknown-codes a aceita)")
+                                       .arg(QLatin1String(code)));
+        EXPECT_EQ(problemOf(line, {.allowUnknownCodes = true}), QString()) << code;
+    }
+    EXPECT_EQ(problemOf(R"({"cod": 1, "sessao": "F"})"),
+              QStringLiteral("c.jsonl:1: \"sessao\" deve ser uma das letras maiúsculas A, B, C, "
+                             "D, E ou H, não \"F\""));
+}
+
+TEST(CatalogueCodes, EveryListedCodeIsKnownAndTheReadmeCarriesTheProgramsTables) {
+    for (const QString& code : categories::listedCategoryCodes()) {
+        EXPECT_TRUE(categories::isKnownCategoryCode(code)) << code.toStdString();
+    }
+    EXPECT_TRUE(categories::knownCategoryCodes().contains(QStringLiteral("C43")));
+    const QString readme = QString::fromUtf8(
+        testfiles::readFile(QStringLiteral(CORVANEL_SOURCE_DIR "/tools/collection/README.md")));
+    const QString begin = QStringLiteral("<!-- corvanel-collection tables: begin -->\n");
+    const qsizetype start = readme.indexOf(begin) + begin.size();
+    const qsizetype end =
+        readme.indexOf(QStringLiteral("<!-- corvanel-collection tables: end -->"));
+    ASSERT_GT(start, begin.size());
+    EXPECT_EQ(readme.mid(start, end - start), referenceTables())
+        << "run corvanel-collection tables and copy its output into the README";
+}
+
+// A collection folder made by the builder, with pages that link to one another.
+class CheckedCollection : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        for (const ContentFiles::FixedFile& file : ContentFiles::fixedFiles()) {
+            testfiles::writeFile(path(file.path), "<html><body>fixo</body></html>");
+        }
+        testfiles::writeFile(
+            path(QStringLiteral("textos/1.htm")),
+            "<a href='2.htm#fim'>dois</a> <a href=\"../entrada2.htm?x=1\">início</a>"
+            "<img src=imagens/logo%20novo.png> <a href='#topo'>topo</a>"
+            "<a href='http://www.exemplo.org/'>web</a> "
+            "<a href='mailto:a@b.c'>mail</a>");
+        testfiles::writeFile(path(QStringLiteral("textos/imagens/logo novo.png")), "png");
+        testfiles::writeFile(path(QStringLiteral("textos/2.htm")),
+                             "<A HREF='3.htm'>três</A> <a href='../../fora.htm'>fora</a>"
+                             "<a href='file:///media/cdrom/textos/1.htm'>cd</a>"
+                             "<a href=\"..\\textos\\1.htm\">barras</a>");
+        testfiles::writeFile(folder_.filePath(QStringLiteral("../fora.htm")), "fora");
+        testfiles::writeFile(path(QStringLiteral("catalogo.jsonl")),
+                             R"({"cod": 1, "titulo": "Um", "sessao": "B", "categoria": "B02"}
+{"cod": 2, "titulo": "Dois", "sessao": "C", "categoria": "C43 Q99"}
+{"cod": 3, "titulo": "Três", "sessao": "E", "categoria": "E01", "conteudo": "sem página"}
+)");
+        BuildOptions options;
+        options.cataloguePath = path(QStringLiteral("catalogo.jsonl"));
+        options.contentDir = folder_.path();
+        options.outputPath = path(QStringLiteral("db3.mdb"));
+        options.allowUnknownCodes = true;
+        ASSERT_TRUE(build(options).missingFixedFiles.isEmpty());
+    }
+    void TearDown() override { QFile::remove(folder_.filePath(QStringLiteral("../fora.htm"))); }
+
+    QString path(const QString& relative) const { return folder_.filePath(relative); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(CheckedCollection, ReportsUnknownCodesMissingPagesAndLinksThatLeadNowhere) {
+    const CheckReport report = checkCollection(folder_.path());
+    EXPECT_EQ(report.cards, 3);
+    // The two documents' pages and the fixed pages (the marker is no page).
+    EXPECT_EQ(report.pagesRead, 2 + static_cast<int>(ContentFiles::fixedFiles().size()) - 1);
+    EXPECT_EQ(
+        report.problems,
+        (QStringList{
+            QStringLiteral("documento 2 (\"Dois\"): a categoria \"Q99\" não existe no programa"),
+            QStringLiteral("documento 3 (\"Três\"): falta a página textos/3.htm"),
+            QStringLiteral("textos/2.htm: o link \"3.htm\" leva a textos/3.htm, que não existe"),
+            QStringLiteral("textos/2.htm: o link \"../../fora.htm\" leva para fora da coleção"),
+            QStringLiteral("textos/2.htm: o link \"file:///media/cdrom/textos/1.htm\" é um "
+                           "endereço absoluto e não acompanha a coleção quando ela muda de pasta"),
+        }))
+        << report.problems.join(u'\n').toStdString();
+
+    const CheckReport allowing = checkCollection(folder_.path(), {.allowUnknownCodes = true});
+    EXPECT_EQ(allowing.problems.size(), report.problems.size() - 1);
+
+    QFile::remove(path(QStringLiteral("labels.dat")));
+    EXPECT_EQ(missingFixedFiles(folder_.path()), QStringList{QStringLiteral("labels.dat")});
+    EXPECT_TRUE(
+        checkCollection(folder_.path())
+            .problems.contains(QStringLiteral("labels.dat: falta este arquivo fixo do programa")));
+}
+
+TEST_F(CheckedCollection, TheCommandExitsWithOneOnProblemsAndTwoOnUsageErrors) {
+    const auto run = [](const QStringList& arguments, QString* out = nullptr) {
+        QString text;
+        QString err;
+        QTextStream outStream(&text);
+        QTextStream errStream(&err);
+        const int code = runCommandLine(arguments, outStream, errStream);
+        outStream.flush();
+        if (out != nullptr) {
+            *out = text;
+        }
+        return code;
+    };
+    QString out;
+    EXPECT_EQ(run({QStringLiteral("check"), folder_.path()}, &out), 1);
+    EXPECT_TRUE(out.endsWith(QStringLiteral(": 3 documentos, %1 páginas, 5 problema(s)\n")
+                                 .arg(2 + ContentFiles::fixedFiles().size() - 1)))
+        << out.toStdString();
+
+    QFile::remove(path(QStringLiteral("textos/2.htm")));
+    testfiles::writeFile(path(QStringLiteral("textos/2.htm")), "<p>sem links</p>");
+    testfiles::writeFile(path(QStringLiteral("textos/3.htm")), "<p>três</p>");
+    EXPECT_EQ(
+        run({QStringLiteral("check"), folder_.path(), QStringLiteral("--allow-unknown-codes")},
+            &out),
+        0)
+        << out.toStdString();
+    EXPECT_TRUE(out.endsWith(QStringLiteral("nenhum problema\n")));
+
+    EXPECT_EQ(run({QStringLiteral("check")}), 2);
+    EXPECT_EQ(run({QStringLiteral("check"), folder_.path(), folder_.path()}), 2);
+    EXPECT_EQ(run({QStringLiteral("check"), folder_.path(), QStringLiteral("--out"),
+                   path(QStringLiteral("x.mdb"))}),
+              2);
+    EXPECT_EQ(run({QStringLiteral("tables"), QStringLiteral("a")}), 2);
+    EXPECT_EQ(run({QStringLiteral("check"), path(QStringLiteral("textos"))}), 1)
+        << "a folder without db3.mdb is no collection";
+}
+
+}  // namespace
+}  // namespace corvanel::collection
