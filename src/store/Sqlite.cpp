@@ -223,6 +223,13 @@ void Statement::bind(int position, const QString& text) {
               position);
 }
 
+void Statement::bindUtf8(int position, std::string_view utf8) {
+    checkBind(sqlite3_bind_text64(statement_, position, utf8.empty() ? "" : utf8.data(),
+                                  static_cast<sqlite3_uint64>(utf8.size()), SQLITE_TRANSIENT,
+                                  SQLITE_UTF8),
+              position);
+}
+
 void Statement::bind(int position, const QByteArray& blob) {
     checkBind(sqlite3_bind_blob64(statement_, position, blob.isNull() ? "" : blob.constData(),
                                   static_cast<sqlite3_uint64>(blob.size()), SQLITE_TRANSIENT),

@@ -91,6 +91,8 @@ public:
     void bind(int position, int value) { bind(position, static_cast<std::int64_t>(value)); }
     void bind(int position, const QString& text);
     void bind(int position, const QByteArray& blob);
+    // Text already in UTF-8, bound without converting it.
+    void bindUtf8(int position, std::string_view utf8);
     void bind(int position, std::nullptr_t);
     template <typename Value>
     void bind(const char* name, const Value& value) {

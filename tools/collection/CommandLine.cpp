@@ -3,17 +3,20 @@
 #include "BuildError.h"
 #include "CollectionBuild.h"
 #include "ProgramCommandLine.h"
+#include "Reindex.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <array>
+#include <optional>
 
 namespace corvanel::collection {
 
 namespace {
 
 constexpr QStringView kBuildCommand = u"build";
+constexpr QStringView kReindexCommand = u"reindex";
 
 struct BuildOption {
     QStringView name;
@@ -46,9 +49,12 @@ cli::ProgramSyntax collectionSyntax() {
     syntax.program = QStringLiteral("corvanel-collection");
     syntax.synopsis = QStringLiteral(
         "corvanel-collection build --catalogue ARQUIVO --content PASTA --out ARQUIVO "
-        "[--root RAIZ]");
+        "[--root RAIZ]\n"
+        "   ou: corvanel-collection reindex CAMINHO");
     syntax.summary = QStringLiteral(
-        "Monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das páginas.");
+        "Monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das páginas. "
+        "\"reindex\" acrescenta o índice de busca a uma coleção montada sem ele (CAMINHO: o "
+        "banco de dados ou a pasta que o contém).");
     for (const BuildOption& option : kBuildOptions) {
         syntax.options << QCommandLineOption(option.name.toString(), option.description.toString(),
                                              option.valueName.toString());
@@ -93,6 +99,38 @@ BuildOptions buildOptionsFrom(const QCommandLineParser& parser) {
     return options;
 }
 
+// "reindex CAMINHO", with no option of the build.
+std::optional<QString> reindexPathFrom(const QCommandLineParser& parser) {
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty() || words.first() != kReindexCommand) {
+        return std::nullopt;
+    }
+    if (words.size() < 2 || words.at(1).isEmpty()) {
+        throw UsageError{QStringLiteral("falta o CAMINHO da coleção")};
+    }
+    if (words.size() > 2) {
+        throw UsageError{QStringLiteral("argumento inesperado \"%1\"").arg(words.at(2))};
+    }
+    for (const BuildOption& option : kBuildOptions) {
+        if (parser.isSet(option.name.toString())) {
+            throw UsageError{
+                QStringLiteral("--%1 não vale com reindex").arg(option.name.toString())};
+        }
+    }
+    return words.at(1);
+}
+
+int runReindex(const QString& path, QTextStream& out, QTextStream& err) {
+    try {
+        const QString file = reindex(path);
+        out << QStringLiteral("%1: índice de busca montado\n").arg(QFileInfo(file).fileName());
+        return cli::kExitSuccess;
+    } catch (const BuildError& error) {
+        err << QStringView(u"corvanel-collection: erro: ") << error.message() << u'\n';
+        return cli::kExitFailure;
+    }
+}
+
 }  // namespace
 
 int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -105,6 +143,9 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
     }
     BuildOptions options;
     try {
+        if (const std::optional<QString> path = reindexPathFrom(commandLine.parser())) {
+            return runReindex(*path, out, err);
+        }
         options = buildOptionsFrom(commandLine.parser());
     } catch (const UsageError& error) {
         return commandLine.reportMistake(error.problem, err);
