@@ -8,10 +8,10 @@
 // document is listed once per text row and not at all without one; its
 // columns are those of ListedDocument, in order.
 //
-// Listings sort by the title's place in Portuguese order (TITLE_ORDER, see
-// SearchIndex), then by code and text row. A key-word search first puts the
-// text rows the key-word engine finds into MATCHED_ROWS and lists from there.
-// LIKE ignores accents and letter case (MatchingFunctions::defineLike).
+// Listings sort by each text row's place in title order (TITLE_ORDER, see
+// SearchIndex): the title in Portuguese order, then code and text row. A key-word search first puts
+// the text rows the key-word engine finds into MATCHED_ROWS and lists from there. LIKE ignores
+// accents and letter case (MatchingFunctions::defineLike).
 namespace corvanel::queries {
 
 // clang-format off
@@ -31,21 +31,21 @@ inline constexpr std::string_view kStoreContentRoot =
     "update CONTROLE set tipo = :folder";
 
 inline constexpr std::string_view kListCategory =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, TEXTOS T, TITLE_ORDER R"
-    " where L.categoria LIKE '%' || :category || '%' and T.cod_texto = L.cod and R.cod = L.cod"
-    " order by R.rank, L.cod, T.rowid";
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from TITLE_ORDER R, LABELS L"
+    " where L.categoria LIKE '%' || :category || '%' and L.cod = R.cod"
+    " order by R.rank";
 inline constexpr std::string_view kListCollection =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, TEXTOS T, TITLE_ORDER R"
-    " where T.cod_texto = L.cod and R.cod = L.cod"
-    " order by R.rank, L.cod, T.rowid";
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from TITLE_ORDER R, LABELS L"
+    " where L.cod = R.cod"
+    " order by R.rank";
 
 // The matched rows lead the join: a rare word reads only its own rows.
 inline constexpr std::string_view kMatchedRows =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from MATCHED_ROWS M"
-    " cross join TEXTOS T cross join LABELS L cross join TITLE_ORDER R"
-    " where T.rowid = M.row and L.cod = T.cod_texto and R.cod = L.cod";
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from MATCHED_ROWS M"
+    " cross join TITLE_ORDER R cross join LABELS L"
+    " where R.row = M.row and L.cod = R.cod";
 inline constexpr std::string_view kInTitleOrder =
-    " order by R.rank, L.cod, T.rowid";
+    " order by R.rank";
 inline constexpr std::string_view kInSection =
     " and L.sessao = :letter";
 inline constexpr std::string_view kInSubcategory =
@@ -61,9 +61,9 @@ inline constexpr std::string_view kAddMatchedRow =
 
 // The rows of the level as they were listed, each once.
 inline constexpr std::string_view kListLevel =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS2 L2"
-    " cross join TEXTOS T cross join LABELS L"
-    " where L2.ctr = :level and T.rowid = L2.textrow and L.cod = T.cod_texto"
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, L2.textrow from LABELS2 L2"
+    " cross join LABELS L"
+    " where L2.ctr = :level and L.cod = L2.cod"
     " order by L2.rowid";
 
 inline constexpr std::string_view kListAuthors =
@@ -80,7 +80,7 @@ inline constexpr std::string_view kClearLevelMarks =
 // A row marked twice at a level keeps its first place.
 inline constexpr std::string_view kMarkRow =
     "insert or ignore into LABELS2 (cod, ctr, textrow)"
-    " select cod_texto, :level, rowid from TEXTOS where rowid = :row";
+    " select cod, :level, row from TITLE_ORDER where row = :row";
 inline constexpr std::string_view kMarkDocument =
     "insert or ignore into LABELS2 (cod, ctr, textrow)"
     " select cod_texto, :level, rowid from TEXTOS where cod_texto = :code order by rowid";

@@ -5,7 +5,6 @@
 #include "TextMatching.h"
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 
 namespace corvanel::SearchIndex {
@@ -28,7 +27,8 @@ CREATE VIRTUAL TABLE SEARCH_TRIGRAMS USING fts5(
     tokenize = 'trigram case_sensitive 1', detail = full
 );
 CREATE TABLE TITLE_ORDER (
-    cod   INTEGER PRIMARY KEY,
+    row   INTEGER PRIMARY KEY,
+    cod   INTEGER NOT NULL,
     rank  INTEGER NOT NULL
 );
 )sql";
@@ -55,37 +55,41 @@ void writeSearchText(sqlite::Connection& connection) {
     }
 }
 
-// Ranks follow ORDER BY titulo in the collation of the column: NULL first,
-// then Portuguese order; identical titles share a rank.
+// Ranks follow ORDER BY titulo in the collation of the column (NULL first,
+// then Portuguese order), then the card's code and the text row: one place
+// per text row, so that a listing reads small rows and sorts integers.
 void writeTitleOrder(sqlite::Connection& connection, const char* table) {
-    struct Card {
+    struct Row {
+        std::int64_t row;
         std::int64_t cod;
         std::optional<std::string> title;
     };
-    std::vector<Card> cards;
-    sqlite::Statement read(connection, "select cod, titulo from LABELS");
+    std::vector<Row> rows;
+    sqlite::Statement read(connection,
+                           "select T.rowid, L.cod, L.titulo from LABELS L, TEXTOS T "
+                           "where T.cod_texto = L.cod");
     while (read.step()) {
-        cards.push_back({read.int64(0),
-                         read.isNull(1) ? std::nullopt : std::optional<std::string>(read.utf8(1))});
+        rows.push_back({read.int64(0), read.int64(1),
+                        read.isNull(2) ? std::nullopt : std::optional<std::string>(read.utf8(2))});
     }
     const PortugueseCollation collation;
-    const auto compare = [&](const Card& a, const Card& b) {
-        if (!a.title || !b.title) {
-            return b.title.has_value() ? -1 : (a.title.has_value() ? 1 : 0);
+    std::sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+        if (a.title.has_value() != b.title.has_value()) {
+            return !a.title.has_value();
         }
-        return collation.compare(*a.title, *b.title);
-    };
-    std::stable_sort(cards.begin(), cards.end(),
-                     [&](const Card& a, const Card& b) { return compare(a, b) < 0; });
-    const std::string sql = std::string("insert into ") + table + " (cod, rank) values (?, ?)";
+        const int titles = a.title ? collation.compare(*a.title, *b.title) : 0;
+        if (titles != 0) {
+            return titles < 0;
+        }
+        return a.cod != b.cod ? a.cod < b.cod : a.row < b.row;
+    });
+    const std::string sql =
+        std::string("insert into ") + table + " (row, cod, rank) values (?, ?, ?)";
     sqlite::Statement insert(connection, sql);
-    std::int64_t rank = 0;
-    for (size_t i = 0; i < cards.size(); ++i) {
-        if (i > 0 && compare(cards[i - 1], cards[i]) != 0) {
-            ++rank;
-        }
-        insert.bind(1, cards[i].cod);
-        insert.bind(2, rank);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        insert.bind(1, rows[i].row);
+        insert.bind(2, rows[i].cod);
+        insert.bind(3, static_cast<std::int64_t>(i));
         insert.step();
         insert.reset();
     }
@@ -119,6 +123,34 @@ std::string phrase(const std::string& words) {
     return quoted + '"';
 }
 
+// Short words are common: each row is read piece by piece from its start
+// and left at its first hit, so most rows are read only in part.
+std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std::string& words) {
+    constexpr int kPiece = 8192;
+    const int overlap = static_cast<int>(words.size()) - 1;
+    sqlite::Statement rows(connection, "select row from SEARCH_TEXT order by row");
+    sqlite::ValueReader text(connection, "SEARCH_TEXT", "folded");
+    std::vector<char> piece(kPiece);
+    std::vector<std::int64_t> found;
+    while (rows.step()) {
+        const std::int64_t row = rows.int64(0);
+        const int size = text.open(row);
+        for (int at = 0; at < size; at += kPiece - overlap) {
+            const int length = std::min(kPiece, size - at);
+            text.read(piece.data(), length, at);
+            if (std::string_view(piece.data(), static_cast<size_t>(length)).find(words) !=
+                std::string_view::npos) {
+                found.push_back(row);
+                break;
+            }
+            if (at + length >= size) {
+                break;
+            }
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 bool isPresent(sqlite::Connection& connection) {
@@ -130,12 +162,15 @@ void build(sqlite::Connection& connection) {
     connection.executeScript(kTables);
     writeSearchText(connection);
     writeTitleOrder(connection, "TITLE_ORDER");
+    connection.executeScript("CREATE INDEX TITLE_ORDER_rank ON TITLE_ORDER (rank)");
 }
 
 void createTemporaryTitleOrder(sqlite::Connection& connection) {
     connection.executeScript(
-        "CREATE TEMP TABLE TITLE_ORDER (cod INTEGER PRIMARY KEY, rank INTEGER NOT NULL)");
+        "CREATE TEMP TABLE TITLE_ORDER (row INTEGER PRIMARY KEY, cod INTEGER NOT NULL, "
+        "rank INTEGER NOT NULL)");
     writeTitleOrder(connection, "temp.TITLE_ORDER");
+    connection.executeScript("CREATE INDEX temp.TITLE_ORDER_rank ON TITLE_ORDER (rank)");
 }
 
 void appendRowText(std::string_view title, std::string_view keywords, std::string_view subtitle,
@@ -157,10 +192,7 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
         return rowsOf(all);
     }
     if (characterCount(foldedWords) < kShortestIndexedWords) {
-        sqlite::Statement scan(
-            connection, "select row from SEARCH_TEXT where instr(folded, ?) > 0 order by row");
-        scan.bindUtf8(1, foldedWords);
-        return rowsOf(scan);
+        return scannedRows(connection, foldedWords);
     }
     sqlite::Statement indexed(connection,
                               "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? "

@@ -19,8 +19,9 @@ class Connection;
 //   line breaks (which folding never leaves, so no match runs from one
 //   field into the next);
 // - SEARCH_TRIGRAMS: an FTS5 trigram index over SEARCH_TEXT;
-// - TITLE_ORDER: per card, the place of its title in Portuguese order, so
-//   listings sort integers instead of collating titles.
+// - TITLE_ORDER: per text row, its card and its place in the listings'
+//   order (the title in Portuguese order, then code and row), so listings
+//   read small rows and sort integers instead of collating titles.
 namespace SearchIndex {
 
 // FTS5 trigrams: words shorter than this are found by scanning SEARCH_TEXT.
