@@ -65,6 +65,8 @@ Database::Database(const ConnectionSettings& settings)
     : filePath_(settings.dataSource), connection_(openCollectionFile(settings)) {
     connection_.setBusyTimeout(5000);
     checkCollection(settings.password);
+    // The texts are read where the file is mapped, not copied page by page.
+    connection_.executeScript("PRAGMA mmap_size = 4294967296");
     defineFunctions();
     createScratchTables();
     chooseKeywordEngine();
