@@ -26,17 +26,17 @@ int ListFiller::fill(const ListingRequest& listing, std::optional<int> markLevel
     if (std::holds_alternative<AuthorListing>(listing)) {
         return fillAuthors();
     }
-    QStringList codes;
+    std::vector<std::int64_t> rows;
     int number = 0;
     listDocuments(database_, listing, [&](const ListedDocument& row) {
         ++number;
         if (markLevel) {
-            codes << row.code;
+            rows.push_back(row.textRow);
         }
         addBlock(row, number, markLevel.has_value());
     });
     if (markLevel) {
-        database_.addMarks(codes, *markLevel);
+        database_.markRows(rows, *markLevel);
     }
     return number;
 }

@@ -94,12 +94,10 @@ void ResultListLogic::stepBack() {
     Database& database = collection_.database();
     database.clearLevelMarks(level());
     const ResultLevels::Entry entry = levels_.stepBack();
-    // Only the general search lists a level again; elsewhere the lists stay.
-    if (entry.kind == u"T") {
-        const int rows = runFill(database, LevelListing{level()}, FillKind::Plain);
-        rowCount_ = QString::number(rows);
-        fields.words = entry.words;
-    }
+    // Whatever the window's request, the level shown is the one stepped to.
+    const int rows = runFill(database, LevelListing{level()}, FillKind::Plain);
+    rowCount_ = QString::number(rows);
+    fields.words = entry.words;
 }
 
 std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {

@@ -4,8 +4,10 @@
 #include "DatabaseError.h"
 #include "DatabasePassword.h"
 #include "DocumentQueries.h"
+#include "IndexedMatcher.h"
 #include "MatchingFunctions.h"
 #include "PortugueseCollation.h"
+#include "SearchIndex.h"
 #include "TextIndex.h"
 
 #include <QFileInfo>
@@ -60,13 +62,14 @@ Database::Database(const QString& connectionString)
     : Database(parseConnectionString(connectionString)) {}
 
 Database::Database(const ConnectionSettings& settings)
-    : filePath_(settings.dataSource),
-      matcher_(std::make_unique<TextIndexMatcher>(QFileInfo(filePath_).absoluteFilePath())),
-      connection_(openCollectionFile(settings)) {
+    : filePath_(settings.dataSource), connection_(openCollectionFile(settings)) {
     connection_.setBusyTimeout(5000);
     checkCollection(settings.password);
+    // The texts are read where the file is mapped, not copied page by page.
+    connection_.executeScript("PRAGMA mmap_size = 4294967296");
     defineFunctions();
     createScratchTables();
+    chooseKeywordEngine();
 }
 
 Database::~Database() = default;
@@ -97,8 +100,20 @@ void Database::checkCollection(const QString& password) {
 
 void Database::defineFunctions() {
     MatchingFunctions::defineLike(connection_);
-    MatchingFunctions::defineWordsMatch(connection_, *matcher_);
     PortugueseCollation::registerWith(connection_);
+}
+
+// A collection from the earlier builder still searches and lists in order:
+// its titles are ranked now (a quick sort of the cards) and its texts read
+// in the background, until `corvanel-collection reindex` adds the index.
+void Database::chooseKeywordEngine() {
+    hasSearchIndex_ = SearchIndex::isPresent(connection_);
+    if (hasSearchIndex_) {
+        matcher_ = std::make_unique<IndexedMatcher>(connection_);
+        return;
+    }
+    SearchIndex::createTemporaryTitleOrder(connection_);
+    matcher_ = std::make_unique<TextIndexMatcher>(QFileInfo(filePath_).absoluteFilePath());
 }
 
 void Database::createScratchTables() {
@@ -107,8 +122,10 @@ void Database::createScratchTables() {
     // look a level's marks up.
     connection_.executeScript(
         "PRAGMA temp_store = MEMORY;"
-        "CREATE TEMP TABLE LABELS2 (cod INTEGER, ctr INTEGER);"
-        "CREATE INDEX temp.LABELS2_ctr ON LABELS2 (ctr, cod);");
+        "CREATE TEMP TABLE LABELS2 (cod INTEGER, ctr INTEGER, textrow INTEGER,"
+        "                           UNIQUE (ctr, textrow));"
+        "CREATE INDEX temp.LABELS2_ctr ON LABELS2 (ctr, cod);"
+        "CREATE TEMP TABLE MATCHED_ROWS (row INTEGER PRIMARY KEY);");
 }
 
 void Database::startIndexingTexts() {
@@ -175,34 +192,53 @@ int Database::listCollection(const DocumentHandler& handler) {
     return listDocuments(statement, handler);
 }
 
-int Database::searchWords(const QString& words, const SearchScope& scope,
+// The rows the engine finds go into MATCHED_ROWS, from which the statement
+// lists those that pass its filter, in title order.
+int Database::listMatches(const QString& words, std::string_view filter,
+                          const std::function<void(sqlite::Statement&)>& bindFilter,
                           const DocumentHandler& handler) {
-    switch (scope.kind) {
-        case SearchScope::Kind::AllSections: {
-            sqlite::Statement statement(connection_, queries::kSearchAllSections);
-            statement.bind(":words", words);
-            return listDocuments(statement, handler);
+    const std::vector<std::int64_t> rows = matcher_->matchingTextRows(words);
+    {
+        sqlite::Savepoint batch(connection_);
+        sqlite::Statement(connection_, queries::kClearMatchedRows).step();
+        sqlite::Statement add(connection_, queries::kAddMatchedRow);
+        for (const std::int64_t row : rows) {
+            add.bind(":row", row);
+            add.step();
+            add.reset();
         }
-        case SearchScope::Kind::Section: {
-            sqlite::Statement statement(connection_, queries::kSearchSection);
-            statement.bind(":words", words);
-            statement.bind(":letter", scope.filter);
-            return listDocuments(statement, handler);
-        }
-        case SearchScope::Kind::Subcategory:
-            break;
+        batch.release();
     }
-    sqlite::Statement statement(connection_, queries::kSearchSubcategory);
-    statement.bind(":words", words);
-    statement.bind(":subcategory", scope.filter);
+    const std::string sql = std::string(queries::kMatchedRows) + std::string(filter) +
+                            std::string(queries::kInTitleOrder);
+    sqlite::Statement statement(connection_, sql);
+    if (bindFilter) {
+        bindFilter(statement);
+    }
     return listDocuments(statement, handler);
 }
 
+int Database::searchWords(const QString& words, const SearchScope& scope,
+                          const DocumentHandler& handler) {
+    switch (scope.kind) {
+        case SearchScope::Kind::AllSections:
+            return listMatches(words, {}, {}, handler);
+        case SearchScope::Kind::Section:
+            return listMatches(
+                words, queries::kInSection,
+                [&](sqlite::Statement& s) { s.bind(":letter", scope.filter); }, handler);
+        case SearchScope::Kind::Subcategory:
+            break;
+    }
+    return listMatches(
+        words, queries::kInSubcategory,
+        [&](sqlite::Statement& s) { s.bind(":subcategory", scope.filter); }, handler);
+}
+
 int Database::narrowWords(const QString& words, int previousLevel, const DocumentHandler& handler) {
-    sqlite::Statement statement(connection_, queries::kNarrowWords);
-    statement.bind(":words", words);
-    statement.bind(":level", previousLevel);
-    return listDocuments(statement, handler);
+    return listMatches(
+        words, queries::kInLevel, [&](sqlite::Statement& s) { s.bind(":level", previousLevel); },
+        handler);
 }
 
 int Database::listLevel(int level, const DocumentHandler& handler) {
@@ -248,10 +284,22 @@ void Database::clearLevelMarks(int level) {
 
 void Database::addMarks(const QStringList& codes, int level) {
     sqlite::Savepoint batch(connection_);
-    sqlite::Statement insert(connection_, queries::kAddMark);
+    sqlite::Statement insert(connection_, queries::kMarkDocument);
     insert.bind(":level", level);
     for (const QString& code : codes) {
         insert.bind(":code", code);
+        insert.step();
+        insert.reset();
+    }
+    batch.release();
+}
+
+void Database::markRows(const std::vector<std::int64_t>& textRows, int level) {
+    sqlite::Savepoint batch(connection_);
+    sqlite::Statement insert(connection_, queries::kMarkRow);
+    insert.bind(":level", level);
+    for (const std::int64_t row : textRows) {
+        insert.bind(":row", row);
         insert.step();
         insert.reset();
     }

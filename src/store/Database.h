@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace corvanel {
 
@@ -40,9 +42,15 @@ struct SearchScope {
 };
 
 // The collection's database file and the operations the windows run on it.
-// Search words and codes are matched as LIKE would match them between '%'
-// wildcards, ignoring letter case and accents; titles are listed in
-// Portuguese order. Failures raise DatabaseError with the engine's message.
+// Search words are found as they are written, as one phrase, anywhere in the
+// title, key words, sub-title or text, ignoring letter case and accents and
+// reading every run of blanks and line breaks as one blank ('%' and '_' are
+// plain characters); codes are matched as LIKE between '%' wildcards would.
+// Titles are listed in Portuguese order. Failures raise DatabaseError with
+// the engine's message.
+//
+// A collection built with its search index (SearchIndex) is searched there;
+// one built without it is read into memory in the background instead.
 //
 // Marks of a search (table LABELS2) belong to the connection that made them:
 // they live in a temporary table that shadows the file's own, so a
@@ -74,10 +82,10 @@ public:
     int listCategory(const QString& category, const DocumentHandler& handler);
     int listCollection(const DocumentHandler& handler);
     int searchWords(const QString& words, const SearchScope& scope, const DocumentHandler& handler);
-    // The documents marked at previousLevel that the words match, once per
-    // text row and mark.
+    // Every text row of the documents marked at previousLevel that the words
+    // match, once.
     int narrowWords(const QString& words, int previousLevel, const DocumentHandler& handler);
-    // The documents marked at level, in the engine's order.
+    // The text rows marked at level, each once, in the order they were marked.
     int listLevel(int level, const DocumentHandler& handler);
     // The distinct sub-titles of section "A", its authors.
     int listAuthors(const AuthorHandler& handler);
@@ -87,12 +95,16 @@ public:
 
     void clearAllMarks();
     void clearLevelMarks(int level);
-    // Marks every code at level, all or none.
+    // Marks every text row of each code at level, all or none.
     void addMarks(const QStringList& codes, int level);
+    // Marks the text rows at level in this order, all or none.
+    void markRows(const std::vector<std::int64_t>& textRows, int level);
 
     // Starts getting the key-word engine ready in the background (the first
-    // search waits for it, or does the work itself).
+    // search waits for it, or does the work itself); nothing to do when the
+    // collection holds its search index.
     void startIndexingTexts();
+    bool hasSearchIndex() const { return hasSearchIndex_; }
 
     bool isReadOnly() const;
     const QString& filePath() const { return filePath_; }
@@ -102,13 +114,18 @@ private:
     void checkCollection(const QString& password);
     void defineFunctions();
     void createScratchTables();
+    void chooseKeywordEngine();
+    int listMatches(const QString& words, std::string_view filter,
+                    const std::function<void(sqlite::Statement&)>& bindFilter,
+                    const DocumentHandler& handler);
     int listDocuments(sqlite::Statement& statement, const DocumentHandler& handler);
     int count(sqlite::Statement& statement, const MessagePump& pump);
 
     QString filePath_;
-    // Outlives the connection, whose words_match asks it.
-    std::unique_ptr<KeywordMatcher> matcher_;
     sqlite::Connection connection_;
+    bool hasSearchIndex_ = false;
+    // Asks the connection, so is declared after it and goes first.
+    std::unique_ptr<KeywordMatcher> matcher_;
     // Kept prepared: a listing reads it once for every court decision.
     std::optional<sqlite::Statement> textStart_;
 };

@@ -8,10 +8,10 @@
 // document is listed once per text row and not at all without one; its
 // columns are those of ListedDocument, in order.
 //
-// Two functions of the store's connection do the matching: LIKE ignores
-// accents and letter case (MatchingFunctions::defineLike), and words_match
-// asks the key-word engine (MatchingFunctions::defineWordsMatch). Titles
-// sort in Portuguese order through the columns' own collation.
+// Listings sort by each text row's place in title order (TITLE_ORDER, see
+// SearchIndex): the title in Portuguese order, then code and text row. A key-word search first puts
+// the text rows the key-word engine finds into MATCHED_ROWS and lists from there. LIKE ignores
+// accents and letter case (MatchingFunctions::defineLike).
 namespace corvanel::queries {
 
 // clang-format off
@@ -31,39 +31,40 @@ inline constexpr std::string_view kStoreContentRoot =
     "update CONTROLE set tipo = :folder";
 
 inline constexpr std::string_view kListCategory =
-    "select titulo, cod, subtitulo, sessao, TEXTOS.rowid from LABELS, TEXTOS"
-    " where categoria LIKE '%' || :category || '%' and TEXTOS.cod_texto = LABELS.cod"
-    " order by titulo";
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from TITLE_ORDER R, LABELS L"
+    " where L.categoria LIKE '%' || :category || '%' and L.cod = R.cod"
+    " order by R.rank";
 inline constexpr std::string_view kListCollection =
-    "select titulo, cod, subtitulo, sessao, TEXTOS.rowid from LABELS, TEXTOS"
-    " where TEXTOS.cod_texto = LABELS.cod"
-    " order by titulo";
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from TITLE_ORDER R, LABELS L"
+    " where L.cod = R.cod"
+    " order by R.rank";
 
-inline constexpr std::string_view kSearchAllSections =
-    "select titulo, cod, subtitulo, sessao, TEXTOS.rowid from LABELS, TEXTOS"
-    " where (words_match(:words, TEXTOS.rowid)) and TEXTOS.cod_texto = LABELS.cod"
-    " order by titulo";
-inline constexpr std::string_view kSearchSection =
-    "select titulo, cod, subtitulo, sessao, TEXTOS.rowid from LABELS, TEXTOS"
-    " where (words_match(:words, TEXTOS.rowid)) and TEXTOS.cod_texto = LABELS.cod"
-    " and LABELS.sessao = :letter"
-    " order by titulo";
-inline constexpr std::string_view kSearchSubcategory =
-    "select titulo, cod, subtitulo, sessao, TEXTOS.rowid from LABELS, TEXTOS"
-    " where (words_match(:words, TEXTOS.rowid)) and TEXTOS.cod_texto = LABELS.cod"
-    " and LABELS.categoria LIKE '%' || :subcategory || '%'"
-    " order by titulo";
+// The matched rows lead the join: a rare word reads only its own rows.
+inline constexpr std::string_view kMatchedRows =
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from MATCHED_ROWS M"
+    " cross join TITLE_ORDER R cross join LABELS L"
+    " where R.row = M.row and L.cod = R.cod";
+inline constexpr std::string_view kInTitleOrder =
+    " order by R.rank";
+inline constexpr std::string_view kInSection =
+    " and L.sessao = :letter";
+inline constexpr std::string_view kInSubcategory =
+    " and L.categoria LIKE '%' || :subcategory || '%'";
+// Each text row once, however often its document was marked.
+inline constexpr std::string_view kInLevel =
+    " and L.cod in (select cod from LABELS2 where ctr = :level)";
 
-// A document marked twice at the level is listed twice for each text row.
-inline constexpr std::string_view kNarrowWords =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, TEXTOS T, LABELS2 L2"
-    " where (words_match(:words, T.rowid)) and T.cod_texto = L.cod and L.cod = L2.cod"
-    " and L2.ctr = :level"
-    " order by L.titulo";
-// No order of its own: the rows come as the engine finds them.
+inline constexpr std::string_view kClearMatchedRows =
+    "delete from MATCHED_ROWS";
+inline constexpr std::string_view kAddMatchedRow =
+    "insert into MATCHED_ROWS (row) values (:row)";
+
+// The rows of the level as they were listed, each once.
 inline constexpr std::string_view kListLevel =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, TEXTOS T, LABELS2 L2"
-    " where L.cod = T.cod_texto and L2.cod = L.cod and L2.ctr = :level";
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, L2.textrow from LABELS2 L2"
+    " cross join LABELS L"
+    " where L2.ctr = :level and L.cod = L2.cod"
+    " order by L2.rowid";
 
 inline constexpr std::string_view kListAuthors =
     "select distinct subtitulo from LABELS where sessao = 'A' order by subtitulo";
@@ -76,8 +77,13 @@ inline constexpr std::string_view kClearAllMarks =
     "delete from LABELS2";
 inline constexpr std::string_view kClearLevelMarks =
     "delete from LABELS2 where ctr = :level";
-inline constexpr std::string_view kAddMark =
-    "insert into LABELS2 (cod, ctr) values (:code, :level)";
+// A row marked twice at a level keeps its first place.
+inline constexpr std::string_view kMarkRow =
+    "insert or ignore into LABELS2 (cod, ctr, textrow)"
+    " select cod, :level, row from TITLE_ORDER where row = :row";
+inline constexpr std::string_view kMarkDocument =
+    "insert or ignore into LABELS2 (cod, ctr, textrow)"
+    " select cod_texto, :level, rowid from TEXTOS where cod_texto = :code order by rowid";
 
 // clang-format on
 

@@ -102,6 +102,32 @@ Connection::Connection(const QString& path, OpenMode mode) {
     }
 }
 
+ValueReader::ValueReader(Connection& connection, const char* table, const char* column)
+    : connection_(connection), table_(table), column_(column) {}
+
+ValueReader::~ValueReader() {
+    if (blob_ != nullptr) {
+        sqlite3_blob_close(blob_);
+    }
+}
+
+int ValueReader::open(std::int64_t rowid) {
+    const int rc = blob_ == nullptr ? sqlite3_blob_open(connection_.handle(), "main", table_,
+                                                        column_, rowid, 0, &blob_)
+                                    : sqlite3_blob_reopen(blob_, rowid);
+    if (rc != SQLITE_OK) {
+        connection_.fail(commandError(), rc);
+    }
+    return sqlite3_blob_bytes(blob_);
+}
+
+void ValueReader::read(char* out, int size, int offset) {
+    const int rc = sqlite3_blob_read(blob_, out, size, offset);
+    if (rc != SQLITE_OK) {
+        connection_.fail(commandError(), rc);
+    }
+}
+
 sqlite3* Connection::handle() const {
     if (!db_) {
         throw DatabaseError(QStringLiteral("O banco de dados já foi fechado."));
@@ -219,6 +245,13 @@ void Statement::bind(int position, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     checkBind(sqlite3_bind_text64(statement_, position, bytes.isNull() ? "" : bytes.constData(),
                                   static_cast<sqlite3_uint64>(bytes.size()), SQLITE_TRANSIENT,
+                                  SQLITE_UTF8),
+              position);
+}
+
+void Statement::bindUtf8(int position, std::string_view utf8) {
+    checkBind(sqlite3_bind_text64(statement_, position, utf8.empty() ? "" : utf8.data(),
+                                  static_cast<sqlite3_uint64>(utf8.size()), SQLITE_TRANSIENT,
                                   SQLITE_UTF8),
               position);
 }

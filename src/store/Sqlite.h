@@ -14,6 +14,7 @@
 struct sqlite3;
 struct sqlite3_context;
 struct sqlite3_stmt;
+struct sqlite3_blob;
 struct sqlite3_value;
 
 // The program's one layer over SQLite's C API: a connection, its prepared
@@ -62,6 +63,7 @@ public:
 
 private:
     friend class Statement;
+    friend class ValueReader;
 
     struct Closer {
         void operator()(sqlite3* db) const;
@@ -91,6 +93,8 @@ public:
     void bind(int position, int value) { bind(position, static_cast<std::int64_t>(value)); }
     void bind(int position, const QString& text);
     void bind(int position, const QByteArray& blob);
+    // Text already in UTF-8, bound without converting it.
+    void bindUtf8(int position, std::string_view utf8);
     void bind(int position, std::nullptr_t);
     template <typename Value>
     void bind(const char* name, const Value& value) {
@@ -117,6 +121,27 @@ private:
 
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
+};
+
+// Reads one column's value of a row piece by piece (incremental blob
+// I/O), so that a long text need not be read whole.
+class ValueReader {
+public:
+    ValueReader(Connection& connection, const char* table, const char* column);
+    ~ValueReader();
+    ValueReader(const ValueReader&) = delete;
+    ValueReader& operator=(const ValueReader&) = delete;
+
+    // Moves to the row; its value's size in bytes.
+    int open(std::int64_t rowid);
+    // Reads size bytes at offset of the row's value into out.
+    void read(char* out, int size, int offset);
+
+private:
+    Connection& connection_;
+    const char* table_;
+    const char* column_;
+    sqlite3_blob* blob_ = nullptr;
 };
 
 // A savepoint: what runs while it stands is undone when it goes without

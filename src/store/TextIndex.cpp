@@ -1,6 +1,7 @@
 #include "TextIndex.h"
 
 #include "DatabaseError.h"
+#include "SearchIndex.h"
 #include "Sqlite.h"
 #include "TextMatching.h"
 
@@ -39,41 +40,17 @@ void TextIndex::read(const QString& databasePath, const std::atomic<bool>& stop)
     sqlite::Statement row(connection, kRowsQuery);
     while (!stop.load(std::memory_order_relaxed) && row.step()) {
         rowids_.push_back(row.int64(0));
-        std::uint8_t nulls = 0;
-        for (int f = 0; f < kFields; ++f) {
-            fieldStarts_.push_back(folded_.size());
-            const int column = f + 1;
-            if (row.isNull(column)) {
-                nulls |= static_cast<std::uint8_t>(1u << f);
-            } else {
-                appendFolded(row.utf8(column), folded_);
-            }
-            folded_ += '\0';
-        }
-        nullFields_.push_back(nulls);
+        rowStarts_.push_back(folded_.size());
+        SearchIndex::appendRowText(row.utf8(1), row.utf8(2), row.utf8(3), row.utf8(4), folded_);
+        folded_ += '\0';
     }
-    fieldStarts_.push_back(folded_.size());
+    rowStarts_.push_back(folded_.size());
     folded_.shrink_to_fit();
 }
 
 size_t TextIndex::firstRowFrom(size_t byte) const {
-    size_t low = 0;
-    size_t high = rowids_.size();
-    while (low < high) {
-        const size_t middle = low + (high - low) / 2;
-        if (rowStart(middle) < byte) {
-            low = middle + 1;
-        } else {
-            high = middle;
-        }
-    }
-    return low;
-}
-
-std::string_view TextIndex::field(size_t row, int f) const {
-    const size_t at = row * kFields + static_cast<size_t>(f);
-    return std::string_view(folded_.data() + fieldStarts_[at],
-                            fieldStarts_[at + 1] - fieldStarts_[at] - 1);
+    const auto at = std::lower_bound(rowStarts_.begin(), rowStarts_.end() - 1, byte);
+    return static_cast<size_t>(at - rowStarts_.begin());
 }
 
 int TextIndex::threadsFor(int requested) const {
@@ -85,8 +62,11 @@ int TextIndex::threadsFor(int requested) const {
     return std::min({hardware, bySize, kMostThreads});
 }
 
-std::vector<std::int64_t> TextIndex::matchingTextRows(const LikePattern& pattern,
+std::vector<std::int64_t> TextIndex::matchingTextRows(const std::string& foldedWords,
                                                       int threads) const {
+    if (foldedWords.empty()) {
+        return rowids_;
+    }
     const size_t rows = rowids_.size();
     std::vector<char> matched(rows, 0);
     const size_t parts =
@@ -102,9 +82,9 @@ std::vector<std::int64_t> TextIndex::matchingTextRows(const LikePattern& pattern
         std::vector<std::jthread> workers;
         for (size_t part = 1; part < parts; ++part) {
             workers.emplace_back(
-                [&, part] { matchRows(pattern, bounds[part], bounds[part + 1], matched); });
+                [&, part] { findText(foldedWords, bounds[part], bounds[part + 1], matched); });
         }
-        matchRows(pattern, bounds[0], bounds[1], matched);
+        findText(foldedWords, bounds[0], bounds[1], matched);
     }
     std::vector<std::int64_t> result;
     for (size_t row = 0; row < rows; ++row) {
@@ -113,23 +93,6 @@ std::vector<std::int64_t> TextIndex::matchingTextRows(const LikePattern& pattern
         }
     }
     return result;
-}
-
-void TextIndex::matchRows(const LikePattern& pattern, size_t first, size_t last,
-                          std::vector<char>& matched) const {
-    const std::string* text = pattern.containedText();
-    if (text != nullptr && !text->empty() && text->find('\0') == std::string::npos) {
-        findText(*text, first, last, matched);
-        return;
-    }
-    for (size_t row = first; row < last; ++row) {
-        for (int f = 0; f < kFields; ++f) {
-            if (!isNull(row, f) && pattern.matchesFolded(field(row, f))) {
-                matched[row] = 1;
-                break;
-            }
-        }
-    }
 }
 
 // One pass over the rows' bytes: after a hit the rest of that row is skipped.
@@ -183,9 +146,9 @@ void TextIndexMatcher::prepareInBackground() {
 }
 
 std::vector<std::int64_t> TextIndexMatcher::matchingTextRows(const QString& words) {
-    const QByteArray pattern = QString(u'%' + words + u'%').toUtf8();
+    const QByteArray utf8 = words.toUtf8();
     return loader_.index().matchingTextRows(
-        LikePattern(std::string_view(pattern.constData(), static_cast<size_t>(pattern.size()))));
+        searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))));
 }
 
 }  // namespace corvanel

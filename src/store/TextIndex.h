@@ -13,16 +13,14 @@
 
 namespace corvanel {
 
-class LikePattern;
-
 // The searchable text of every listed document, folded once and held in
-// memory: a key-word search then scans memory instead of reading and
-// folding the whole collection from the file each time.
+// memory: what a collection built without the search index searches (see
+// SearchIndex), read in the background when the collection is opened.
 //
-// One entry per text row (TEXTOS) joined to its card (LABELS), holding the
-// card's title, key words and sub-title and the row's own text. The
-// collection's cards and texts are fixed while the program runs (it writes
-// only marks and the content root), so the index never goes stale.
+// One entry per text row (TEXTOS) joined to its card (LABELS), as
+// SearchIndex::appendRowText writes it. The collection's cards and texts are
+// fixed while the program runs (it writes only marks and the content root),
+// so the index never goes stale.
 class TextIndex {
 public:
     // Reads the collection in the database file at path through a read-only
@@ -31,33 +29,26 @@ public:
     // DatabaseError.
     static TextIndex load(const QString& databasePath, const std::atomic<bool>& stop);
 
-    // The text rows (TEXTOS rowids, ascending) that the pattern matches as
-    // LIKE would in any of the four fields. threads: 0 picks a number by the
+    // The text rows (TEXTOS rowids, ascending) whose text contains the words
+    // folded for search (searchFolded). threads: 0 picks a number by the
     // size of the collection.
-    std::vector<std::int64_t> matchingTextRows(const LikePattern& pattern, int threads = 0) const;
+    std::vector<std::int64_t> matchingTextRows(const std::string& foldedWords,
+                                               int threads = 0) const;
 
     size_t rowCount() const { return rowids_.size(); }
 
 private:
-    static constexpr int kFields = 4;  // titulo, pchave, subtitulo, conteudo
-
     void read(const QString& databasePath, const std::atomic<bool>& stop);
-    void matchRows(const LikePattern& pattern, size_t first, size_t last,
-                   std::vector<char>& matched) const;
     void findText(const std::string& text, size_t first, size_t last,
                   std::vector<char>& matched) const;
-    std::string_view field(size_t row, int field) const;
-    bool isNull(size_t row, int field) const { return (nullFields_[row] >> field) & 1; }
-    size_t rowStart(size_t row) const { return fieldStarts_[row * kFields]; }
+    size_t rowStart(size_t row) const { return rowStarts_[row]; }
     size_t firstRowFrom(size_t byte) const;
     int threadsFor(int requested) const;
 
-    // The folded fields of every row, each followed by a '\0' so that no
-    // match runs from one field into the next.
+    // Every row's text followed by a '\0', which no search words hold.
     std::string folded_;
-    std::vector<size_t> fieldStarts_;  // kFields per row, then the end
+    std::vector<size_t> rowStarts_;  // one per row, then the end
     std::vector<std::int64_t> rowids_;
-    std::vector<std::uint8_t> nullFields_;  // bit f: field f is NULL
 };
 
 // Builds the text index in the background once asked to, and hands it out
@@ -83,8 +74,7 @@ private:
     std::optional<TextIndex> index_;
 };
 
-// The key-word engine of the store: the search words, between '%'
-// wildcards, as a LIKE pattern over the text index.
+// The key-word engine of a collection built without the search index.
 class TextIndexMatcher final : public KeywordMatcher {
 public:
     explicit TextIndexMatcher(QString databasePath);

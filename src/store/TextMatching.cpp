@@ -4,6 +4,7 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 
@@ -155,6 +156,41 @@ std::string folded(std::string_view utf8) {
     std::string out;
     appendFolded(utf8, out);
     return out;
+}
+
+void appendSearchFolded(std::string_view utf8, std::string& out) {
+    const size_t start = out.size();
+    appendFolded(utf8, out);
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
+    };
+    size_t kept = start;
+    bool afterBlank = false;
+    for (size_t i = start; i < out.size(); ++i) {
+        const char c = out[i];
+        if (blank(c)) {
+            if (!afterBlank) {
+                out[kept++] = ' ';
+            }
+            afterBlank = true;
+        } else {
+            out[kept++] = c;
+            afterBlank = false;
+        }
+    }
+    out.resize(kept);
+}
+
+std::string searchFolded(std::string_view utf8) {
+    std::string out;
+    appendSearchFolded(utf8, out);
+    return out;
+}
+
+size_t characterCount(std::string_view utf8) {
+    return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 LikePattern::LikePattern(std::string_view utf8Pattern, char32_t escape)

@@ -18,6 +18,15 @@ void appendFolded(std::string_view utf8, std::string& out);
 
 std::string folded(std::string_view utf8);
 
+// The form in which search words and searched texts meet: folded as above,
+// with every run of blanks and line breaks read as one blank, so a phrase
+// is found however the text breaks its lines.
+void appendSearchFolded(std::string_view utf8, std::string& out);
+std::string searchFolded(std::string_view utf8);
+
+// Characters, not bytes, of a UTF-8 text.
+size_t characterCount(std::string_view utf8);
+
 // A LIKE pattern, folded once and reused for every row it is compared with.
 class LikePattern {
 public:

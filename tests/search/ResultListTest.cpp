@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "ResultListLogic.h"
 #include "SearchCollection.h"
+#include "Sections.h"
 
 #include <QFile>
 #include <QSet>
@@ -212,10 +213,11 @@ TEST_F(ResultList, TheSearchButtonSearchesTheScopeOnScreen) {
         {"T", "decis", {q("5"), q("4")}},          // "Lumbra" is the whole collection
         {"F", "texto", {q("9"), q("1"), q("2")}},  // "Ciclos de Vida" is letter "A"
         {"B", "d'água", {}},
-        {" ", "d'água", {q("2")}},        // the apostrophe is searched for
-        {" ", "Ação%pública", {q("9")}},  // wildcards are the user's
-        {" ", "Ad_ção", {q("1")}},
-        {" ", "adocao", {q("1")}},  // accents and case are ignored
+        {" ", "d'água", {q("2")}},  // the apostrophe is searched for
+        {" ", "Ação%pública", {}},  // '%' and '_' are plain characters
+        {" ", "Ad_ção", {}},
+        {" ", "ação civil\n  pública", {q("9")}},  // blanks and line breaks as one blank
+        {" ", "adocao", {q("1")}},                 // accents and case are ignored
     };
     for (const Case& c : cases) {
         logic.fields.subcategoryMode = q("0");
@@ -287,18 +289,61 @@ TEST_F(ResultList, NarrowingBeforeAnySearchFindsNothing) {
     EXPECT_EQ(host.messages, QStringList{q("Nenhum documento localizado para sua busca.")});
 }
 
-TEST_F(ResultList, SteppingBackInLocalizarKeepsTheListButDropsTheMarks) {
+// Whatever the window's request, "Voltar" shows the level stepped to.
+TEST_F(ResultList, SteppingBackInLocalizarShowsThePreviousResultAgain) {
     request(" ", " ");
     search("silva");
+    const QStringList silva = codes();
+    const QString silvaCount = logic.rowCount();
     search("guarda");
     EXPECT_EQ(marksAt(1), 1);
     logic.stepBack();
-    EXPECT_EQ(codes(), QStringList{q("2")});
-    EXPECT_EQ(logic.fields.words, q("guarda"));
-    EXPECT_EQ(logic.rowCount(), q("1"));
+    EXPECT_EQ(codes(), silva);
+    EXPECT_EQ(silva.size(), 2);
+    EXPECT_EQ(logic.fields.words, q("silva"));
+    EXPECT_EQ(logic.rowCount(), silvaCount);
+    EXPECT_EQ(lines().count(q("Textos:")), 0);
     EXPECT_EQ(logic.level(), 0);
     EXPECT_EQ(marksAt(1), 0);
     EXPECT_EQ(marksAt(0), 2);
+}
+
+// A document with several text rows, found by each of them.
+class ManyTextRows : public ResultList {
+protected:
+    ManyTextRows() : ResultList(withManyTextRows()) {}
+
+    static QList<testing::TestCard> withManyTextRows() {
+        QList<testing::TestCard> cards = testing::searchCards();
+        cards << testing::card(11, q("Estatuto"), q("Congresso"), q("B"), q("B01"), q(""),
+                               {q("texto um"), q("texto dois"), q("texto três")});
+        return cards;
+    }
+
+    static QStringList withoutLabels(QStringList listed) {
+        listed.removeIf([](const QString& line) { return isSectionLabel(line); });
+        return listed;
+    }
+};
+
+TEST_F(ManyTextRows, NarrowingAndBackListEachTextRowOnceInItsPlace) {
+    request("T", " ", "");
+    search("texto");
+    const QStringList first = lines();
+    const QString count = logic.rowCount();
+    ASSERT_EQ(count, q("8"));  // five documents of one row, card 11 three times
+    narrow("texto");
+    EXPECT_EQ(logic.rowCount(), count);
+    EXPECT_EQ(lines(), first);
+    narrow("um");
+    EXPECT_EQ(logic.rowCount(), q("1"));
+    logic.stepBack();
+    EXPECT_EQ(lines(), withoutLabels(first));
+    EXPECT_EQ(logic.rowCount(), count);
+    logic.stepBack();
+    EXPECT_EQ(lines(), withoutLabels(first));
+    EXPECT_EQ(logic.rowCount(), count);
+    EXPECT_EQ(logic.level(), 0);
 }
 
 TEST_F(ResultList, AShowingStartsLevelsAndMarksAfresh) {

@@ -3,6 +3,7 @@
 #include "PortugueseCollation.h"
 #include "Sqlite.h"
 #include "TestCollection.h"
+#include "TextMatching.h"
 
 #include <QFile>
 #include <QSet>
@@ -54,38 +55,47 @@ std::vector<Row> sorted(std::vector<Row> rows) {
 
 // What the collection's statements found before the store built its own:
 // each written out as text with its values between single quotes (a quote
-// doubled), the words tested with LIKE against each of the four fields, on a
-// plain connection to a copy of the file whose own LABELS2 holds the marks.
-// Only the LIKE and the collation of the store take part, as they define
-// what matches and how titles sort.
+// doubled), ordered by titulo, on a plain connection to a copy of the file
+// whose own LABELS2 holds the marks. Codes are matched with the store's LIKE;
+// search words with found_in, a plain scan of the field folded for search
+// (the words as they are, '%' and '_' included, every run of blanks as one).
 class CatalogueStatements {
 public:
     explicit CatalogueStatements(const QString& databasePath)
         : connection_(copied(databasePath), sqlite::OpenMode::ReadWrite) {
         MatchingFunctions::defineLike(connection_);
         PortugueseCollation::registerWith(connection_);
+        connection_.defineFunction("found_in", 2, [](sqlite::FunctionCall& call) {
+            call.setResult(!call.isNull(1) &&
+                           searchFolded(call.utf8(1)).find(searchFolded(call.utf8(0))) !=
+                               std::string::npos);
+        });
     }
 
     static QString like(const QString& value) { return u"'%" + doubled(value) + u"%'"; }
+    static QString literal(const QString& value) { return u"'" + doubled(value) + u"'"; }
 
     static QString doubled(QString value) { return value.replace(u'\'', q("''")); }
 
     static QString keywordSearch(const QString& words, const QString& filter = QString()) {
-        const QString w = like(words);
+        const QString w = literal(words);
         return u"select titulo, cod, subtitulo, sessao, TEXTOS.rowid from LABELS, TEXTOS where "
-               u"(titulo LIKE " +
-               w + u" or pchave LIKE " + w + u" or subtitulo LIKE " + w + u" or conteudo LIKE " +
-               w + u") and TEXTOS.cod_texto = LABELS.cod " + filter + u" order by titulo";
+               u"(found_in(" +
+               w + u", titulo) or found_in(" + w + u", pchave) or found_in(" + w +
+               u", subtitulo) or found_in(" + w +
+               u", conteudo)) and TEXTOS.cod_texto = LABELS.cod " + filter + u" order by titulo";
     }
 
+    // Each text row of a marked document once, however often it was marked.
     static QString narrowing(const QString& words, int level) {
-        const QString w = like(words);
+        const QString w = literal(words);
         return u"select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, TEXTOS "
-               u"T, LABELS2 L2 where (L.titulo LIKE " +
-               w + u" or L.pchave LIKE " + w + u" or L.subtitulo LIKE " + w +
-               u" or T.conteudo LIKE " + w +
-               u") and T.cod_texto = L.cod and L.Cod = L2.cod and L2.ctr=" +
-               QString::number(level) + u" order by L.titulo";
+               u"T where (found_in(" +
+               w + u", L.titulo) or found_in(" + w + u", L.pchave) or found_in(" + w +
+               u", L.subtitulo) or found_in(" + w +
+               u", T.conteudo)) and T.cod_texto = L.cod and L.cod in (select cod from LABELS2 "
+               u"where ctr=" +
+               QString::number(level) + u") order by L.titulo";
     }
 
     std::vector<Row> rows(const QString& sql) {
@@ -167,7 +177,7 @@ protected:
     CatalogueStatements before{collection.databasePath()};
 };
 
-TEST_F(Listings, KeywordSearchesFindWhatTheStatementsFoundBefore) {
+TEST_F(Listings, KeywordSearchesFindWhatAPlainScanFindsInTitleOrder) {
     struct Scope {
         SearchScope scope;
         QString filter;
@@ -234,7 +244,7 @@ TEST_F(Listings, CountsAreThoseOfTheCardsAsBefore) {
     }
 }
 
-TEST_F(Listings, NarrowingAndLevelListingsFollowTheMarksAsBefore) {
+TEST_F(Listings, NarrowingAndLevelListingsListEachMarkedTextRowOnce) {
     const auto mark = [&](const std::vector<Row>& rows, int level) {
         QStringList codes;
         for (const Row& row : rows) {
@@ -248,9 +258,9 @@ TEST_F(Listings, NarrowingAndLevelListingsFollowTheMarksAsBefore) {
         EXPECT_EQ(sorted(rowsOf([&](const auto& h) { db.listLevel(level, h); })),
                   sorted(before.rows(
                       u"select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, "
-                      u"TEXTOS T, Labels2 L2 where L.cod = T.Cod_texto and L2.cod = L.cod and  "
-                      u"L2.ctr =" +
-                      QString::number(level))))
+                      u"TEXTOS T where L.cod = T.Cod_texto and L.cod in (select cod from "
+                      u"LABELS2 where ctr =" +
+                      QString::number(level) + u")")))
             << "level " << level;
     };
     const auto checkNarrowing = [&](int previous) {
@@ -265,7 +275,7 @@ TEST_F(Listings, NarrowingAndLevelListingsFollowTheMarksAsBefore) {
     mark(rowsOf([&](const auto& h) { db.searchWords(q("a"), SearchScope::allSections(), h); }), -1);
     checkLevel(-1);
     checkNarrowing(-1);
-    // A level marked twice lists each of its documents twice per text row.
+    // A level marked twice still lists each of its text rows once.
     const auto silva = rowsOf([&](const auto& h) { db.narrowWords(q("silva"), -1, h); });
     mark(silva, 0);
     mark(silva, 0);

@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "ContentFiles.h"
 #include "ReferenceTables.h"
+#include "Sqlite.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>
@@ -130,6 +131,29 @@ TEST_F(CheckedCollection, ReportsUnknownCodesMissingPagesAndLinksThatLeadNowhere
     EXPECT_TRUE(
         checkCollection(folder_.path())
             .problems.contains(QStringLiteral("labels.dat: falta este arquivo fixo do programa")));
+}
+
+TEST_F(CheckedCollection, ReportsASearchIndexThatIsMissingOrNoLongerMatchesTheTexts) {
+    const auto indexProblems = [this] {
+        return checkCollection(folder_.path(), {.allowUnknownCodes = true})
+            .problems.filter(QStringLiteral("índice de busca"));
+    };
+    EXPECT_TRUE(indexProblems().isEmpty());
+    {
+        sqlite::Connection db(path(QStringLiteral("db3.mdb")), sqlite::OpenMode::ReadWrite);
+        db.executeScript("UPDATE TEXTOS SET conteudo = 'outro texto' WHERE cod_texto = 3");
+    }
+    EXPECT_EQ(indexProblems(), QStringList{QStringLiteral(
+                                   "db3.mdb: o índice de busca não corresponde aos textos "
+                                   "em 1 linha(s); \"corvanel-collection reindex\" o refaz")});
+    {
+        sqlite::Connection db(path(QStringLiteral("db3.mdb")), sqlite::OpenMode::ReadWrite);
+        db.executeScript(
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+    }
+    ASSERT_EQ(indexProblems().size(), 1);
+    EXPECT_TRUE(
+        indexProblems().first().startsWith(QStringLiteral("db3.mdb: falta o índice de busca")));
 }
 
 TEST_F(CheckedCollection, TheCommandExitsWithOneOnProblemsAndTwoOnUsageErrors) {

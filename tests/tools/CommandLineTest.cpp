@@ -1,6 +1,9 @@
 #include "CommandLine.h"
 #include "TestFiles.h"
 
+#include <SearchIndex.h>
+#include <Sqlite.h>
+
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -100,6 +103,44 @@ TEST_F(CommandLine, RefusedOutputExitsWithOneAndIsLeftAsItWas) {
     struct stat info {};
     ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST_F(CommandLine, ReindexAddsTheSearchIndexToACollectionBuiltWithoutIt) {
+    ASSERT_EQ(run({QStringLiteral("build"), QStringLiteral("--catalogue"), catalogue(),
+                   QStringLiteral("--content"), content(), QStringLiteral("--out"), output()})
+                  .code,
+              0);
+    const auto indexed = [&] {
+        sqlite::Connection db(output(), sqlite::OpenMode::ReadOnly);
+        return SearchIndex::isPresent(db);
+    };
+    ASSERT_TRUE(indexed());
+    sqlite::Connection(output(), sqlite::OpenMode::ReadWrite)
+        .executeScript(
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+    ASSERT_FALSE(indexed());
+
+    const Outcome result = run({QStringLiteral("reindex"), folder_.path()});
+    EXPECT_EQ(result.code, 0) << qPrintable(result.err);
+    EXPECT_EQ(result.out, QStringLiteral("db3.mdb: índice de busca montado\n"));
+    EXPECT_TRUE(indexed());
+    sqlite::Connection db(output(), sqlite::OpenMode::ReadOnly);
+    EXPECT_EQ(SearchIndex::matchingTextRows(db, "um").size(), 1u);
+
+    for (const QStringList& wrong : QList<QStringList>{
+             {QStringLiteral("reindex")},
+             {QStringLiteral("reindex"), output(), output()},
+             {QStringLiteral("reindex"), output(), QStringLiteral("--out"), output()}}) {
+        EXPECT_EQ(run(wrong).code, 2) << qPrintable(wrong.join(u' '));
+    }
+    const Outcome missing =
+        run({QStringLiteral("reindex"), folder_.filePath(QStringLiteral("nada"))});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.err.contains(u"não existe")) << qPrintable(missing.err);
+    testfiles::writeFile(catalogue(), "não é um banco de dados");
+    const Outcome notACollection = run({QStringLiteral("reindex"), catalogue()});
+    EXPECT_EQ(notACollection.code, 1);
+    EXPECT_TRUE(notACollection.err.contains(u"índice de busca")) << qPrintable(notACollection.err);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "CollectionBuild.h"
 #include "ConnectionString.h"
 #include "DatabaseError.h"
+#include "SearchIndex.h"
 #include "Sections.h"
 #include "Sqlite.h"
 
@@ -15,7 +16,9 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <cstdlib>
 #include <optional>
+#include <string>
 
 namespace corvanel::collection {
 
@@ -42,6 +45,55 @@ QList<CardFacts> readCards(const QString& databasePath) {
                              .arg(QDir::toNativeSeparators(databasePath), error.message()));
     }
     return cards;
+}
+
+// The text rows whose searchable text differs from what the index holds
+// for them (or that it lacks), plus the index's rows of no text row.
+int staleIndexRows(sqlite::Connection& db) {
+    sqlite::Statement rows(db,
+                           "select L.titulo, L.pchave, L.subtitulo, T.conteudo, S.folded "
+                           "from TEXTOS T join LABELS L on L.cod = T.cod_texto "
+                           "left join SEARCH_TEXT S on S.row = T.rowid");
+    int stale = 0;
+    int withIndexRow = 0;
+    std::string expected;
+    while (rows.step()) {
+        expected.clear();
+        SearchIndex::appendRowText(rows.utf8(0), rows.utf8(1), rows.utf8(2), rows.utf8(3),
+                                   expected);
+        withIndexRow += rows.isNull(4) ? 0 : 1;
+        if (rows.isNull(4) || rows.utf8(4) != expected) {
+            ++stale;
+        }
+    }
+    sqlite::Statement counts(db,
+                             "select (select count(*) from SEARCH_TEXT), "
+                             "(select count(*) from TITLE_ORDER)");
+    counts.step();
+    return stale + static_cast<int>(counts.int64(0) - withIndexRow) +
+           static_cast<int>(std::abs(counts.int64(1) - counts.int64(0)));
+}
+
+QString checkSearchIndex(const QString& databasePath) {
+    try {
+        sqlite::Connection db(databasePath, sqlite::OpenMode::ReadOnly);
+        if (!SearchIndex::isPresent(db)) {
+            return QStringLiteral(
+                "db3.mdb: falta o índice de busca (a coleção foi montada por "
+                "uma versão anterior); \"corvanel-collection reindex\" o "
+                "acrescenta");
+        }
+        if (const int stale = staleIndexRows(db); stale > 0) {
+            return QStringLiteral(
+                       "db3.mdb: o índice de busca não corresponde aos textos em %1 "
+                       "linha(s); \"corvanel-collection reindex\" o refaz")
+                .arg(stale);
+        }
+    } catch (const DatabaseError& error) {
+        return QStringLiteral("db3.mdb: o índice de busca não pôde ser lido: %1")
+            .arg(error.message());
+    }
+    return {};
 }
 
 QString documentName(const CardFacts& card) {
@@ -144,6 +196,9 @@ CheckReport checkCollection(const QString& folder, const CheckOptions& options) 
     for (const CardFacts& card : readCards(databasePath)) {
         checkCard(card, folder, options, report.problems);
         ++report.cards;
+    }
+    if (const QString indexProblem = checkSearchIndex(databasePath); !indexProblem.isEmpty()) {
+        report.problems << indexProblem;
     }
     for (const QString& missing : missingFixedFiles(folder)) {
         report.problems << QStringLiteral("%1: falta este arquivo fixo do programa").arg(missing);

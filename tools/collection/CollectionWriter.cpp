@@ -6,6 +6,7 @@
 #include <DatabaseError.h>
 #include <PortugueseCollation.h>
 #include <Schema.h>
+#include <SearchIndex.h>
 #include <Sqlite.h>
 
 #include <QFile>
@@ -74,6 +75,8 @@ public:
     void commit() {
         insertLabel_.reset();
         insertText_.reset();
+        guarded(QStringLiteral("não foi possível montar o índice de busca"),
+                [&] { SearchIndex::build(db_); });
         guarded(QStringLiteral("erro do banco de dados"), [&] { db_.executeScript("COMMIT"); });
         guarded(QStringLiteral("não foi possível fechar o banco de dados"), [&] { db_.close(); });
     }

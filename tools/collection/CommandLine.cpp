@@ -6,6 +6,7 @@
 #include "ContentAddress.h"
 #include "ProgramCommandLine.h"
 #include "ReferenceTables.h"
+#include "Reindex.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,13 +51,16 @@ cli::ProgramSyntax collectionSyntax() {
     syntax.program = QStringLiteral("corvanel-collection");
     syntax.synopsis = QStringLiteral(
         "corvanel-collection build --catalogue ARQUIVO --content PASTA --out ARQUIVO "
-        "[--root RAIZ] [--allow-unknown-codes] | check PASTA [--allow-unknown-codes] | tables");
+        "[--root RAIZ] [--allow-unknown-codes] | check PASTA [--allow-unknown-codes] | "
+        "reindex CAMINHO | tables");
     syntax.summary = QStringLiteral(
         "build   monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das\n"
         "        páginas\n"
         "check   verifica a coleção da PASTA como o programa a usará: seções e categorias\n"
         "        conhecidas, páginas dos documentos e arquivos fixos presentes, links que\n"
         "        levam a arquivos dentro da pasta\n"
+        "reindex acrescenta o índice de busca a uma coleção montada sem ele (CAMINHO: o\n"
+        "        banco de dados ou a pasta que o contém)\n"
         "tables  mostra, em Markdown, os arquivos fixos e os códigos de categoria do programa");
     for (const BuildOption& option : kBuildOptions) {
         syntax.options << QCommandLineOption(option.name.toString(), option.description.toString(),
@@ -78,12 +82,12 @@ struct UsageError {
     QString problem;
 };
 
-enum class Command { Build, Check, Tables };
+enum class Command { Build, Check, Reindex, Tables };
 
 struct Invocation {
     Command command = Command::Build;
     BuildOptions build;
-    QString folder;  // check
+    QString path;  // check, reindex
 };
 
 void requireNoBuildOptions(const QCommandLineParser& parser, QStringView command) {
@@ -121,7 +125,7 @@ Invocation invocationFrom(const QCommandLineParser& parser) {
         throw UsageError{QStringLiteral("falta o comando")};
     }
     const QString& command = words.first();
-    const qsizetype argumentCount = command == u"check" ? 2 : 1;
+    const qsizetype argumentCount = command == u"check" || command == u"reindex" ? 2 : 1;
     if (words.size() > argumentCount) {
         throw UsageError{
             QStringLiteral("argumento inesperado \"%1\"").arg(words.at(argumentCount))};
@@ -129,13 +133,15 @@ Invocation invocationFrom(const QCommandLineParser& parser) {
     Invocation invocation;
     if (command == u"build") {
         invocation.build = buildOptionsFrom(parser);
-    } else if (command == u"check") {
+    } else if (command == u"check" || command == u"reindex") {
         requireNoBuildOptions(parser, command);
-        if (words.size() < 2) {
-            throw UsageError{QStringLiteral("falta a PASTA da coleção a verificar")};
+        if (words.size() < 2 || words.at(1).isEmpty()) {
+            throw UsageError{command == u"check"
+                                 ? QStringLiteral("falta a PASTA da coleção a verificar")
+                                 : QStringLiteral("falta o CAMINHO da coleção")};
         }
-        invocation.command = Command::Check;
-        invocation.folder = words.at(1);
+        invocation.command = command == u"check" ? Command::Check : Command::Reindex;
+        invocation.path = words.at(1);
         invocation.build.allowUnknownCodes = parser.isSet(kAllowUnknownCodes.toString());
     } else if (command == u"tables") {
         requireNoBuildOptions(parser, command);
@@ -203,7 +209,11 @@ int runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& 
             case Command::Build:
                 return runBuild(invocation.build, out, err);
             case Command::Check:
-                return runCheck(invocation.folder, invocation.build, out);
+                return runCheck(invocation.path, invocation.build, out);
+            case Command::Reindex:
+                out << QStringLiteral("%1: índice de busca montado\n")
+                           .arg(QFileInfo(reindex(invocation.path)).fileName());
+                return cli::kExitSuccess;
             case Command::Tables:
                 out << referenceTables();
                 return cli::kExitSuccess;

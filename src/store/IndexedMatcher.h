@@ -1,0 +1,26 @@
+#pragma once
+
+#include "KeywordMatcher.h"
+#include "SearchIndex.h"
+#include "TextMatching.h"
+
+namespace corvanel {
+
+// The key-word engine of a collection that holds its search index: asks
+// the index on the store's own connection, which must outlive it.
+class IndexedMatcher final : public KeywordMatcher {
+public:
+    explicit IndexedMatcher(sqlite::Connection& connection) : connection_(connection) {}
+
+    std::vector<std::int64_t> matchingTextRows(const QString& words) override {
+        const QByteArray utf8 = words.toUtf8();
+        return SearchIndex::matchingTextRows(
+            connection_,
+            searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))));
+    }
+
+private:
+    sqlite::Connection& connection_;
+};
+
+}  // namespace corvanel

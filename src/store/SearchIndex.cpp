@@ -1,0 +1,204 @@
+#include "SearchIndex.h"
+
+#include "PortugueseCollation.h"
+#include "Sqlite.h"
+#include "TextMatching.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace corvanel::SearchIndex {
+
+namespace {
+
+// The trigram tokenizer sees text already folded by the program's own
+// rules, so it is told to change nothing (case_sensitive 1). detail=full
+// keeps positions: a phrase is then found exactly, with no second check.
+constexpr const char* kTables = R"sql(
+DROP TABLE IF EXISTS SEARCH_TRIGRAMS;
+DROP TABLE IF EXISTS SEARCH_TEXT;
+DROP TABLE IF EXISTS TITLE_ORDER;
+CREATE TABLE SEARCH_TEXT (
+    row     INTEGER PRIMARY KEY,
+    folded  TEXT NOT NULL
+);
+CREATE VIRTUAL TABLE SEARCH_TRIGRAMS USING fts5(
+    folded, content = 'SEARCH_TEXT', content_rowid = 'row',
+    tokenize = 'trigram case_sensitive 1', detail = full
+);
+CREATE TABLE TITLE_ORDER (
+    row   INTEGER PRIMARY KEY,
+    cod   INTEGER NOT NULL,
+    rank  INTEGER NOT NULL
+);
+)sql";
+
+constexpr std::string_view kRowFields =
+    "select T.rowid, L.titulo, L.pchave, L.subtitulo, T.conteudo "
+    "from TEXTOS T, LABELS L where L.cod = T.cod_texto order by T.rowid";
+
+void writeSearchText(sqlite::Connection& connection) {
+    sqlite::Statement rows(connection, kRowFields);
+    sqlite::Statement text(connection, "insert into SEARCH_TEXT (row, folded) values (?, ?)");
+    sqlite::Statement trigrams(connection,
+                               "insert into SEARCH_TRIGRAMS (rowid, folded) values (?, ?)");
+    std::string folded;
+    while (rows.step()) {
+        folded.clear();
+        appendRowText(rows.utf8(1), rows.utf8(2), rows.utf8(3), rows.utf8(4), folded);
+        for (sqlite::Statement* insert : {&text, &trigrams}) {
+            insert->bind(1, rows.int64(0));
+            insert->bindUtf8(2, folded);
+            insert->step();
+            insert->reset();
+        }
+    }
+}
+
+// Ranks follow ORDER BY titulo in the collation of the column (NULL first,
+// then Portuguese order), then the card's code and the text row: one place
+// per text row, so that a listing reads small rows and sorts integers.
+void writeTitleOrder(sqlite::Connection& connection, const char* table) {
+    struct Row {
+        std::int64_t row;
+        std::int64_t cod;
+        std::optional<std::string> title;
+    };
+    std::vector<Row> rows;
+    sqlite::Statement read(connection,
+                           "select T.rowid, L.cod, L.titulo from LABELS L, TEXTOS T "
+                           "where T.cod_texto = L.cod");
+    while (read.step()) {
+        rows.push_back({read.int64(0), read.int64(1),
+                        read.isNull(2) ? std::nullopt : std::optional<std::string>(read.utf8(2))});
+    }
+    const PortugueseCollation collation;
+    std::sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+        if (a.title.has_value() != b.title.has_value()) {
+            return !a.title.has_value();
+        }
+        const int titles = a.title ? collation.compare(*a.title, *b.title) : 0;
+        if (titles != 0) {
+            return titles < 0;
+        }
+        return a.cod != b.cod ? a.cod < b.cod : a.row < b.row;
+    });
+    const std::string sql =
+        std::string("insert into ") + table + " (row, cod, rank) values (?, ?, ?)";
+    sqlite::Statement insert(connection, sql);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        insert.bind(1, rows[i].row);
+        insert.bind(2, rows[i].cod);
+        insert.bind(3, static_cast<std::int64_t>(i));
+        insert.step();
+        insert.reset();
+    }
+}
+
+bool hasTable(sqlite::Connection& connection, std::string_view name) {
+    sqlite::Statement query(connection,
+                            "select 1 from sqlite_master where type = 'table' and name = ?");
+    query.bind(1, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return query.step();
+}
+
+std::vector<std::int64_t> rowsOf(sqlite::Statement& query) {
+    std::vector<std::int64_t> rows;
+    while (query.step()) {
+        rows.push_back(query.int64(0));
+    }
+    return rows;
+}
+
+// The words as one FTS5 phrase: inside double quotes every character is
+// plain, a double quote written twice.
+std::string phrase(const std::string& words) {
+    std::string quoted = "\"";
+    for (const char c : words) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + '"';
+}
+
+// Short words are common: each row is read piece by piece from its start
+// and left at its first hit, so most rows are read only in part.
+std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std::string& words) {
+    constexpr int kPiece = 8192;
+    const int overlap = static_cast<int>(words.size()) - 1;
+    sqlite::Statement rows(connection, "select row from SEARCH_TEXT order by row");
+    sqlite::ValueReader text(connection, "SEARCH_TEXT", "folded");
+    std::vector<char> piece(kPiece);
+    std::vector<std::int64_t> found;
+    while (rows.step()) {
+        const std::int64_t row = rows.int64(0);
+        const int size = text.open(row);
+        for (int at = 0; at < size; at += kPiece - overlap) {
+            const int length = std::min(kPiece, size - at);
+            text.read(piece.data(), length, at);
+            if (std::string_view(piece.data(), static_cast<size_t>(length)).find(words) !=
+                std::string_view::npos) {
+                found.push_back(row);
+                break;
+            }
+            if (at + length >= size) {
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+bool isPresent(sqlite::Connection& connection) {
+    return hasTable(connection, "SEARCH_TEXT") && hasTable(connection, "SEARCH_TRIGRAMS") &&
+           hasTable(connection, "TITLE_ORDER");
+}
+
+void build(sqlite::Connection& connection) {
+    connection.executeScript(kTables);
+    writeSearchText(connection);
+    writeTitleOrder(connection, "TITLE_ORDER");
+    connection.executeScript("CREATE INDEX TITLE_ORDER_rank ON TITLE_ORDER (rank)");
+}
+
+void createTemporaryTitleOrder(sqlite::Connection& connection) {
+    connection.executeScript(
+        "CREATE TEMP TABLE TITLE_ORDER (row INTEGER PRIMARY KEY, cod INTEGER NOT NULL, "
+        "rank INTEGER NOT NULL)");
+    writeTitleOrder(connection, "temp.TITLE_ORDER");
+    connection.executeScript("CREATE INDEX temp.TITLE_ORDER_rank ON TITLE_ORDER (rank)");
+}
+
+void appendRowText(std::string_view title, std::string_view keywords, std::string_view subtitle,
+                   std::string_view text, std::string& out) {
+    bool first = true;
+    for (const std::string_view field : {title, keywords, subtitle, text}) {
+        if (!first) {
+            out += '\n';
+        }
+        first = false;
+        appendSearchFolded(field, out);
+    }
+}
+
+std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
+                                           const std::string& foldedWords) {
+    if (foldedWords.empty()) {
+        sqlite::Statement all(connection, "select row from SEARCH_TEXT order by row");
+        return rowsOf(all);
+    }
+    if (characterCount(foldedWords) < kShortestIndexedWords) {
+        return scannedRows(connection, foldedWords);
+    }
+    sqlite::Statement indexed(connection,
+                              "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? "
+                              "order by rowid");
+    indexed.bindUtf8(1, phrase(foldedWords));
+    return rowsOf(indexed);
+}
+
+}  // namespace corvanel::SearchIndex

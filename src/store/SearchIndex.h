@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvanel {
+
+namespace sqlite {
+class Connection;
+}
+
+// What the key-word search reads from a collection, written once when the
+// collection is built so that opening it reads nothing whole:
+//
+// - SEARCH_TEXT: per text row (TEXTOS rowid), the card's title, key words
+//   and sub-title and the row's own text, folded for search and joined by
+//   line breaks (which folding never leaves, so no match runs from one
+//   field into the next);
+// - SEARCH_TRIGRAMS: an FTS5 trigram index over SEARCH_TEXT;
+// - TITLE_ORDER: per text row, its card and its place in the listings'
+//   order (the title in Portuguese order, then code and row), so listings
+//   read small rows and sort integers instead of collating titles.
+namespace SearchIndex {
+
+// FTS5 trigrams: words shorter than this are found by scanning SEARCH_TEXT.
+constexpr size_t kShortestIndexedWords = 3;
+
+bool isPresent(sqlite::Connection& connection);
+
+// Writes the three tables from LABELS and TEXTOS, replacing any there were,
+// inside the caller's transaction. Throws DatabaseError.
+void build(sqlite::Connection& connection);
+
+// Writes TITLE_ORDER alone as a temporary table of the connection: enough to
+// list a collection built without the index.
+void createTemporaryTitleOrder(sqlite::Connection& connection);
+
+// The searchable text of one text row, as SEARCH_TEXT holds it; a NULL
+// field reads as empty.
+void appendRowText(std::string_view title, std::string_view keywords, std::string_view subtitle,
+                   std::string_view text, std::string& out);
+
+// The text rows (ascending) whose searchable text contains the folded
+// words (searchFolded), read from the index.
+std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
+                                           const std::string& foldedWords);
+
+}  // namespace SearchIndex
+
+}  // namespace corvanel

@@ -1,0 +1,202 @@
+#include "Database.h"
+#include "SearchIndex.h"
+#include "Sqlite.h"
+#include "TestCollection.h"
+#include "TextIndex.h"
+#include "TextMatching.h"
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace corvanel {
+namespace {
+
+using testing::card;
+using testing::q;
+using testing::TestCard;
+using testing::TestCollection;
+
+QList<TestCard> cards() {
+    return {
+        card(1, q("Adoção e guarda"), q("ECA"), q("A"), q("A01"), q("adoção; guarda"),
+             {q("A adoção é medida excepcional.\nTaxa de 1% ao mês"), q("Multa de 10% ao dia")}),
+        card(2, q("Súmula 383"), q("STJ"), q("C"), q("C13"), q("competência"),
+             {q("A competência do\nJuiz   de Direito\t\té do foro\r\ndo domicílio")}),
+        card(3, q("D'água e poços"), q("Ministério"), q("B"), q("B07"), q("d'agua"),
+             {q("Art. 8º, 2ª parte: obras d’água"), q("sublinhado_aqui e  fim ")}),
+        card(4, q("Sem texto"), q("Autor"), q("D"), q("D01"), q("vazio"), {}),
+        card(5, q("Lei nº 8.069"), q("Congresso"), q("E"), q("E01"), q(""), {q("o e a"), q("")}),
+        card(6, q("Nulos"), q("Nulos"), q("H"), q("H01"), q("x"), {q("texto")}),
+        card(7, q("ÁGUA"), q(""), q("B"), q("B01"), q("ab"), {q("b\n\na")}),
+    };
+}
+
+// Words that find much, little or nothing: wildcards of LIKE that are plain
+// characters here, phrases over line breaks and runs of blanks, apostrophes,
+// ordinal indicators, letter case and accents, one and two letters, blanks.
+const QStringList& words() {
+    static const QStringList list{
+        q("1%"),
+        q("10%"),
+        q("%"),
+        q("_"),
+        q("adoç_o"),
+        q("adocao"),
+        q("ADOÇÃO"),
+        q("competência do Juiz de Direito"),
+        q("do juiz"),
+        q("do   juiz"),
+        q("do\njuiz"),
+        q("direito é do foro do domicilio"),
+        q(" "),
+        q("  "),
+        q(""),
+        q("a"),
+        q("ab"),
+        q("b a"),
+        q("8o, 2a"),
+        q("8º"),
+        q("2ª parte"),
+        q("d'agua"),
+        q("d'água"),
+        q("d’agua"),
+        q("sublinhado_aqui"),
+        q("o_a"),
+        q("nada disso"),
+        q("súmula 383"),
+        q("eca"),
+        q("e"),
+        q("\t"),
+        q("x"),
+        q("ção"),
+        q("guarda adoção"),
+        q("e fim "),
+        q("lei n"),
+        q("agua"),
+        q("ÁGUA ab"),
+        q("\""),
+        q("\"a\""),
+        q("nulos"),
+        q("o e a"),
+    };
+    return list;
+}
+
+// The reference: each of the four fields of every text row, folded for
+// search (a NULL field as empty), scanned for the folded words.
+std::vector<std::int64_t> scanned(sqlite::Connection& db, const QString& words) {
+    const std::string wanted = searchFolded(words.toStdString());
+    sqlite::Statement rows(db,
+                           "select T.rowid, L.titulo, L.pchave, L.subtitulo, T.conteudo from "
+                           "TEXTOS T, LABELS L where L.cod = T.cod_texto order by T.rowid");
+    std::vector<std::int64_t> found;
+    while (rows.step()) {
+        for (int field = 1; field <= 4; ++field) {
+            if (searchFolded(rows.utf8(field)).find(wanted) != std::string::npos) {
+                found.push_back(rows.int64(0));
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+// Card 6 with every searched field NULL, as a file made elsewhere may hold,
+// indexed again afterwards.
+void nullCardSix(const QString& databasePath) {
+    sqlite::Connection db(databasePath, sqlite::OpenMode::ReadWrite);
+    db.executeScript(
+        "update LABELS set titulo = NULL, subtitulo = NULL, pchave = NULL where cod = 6;"
+        "update TEXTOS set conteudo = NULL where cod_texto = 6");
+    SearchIndex::build(db);
+}
+
+void dropIndex(const QString& databasePath) {
+    sqlite::Connection(databasePath, sqlite::OpenMode::ReadWrite)
+        .executeScript(
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+}
+
+std::vector<std::int64_t> searchedRows(Database& database, const QString& words) {
+    std::vector<std::int64_t> rows;
+    database.searchWords(words, SearchScope::allSections(),
+                         [&](const ListedDocument& d) { rows.push_back(d.textRow); });
+    return rows;
+}
+
+std::vector<std::int64_t> sortedRows(std::vector<std::int64_t> rows) {
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+TEST(KeywordEngines, FindExactlyWhatAPlainScanOfTheFoldedFieldsFinds) {
+    TestCollection collection(cards());
+    nullCardSix(collection.databasePath());
+    sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+    const std::atomic<bool> stop{false};
+    const TextIndex inMemory = TextIndex::load(collection.databasePath(), stop);
+    EXPECT_EQ(inMemory.rowCount(), 9u);  // card 4 has no text row
+    Database database(collection.connectionString());
+    ASSERT_TRUE(database.hasSearchIndex());
+
+    int found = 0;
+    for (const QString& word : words()) {
+        const std::vector<std::int64_t> expected = scanned(db, word);
+        const std::string folded = searchFolded(word.toStdString());
+        EXPECT_EQ(SearchIndex::matchingTextRows(db, folded), expected) << word.toStdString();
+        EXPECT_EQ(inMemory.matchingTextRows(folded, 1), expected) << word.toStdString();
+        EXPECT_EQ(inMemory.matchingTextRows(folded, 3), expected) << word.toStdString();
+        EXPECT_EQ(sortedRows(searchedRows(database, word)), expected) << word.toStdString();
+        found += expected.empty() ? 0 : 1;
+    }
+    // The words are not all alike: some find rows, some find none.
+    EXPECT_GT(found, 20);
+    EXPECT_LT(found, static_cast<int>(words().size()) - 5);
+}
+
+TEST(KeywordEngines, MendedFaultsOfTheLikePatterns) {
+    TestCollection collection(cards());
+    Database database(collection.connectionString());
+    const auto codes = [&](const QString& words) {
+        std::set<QString> found;
+        database.searchWords(words, SearchScope::allSections(),
+                             [&](const ListedDocument& d) { found.insert(d.code); });
+        return found;
+    };
+    // '%' and '_' are the characters themselves, not wildcards.
+    EXPECT_EQ(codes(q("1%")), std::set<QString>{q("1")});
+    EXPECT_TRUE(codes(q("adoç_o")).empty());
+    EXPECT_TRUE(codes(q("%")).size() == 1);
+    // A phrase runs over a line break and a run of blanks in the text.
+    EXPECT_EQ(codes(q("competência do Juiz de Direito")), std::set<QString>{q("2")});
+    EXPECT_EQ(codes(q("juiz  de\ndireito")), std::set<QString>{q("2")});
+    // But never from one field into the next.
+    EXPECT_TRUE(codes(q("guarda adoção")).empty());
+}
+
+TEST(KeywordEngines, ACollectionWithoutTheIndexSearchesAndListsAsOneWithIt) {
+    TestCollection indexed(cards());
+    TestCollection earlier(cards());
+    dropIndex(earlier.databasePath());
+    Database withIndex(indexed.connectionString());
+    Database without(earlier.connectionString());
+    EXPECT_TRUE(withIndex.hasSearchIndex());
+    EXPECT_FALSE(without.hasSearchIndex());
+    without.startIndexingTexts();
+    for (const QString& word : words()) {
+        EXPECT_EQ(searchedRows(without, word), searchedRows(withIndex, word)) << word.toStdString();
+    }
+    const auto listed = [](Database& database) {
+        std::vector<std::int64_t> rows;
+        database.listCollection([&](const ListedDocument& d) { rows.push_back(d.textRow); });
+        return rows;
+    };
+    EXPECT_EQ(listed(without), listed(withIndex));
+    EXPECT_EQ(listed(without).size(), 9u);
+}
+
+}  // namespace
+}  // namespace corvanel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace corvanel::collection {
+
+// Writes the search index into a collection built without it (or again over
+// the one it has), in one transaction: a failure leaves the file as it was.
+// path: the database file or the collection folder holding db3.mdb. Returns
+// the database file written. Throws BuildError.
+QString reindex(const QString& path);
+
+}  // namespace corvanel::collection
