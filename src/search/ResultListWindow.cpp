@@ -111,10 +111,10 @@ void ResultListWindow::createControls() {
     searchBox_->setGeometry(kSearchBox);
     connect(searchBox_, &QLineEdit::returnPressed, this, &ResultListWindow::search);
 
-    addPictureButton(this, kSearchButton, [this] { search(); });
-    addPictureButton(this, kNarrowButton, [this] { narrow(); });
-    addPictureButton(this, kBackButton, [this] { stepBack(); });
-    addPictureButton(this, kHelpButton, [this] { showHelp(); });
+    coveredTools_ = {searchBox_, addPictureButton(this, kSearchButton, [this] { search(); }),
+                     addPictureButton(this, kNarrowButton, [this] { narrow(); }),
+                     addPictureButton(this, kBackButton, [this] { stepBack(); }),
+                     addPictureButton(this, kHelpButton, [this] { showHelp(); })};
 
     scopeCaption_ = addPicture(this, kScopeCaption);
     scopeField_ = addReadOnlyField(this, QStringLiteral("Pesquisando"), kScopeField,
@@ -278,6 +278,11 @@ void ResultListWindow::applyHeader(HeaderLayout header) {
     searchCover_->setVisible(covered);
     toolsCover_->setVisible(covered);
     stripCover_->setVisible(covered);
+    // Out of sight under the covers, and so out of reach of Tab and of
+    // screen readers too.
+    for (QWidget* tool : coveredTools_) {
+        tool->setVisible(!covered);
+    }
     const int drop = header == HeaderLayout::Plain ? kPlainLayoutDrop : 0;
     scopeCaption_->move(kScopeCaption.geometry.topLeft() + QPoint(0, drop));
     countCaption_->move(kCountCaption.geometry.topLeft() + QPoint(0, drop));

@@ -107,6 +107,7 @@ private:
     QWidget* searchCover_ = nullptr;
     QWidget* toolsCover_ = nullptr;
     QWidget* stripCover_ = nullptr;
+    QList<QWidget*> coveredTools_;  // what the covers lie over in the listing layout
     BusyWindow* busy_ = nullptr;
     PageOpeners pageOpeners_;
 };
