@@ -4,16 +4,21 @@
 #include "AssociationWindow.h"
 #include "BusyWindow.h"
 #include "Collection.h"
+#include "CollectionLocation.h"
 #include "ConnectionString.h"
 #include "ContentAddress.h"
 #include "ContentLocationScreen.h"
+#include "ContentRootStore.h"
 #include "DocumentViewer.h"
+#include "ErrorBox.h"
 #include "MainWindow.h"
 #include "PartnerWindow.h"
+#include "Prompts.h"
 #include "ResultListWindow.h"
 #include "SplashScreen.h"
 #include "StartupSequence.h"
 #include "UpdateAssistant.h"
+#include "UserSettings.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -42,6 +47,7 @@ void CorvanelApplication::start() {
         mainWindow_ = std::make_unique<MainWindow>();
         mainWindow_->setCollection(collection_.get());
         QObject::connect(mainWindow_.get(), &MainWindow::closed, qApp, &QCoreApplication::quit);
+        mainWindow_->setCollectionOpener([this] { openAnotherCollection(); });
     };
     steps.createUpdateAssistantAndAbout = [this] { createUpdateAssistantAndAbout(); };
     steps.createViewer = [this] { createViewer(); };
@@ -81,6 +87,10 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
         mainWindow_->setResultList(resultList_.get());
     }
     advanceWhileOpeningCollection(splash);
+    openCollection();
+}
+
+void CorvanelApplication::openCollection() {
     // Totals counted before a failure are shown all the same.
     const auto showTotals = qScopeGuard([this] {
         if (mainWindow_) {
@@ -89,8 +99,50 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
     });
     // Each count lets pending window messages through once it is taken.
     collection_->open([] { QCoreApplication::processEvents(); });
+    collection_->setContentRoot(
+        ContentRootStore::chooseContentRoot(programFolder_, collection_->contentRoot()));
+    UserSettings settings;
+    settings.rememberCollectionFolder(programFolder_);
     if (!ContentAddress::hasMarkerFile(collection_->contentRoot())) {
         contentLocation_->showOnTop();
+    }
+}
+
+void CorvanelApplication::openAnotherCollection() {
+    const QString picked = Prompts::current().existingFolder(
+        mainWindow_.get(), QStringLiteral("Abrir coleção"), programFolder_);
+    if (picked.isEmpty()) {
+        return;
+    }
+    QString problem;
+    const QString folder = namedCollectionFolder(picked, problem);
+    if (folder.isEmpty()) {
+        Prompts::current().error(QStringLiteral("A coleção não foi aberta: %1.").arg(problem));
+        return;
+    }
+    switchCollection(folder);
+}
+
+void CorvanelApplication::switchCollection(const QString& folder) {
+    // What the windows show belongs to the collection being left.
+    for (QWidget* window :
+         {static_cast<QWidget*>(resultList_.get()), static_cast<QWidget*>(viewer_.get())}) {
+        if (window != nullptr) {
+            window->hide();
+        }
+    }
+    contentLocation_->hide();
+    programFolder_ = folder;
+    contentLocation_->setProgramFolder(folder);
+    collection_->switchTo(connectionStringFor(folder));
+    busy_->showBusy();
+    const bool opened = runGuarded([this] { openCollection(); });
+    busy_->hideBusy();
+    if (mainWindow_) {
+        mainWindow_->showCollection();
+    }
+    if (opened && contentLocation_->isVisible()) {
+        contentLocation_->raise();
     }
 }
 

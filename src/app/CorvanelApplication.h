@@ -32,6 +32,10 @@ public:
     // main window. Returns once the main window is on screen.
     void start();
 
+    // Leaves the collection open now for the one in folder (holding a
+    // db3.mdb), which the program opens at its next start too.
+    void switchCollection(const QString& folder);
+
     Collection& collection() const { return *collection_; }
     MainWindow* mainWindow() const { return mainWindow_.get(); }
     ResultListWindow* resultList() const { return resultList_.get(); }
@@ -46,6 +50,12 @@ public:
 
 private:
     void createResultList(SplashScreen& splash);
+    // Opens the collection in programFolder_: totals, content root; asks for
+    // the content's folder when the marker file is not found. Throws
+    // DatabaseError.
+    void openCollection();
+    // "Abrir coleção...": a folder dialog, then the collection it names.
+    void openAnotherCollection();
     void createUpdateAssistantAndAbout();
     void createInformationWindows();
     void createViewer();

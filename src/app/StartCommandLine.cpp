@@ -1,6 +1,7 @@
 #include "StartCommandLine.h"
 
 #include "CollectionLocation.h"
+#include "UserSettings.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -17,8 +18,9 @@ cli::ProgramSyntax programSyntax() {
         "Abre a coleção de documentos sobre os direitos da criança e do adolescente.\n"
         "\n"
         "COLEÇÃO é a pasta de uma coleção ou o seu db3.mdb. Sem ela, o programa abre a\n"
-        "coleção da variável de ambiente CORVANEL_COLLECTION, senão o db3.mdb da sua\n"
-        "própria pasta e, se lá não houver um, a coleção de amostra instalada com ele.");
+        "coleção da variável de ambiente CORVANEL_COLLECTION, senão a última coleção\n"
+        "aberta, senão o db3.mdb da sua própria pasta e, se lá não houver um, a coleção\n"
+        "de amostra instalada com ele.");
     syntax.options = {QCommandLineOption(
         QStringLiteral("collection"),
         QStringLiteral("A coleção a abrir: sua pasta ou seu db3.mdb."), QStringLiteral("COLEÇÃO"))};
@@ -51,7 +53,8 @@ std::optional<int> answerBeforeStart(cli::ProgramCommandLine& commandLine, int a
 
 std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine,
                                         const QStringList& arguments, const QString& programFolder,
-                                        QString& folder, QTextStream& err) {
+                                        const QString& rememberedFolder, QString& folder,
+                                        QTextStream& err) {
     if (!commandLine.parse(arguments)) {
         return commandLine.reportMistake(commandLine.mistake(), err);
     }
@@ -67,7 +70,13 @@ std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine,
     // The command line first, then the environment, then the program's own.
     const QString fromEnvironment = qEnvironmentVariable("CORVANEL_COLLECTION");
     if (named.isEmpty() && fromEnvironment.isEmpty()) {
-        folder = defaultCollectionFolder(programFolder);
+        // A remembered collection that is gone (a stick taken out) is passed over.
+        QString gone;
+        folder =
+            rememberedFolder.isEmpty() ? QString() : namedCollectionFolder(rememberedFolder, gone);
+        if (folder.isEmpty()) {
+            folder = defaultCollectionFolder(programFolder);
+        }
         return std::nullopt;
     }
     QString problem;
@@ -84,7 +93,8 @@ std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine,
 std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine, QString& folder) {
     QTextStream err(stderr);
     return readCollectionFolder(commandLine, QCoreApplication::arguments().mid(1),
-                                QCoreApplication::applicationDirPath(), folder, err);
+                                QCoreApplication::applicationDirPath(),
+                                UserSettings().lastCollectionFolder(), folder, err);
 }
 
 }  // namespace corvanel

@@ -21,12 +21,16 @@ std::optional<int> answerBeforeStart(cli::ProgramCommandLine& commandLine, int a
                                      const char* const* argv);
 
 // Reads the arguments the application left (Qt takes its own, such as
-// -platform, out first) and sets folder to the collection to open. The
-// exit status of a mistake, told on err.
+// -platform, out first) and sets folder to the collection to open: the one
+// named there, else in CORVANEL_COLLECTION, else the one opened last
+// (rememberedFolder, while it still holds a collection), else the program's
+// own or the installed one. The exit status of a mistake, told on err.
 std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine,
                                         const QStringList& arguments, const QString& programFolder,
-                                        QString& folder, QTextStream& err);
-// The same on the running application's arguments and folder, telling on stderr.
+                                        const QString& rememberedFolder, QString& folder,
+                                        QTextStream& err);
+// The same on the running application's arguments and folder and the user's
+// settings, telling on stderr.
 std::optional<int> readCollectionFolder(cli::ProgramCommandLine& commandLine, QString& folder);
 
 }  // namespace corvanel

@@ -203,11 +203,17 @@ void MainWindow::showTotals() {
     if (collection_ == nullptr) {
         return;
     }
+    // A section left uncounted (its database could not be opened) shows a
+    // dash, never a figure of another collection or a control's name.
     for (const SectionFacts& section : kSections) {
-        if (const std::optional<int> total = collection_->sectionTotal(section.section)) {
-            setSectionTotal(section.section, QString::number(*total));
-        }
+        const std::optional<int> total = collection_->sectionTotal(section.section);
+        setSectionTotal(section.section, total ? QString::number(*total) : QStringLiteral("—"));
     }
+}
+
+void MainWindow::showCollection() {
+    showTotals();
+    showStartPage();
 }
 
 void MainWindow::setResultList(ResultListWindow* resultList) {
@@ -220,6 +226,10 @@ void MainWindow::setResultListOpener(ResultListOpener opener) {
 
 void MainWindow::setPageOpener(PageOpener opener) {
     pageOpener_ = std::move(opener);
+}
+
+void MainWindow::setCollectionOpener(std::function<void()> opener) {
+    collectionOpener_ = std::move(opener);
 }
 
 void MainWindow::setInformationWindows(AssociationWindow* association, PartnerWindow* partner) {
@@ -329,6 +339,11 @@ void MainWindow::runMenuCommand(MenuCommand command) {
         return;
     }
     switch (command) {
+        case MenuCommand::AbrirColecao:
+            if (collectionOpener_) {
+                collectionOpener_();
+            }
+            break;
         case MenuCommand::Sair:
             close();
             break;

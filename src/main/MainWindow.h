@@ -47,12 +47,16 @@ public:
     void setResultList(ResultListWindow* resultList);
     void setResultListOpener(ResultListOpener opener);
     void setPageOpener(PageOpener opener);
+    // Runs "Abrir coleção...": asks for another collection and opens it.
+    void setCollectionOpener(std::function<void()> opener);
     void setInformationWindows(AssociationWindow* association, PartnerWindow* partner);
     void setUpdateAssistant(UpdateAssistant* assistant);
     void setAboutWindow(AboutWindow* about);
 
     // The collection's section totals, once counted, in the section pages.
     void showTotals();
+    // After another collection was opened: its totals and its start page.
+    void showCollection();
     void setSectionTotal(Section section, const QString& total);
     QString sectionTotal(Section section) const;
 
@@ -104,6 +108,7 @@ private:
     ResultListWindow* resultList_ = nullptr;
     ResultListOpener resultListOpener_;
     PageOpener pageOpener_;
+    std::function<void()> collectionOpener_;
     AssociationWindow* association_ = nullptr;
     PartnerWindow* partner_ = nullptr;
     UpdateAssistant* updateAssistant_ = nullptr;

@@ -23,6 +23,7 @@ inline constexpr int kTreeCount = 7;
 
 // What a menu item does.
 enum class MenuCommand {
+    AbrirColecao,
     Sair,
     Localizar,
     ListarLumbra,
@@ -195,7 +196,7 @@ struct MainWindowLayout {
     SectionPageCommon sectionCommon;
     std::array<SectionPageLayout, kSectionCount> sections;  // in section order
 
-    std::array<MenuItem, 13> menu;
+    std::array<MenuItem, 14> menu;
     std::array<TreeLayout, kTreeCount> trees;  // in TreeId order
 };
 

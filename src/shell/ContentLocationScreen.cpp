@@ -127,6 +127,11 @@ void ContentLocationScreen::storeFolderAndEnd() {
     Q_EMIT terminationRequested();
 }
 
+void ContentLocationScreen::setProgramFolder(QString programFolder) {
+    programFolder_ = std::move(programFolder);
+    pickedFile_.clear();
+}
+
 QString ContentLocationScreen::message() const {
     return message_->toPlainText();
 }

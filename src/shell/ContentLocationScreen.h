@@ -23,6 +23,10 @@ public:
 
     QString message() const;
 
+    // Another collection was opened: the folder goes there, and the file
+    // picked for the previous one is forgotten.
+    void setProgramFolder(QString programFolder);
+
 Q_SIGNALS:
     void terminationRequested();
 

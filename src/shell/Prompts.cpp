@@ -31,6 +31,11 @@ public:
         return QFileDialog::getSaveFileName(parent, QString(), suggestedPath, filter, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     }
+
+    QString existingFolder(QWidget* parent, const QString& caption,
+                           const QString& folder) override {
+        return QFileDialog::getExistingDirectory(parent, caption, folder);
+    }
 };
 
 }  // namespace

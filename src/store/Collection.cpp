@@ -32,6 +32,14 @@ void Collection::open(const Database::MessagePump& pump) {
     readContentRoot();
 }
 
+void Collection::switchTo(QString connectionString) {
+    database_.reset();
+    connectionString_ = std::move(connectionString);
+    contentRoot_.clear();
+    documentCount_.reset();
+    sectionTotals_.fill(std::nullopt);
+}
+
 Database& Collection::database() {
     if (!database_) {
         if (connectionString_.isEmpty()) {

@@ -31,6 +31,10 @@ public:
     // was done stays done.
     void open(const Database::MessagePump& pump = {});
 
+    // Forgets the collection open now (connection, content root, totals) for
+    // the one at connectionString; open() then opens it.
+    void switchTo(QString connectionString);
+
     // The open database, opened now when it is not. Throws DatabaseError.
     Database& database();
     bool isOpen() const { return database_ != nullptr; }

@@ -91,12 +91,13 @@ struct StartOutcome {
     QString err;
 };
 
-StartOutcome startWith(const QStringList& arguments, const QString& programFolder) {
+StartOutcome startWith(const QStringList& arguments, const QString& programFolder,
+                       const QString& remembered = {}) {
     cli::ProgramCommandLine commandLine(programSyntax());
     StartOutcome outcome;
     QTextStream err(&outcome.err);
-    outcome.status =
-        readCollectionFolder(commandLine, arguments, programFolder, outcome.folder, err);
+    outcome.status = readCollectionFolder(commandLine, arguments, programFolder, remembered,
+                                          outcome.folder, err);
     err.flush();
     return outcome;
 }
@@ -154,6 +155,24 @@ TEST_F(InstalledTree, TheEnvironmentChoosesTheCollectionAfterTheCommandLine) {
     } else {
         qputenv("CORVANEL_COLLECTION", previous);
     }
+}
+
+// The collection opened last comes after the command line and the
+// environment, and before the program's own; one that is gone is passed over.
+TEST_F(InstalledTree, TheCollectionOpenedLastComesAfterTheCommandLineAndBeforeTheProgramsOwn) {
+    putDatabaseIn(installed_);
+    QTemporaryDir remembered;
+    putDatabaseIn(remembered.path());
+    const QString rememberedFolder = QDir(remembered.path()).absolutePath();
+
+    EXPECT_EQ(startWith({}, programFolder_, rememberedFolder).folder, rememberedFolder);
+    EXPECT_EQ(startWith({installed_}, programFolder_, rememberedFolder).folder, installed_);
+
+    const QString gone = root_.filePath(QStringLiteral("pendrive/colecao"));
+    const StartOutcome passedOver = startWith({}, programFolder_, gone);
+    EXPECT_EQ(passedOver.status, std::nullopt);
+    EXPECT_EQ(passedOver.folder, installed_);
+    EXPECT_TRUE(passedOver.err.isEmpty());
 }
 
 }  // namespace

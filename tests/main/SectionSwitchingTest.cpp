@@ -266,6 +266,7 @@ public:
     }
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }
 
     QStringList errors;
     QStringList notices;

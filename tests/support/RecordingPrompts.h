@@ -22,13 +22,19 @@ public:
         saveDialogs << suggestedPath + QLatin1Char('|') + filter;
         return saveAnswer;
     }
+    QString existingFolder(QWidget*, const QString& caption, const QString& folder) override {
+        folderDialogs << caption + QLatin1Char('|') + folder;
+        return folderAnswer;
+    }
 
     QStringList errors;
     QStringList messages;
     QStringList openDialogs;
     QStringList saveDialogs;
+    QStringList folderDialogs;
     QString openAnswer;
     QString saveAnswer;
+    QString folderAnswer;
 
 private:
     Installation installation_;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) {
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
     }
+    // Settings the program remembers go to a folder of this run, never the
+    // user's own, and no run sees another's.
+    const QTemporaryDir configFolder;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder.path()));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

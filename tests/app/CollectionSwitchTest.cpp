@@ -1,0 +1,98 @@
+#include "Collection.h"
+#include "ContentLocationScreen.h"
+#include "CorvanelApplication.h"
+#include "MainWindow.h"
+#include "RecordingPrompts.h"
+#include "ResultListWindow.h"
+#include "TestCollection.h"
+#include "UserSettings.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+using testing::card;
+using testing::q;
+using testing::RecordingPrompts;
+using testing::TestCollection;
+
+void chooseOpenCollection(const CorvanelApplication& corvanel) {
+    auto* item = corvanel.mainWindow()->findChild<QAction*>(QStringLiteral("AbrirColecao1"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), q("Abrir coleção..."));
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    item->trigger();
+}
+
+// "Abrir coleção..." leaves one collection for another in the running
+// program, and the next start opens the new one.
+TEST(OpeningAnotherCollection, ShowsItsTotalsAndPagesAndIsRememberedForTheNextStart) {
+    RecordingPrompts prompts;
+    TestCollection first({card(1, q("Lei"), q("Federal"), q("B"), q("B02"))});
+    TestCollection second({card(1, q("Texto"), q("Ana"), q("A"), q("A03")),
+                           card(2, q("Outro texto"), q("Rui"), q("A"), q("A03")),
+                           card(3, q("Modelo"), {}, q("E"), q("E01"))});
+    CorvanelApplication corvanel(first.programFolder());
+    corvanel.start();
+    ASSERT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao), q("1"));
+    corvanel.resultList()->show();
+
+    prompts.folderAnswer = second.programFolder();
+    chooseOpenCollection(corvanel);
+
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+    ASSERT_EQ(prompts.folderDialogs.size(), 1);
+    EXPECT_TRUE(prompts.folderDialogs.first().endsWith(first.programFolder()));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos), q("2"));
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao), q("0"));
+    EXPECT_EQ(corvanel.mainWindow()->totalDocuments(), q("3"));
+    EXPECT_EQ(corvanel.collection().contentRoot(), second.contentFolder());
+    EXPECT_FALSE(corvanel.resultList()->isVisible()) << "it listed the other collection";
+    EXPECT_EQ(UserSettings().lastCollectionFolder(), QDir(second.programFolder()).canonicalPath());
+}
+
+TEST(OpeningAnotherCollection, AFolderWithoutACollectionIsRefusedAndTheOpenOneStays) {
+    RecordingPrompts prompts;
+    TestCollection first({card(1, q("Lei"), q("Federal"), q("B"), q("B02"))});
+    CorvanelApplication corvanel(first.programFolder());
+    corvanel.start();
+
+    QTemporaryDir empty;
+    prompts.folderAnswer = empty.path();
+    chooseOpenCollection(corvanel);
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.first().startsWith(q("A coleção não foi aberta: a pasta")))
+        << prompts.errors.first().toStdString();
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao), q("1"));
+    EXPECT_EQ(corvanel.collection().contentRoot(), first.contentFolder());
+
+    // Cancelling the dialog changes nothing and says nothing.
+    prompts.folderAnswer.clear();
+    chooseOpenCollection(corvanel);
+    EXPECT_EQ(prompts.errors.size(), 1);
+    EXPECT_EQ(corvanel.collection().contentRoot(), first.contentFolder());
+}
+
+// A collection whose pages are not where it says asks for them, as at start.
+TEST(OpeningAnotherCollection, WithoutItsMarkerFileTheContentLocationScreenAppears) {
+    RecordingPrompts prompts;
+    TestCollection first({card(1, q("Lei"), q("Federal"), q("B"), q("B02"))});
+    TestCollection lost({card(1, q("Lei"), q("Federal"), q("B"), q("B02"))},
+                        {.root = QStringLiteral("/media/cdrom/"), .withMarkerFile = false});
+    CorvanelApplication corvanel(first.programFolder());
+    corvanel.start();
+    ASSERT_FALSE(corvanel.contentLocationScreen()->isVisible());
+
+    corvanel.switchCollection(lost.programFolder());
+    EXPECT_TRUE(corvanel.contentLocationScreen()->isVisible());
+}
+
+}  // namespace
+}  // namespace corvanel
