@@ -207,7 +207,8 @@ void MainWindow::showTotals() {
     // dash, never a figure of another collection or a control's name.
     for (const SectionFacts& section : kSections) {
         const std::optional<int> total = collection_->sectionTotal(section.section);
-        setSectionTotal(section.section, total ? QString::number(*total) : QStringLiteral("—"));
+        setSectionTotal(section.section,
+                        total ? QString::number(*total) : SectionPage::kNoTotal.toString());
     }
 }
 

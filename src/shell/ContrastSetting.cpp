@@ -1,6 +1,7 @@
 #include "ContrastSetting.h"
 
-#include <QSettings>
+#include "UserSettings.h"
+
 #include <QtGlobal>
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 10, 0)
@@ -16,16 +17,17 @@ const QString kKey = QStringLiteral("aparencia/altoContraste");
 }  // namespace
 
 std::optional<bool> stored() {
-    const QSettings settings;
-    if (!settings.contains(kKey)) {
+    UserSettings settings;
+    if (!settings.raw().contains(kKey)) {
         return std::nullopt;
     }
-    return settings.value(kKey).toBool();
+    return settings.raw().value(kKey).toBool();
 }
 
 void store(bool highContrast) {
-    QSettings settings;
-    settings.setValue(kKey, highContrast);
+    UserSettings settings;
+    settings.raw().setValue(kKey, highContrast);
+    settings.sync();
 }
 
 bool desktopAsksForHighContrast() {

@@ -6,10 +6,10 @@
 #include "RecordingPrompts.h"
 #include "ResultListWindow.h"
 #include "TestCollection.h"
+#include "UserSettings.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidget>
@@ -92,12 +92,12 @@ class Accessibility : public ::testing::Test {
 protected:
     Accessibility() {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings().remove(QStringLiteral("aparencia"));
+        UserSettings().raw().remove(QStringLiteral("aparencia"));
         corvanel.start();
     }
     ~Accessibility() override {
         Look::applyScheme(Look::Scheme::Design);
-        QSettings().remove(QStringLiteral("aparencia"));
+        UserSettings().raw().remove(QStringLiteral("aparencia"));
     }
 
     testing::RecordingPrompts prompts;
@@ -151,7 +151,7 @@ TEST_F(Accessibility, AltoContrasteDarkensTheGreensUnderTextAndIsRemembered) {
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->parent()->property("title").toString(), q("Exibir"));
     item->trigger();
-    EXPECT_EQ(QSettings().value(q("aparencia/altoContraste")).toBool(), true);
+    EXPECT_EQ(UserSettings().raw().value(q("aparencia/altoContraste")).toBool(), true);
 
     // White words on the window's green: the focused tree row, the selected
     // rows of the result list, the content-location buttons.
@@ -174,7 +174,7 @@ TEST_F(Accessibility, AltoContrasteDarkensTheGreensUnderTextAndIsRemembered) {
 
     item->trigger();
     EXPECT_EQ(canvas->palette().color(QPalette::Window), QColor(123, 198, 33));
-    EXPECT_EQ(QSettings().value(q("aparencia/altoContraste")).toBool(), false);
+    EXPECT_EQ(UserSettings().raw().value(q("aparencia/altoContraste")).toBool(), false);
 }
 
 }  // namespace
