@@ -3,8 +3,11 @@
 #include "PictureButtonAccessibility.h"
 
 #include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace corvanel {
 
@@ -38,6 +41,7 @@ PictureButton::PictureButton(QWidget* parent)
     installPictureButtonAccessibility();
     resize(kInitialSize);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureButton::setWords(const QStringList& words) {
@@ -118,6 +122,20 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
     caption_.clear();
     paintWords(painter, fill);
+    if (hasFocus() && focusShown_) {
+        paintFocusRing(painter);
+    }
+}
+
+// Black inside white: seen on the green, the white and the grey alike.
+void PictureButton::paintFocusRing(QPainter& painter) const {
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
 void PictureButton::paintPanel(QPainter& painter) const {
@@ -174,6 +192,51 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     if (clickedHere) {
         click();
     }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!activates || modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    if (!focusShown_) {
+        focusShown_ = true;
+        update();
+    }
+    if (mousePressHandler_) {
+        mousePressHandler_();
+    }
+    click();
+}
+
+// The hint the pointer would show, for whoever arrives by keyboard.
+void PictureButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // The ring marks a focus the keyboard brought; a window coming to the
+    // front keeps it as it was.
+    if (event->reason() != Qt::ActiveWindowFocusReason) {
+        focusShown_ = event->reason() != Qt::MouseFocusReason;
+    }
+    if (!toolTip().isEmpty()) {
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), toolTip(), this);
+    }
+    update();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason) {
+        focusShown_ = false;
+    }
+    QToolTip::hideText();
+    update();
 }
 
 }  // namespace corvanel

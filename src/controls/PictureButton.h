@@ -16,6 +16,10 @@ namespace corvanel {
 //
 // The writers repaint on the spot rather than queueing a paint: the windows
 // often write them while the GUI thread is busy.
+//
+// The keyboard reaches it by Tab only, so a click leaves the focus where it
+// was; Space and Enter then act as a click, beep included, and a ring shows
+// where the focus is.
 class PictureButton : public QWidget {
     Q_OBJECT
 
@@ -63,8 +67,12 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintFocusRing(QPainter& painter) const;
     void paintPanel(QPainter& painter) const;
     void paintWords(QPainter& painter, const QColor& background) const;
     void repaintNow();
@@ -83,6 +91,7 @@ private:
 
     std::function<void()> mousePressHandler_;
     bool pressedInside_ = false;
+    bool focusShown_ = false;
 };
 
 }  // namespace corvanel

@@ -133,9 +133,14 @@ void CategoryTree::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CategoryTree::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter acts on the node the keyboard is on, even before the arrows
+        // have selected it.
         QTreeWidgetItem* item = currentItem();
-        if (item != nullptr && item->childCount() > 0) {
-            item->setExpanded(!item->isExpanded());
+        if (item != nullptr) {
+            setCurrentItem(item);
+            if (item->childCount() > 0) {
+                item->setExpanded(!item->isExpanded());
+            }
         }
         Q_EMIT selectionActivated();
         return;

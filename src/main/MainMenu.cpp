@@ -1,5 +1,8 @@
 #include "MainMenu.h"
 
+#include "ContrastSetting.h"
+#include "Look.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,6 +27,24 @@ void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run) {
         }
         const MenuCommand command = item.command;
         QObject::connect(action, &QAction::triggered, &bar, [run, command] { run(command); });
+    }
+}
+
+void addContrastItem(QMenuBar& bar) {
+    for (QAction* menuAction : bar.actions()) {
+        QMenu* menu = menuAction->menu();
+        if (menu == nullptr || menu->title() != u"Exibir") {
+            continue;
+        }
+        menu->addSeparator();
+        QAction* contrast = menu->addAction(QStringLiteral("Alto contraste"));
+        contrast->setObjectName(QStringLiteral("AltoContraste1"));
+        contrast->setCheckable(true);
+        contrast->setChecked(Look::scheme() == Look::Scheme::HighContrast);
+        QObject::connect(contrast, &QAction::toggled, &bar, [](bool on) {
+            Look::applyScheme(on ? Look::Scheme::HighContrast : Look::Scheme::Design);
+            ContrastSetting::store(on);
+        });
     }
 }
 

@@ -6,6 +6,7 @@
 #include "CategoryTreeRules.h"
 #include "Collection.h"
 #include "ContentAddress.h"
+#include "ContrastSetting.h"
 #include "ErrorBox.h"
 #include "Look.h"
 #include "MainMenu.h"
@@ -70,6 +71,9 @@ std::optional<Page> pageOf(MenuCommand command) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    // Before any control is built, so that each takes the look's colours.
+    Look::applyScheme(ContrastSetting::highContrastAtStart() ? Look::Scheme::HighContrast
+                                                             : Look::Scheme::Design);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowLayout().caption.toString());
     setFont(main_window::fontOf(windowLayout().font));
@@ -92,7 +96,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     main_window::buildMainMenu(*menuBar(), [this](MenuCommand command) {
         runGuarded([this, command] { runMenuCommand(command); });
     });
+    main_window::addContrastItem(*menuBar());
 
+    setUpKeyboard();
     canvas_->installEventFilter(this);
     const QSize client = windowLayout().outerSize - windowLayout().frame;
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
@@ -109,10 +115,13 @@ void MainWindow::buildHeader() {
     Look::fillBackground(logosBackdrop_, Look::panelWhite());
     main_window::placePicture(canvas_, windowLayout().logos);
 
-    auto* associationArea = new ClickArea(windowLayout().associationArea, canvas_);
+    auto* associationArea =
+        new ClickArea(windowLayout().associationArea, QStringLiteral("ZEFT"), canvas_);
     onClick(associationArea, this, [this] { showWindow(association_); });
-    auto* partnerArea = new ClickArea(windowLayout().partnerArea, canvas_);
+    auto* partnerArea =
+        new ClickArea(windowLayout().partnerArea, QStringLiteral("quarde"), canvas_);
     onClick(partnerArea, this, [this] { showWindow(partner_); });
+    footerStops_ << associationArea << partnerArea;
 }
 
 void MainWindow::buildFrame() {
@@ -124,6 +133,7 @@ void MainWindow::buildFrame() {
     main_window::placePicture(footer_, windowLayout().footerPicture);
     PictureButton* helpButton = main_window::placeButton(footer_, windowLayout().helpButton);
     onClick(helpButton, this, [this] { showHelp(); });
+    footerStops_.prepend(helpButton);
 
     footerLeft_ = main_window::placePanel(canvas_, windowLayout().footerLeft, Look::panelWhite());
     main_window::placePicture(footerLeft_, windowLayout().footerLeftPicture);
@@ -162,17 +172,20 @@ void MainWindow::buildPages() {
 
 void MainWindow::buildTabRow() {
     const auto& commands = windowLayout().commandButtons;
-    onClick(main_window::placeButton(canvas_, commands[0]), this,
-            [this] { switchTo(Page::Apresentacao, Trigger::Button); });
-    onClick(main_window::placeButton(canvas_, commands[1]), this,
-            [this] { openResultList(main_window::generalSearch()); });
-    onClick(main_window::placeButton(canvas_, commands[2]), this,
+    const auto command = [this](const main_window::ButtonPlacement& placement) {
+        PictureButton* button = main_window::placeButton(canvas_, placement);
+        headerStops_ << button;
+        return button;
+    };
+    onClick(command(commands[0]), this, [this] { switchTo(Page::Apresentacao, Trigger::Button); });
+    onClick(command(commands[1]), this, [this] { openResultList(main_window::generalSearch()); });
+    onClick(command(commands[2]), this,
             [this] { openResultList(main_window::collectionListing()); });
-    onClick(main_window::placeButton(canvas_, commands[3]), this, [this] { checkForUpdates(); });
+    onClick(command(commands[3]), this, [this] { checkForUpdates(); });
 
     for (std::size_t i = 0; i < windowLayout().tabs.size(); ++i) {
         const auto page = static_cast<Page>(i);
-        onClick(main_window::placeButton(canvas_, windowLayout().tabs[i].button), this,
+        onClick(command(windowLayout().tabs[i].button), this,
                 [this, page] { switchTo(page, Trigger::Tab); });
     }
     // Each indicator lies over its tab; only the start page's shows at first.
@@ -194,7 +207,8 @@ void MainWindow::showTotals() {
     // dash, never a figure of another collection or a control's name.
     for (const SectionFacts& section : kSections) {
         const std::optional<int> total = collection_->sectionTotal(section.section);
-        setSectionTotal(section.section, total ? QString::number(*total) : QStringLiteral("—"));
+        setSectionTotal(section.section,
+                        total ? QString::number(*total) : SectionPage::kNoTotal.toString());
     }
 }
 

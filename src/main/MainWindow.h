@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -73,8 +74,14 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // Tab order, the keys of the section tabs (MainWindowKeyboard.cpp).
+    void setUpKeyboard();
+    void switchByKeyboard(main_window::Page page);
+    std::optional<main_window::Page> currentTab() const;
+
     void buildHeader();
     void buildTabRow();
     void buildFrame();
@@ -124,6 +131,8 @@ private:
     PresentationPage* presentationPage_ = nullptr;
 
     main_window::PageStackWidgets pageStack_{};
+    QList<QWidget*> headerStops_;  // command buttons, then tabs
+    QList<QWidget*> footerStops_;  // help, then the two logo areas
 
     bool shownOnce_ = false;
 };

@@ -5,9 +5,11 @@
 #include "PictureButtonConfigurations.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace corvanel {
 
@@ -78,10 +80,47 @@ PictureButton* placeButton(QWidget* parent, const ButtonPlacement& button) {
 
 }  // namespace main_window
 
-ClickArea::ClickArea(const main_window::Placed& placement, QWidget* parent) : QWidget(parent) {
+ClickArea::ClickArea(const main_window::Placed& placement, const QString& spokenName,
+                     QWidget* parent)
+    : QWidget(parent) {
     setObjectName(placement.name.toString());
     setGeometry(placement.geometry);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(spokenName);
+}
+
+void ClickArea::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        event->accept();
+        Q_EMIT clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ClickArea::paintEvent(QPaintEvent*) {
+    if (!hasFocus()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void ClickArea::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ClickArea::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ClickArea::mousePressEvent(QMouseEvent* event) {

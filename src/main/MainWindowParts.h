@@ -30,12 +30,13 @@ PictureButton* placeButton(QWidget* parent, QStringView name, QPoint position);
 
 }  // namespace main_window
 
-// An area over a picture that answers a click and draws nothing.
+// An area over a picture that answers a click and draws nothing but, when
+// Tab has brought the focus to it, a ring; Space and Enter click it.
 class ClickArea final : public QWidget {
     Q_OBJECT
 
 public:
-    ClickArea(const main_window::Placed& placement, QWidget* parent);
+    ClickArea(const main_window::Placed& placement, const QString& spokenName, QWidget* parent);
 
 Q_SIGNALS:
     void clicked();
@@ -43,6 +44,10 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool pressedInside_ = false;

@@ -19,6 +19,8 @@ PresentationPage::PresentationPage(const main_window::PresentationPageLayout& la
     title->setFont(main_window::fontOf(layout.titleFont));
     title->adjustSize();
     tree_ = new CategoryTree(main_window::treeLayout(main_window::TreeId::Apresentacao), this);
+    title->setBuddy(tree_);
+    tree_->setAccessibleName(layout.title.text.toString());
 }
 
 }  // namespace corvanel

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -35,7 +36,6 @@ SectionPage::SectionPage(const main_window::SectionPageLayout& layout, const QRe
     Look::fillBackground(this, Look::panelWhite());
     addLeftColumn(layout);
     addSearchRow(layout);
-    tree_ = new CategoryTree(main_window::treeLayout(layout.tree), this);
 }
 
 void SectionPage::addLeftColumn(const main_window::SectionPageLayout& layout) {
@@ -48,27 +48,33 @@ void SectionPage::addLeftColumn(const main_window::SectionPageLayout& layout) {
     memo->setFont(font);
     Look::fitLinesToWidth(memo);
 
-    main_window::placeLabel(this, common().counterCaption);
+    QLabel* counterCaption = main_window::placeLabel(this, common().counterCaption);
     counter_ = main_window::placeDisplay(this, {layout.counter, common().counter});
-    main_window::showInDisplay(counter_, layout.counter.toString());
+    counterCaption->setBuddy(counter_);
+    counter_->setAccessibleName(common().counterCaption.text.toString());
+    // Until the collection has been counted there is no number to show.
+    main_window::showInDisplay(counter_, kNoTotal.toString());
 
     PictureButton* listing =
         main_window::placeButton(this, layout.listingButton, common().listingButton);
     connect(listing, &PictureButton::clicked, this, &SectionPage::listingRequested);
+    listingButton_ = listing;
 }
 
 void SectionPage::addSearchRow(const main_window::SectionPageLayout& layout) {
     main_window::placePicture(this, common().topStrip);
     main_window::placePicture(this, common().bottomStrip);
-    main_window::placeLabel(this, common().searchCaption);
-    main_window::placeLabel(this, common().whereCaption);
-    main_window::placeLabel(this, common().treeCaption);
+    QLabel* searchCaption = main_window::placeLabel(this, common().searchCaption);
+    QLabel* whereCaption = main_window::placeLabel(this, common().whereCaption);
+    QLabel* treeCaption = main_window::placeLabel(this, common().treeCaption);
 
     searchField_ = new QLineEdit(this);
     searchField_->setObjectName(layout.searchField.toString());
     searchField_->setGeometry(common().searchField);
     searchField_->setFont(main_window::fontOf(layout.searchFont));
     connect(searchField_, &QLineEdit::returnPressed, this, &SectionPage::searchRequested);
+    searchCaption->setBuddy(searchField_);
+    searchField_->setAccessibleName(common().searchCaption.text.toString());
 
     filter_ = new QComboBox(this);
     filter_->setObjectName(layout.filter.toString());
@@ -77,12 +83,27 @@ void SectionPage::addSearchRow(const main_window::SectionPageLayout& layout) {
         filter_->addItem(item.caption.toString());
     }
     filter_->setCurrentIndex(-1);
+    whereCaption->setBuddy(filter_);
+    filter_->setAccessibleName(common().whereCaption.text.toString());
 
     PictureButton* search =
         main_window::placeButton(this, layout.searchButton, common().searchButton);
     connect(search, &PictureButton::clicked, this, &SectionPage::searchRequested);
-    // The question mark beside it has no action.
-    main_window::placeButton(this, layout.questionButton, common().questionButton);
+    searchButton_ = search;
+    // The question mark beside it has no action, and so is no stop for Tab.
+    main_window::placeButton(this, layout.questionButton, common().questionButton)
+        ->setFocusPolicy(Qt::NoFocus);
+    tree_ = new CategoryTree(main_window::treeLayout(layout.tree), this);
+    treeCaption->setBuddy(tree_);
+    tree_->setAccessibleName(common().treeCaption.text.toString());
+}
+
+QList<QWidget*> SectionPage::tabStops() const {
+    return {searchField_, filter_, searchButton_, tree_, listingButton_};
+}
+
+void SectionPage::focusSearchField() {
+    searchField_->setFocus(Qt::ShortcutFocusReason);
 }
 
 QString SectionPage::searchWords() const {

@@ -28,6 +28,13 @@ public:
     // The chosen filter item; -1 while none has been chosen.
     int filterIndex() const;
 
+    void focusSearchField();
+    // The controls Tab stops at, in their order.
+    QList<QWidget*> tabStops() const;
+
+    // What a counter shows before the collection has been counted.
+    static constexpr QStringView kNoTotal = u"—";
+
     // The counter shows whatever it is given, and nothing else.
     void setCounter(const QString& text);
     QString counter() const;
@@ -46,6 +53,8 @@ private:
     QComboBox* filter_ = nullptr;
     QLineEdit* counter_ = nullptr;
     CategoryTree* tree_ = nullptr;
+    QWidget* searchButton_ = nullptr;
+    QWidget* listingButton_ = nullptr;
 };
 
 }  // namespace corvanel

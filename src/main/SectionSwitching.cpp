@@ -20,6 +20,15 @@ SwitchPlan switchPlan(Page page, Trigger trigger) {
     };
 }
 
+Page neighbourTab(std::optional<Page> current, bool forward) {
+    constexpr int kTabs = 7;
+    if (!current || *current == Page::Apresentacao) {
+        return forward ? Page::Inicio : Page::Ciclos;
+    }
+    const int step = forward ? 1 : kTabs - 1;
+    return static_cast<Page>((tabIndex(*current) + step) % kTabs);
+}
+
 void applySwitch(const SwitchPlan& plan, const PageStackWidgets& widgets) {
     const int current = tabIndex(plan.page);
     for (int i = 0; i < static_cast<int>(widgets.indicators.size()); ++i) {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 // Which page of the main window is in front, and how an entry brings its page
 // there. The current page lives only in the controls' visibility and stacking.
@@ -32,6 +33,10 @@ struct SwitchPlan {
 };
 
 SwitchPlan switchPlan(Page page, Trigger trigger);
+
+// The section tab after (or before) current, round the row; from the
+// presentation page, which has no tab, the first (or last) one.
+Page neighbourTab(std::optional<Page> current, bool forward);
 
 // The controls a switch touches.
 struct PageStackWidgets {

@@ -5,6 +5,7 @@
 #include "PageBrowser.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace corvanel {
@@ -17,17 +18,22 @@ StartPage::StartPage(const main_window::StartPageLayout& layout, const QRect& ge
     Look::fillBackground(this, Look::panelWhite());
 
     main_window::placePicture(this, layout.column);
+    QLabel* totalCaption = nullptr;
     for (const main_window::Label& label : layout.labels) {
-        main_window::placeLabel(this, label);
+        totalCaption = main_window::placeLabel(this, label);
     }
 
     MaskEdit7 = main_window::placeDisplay(this, layout.totalDisplay);
     MaskEdit7->setInputMask(layout.totalMask.toString());
+    // The last label is "Total de Doc.: ".
+    totalCaption->setBuddy(MaskEdit7);
+    MaskEdit7->setAccessibleName(layout.labels.back().text.trimmed().toString());
 
     QFrame* Panel1 = main_window::placePanel(this, layout.browserPanel, Look::panelWhite());
     Nav2 = new PageBrowser(Panel1);
     Nav2->setObjectName(layout.browser.name.toString());
     Nav2->setGeometry(layout.browser.geometry);
+    Nav2->setAccessibleName(QStringLiteral("Página inicial"));
 }
 
 void StartPage::setTotal(const QString& total) {

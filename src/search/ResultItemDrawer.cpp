@@ -1,5 +1,6 @@
 #include "ResultItemDrawer.h"
 
+#include "Look.h"
 #include "Sections.h"
 #include "WrappedText.h"
 
@@ -15,8 +16,6 @@ namespace corvanel {
 namespace {
 
 constexpr QColor kLabelText{0, 128, 0};
-constexpr QColor kSelection{107, 166, 231};
-constexpr QColor kFocusedSelection{11, 80, 196};
 constexpr QColor kSelectedText{255, 255, 255};
 
 // Between the picture and the text, and what the text leaves below it.
@@ -58,7 +57,7 @@ void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& opti
     // The selection wins over the label's green.
     if (option.state.testFlag(QStyle::State_Selected)) {
         ink = kSelectedText;
-        background = option.state.testFlag(QStyle::State_HasFocus) ? kFocusedSelection : kSelection;
+        background = Look::listSelection(option.state.testFlag(QStyle::State_HasFocus));
     }
 
     painter->save();

@@ -18,6 +18,11 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             return lines_.lines()[index.row()];
+        case Qt::AccessibleTextRole: {
+            // A separator row is blank to the eye and says nothing to the ear.
+            const QString& line = lines_.lines()[index.row()];
+            return line.trimmed().isEmpty() ? QString() : line;
+        }
         case KeyRole:
             return lines_.keys()[index.row()];
         default:

@@ -2,7 +2,9 @@
 
 #include "ResultItemDrawer.h"
 
+#include <QKeyEvent>
 #include <QResizeEvent>
+#include <QScrollBar>
 
 namespace corvanel {
 
@@ -29,6 +31,8 @@ void ResultListView::setItemPicture(const QPixmap& picture) {
 void ResultListView::reset() {
     drawer_->forgetHeights();
     QListView::reset();
+    // A list filled anew is read from its first item.
+    verticalScrollBar()->setValue(0);
 }
 
 // The list itself lays out again only when it wraps; these items wrap
@@ -39,6 +43,19 @@ void ResultListView::resizeEvent(QResizeEvent* event) {
         drawer_->forgetHeights();
         scheduleDelayedItemsLayout();
     }
+}
+
+void ResultListView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const QModelIndex row = currentIndex();
+        if (row.isValid()) {
+            selectionModel()->select(row, QItemSelectionModel::ClearAndSelect);
+            Q_EMIT rowChosen(row);
+        }
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 }  // namespace corvanel

@@ -21,8 +21,13 @@ public:
     // The result list's model changes its rows only by a reset.
     void reset() override;
 
+Q_SIGNALS:
+    // Enter on a row: the keyboard's double click.
+    void rowChosen(const QModelIndex& index);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ResultItemDrawer* drawer_;

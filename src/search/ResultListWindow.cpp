@@ -3,6 +3,7 @@
 #include "BusyWindow.h"
 #include "Collection.h"
 #include "ErrorBox.h"
+#include "KeyboardReach.h"
 #include "Look.h"
 #include "PictureButtons.h"
 #include "Prompts.h"
@@ -110,10 +111,10 @@ void ResultListWindow::createControls() {
     searchBox_->setGeometry(kSearchBox);
     connect(searchBox_, &QLineEdit::returnPressed, this, &ResultListWindow::search);
 
-    addPictureButton(this, kSearchButton, [this] { search(); });
-    addPictureButton(this, kNarrowButton, [this] { narrow(); });
-    addPictureButton(this, kBackButton, [this] { stepBack(); });
-    addPictureButton(this, kHelpButton, [this] { showHelp(); });
+    coveredTools_ = {searchBox_, addPictureButton(this, kSearchButton, [this] { search(); }),
+                     addPictureButton(this, kNarrowButton, [this] { narrow(); }),
+                     addPictureButton(this, kBackButton, [this] { stepBack(); }),
+                     addPictureButton(this, kHelpButton, [this] { showHelp(); })};
 
     scopeCaption_ = addPicture(this, kScopeCaption);
     scopeField_ = addReadOnlyField(this, QStringLiteral("Pesquisando"), kScopeField,
@@ -130,11 +131,37 @@ void ResultListWindow::createControls() {
     resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultList_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(resultList_, &QListView::doubleClicked, this, &ResultListWindow::openLine);
+    connect(resultList_, &ResultListView::rowChosen, this, &ResultListWindow::openLine);
 
     searchCover_ =
         addCoverPanel(this, QStringLiteral("Panel1"), kSearchCover, &kSearchCoverPicture);
     toolsCover_ = addCoverPanel(this, QStringLiteral("Panel2"), kToolsCover, &kToolsCoverPicture);
     stripCover_ = addCoverPanel(this, QStringLiteral("Panel3"), kStripCover, nullptr);
+    nameForScreenReaders();
+}
+
+// The words the pictures carry, and names for the fields beside them.
+void ResultListWindow::nameForScreenReaders() {
+    const auto name = [this](const QString& objectName, const QString& text) {
+        if (auto* widget = findChild<QWidget*>(objectName)) {
+            widget->setAccessibleName(text);
+        }
+    };
+    const QString doubleClick =
+        QStringLiteral("Dê um duplo clique em um título para abrir o documento.");
+    name(QStringLiteral("Image3"), QStringLiteral("Resultados da pesquisa"));
+    name(QStringLiteral("Image2"), QStringLiteral("Voltar, Ajuda"));
+    name(QStringLiteral("Image6"), QStringLiteral("Pesquisando em:"));
+    name(QStringLiteral("Image5"), QStringLiteral("Documentos:"));
+    name(QStringLiteral("Image4"), doubleClick);
+    searchBox_->setAccessibleName(QStringLiteral("Buscar"));
+    searchBox_->setAccessibleDescription(
+        QStringLiteral("Palavras da busca; tecle Enter para buscar."));
+    scopeField_->setAccessibleName(QStringLiteral("Pesquisando em:"));
+    countField_->setAccessibleName(QStringLiteral("Documentos:"));
+    resultList_->setAccessibleName(QStringLiteral("Resultados da pesquisa"));
+    resultList_->setAccessibleDescription(doubleClick +
+                                          QStringLiteral(" Com o teclado, tecle Enter."));
 }
 
 void ResultListWindow::run(const ResultRequest& request) {
@@ -147,6 +174,20 @@ void ResultListWindow::run(const ResultRequest& request) {
     }
     WindowPlacement::showOrRaise(this);
     perform([this] { logic_.showRequest(); });
+    focusForReading();
+}
+
+void ResultListWindow::focusForReading() {
+    if (logic_.header() == HeaderLayout::Listing) {
+        resultList_->setFocus(Qt::OtherFocusReason);
+    } else {
+        searchBox_->setFocus(Qt::OtherFocusReason);
+        searchBox_->selectAll();
+    }
+}
+
+bool ResultListWindow::focusNextPrevChild(bool next) {
+    return KeyboardReach::focusNext(this, next);
 }
 
 void ResultListWindow::showEvent(QShowEvent* event) {
@@ -225,6 +266,10 @@ void ResultListWindow::showState() {
     scopeField_->setText(logic_.scopeName());
     countField_->setText(logic_.rowCount());
     applyHeader(logic_.header());
+    // Covered tools give the focus up to the list.
+    if (logic_.header() == HeaderLayout::Listing && !KeyboardReach::isInSight(focusWidget())) {
+        resultList_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ResultListWindow::applyHeader(HeaderLayout header) {
@@ -233,6 +278,11 @@ void ResultListWindow::applyHeader(HeaderLayout header) {
     searchCover_->setVisible(covered);
     toolsCover_->setVisible(covered);
     stripCover_->setVisible(covered);
+    // Out of sight under the covers, and so out of reach of Tab and of
+    // screen readers too.
+    for (QWidget* tool : coveredTools_) {
+        tool->setVisible(!covered);
+    }
     const int drop = header == HeaderLayout::Plain ? kPlainLayoutDrop : 0;
     scopeCaption_->move(kScopeCaption.geometry.topLeft() + QPoint(0, drop));
     countCaption_->move(kCountCaption.geometry.topLeft() + QPoint(0, drop));
@@ -242,7 +292,7 @@ void ResultListWindow::applyHeader(HeaderLayout header) {
 
 void ResultListWindow::showBusy() {
     if (busy_ != nullptr) {
-        busy_->showBusy();
+        busy_->showBusy(this);
     }
 }
 

@@ -72,9 +72,14 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void createControls();
+    void nameForScreenReaders();
+    // Where typing goes after a request: the list in the listing layout
+    // (the box is covered there), else the box with its text selected.
+    void focusForReading();
     void followOuterSize();
     // Runs a handler with the search box's text as the words, shows an error
     // in the standard box, and shows the state it leaves.
@@ -102,6 +107,7 @@ private:
     QWidget* searchCover_ = nullptr;
     QWidget* toolsCover_ = nullptr;
     QWidget* stripCover_ = nullptr;
+    QList<QWidget*> coveredTools_;  // what the covers lie over in the listing layout
     BusyWindow* busy_ = nullptr;
     PageOpeners pageOpeners_;
 };

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QWindow>
 
 namespace corvanel {
 
@@ -73,7 +74,13 @@ BusyWindow::BusyWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     WindowPlacement::centreOnScreen(this);
 }
 
-void BusyWindow::showBusy() {
+void BusyWindow::showBusy(QWidget* requester) {
+    // A window manager keeps a tool window above the window it belongs to,
+    // and only that one.
+    if (requester != nullptr && requester->window()->windowHandle() != nullptr) {
+        create();
+        windowHandle()->setTransientParent(requester->window()->windowHandle());
+    }
     show();
     raise();
     repaint();

@@ -14,7 +14,8 @@ class BusyWindow final : public QWidget {
 public:
     explicit BusyWindow(QWidget* parent = nullptr);
 
-    void showBusy();
+    // Shown above requester, the window that waits for the work.
+    void showBusy(QWidget* requester = nullptr);
     void hideBusy();
 
     FrameAnimation* animation() const { return findFolderClip_; }

@@ -1,8 +1,8 @@
 #include "ContentPage.h"
 
 #include "RecentUserInput.h"
+#include "UserBrowser.h"
 
-#include <QDesktopServices>
 #include <QLoggingCategory>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineUrlRequestInterceptor>
@@ -78,7 +78,7 @@ bool ContentPage::follow(const QUrl& target, Initiator initiator) {
             return true;
         case Navigation::OpenInUserBrowser:
             userInput_.consume();
-            QDesktopServices::openUrl(target);
+            UserBrowser::open(target);
             return false;
         case Navigation::Refuse:
             qCInfo(browsingLog) << "Refused" << target << "asked for by" << url()

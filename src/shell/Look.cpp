@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -12,6 +13,77 @@
 #include <algorithm>
 
 namespace corvanel::Look {
+
+namespace {
+
+constexpr QColor kDesignGreen{123, 198, 33};
+constexpr QColor kContrastGreen{0, 100, 0};
+constexpr QColor kDesignSelection{107, 166, 231};
+constexpr QColor kContrastSelection{0, 60, 140};
+constexpr QColor kFocusedSelection{11, 80, 196};
+
+Scheme currentScheme = Scheme::Design;
+
+QColor greenOf(Scheme scheme) {
+    return scheme == Scheme::HighContrast ? kContrastGreen : kDesignGreen;
+}
+
+QString cssOf(const QColor& colour) {
+    return QStringLiteral("rgb(%1, %2, %3)")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue());
+}
+
+// Every role of every group that holds the old green takes the new one.
+void recolour(QWidget* widget, const QColor& from, const QColor& to) {
+    QPalette palette = widget->palette();
+    bool changed = false;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (const auto role : {QPalette::Window, QPalette::Highlight, QPalette::Button}) {
+            if (palette.color(group, role) == from) {
+                palette.setColor(group, role, to);
+                changed = true;
+            }
+        }
+    }
+    if (changed) {
+        widget->setPalette(palette);
+    }
+    if (widget->styleSheet().contains(cssOf(from))) {
+        widget->setStyleSheet(widget->styleSheet().replace(cssOf(from), cssOf(to)));
+    }
+}
+
+}  // namespace
+
+Scheme scheme() {
+    return currentScheme;
+}
+
+void applyScheme(Scheme scheme) {
+    if (scheme == currentScheme) {
+        return;
+    }
+    const QColor from = greenOf(currentScheme);
+    const QColor to = greenOf(scheme);
+    currentScheme = scheme;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        recolour(widget, from, to);
+        widget->update();
+    }
+}
+
+QColor windowGreen() {
+    return greenOf(currentScheme);
+}
+
+QColor listSelection(bool focused) {
+    if (focused) {
+        return kFocusedSelection;
+    }
+    return currentScheme == Scheme::HighContrast ? kContrastSelection : kDesignSelection;
+}
 
 void fillBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -109,12 +181,13 @@ QPushButton* addButton(QWidget* parent, const QString& caption, const QRect& geo
     button->setGeometry(geometry);
     button->setFont(sansSerif(11));
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(QStringLiteral(
-        "QPushButton { background: rgb(123, 198, 33); color: white; font-weight: bold;"
-        " border: 1px solid rgb(46, 125, 50); border-radius: 3px; }"
-        "QPushButton:hover { background: rgb(46, 125, 50); }"
-        "QPushButton:pressed { background: rgb(33, 94, 36); }"
-        "QPushButton:focus { border: 2px solid rgb(33, 94, 36); }"));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; color: white; font-weight: bold;"
+                       " border: 1px solid rgb(46, 125, 50); border-radius: 3px; }"
+                       "QPushButton:hover { background: rgb(46, 125, 50); }"
+                       "QPushButton:pressed { background: rgb(33, 94, 36); }"
+                       "QPushButton:focus { border: 2px solid rgb(33, 94, 36); }")
+            .arg(cssOf(windowGreen())));
     return button;
 }
 

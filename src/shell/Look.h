@@ -15,10 +15,19 @@ class QWidget;
 // The look every window shares: a green frame around white panels.
 namespace corvanel::Look {
 
-// The window colour, Windows colour value 2213499.
-inline constexpr QColor windowGreen() {
-    return QColor(123, 198, 33);
-}
+// The design's colours, or darker ones under which every text reaches
+// 4.5 : 1 for whoever needs more contrast.
+enum class Scheme { Design, HighContrast };
+Scheme scheme();
+// Windows built from now on take the scheme's colours; those already built
+// are recoloured.
+void applyScheme(Scheme scheme);
+
+// The window colour, Windows colour value 2213499; a deep green in high
+// contrast.
+QColor windowGreen();
+// The result list's selection, with the focus and without it; white text.
+QColor listSelection(bool focused);
 inline constexpr QColor panelWhite() {
     return QColor(255, 255, 255);
 }

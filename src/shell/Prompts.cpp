@@ -14,9 +14,12 @@ public:
         QMessageBox::critical(QApplication::activeWindow(), kApplicationTitle.toString(), message);
     }
 
+    // Its text can be selected and copied, an address in it above all.
     void information(const QString& message) override {
-        QMessageBox::information(QApplication::activeWindow(), kApplicationTitle.toString(),
-                                 message);
+        QMessageBox box(QMessageBox::Information, kApplicationTitle.toString(), message,
+                        QMessageBox::Ok, QApplication::activeWindow());
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box.exec();
     }
 
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override {

@@ -1,13 +1,26 @@
 #pragma once
 
+class QRect;
+class QSize;
 class QWidget;
 
 namespace corvanel::WindowPlacement {
 
-// Moves a top-level window to the centre of the screen it is on.
+// Moves a top-level window to the centre of the screen it is on, inside
+// the screen's available area.
 void centreOnScreen(QWidget* window);
 
-// Shows a hidden window, or brings a visible one to the front as it is.
+// Shows a hidden window, or brings a visible one to the front as it is;
+// either way inside the available area of its screen.
 void showOrRaise(QWidget* window);
+
+// Keeps the window's frame inside the available area of its screen: it
+// stays where it is when it fits, else moves in, and shrinks (not below
+// its minimum size) when it is larger than the area.
+void keepInsideScreen(QWidget* window);
+
+// Where frame goes inside available: moved as little as it takes, its
+// size bounded by available's and not below minimum.
+QRect fittedFrame(const QRect& frame, const QRect& available, const QSize& minimum);
 
 }  // namespace corvanel::WindowPlacement

@@ -2,6 +2,7 @@
 
 #include "ContentAddress.h"
 #include "ErrorBox.h"
+#include "KeyboardReach.h"
 #include "Look.h"
 #include "PageAddress.h"
 #include "PageBrowser.h"
@@ -48,12 +49,19 @@ DocumentViewer::DocumentViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Resultados"));
     Look::fillBackground(this, Look::windowGreen());
 
-    Look::addPicture(this, QStringLiteral("viewer-banner.jpg"), layout::kBanner)
-        ->setObjectName(QStringLiteral("Image1"));
-    Look::addPicture(this, QStringLiteral("viewer-save-caption.jpg"), layout::kSaveCaption)
-        ->setObjectName(QStringLiteral("Image2"));
-    Look::addPicture(this, QStringLiteral("viewer-print-caption.jpg"), layout::kPrintCaption)
-        ->setObjectName(QStringLiteral("Image3"));
+    // The words drawn in the pictures, for screen readers.
+    const auto picture = [this](const QString& file, const QRect& geometry, const QString& name,
+                                const QString& words) {
+        QLabel* label = Look::addPicture(this, file, geometry);
+        label->setObjectName(name);
+        label->setAccessibleName(words);
+    };
+    picture(QStringLiteral("viewer-banner.jpg"), layout::kBanner, QStringLiteral("Image1"),
+            QStringLiteral("Documento Corvanel"));
+    picture(QStringLiteral("viewer-save-caption.jpg"), layout::kSaveCaption,
+            QStringLiteral("Image2"), QStringLiteral("salvar"));
+    picture(QStringLiteral("viewer-print-caption.jpg"), layout::kPrintCaption,
+            QStringLiteral("Image3"), QStringLiteral("imprimir"));
 
     greyPanel_ = new QFrame(this);
     greyPanel_->setObjectName(QStringLiteral("Panel1"));
@@ -66,6 +74,7 @@ DocumentViewer::DocumentViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     pageBrowser_ = new PageBrowser(this);
     pageBrowser_->setObjectName(QStringLiteral("Nav"));
     pageBrowser_->setGeometry(layout::kPageBrowser);
+    pageBrowser_->setAccessibleName(QStringLiteral("Documento"));
 
     resize(layout::kDesignSize);
     setMinimumSize(layout::kMinimumSize);
@@ -124,6 +133,10 @@ void DocumentViewer::showEvent(QShowEvent* event) {
         resize(layout::kDesignSize - frameExtent());
         WindowPlacement::centreOnScreen(this);
     }
+}
+
+bool DocumentViewer::focusNextPrevChild(bool next) {
+    return KeyboardReach::focusNext(this, next);
 }
 
 void DocumentViewer::resizeEvent(QResizeEvent* event) {

@@ -45,6 +45,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void addPictureButton(QStringView name, QPoint position, void (DocumentViewer::*handler)());

@@ -33,6 +33,10 @@ QString SaveDialog::startingPath() const {
 
 QString SaveDialog::execute(QWidget* parent) {
     QString chosen = Prompts::current().saveFileName(parent, startingPath(), kFilter.toString());
+    // A page saved without its extension would not open as a page.
+    if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) {
+        chosen += chosen.endsWith(u'.') ? kFirstFileName.mid(1) : kFirstFileName;
+    }
     if (!chosen.isEmpty()) {
         fileName_ = chosen;
     }

@@ -14,7 +14,8 @@ class SaveDialog {
 public:
     static constexpr QStringView kFilter = u"Salvar como Página da Web (*.htm)";
 
-    // The path chosen, or empty when the user cancels.
+    // The path chosen, ".htm" added when it has no extension; empty when the
+    // user cancels.
     QString execute(QWidget* parent);
 
 private:

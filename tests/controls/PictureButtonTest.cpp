@@ -1,3 +1,4 @@
+#include "KeyboardReach.h"
 #include "PaintCounter.h"
 #include "PictureButton.h"
 
@@ -6,6 +7,8 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -194,6 +197,73 @@ TEST_F(PictureButtonTest, ScreenReadersHearAButtonByItsHintOrItsWords) {
     ASSERT_NE(accessible->actionInterface(), nullptr);
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicked.count(), 1);
+}
+
+TEST_F(PictureButtonTest, TabReachesItAndSpaceOrEnterClickItBeepIncludedWithARingShown) {
+    auto* before = new QLineEdit(&window);
+    before->setGeometry(200, 10, 80, 20);
+    before->show();
+    int beeps = 0;
+    button->setMousePressHandler([&beeps] { ++beeps; });
+    QSignalSpy clicked(button, &PictureButton::clicked);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    const QImage withoutFocus = button->grab().toImage();
+
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_TRUE(button->hasFocus());
+    EXPECT_NE(button->grab().toImage(), withoutFocus);
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(button, Qt::Key_A);
+    QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(clicked.count(), 3);
+    EXPECT_EQ(beeps, 3);
+
+    // The pointer's click leaves the focus where it was.
+    before->setFocus();
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 30));
+    EXPECT_EQ(clicked.count(), 4);
+    EXPECT_TRUE(before->hasFocus());
+    EXPECT_EQ(button->grab().toImage(), withoutFocus);
+}
+
+TEST(KeyboardReachTest, TabSkipsWhatIsHiddenCoveredOrDisabled) {
+    QWidget window;
+    window.resize(300, 100);
+    const auto field = [&window](const char* name, int left) {
+        auto* edit = new QLineEdit(&window);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setGeometry(left, 10, 50, 20);
+        return edit;
+    };
+    QLineEdit* first = field("first", 0);
+    QLineEdit* covered = field("covered", 60);
+    QLineEdit* disabled = field("disabled", 120);
+    QLineEdit* hidden = field("hidden", 180);
+    QLineEdit* last = field("last", 240);
+    disabled->setEnabled(false);
+    hidden->hide();
+    auto* cover = new QLabel(&window);
+    cover->setGeometry(55, 0, 60, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    EXPECT_TRUE(KeyboardReach::isInSight(first));
+    EXPECT_FALSE(KeyboardReach::isInSight(covered));
+    EXPECT_EQ(KeyboardReach::firstInSight(&window), first);
+    first->setFocus();
+    EXPECT_TRUE(KeyboardReach::focusNext(&window, true));
+    EXPECT_TRUE(last->hasFocus());
+    EXPECT_TRUE(KeyboardReach::focusNext(&window, true));
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_TRUE(KeyboardReach::focusNext(&window, false));
+    EXPECT_TRUE(last->hasFocus());
+    cover->hide();
+    EXPECT_TRUE(KeyboardReach::focusNext(&window, false));
+    EXPECT_TRUE(covered->hasFocus());
 }
 
 }  // namespace

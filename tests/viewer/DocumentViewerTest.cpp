@@ -153,6 +153,20 @@ TEST_F(Viewer, SavesThePageByteForByteAndACancelWritesNothing) {
     EXPECT_TRUE(prompts.errors.isEmpty());
 }
 
+TEST_F(Viewer, ANameWithoutAnExtensionIsSavedAsAPage) {
+    open(QStringLiteral("101"));
+    click(QStringLiteral("Bt_Salvar"), saved_.filePath(QStringLiteral("decisao")));
+    click(QStringLiteral("Bt_Salvar"), saved_.filePath(QStringLiteral("ponto.")));
+    click(QStringLiteral("Bt_Salvar"), saved_.filePath(QStringLiteral("texto.txt")));
+    EXPECT_EQ(savedFiles(), (QStringList{QStringLiteral("decisao.htm"), QStringLiteral("ponto.htm"),
+                                         QStringLiteral("texto.txt")}));
+    EXPECT_EQ(read(saved_.filePath(QStringLiteral("decisao.htm"))), kPage);
+    // The dialog opens next at the name saved, extension and all.
+    click(QStringLiteral("Bt_Salvar"));
+    EXPECT_TRUE(
+        prompts.saveDialogs.last().startsWith(saved_.filePath(QStringLiteral("texto.txt"))));
+}
+
 TEST_F(Viewer, ASaveThatCannotBeDoneSaysWhyAndLeavesNothingBehind) {
     open(QStringLiteral("101"));
     const QString folderInTheWay = saved_.filePath(QStringLiteral("pasta.htm"));

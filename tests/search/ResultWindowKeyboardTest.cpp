@@ -1,0 +1,174 @@
+#include "BusyWindow.h"
+#include "Collection.h"
+#include "RecordingPrompts.h"
+#include "ResultListWindow.h"
+#include "SearchCollection.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QScrollBar>
+#include <QTest>
+#include <QWindow>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel {
+namespace {
+
+using testing::q;
+using testing::TestCollection;
+
+// A collection long enough to scroll: every search card, many times over.
+QList<testing::TestCard> manyCards() {
+    QList<testing::TestCard> cards;
+    for (int i = 1; i <= 120; ++i) {
+        cards << testing::card(i, q("Documento número %1").arg(i), q("Autor"), q("A"), q("A03"),
+                               q("palavra"), {q("texto")});
+    }
+    return cards;
+}
+
+class ResultWindowKeys : public ::testing::Test {
+protected:
+    ResultWindowKeys() {
+        opened_.open();
+        textos.setBusyWindow(&busy);
+        textos.setPageOpeners({[this](const QString& pageName) { opened << pageName; },
+                               [this] { opened << q("ajuda"); }});
+    }
+    ~ResultWindowKeys() override { textos.hide(); }
+
+    void request(const char* kind, const char* argument, const char* words,
+                 const char* adoptedSection = "") {
+        textos.run({.kind = q(kind),
+                    .words = q(words),
+                    .argument = q(argument),
+                    .adoptedSection = q(adoptedSection),
+                    .clearsLists = true});
+        textos.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&textos));
+    }
+    // What a keyboard does: the key goes to whatever has the window's focus.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = textos.focusWidget();
+        QTest::keyClick(target != nullptr ? target : &textos, key, modifiers);
+    }
+    void type(const char* text) { QTest::keyClicks(textos.focusWidget(), q(text)); }
+    QString focusName() const {
+        const QWidget* focus = textos.focusWidget();
+        return focus != nullptr ? focus->objectName() : QString();
+    }
+    QStringList tabOrder() {
+        QStringList names{focusName()};
+        for (int i = 0; i < 8; ++i) {
+            press(Qt::Key_Tab);
+            if (focusName() == names.first()) {
+                break;
+            }
+            names << focusName();
+        }
+        return names;
+    }
+
+    TestCollection collection{testing::searchCards()};
+    Collection opened_{collection.connectionString()};
+    testing::RecordingPrompts prompts;
+    BusyWindow busy;
+    ResultListWindow textos{opened_};
+    QStringList opened;
+};
+
+TEST_F(ResultWindowKeys, AListingTakesTheKeyboardAndEnterOpensTheRowAsADoubleClick) {
+    request("B", "B02", " ", "B");
+    EXPECT_EQ(focusName(), q("ListBox1"));
+    // The covered search tools are no stops: typing cannot reach the box.
+    EXPECT_EQ(tabOrder(), QStringList{q("ListBox1")});
+    type("lei");
+    EXPECT_EQ(textos.countField()->text(), q("1"));
+
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    press(Qt::Key_Down);  // the separator says nothing and opens nothing
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(opened, QStringList{q("3")});
+    const QModelIndex separator = textos.resultList()->model()->index(2, 0);
+    EXPECT_EQ(separator.data(Qt::AccessibleTextRole).toString(), QString());
+    EXPECT_EQ(textos.resultList()->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
+              q("1 - Lei do SINASE"));
+}
+
+TEST_F(ResultWindowKeys, TheSearchLayoutTabsThroughBoxButtonsAndListAndSpaceRunsAButton) {
+    request("T", " ", "");
+    EXPECT_EQ(focusName(), q("Edit3"));
+    EXPECT_EQ(tabOrder(), (QStringList{q("Edit3"), q("Bt_busca"), q("Tavik3"), q("Tavik4"),
+                                       q("Tavik1"), q("ListBox1")}));
+    ASSERT_EQ(focusName(), q("Edit3"));
+    type("silva");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);  // the search button
+    EXPECT_EQ(textos.countField()->text(), q("2"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return);  // help
+    EXPECT_EQ(opened, QStringList{q("ajuda")});
+}
+
+TEST_F(ResultWindowKeys, LocalizarSelectsTheBlankSoThatTypingReplacesIt) {
+    request(" ", " ", " ");
+    EXPECT_EQ(focusName(), q("Edit3"));
+    EXPECT_EQ(textos.searchBox()->selectedText(), q(" "));
+    type("silva");
+    EXPECT_EQ(textos.searchBox()->text(), q("silva"));
+}
+
+TEST_F(ResultWindowKeys, TheBusyWindowBelongsToTheWindowThatWaits) {
+    request("G", "T", " ");
+    ASSERT_NE(busy.windowHandle(), nullptr);
+    EXPECT_EQ(busy.windowHandle()->transientParent(), textos.windowHandle());
+}
+
+TEST_F(ResultWindowKeys, ScopeCountAndCaptionsReadAsText) {
+    request("G", "T", " ");
+    const auto nameOf = [this](const char* objectName) {
+        QWidget* widget = textos.findChild<QWidget*>(q(objectName));
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    const auto valueOf = [this](const char* objectName) {
+        QWidget* widget = textos.findChild<QWidget*>(q(objectName));
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Value);
+    };
+    EXPECT_EQ(nameOf("Pesquisando"), q("Pesquisando em:"));
+    EXPECT_EQ(valueOf("Pesquisando"), q("Lumbra"));
+    EXPECT_EQ(nameOf("Edit5"), q("Documentos:"));
+    EXPECT_EQ(valueOf("Edit5"), q("9"));
+    EXPECT_EQ(nameOf("Image4"), q("Dê um duplo clique em um título para abrir o documento."));
+    EXPECT_EQ(nameOf("ListBox1"), q("Resultados da pesquisa"));
+}
+
+TEST(ResultWindowScroll, ARefilledListStartsAtItsFirstItemWithTheScrollBarAtTheTop) {
+    testing::RecordingPrompts prompts;
+    TestCollection collection(manyCards());
+    Collection opened(collection.connectionString());
+    opened.open();
+    ResultListWindow textos(opened);
+    for (int round = 0; round < 2; ++round) {
+        textos.run({.kind = q("G"), .argument = q("T"), .clearsLists = true});
+        QListView* list = textos.resultList();
+        QScrollBar* bar = list->verticalScrollBar();
+        ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->maximum() > 0; }));
+        QTest::qWait(50);
+        EXPECT_EQ(bar->value(), 0);
+        EXPECT_EQ(list->indexAt(QPoint(2, 2)).row(), 0);
+        list->scrollToBottom();  // the next fill starts from here
+    }
+    textos.hide();
+}
+
+}  // namespace
+}  // namespace corvanel
