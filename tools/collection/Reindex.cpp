@@ -16,7 +16,7 @@ namespace {
 
 QString databaseFileAt(const QString& path) {
     const QFileInfo given(path);
-    const QString file = given.isDir() ? QDir(path).filePath(QStringLiteral("db3.mdb")) : path;
+    QString file = given.isDir() ? QDir(path).filePath(QStringLiteral("db3.mdb")) : path;
     const QFileInfo info(file);
     if (!info.isFile()) {
         throw BuildError(QStringLiteral("o banco de dados \"%1\" não existe")
@@ -33,7 +33,7 @@ QString databaseFileAt(const QString& path) {
 }  // namespace
 
 QString reindex(const QString& path) {
-    const QString file = databaseFileAt(path);
+    QString file = databaseFileAt(path);
     try {
         sqlite::Connection connection(file, sqlite::OpenMode::ReadWrite);
         connection.setBusyTimeout(5000);
