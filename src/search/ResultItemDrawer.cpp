@@ -1,9 +1,11 @@
 #include "ResultItemDrawer.h"
 
 #include "Look.h"
+#include "ResultListModel.h"
 #include "Sections.h"
 #include "WrappedText.h"
 
+#include <QFontMetrics>
 #include <QListView>
 #include <QPainter>
 #include <QStyle>
@@ -21,6 +23,17 @@ constexpr QColor kSelectedText{255, 255, 255};
 // Between the picture and the text, and what the text leaves below it.
 constexpr int kPictureGap = 4;
 constexpr int kTextPadding = 4;
+// What rounding may add to a line's width measured again on its own.
+constexpr int kBrokenWidthSlack = 4;
+
+bool laysOutAlike(const QFont& a, const QFont& b) {
+    const QFontInfo first(a);
+    const QFontInfo second(b);
+    return first.family() == second.family() && first.pixelSize() == second.pixelSize() &&
+           first.weight() == second.weight() && first.style() == second.style() &&
+           a.letterSpacing() == b.letterSpacing() && a.wordSpacing() == b.wordSpacing() &&
+           a.stretch() == b.stretch();
+}
 
 }  // namespace
 
@@ -35,6 +48,14 @@ void ResultItemDrawer::setItemPicture(const QPixmap& picture) {
 void ResultItemDrawer::forgetHeights() {
     heights_.clear();
     measuredWidth_ = -1;
+}
+
+void ResultItemDrawer::setBrokenLines(const QFont& font, int width) {
+    brokenFont_ = font;
+    brokenWidth_ = width;
+    listFont_ = QFont();
+    listFontBreaksAlike_ = laysOutAlike(brokenFont_, listFont_);
+    forgetHeights();
 }
 
 int ResultItemDrawer::pictureOffset() const {
@@ -104,9 +125,45 @@ QSize ResultItemDrawer::sizeHint(const QStyleOptionViewItem& option,
     }
     int& height = heights_[row];
     if (height == 0) {
-        height = measure(index.data().toString(), option.font, listWidth);
+        height = measureOrGuess(index, option.font, listWidth);
     }
-    return {listWidth, height};
+    return {listWidth, std::abs(height)};
+}
+
+// A court decision's line not read yet is one line high when it surely fits;
+// otherwise one line is guessed until it is drawn.
+int ResultItemDrawer::measureOrGuess(const QModelIndex& index, const QFont& font,
+                                     int listWidth) const {
+    const QVariant prefix = index.data(ResultListModel::PendingPrefixRole);
+    if (!prefix.isValid()) {
+        return measure(index.data().toString(), font, listWidth);
+    }
+    const int oneLine = measure(QString(), font, listWidth);
+    return fitsOneLine(prefix.toString(), font, listWidth) ? oneLine : -oneLine;
+}
+
+bool ResultItemDrawer::fitsOneLine(const QString& prefix, const QFont& font, int listWidth) const {
+    if (brokenWidth_ <= 0) {
+        return false;
+    }
+    if (font != listFont_) {
+        listFont_ = font;
+        listFontBreaksAlike_ = laysOutAlike(brokenFont_, font);
+    }
+    const int prefixWidth = prefix.isEmpty() ? 0 : QFontMetrics(font).horizontalAdvance(prefix);
+    return listFontBreaksAlike_ &&
+           prefixWidth + brokenWidth_ + kBrokenWidthSlack <= listWidth - pictureOffset();
+}
+
+bool ResultItemDrawer::settle(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const auto row = static_cast<size_t>(index.row());
+    if (row >= heights_.size() || heights_[row] >= 0 ||
+        measuredWidth_ != list_->viewport()->width()) {
+        return false;
+    }
+    const int guess = -heights_[row];
+    heights_[row] = measure(index.data().toString(), option.font, measuredWidth_);
+    return heights_[row] != guess;
 }
 
 int ResultItemDrawer::measure(const QString& text, const QFont& font, int listWidth) const {
