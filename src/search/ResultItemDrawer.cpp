@@ -25,6 +25,8 @@ constexpr int kPictureGap = 4;
 constexpr int kTextPadding = 4;
 // What rounding may add to a line's width measured again on its own.
 constexpr int kBrokenWidthSlack = 4;
+// Lines this short recur (closings, separators, labels): measured once.
+constexpr qsizetype kRepeatedTextLength = 32;
 
 bool laysOutAlike(const QFont& a, const QFont& b) {
     const QFontInfo first(a);
@@ -47,6 +49,7 @@ void ResultItemDrawer::setItemPicture(const QPixmap& picture) {
 
 void ResultItemDrawer::forgetHeights() {
     heights_.clear();
+    repeatedHeights_.clear();
     measuredWidth_ = -1;
 }
 
@@ -117,6 +120,7 @@ QSize ResultItemDrawer::sizeHint(const QStyleOptionViewItem& option,
     const int listWidth = list_->viewport()->width();
     if (listWidth != measuredWidth_) {
         heights_.clear();
+        repeatedHeights_.clear();
         measuredWidth_ = listWidth;
     }
     const auto row = static_cast<size_t>(index.row());
@@ -136,7 +140,15 @@ int ResultItemDrawer::measureOrGuess(const QModelIndex& index, const QFont& font
                                      int listWidth) const {
     const QVariant prefix = index.data(ResultListModel::PendingPrefixRole);
     if (!prefix.isValid()) {
-        return measure(index.data().toString(), font, listWidth);
+        const QString text = index.data().toString();
+        if (const auto known = repeatedHeights_.constFind(text); known != repeatedHeights_.cend()) {
+            return *known;
+        }
+        const int height = measure(text, font, listWidth);
+        if (text.size() < kRepeatedTextLength) {
+            repeatedHeights_.insert(text, height);
+        }
+        return height;
     }
     const int oneLine = measure(QString(), font, listWidth);
     return fitsOneLine(prefix.toString(), font, listWidth) ? oneLine : -oneLine;
@@ -149,10 +161,28 @@ bool ResultItemDrawer::fitsOneLine(const QString& prefix, const QFont& font, int
     if (font != listFont_) {
         listFont_ = font;
         listFontBreaksAlike_ = laysOutAlike(brokenFont_, font);
+        prefixWidths_.clear();
     }
-    const int prefixWidth = prefix.isEmpty() ? 0 : QFontMetrics(font).horizontalAdvance(prefix);
     return listFontBreaksAlike_ &&
-           prefixWidth + brokenWidth_ + kBrokenWidthSlack <= listWidth - pictureOffset();
+           widestPrefix(prefix.size(), font) + brokenWidth_ + kBrokenWidthSlack <=
+               listWidth - pictureOffset();
+}
+
+// A number's prefix ("12 - ") is no wider than the widest of its length
+// written in one digit; known once per length, not measured per row.
+int ResultItemDrawer::widestPrefix(qsizetype length, const QFont& font) const {
+    if (length == 0) {
+        return 0;
+    }
+    auto& width = prefixWidths_[length];
+    if (width == 0) {
+        const QFontMetrics metrics(font);
+        for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
+            const QString widest = QString(length - 3, QChar(digit)) + u" - ";
+            width = std::max(width, metrics.horizontalAdvance(widest));
+        }
+    }
+    return width;
 }
 
 bool ResultItemDrawer::settle(const QStyleOptionViewItem& option, const QModelIndex& index) const {

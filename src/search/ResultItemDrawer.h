@@ -2,6 +2,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QFont>
+#include <QHash>
 #include <QPixmap>
 
 #include <vector>
@@ -43,6 +44,7 @@ private:
     int measure(const QString& text, const QFont& font, int listWidth) const;
     int measureOrGuess(const QModelIndex& index, const QFont& font, int listWidth) const;
     bool fitsOneLine(const QString& prefix, const QFont& font, int listWidth) const;
+    int widestPrefix(qsizetype length, const QFont& font) const;
     void drawFocusRect(QPainter& painter, const QStyleOptionViewItem& option,
                        const QColor& background) const;
 
@@ -56,6 +58,8 @@ private:
     // The list's font, and whether it lays text out as brokenFont_ does.
     mutable QFont listFont_;
     mutable bool listFontBreaksAlike_ = false;
+    mutable QHash<qsizetype, int> prefixWidths_;
+    mutable QHash<QString, int> repeatedHeights_;
 };
 
 }  // namespace corvanel
