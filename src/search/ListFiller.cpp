@@ -1,6 +1,8 @@
 #include "ListFiller.h"
 
+#include "Collection.h"
 #include "Database.h"
+#include "DatabaseError.h"
 #include "DisplayLineBreaker.h"
 #include "ResultLines.h"
 #include "Sections.h"
@@ -65,17 +67,43 @@ void ListFiller::addStandardBlock(const ListedDocument& row, int number, const Q
     lines_.addSeparator();
 }
 
+std::vector<QStringList> DecisionTextLines::linesOf(const std::vector<std::int64_t>& textRows,
+                                                    int count) {
+    Database& database = collection_.database();
+    std::vector<QString> texts;
+    try {
+        texts = database.documentTextStarts(textRows, kDecisionTextRead);
+    } catch (const DatabaseError&) {
+        // An unreadable text: those before it are read one by one, and it
+        // fails when it comes first.
+        texts.clear();
+        for (const std::int64_t row : textRows) {
+            try {
+                texts.push_back(database.documentTextStart(row, kDecisionTextRead));
+            } catch (const DatabaseError&) {
+                if (texts.empty()) {
+                    throw;
+                }
+                break;
+            }
+        }
+    }
+    std::vector<QStringList> lines;
+    lines.reserve(texts.size());
+    for (const QString& text : texts) {
+        lines.push_back(breaker_.firstLines(text, count));
+    }
+    return lines;
+}
+
+// The text's lines are read when they are first shown.
 void ListFiller::addDecisionBlock(const ListedDocument& row, int number, const QString& label) {
     const QString& code = row.code;
-    const QString text = database_.documentTextStart(row.textRow, kDecisionTextRead);
-    const QStringList textLines = breaker_.firstLines(text, kDecisionTextLines);
     if (!label.isEmpty()) {
         lines_.add(label, code);
     }
-    lines_.add(numbered(number, textLines.front()), code);
-    for (qsizetype i = 1; i < textLines.size(); ++i) {
-        lines_.add(textLines[i], code);
-    }
+    lines_.addDecisionLines(row.textRow, QString::number(number) + u" - ", kDecisionTextLines,
+                            code);
     lines_.add(kDecisionClosing.toString(), code);
     lines_.addSeparator();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListingRequest.h"
+#include "ResultLines.h"
 
 #include <QString>
 
@@ -8,16 +9,30 @@
 
 namespace corvanel {
 
+class Collection;
 class Database;
 class DisplayLineBreaker;
 class ResultLines;
+
+// Court decisions' first display lines, read from the collection's texts
+// and broken as the result list shows them.
+class DecisionTextLines final : public DecisionLineSource {
+public:
+    DecisionTextLines(Collection& collection, const DisplayLineBreaker& breaker)
+        : collection_(collection), breaker_(breaker) {}
+
+    std::vector<QStringList> linesOf(const std::vector<std::int64_t>& textRows, int count) override;
+
+private:
+    Collection& collection_;
+    const DisplayLineBreaker& breaker_;
+};
 
 // Turns the rows of a listing or search into the lines of the result list:
 // a numbered block per document, and a blank separator line after it.
 class ListFiller {
 public:
-    ListFiller(Database& database, const DisplayLineBreaker& breaker, ResultLines& lines)
-        : database_(database), breaker_(breaker), lines_(lines) {}
+    ListFiller(Database& database, ResultLines& lines) : database_(database), lines_(lines) {}
 
     // Adds a block per row of the listing and returns the number of rows.
     // With a mark level, a section label goes before each block and every
@@ -33,7 +48,6 @@ private:
     void addDecisionBlock(const ListedDocument& row, int number, const QString& label);
 
     Database& database_;
-    const DisplayLineBreaker& breaker_;
     ResultLines& lines_;
 };
 

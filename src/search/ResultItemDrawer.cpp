@@ -1,9 +1,11 @@
 #include "ResultItemDrawer.h"
 
 #include "Look.h"
+#include "ResultListModel.h"
 #include "Sections.h"
 #include "WrappedText.h"
 
+#include <QFontMetrics>
 #include <QListView>
 #include <QPainter>
 #include <QStyle>
@@ -21,6 +23,19 @@ constexpr QColor kSelectedText{255, 255, 255};
 // Between the picture and the text, and what the text leaves below it.
 constexpr int kPictureGap = 4;
 constexpr int kTextPadding = 4;
+// What rounding may add to a line's width measured again on its own.
+constexpr int kBrokenWidthSlack = 4;
+// Lines this short recur (closings, separators, labels): measured once.
+constexpr qsizetype kRepeatedTextLength = 32;
+
+bool laysOutAlike(const QFont& a, const QFont& b) {
+    const QFontInfo first(a);
+    const QFontInfo second(b);
+    return first.family() == second.family() && first.pixelSize() == second.pixelSize() &&
+           first.weight() == second.weight() && first.style() == second.style() &&
+           a.letterSpacing() == b.letterSpacing() && a.wordSpacing() == b.wordSpacing() &&
+           a.stretch() == b.stretch();
+}
 
 }  // namespace
 
@@ -34,7 +49,16 @@ void ResultItemDrawer::setItemPicture(const QPixmap& picture) {
 
 void ResultItemDrawer::forgetHeights() {
     heights_.clear();
+    repeatedHeights_.clear();
     measuredWidth_ = -1;
+}
+
+void ResultItemDrawer::setBrokenLines(const QFont& font, int width) {
+    brokenFont_ = font;
+    brokenWidth_ = width;
+    listFont_ = QFont();
+    listFontBreaksAlike_ = laysOutAlike(brokenFont_, listFont_);
+    forgetHeights();
 }
 
 int ResultItemDrawer::pictureOffset() const {
@@ -96,6 +120,7 @@ QSize ResultItemDrawer::sizeHint(const QStyleOptionViewItem& option,
     const int listWidth = list_->viewport()->width();
     if (listWidth != measuredWidth_) {
         heights_.clear();
+        repeatedHeights_.clear();
         measuredWidth_ = listWidth;
     }
     const auto row = static_cast<size_t>(index.row());
@@ -104,9 +129,71 @@ QSize ResultItemDrawer::sizeHint(const QStyleOptionViewItem& option,
     }
     int& height = heights_[row];
     if (height == 0) {
-        height = measure(index.data().toString(), option.font, listWidth);
+        height = measureOrGuess(index, option.font, listWidth);
     }
-    return {listWidth, height};
+    return {listWidth, std::abs(height)};
+}
+
+// A court decision's line not read yet is one line high when it surely fits;
+// otherwise one line is guessed until it is drawn.
+int ResultItemDrawer::measureOrGuess(const QModelIndex& index, const QFont& font,
+                                     int listWidth) const {
+    const QVariant prefix = index.data(ResultListModel::PendingPrefixRole);
+    if (!prefix.isValid()) {
+        const QString text = index.data().toString();
+        if (const auto known = repeatedHeights_.constFind(text); known != repeatedHeights_.cend()) {
+            return *known;
+        }
+        const int height = measure(text, font, listWidth);
+        if (text.size() < kRepeatedTextLength) {
+            repeatedHeights_.insert(text, height);
+        }
+        return height;
+    }
+    const int oneLine = measure(QString(), font, listWidth);
+    return fitsOneLine(prefix.toString(), font, listWidth) ? oneLine : -oneLine;
+}
+
+bool ResultItemDrawer::fitsOneLine(const QString& prefix, const QFont& font, int listWidth) const {
+    if (brokenWidth_ <= 0) {
+        return false;
+    }
+    if (font != listFont_) {
+        listFont_ = font;
+        listFontBreaksAlike_ = laysOutAlike(brokenFont_, font);
+        prefixWidths_.clear();
+    }
+    return listFontBreaksAlike_ &&
+           widestPrefix(prefix.size(), font) + brokenWidth_ + kBrokenWidthSlack <=
+               listWidth - pictureOffset();
+}
+
+// A number's prefix ("12 - ") is no wider than the widest of its length
+// written in one digit; known once per length, not measured per row.
+int ResultItemDrawer::widestPrefix(qsizetype length, const QFont& font) const {
+    if (length == 0) {
+        return 0;
+    }
+    auto& width = prefixWidths_[length];
+    if (width == 0) {
+        const QFontMetrics metrics(font);
+        for (char16_t digit = u'0'; digit <= u'9'; ++digit) {
+            const QString widest = QString(length - 3, QChar(digit)) + u" - ";
+            width = std::max(width, metrics.horizontalAdvance(widest));
+        }
+    }
+    return width;
+}
+
+bool ResultItemDrawer::settle(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const auto row = static_cast<size_t>(index.row());
+    if (row >= heights_.size() || heights_[row] >= 0 ||
+        measuredWidth_ != list_->viewport()->width()) {
+        return false;
+    }
+    const int guess = -heights_[row];
+    heights_[row] = measure(index.data().toString(), option.font, measuredWidth_);
+    return heights_[row] != guess;
 }
 
 int ResultItemDrawer::measure(const QString& text, const QFont& font, int listWidth) const {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractItemDelegate>
+#include <QFont>
+#include <QHash>
 #include <QPixmap>
 
 #include <vector>
@@ -25,6 +27,14 @@ public:
     // After the rows have changed: measure them again when asked.
     void forgetHeights();
 
+    // Court decisions' lines come broken no wider than width in font; while
+    // not read, such a line is known to fit when the list is wide enough.
+    void setBrokenLines(const QFont& font, int width);
+
+    // Measures the row exactly if its height was only guessed before its
+    // text was read; true when it turns out otherwise.
+    bool settle(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
@@ -32,14 +42,24 @@ public:
 private:
     int pictureOffset() const;
     int measure(const QString& text, const QFont& font, int listWidth) const;
+    int measureOrGuess(const QModelIndex& index, const QFont& font, int listWidth) const;
+    bool fitsOneLine(const QString& prefix, const QFont& font, int listWidth) const;
+    int widestPrefix(qsizetype length, const QFont& font) const;
     void drawFocusRect(QPainter& painter, const QStyleOptionViewItem& option,
                        const QColor& background) const;
 
     QListView* list_;
     QPixmap picture_;
-    // 0: not measured yet.
+    // 0: not measured yet; below 0: guessed.
     mutable std::vector<int> heights_;
     mutable int measuredWidth_ = -1;
+    QFont brokenFont_;
+    int brokenWidth_ = 0;
+    // The list's font, and whether it lays text out as brokenFont_ does.
+    mutable QFont listFont_;
+    mutable bool listFontBreaksAlike_ = false;
+    mutable QHash<qsizetype, int> prefixWidths_;
+    mutable QHash<QString, int> repeatedHeights_;
 };
 
 }  // namespace corvanel

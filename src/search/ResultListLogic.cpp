@@ -44,7 +44,12 @@ private:
 
 ResultListLogic::ResultListLogic(Collection& collection, ResultListHost& host,
                                  const QFont& windowFont)
-    : host_(host), decisionLines_(windowFont, kDecisionTextWidth), collection_(collection) {}
+    : host_(host),
+      decisionFont_(windowFont),
+      decisionLines_(windowFont, kDecisionTextWidth),
+      collection_(collection),
+      decisionText_(collection, decisionLines_),
+      lines_(decisionText_) {}
 
 void ResultListLogic::showRequest() {
     BusyPeriod busy(host_);
@@ -101,10 +106,10 @@ void ResultListLogic::stepBack() {
 }
 
 std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
-    if (row < 0 || row >= lines_.size() || lines_.lines()[row] == ResultLines::kSeparator) {
+    if (row < 0 || row >= lines_.size() || lines_.isSeparator(row)) {
         return std::nullopt;
     }
-    const QString key = lines_.keys()[row];
+    const QString key = lines_.key(row);
     if (fields.kind == u"A01") {
         fields.kind = QStringLiteral("SA");
         scopeName_ = scope::kTextosPorAutor.toString();
@@ -138,7 +143,7 @@ int ResultListLogic::runFill(Database& database, const ListingRequest& listing, 
     int rows = 0;
     {
         ListsRewrite rewrite(host_, lines_);
-        ListFiller filler(database, decisionLines_, lines_);
+        ListFiller filler(database, lines_);
         rows = filler.fill(listing,
                            fill == FillKind::Labelled ? std::optional<int>(level()) : std::nullopt);
     }

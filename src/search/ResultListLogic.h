@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DisplayLineBreaker.h"
+#include "ListFiller.h"
 #include "RequestFields.h"
 #include "RequestTable.h"
 #include "ResultLevels.h"
@@ -58,6 +59,8 @@ public:
 
     // What the window shows.
     const ResultLines& lines() const { return lines_; }
+    // The font and width court decisions' lines are broken in.
+    const QFont& decisionFont() const { return decisionFont_; }
     const QString& scopeName() const { return scopeName_; }  // `Pesquisando`
     const QString& rowCount() const { return rowCount_; }    // `Edit5`
     HeaderLayout header() const { return header_; }
@@ -68,8 +71,10 @@ private:
     Database& openNewLevel();
 
     ResultListHost& host_;
+    QFont decisionFont_;
     DisplayLineBreaker decisionLines_;
     Collection& collection_;
+    DecisionTextLines decisionText_;
     ResultLines lines_;
     ResultLevels levels_;
     QString scopeName_;

@@ -15,6 +15,9 @@ class ResultListModel final : public QAbstractListModel {
 
 public:
     static constexpr int KeyRole = Qt::UserRole + 1;
+    // Before a court decision's line is read: what goes before it, "" but
+    // on its first line; no value on any other line.
+    static constexpr int PendingPrefixRole = Qt::UserRole + 2;
 
     explicit ResultListModel(const ResultLines& lines, QObject* parent = nullptr);
 
@@ -22,10 +25,16 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     void beginRewrite() { beginResetModel(); }
-    void endRewrite() { endResetModel(); }
+    void endRewrite() {
+        readErrorShown_ = false;
+        endResetModel();
+    }
 
 private:
+    QString lineAt(int row) const;
+
     const ResultLines& lines_;
+    mutable bool readErrorShown_ = false;
 };
 
 }  // namespace corvanel

@@ -9,23 +9,57 @@
 namespace corvanel {
 
 namespace {
-// Rows laid out per turn of the event loop: a whole collection's listing
-// appears at once and fills its scroll range while the user reads.
-constexpr int kLayoutBatch = 2000;
+// Rows drawn for the first time may change their neighbours' places; a few
+// rounds settle any screenful.
+constexpr int kSettleRounds = 4;
 }  // namespace
 
 ResultListView::ResultListView(QWidget* parent)
     : QListView(parent), drawer_(new ResultItemDrawer(this)) {
     setItemDelegate(drawer_);
+    // Rows are measured from what is in memory, court decisions' lines
+    // mostly without reading them, so the whole list lays out at once.
     setUniformItemSizes(false);
-    setLayoutMode(QListView::Batched);
-    setBatchSize(kLayoutBatch);
+    setLayoutMode(QListView::SinglePass);
     // Items wrap inside the width instead.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void ResultListView::setItemPicture(const QPixmap& picture) {
     drawer_->setItemPicture(picture);
+}
+
+void ResultListView::setBrokenLines(const QFont& font, int width) {
+    drawer_->setBrokenLines(font, width);
+}
+
+// Lines whose height was guessed before their text was read are measured
+// when they come into view, and the list laid out anew if one differs.
+void ResultListView::paintEvent(QPaintEvent* event) {
+    for (int round = 0; round < kSettleRounds && settleVisibleRows(); ++round) {
+        doItemsLayout();
+    }
+    QListView::paintEvent(event);
+}
+
+bool ResultListView::settleVisibleRows() {
+    const QAbstractItemModel* rows = model();
+    if (rows == nullptr || rows->rowCount() == 0) {
+        return false;
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QModelIndex top = indexAt(QPoint(1, 0));
+    bool changed = false;
+    for (int row = top.isValid() ? top.row() : 0; row < rows->rowCount(); ++row) {
+        const QModelIndex index = rows->index(row, 0);
+        const QRect place = visualRect(index);
+        if (place.top() >= viewport()->height()) {
+            break;
+        }
+        changed = drawer_->settle(option, index) || changed;
+    }
+    return changed;
 }
 
 void ResultListView::reset() {

@@ -18,6 +18,9 @@ public:
     // The picture drawn at the left of every item.
     void setItemPicture(const QPixmap& picture);
 
+    // Court decisions' lines come broken no wider than width in font.
+    void setBrokenLines(const QFont& font, int width);
+
     // The result list's model changes its rows only by a reset.
     void reset() override;
 
@@ -28,8 +31,11 @@ Q_SIGNALS:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool settleVisibleRows();
+
     ResultItemDrawer* drawer_;
 };
 

@@ -127,6 +127,7 @@ void ResultListWindow::createControls() {
     resultList_->setObjectName(QStringLiteral("ListBox1"));
     resultList_->setGeometry(kResultList);
     resultList_->setFont(listFont());
+    resultList_->setBrokenLines(logic_.decisionFont(), ResultListLogic::kDecisionTextWidth);
     resultList_->setModel(model_);
     resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultList_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -51,7 +51,7 @@ public:
     ResultListView* resultList() const { return resultList_; }
 
     // The key behind each line of the result list.
-    const QStringList& lineKeys() const { return logic_.lines().keys(); }
+    QStringList lineKeys() const { return logic_.lines().keys(); }
 
     HeaderLayout headerLayout() const { return logic_.header(); }
     int resultLevel() const { return logic_.level(); }

@@ -11,6 +11,7 @@
 #include "TextIndex.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 namespace corvanel {
 
@@ -269,6 +270,31 @@ QString Database::documentTextStart(std::int64_t textRow, int characters) {
     // Done with the row: the statement holds no read open between calls.
     statement.reset();
     return text;
+}
+
+std::vector<QString> Database::documentTextStarts(const std::vector<std::int64_t>& textRows,
+                                                 int characters) {
+    if (textRows.empty()) {
+        return {};
+    }
+    QString list = QStringLiteral("[");
+    for (const std::int64_t row : textRows) {
+        list += QString::number(row) + u',';
+    }
+    list.back() = u']';
+    QHash<std::int64_t, QString> read;
+    sqlite::Statement statement(connection_, queries::kDocumentTextStarts);
+    statement.bind(":characters", characters);
+    statement.bind(":rows", list);
+    while (statement.step()) {
+        read.insert(statement.int64(0), statement.text(1));
+    }
+    std::vector<QString> texts;
+    texts.reserve(textRows.size());
+    for (const std::int64_t row : textRows) {
+        texts.push_back(read.value(row));
+    }
+    return texts;
 }
 
 void Database::clearAllMarks() {

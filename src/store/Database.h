@@ -92,6 +92,10 @@ public:
 
     // The first characters of a text row's text.
     QString documentTextStart(std::int64_t textRow, int characters);
+    // The same for many text rows in one statement, in their order; a row
+    // that does not exist gives an empty text.
+    std::vector<QString> documentTextStarts(const std::vector<std::int64_t>& textRows,
+                                            int characters);
 
     void clearAllMarks();
     void clearLevelMarks(int level);

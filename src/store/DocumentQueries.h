@@ -71,6 +71,9 @@ inline constexpr std::string_view kListAuthors =
 
 inline constexpr std::string_view kDocumentTextStart =
     "select substr(conteudo, 1, :characters) from TEXTOS where rowid = :row";
+inline constexpr std::string_view kDocumentTextStarts =
+    "select rowid, substr(conteudo, 1, :characters) from TEXTOS "
+    "where rowid in (select value from json_each(:rows))";
 
 // Marks live in the connection's own temporary LABELS2 (Database).
 inline constexpr std::string_view kClearAllMarks =

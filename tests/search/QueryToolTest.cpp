@@ -90,7 +90,10 @@ TEST(QueryTool, AFailingStepIsPrintedAsItsErrorBox) {
     EXPECT_EQ(output.status, 1);
     ASSERT_GE(output.lines.size(), 3);
     EXPECT_TRUE(output.lines.at(output.lines.size() - 3).startsWith(q("! ")));
-    EXPECT_EQ(output.lines.at(output.lines.size() - 2), q("# count= scope= level=-1 tipo=C"));
+    // The listing went through; its second decision's text did not read.
+    EXPECT_EQ(output.lines.at(output.lines.size() - 2),
+              q("# count=2 scope=Julgados level=-1 tipo=C"));
+    EXPECT_TRUE(output.lines.first().startsWith(q("1 - Primeira linha da decisão.\t")));
 }
 
 TEST(QueryTool, BadArgumentsAndAnUnopenableDatabaseExitWithTwo) {

@@ -403,7 +403,7 @@ TEST_F(ResultList, HidingLeavesABlankInTheSearchBox) {
     EXPECT_EQ(logic.fields.words, q(" "));
 }
 
-TEST(DamagedFile, AnErrorInTheMiddleOfAFillEndsTheBusyPeriodAndLeavesTheProgramUsable) {
+TEST(DamagedFile, AnUnreadableTextFailsWhenItsLinesAreReadAndLeavesTheProgramUsable) {
     TestCollection collection(testing::withDamagedDecision());
     testing::damageDecision(collection.databasePath());
 
@@ -413,10 +413,14 @@ TEST(DamagedFile, AnErrorInTheMiddleOfAFillEndsTheBusyPeriodAndLeavesTheProgramU
     logic.fields.kind = q("C");
     logic.fields.argument = q("C13");
     logic.fields.adoptedSection = q("C");
-    EXPECT_THROW(logic.showRequest(), DatabaseError);
+    // Texts are read when their lines are asked for, not by the listing.
+    logic.showRequest();
     EXPECT_TRUE(host.settled());
-    // The first decision was listed before the damaged one was read.
-    EXPECT_EQ(logic.lines().lines().first(), q("1 - Primeira linha da decisão."));
+    EXPECT_EQ(logic.rowCount(), q("2"));
+    // The decision before the damaged one reads, though read together.
+    EXPECT_EQ(logic.lines().line(0), q("1 - Primeira linha da decisão."));
+    EXPECT_THROW(logic.lines().lines(), DatabaseError);
+    EXPECT_THROW(static_cast<void>(logic.lines().line(7)), DatabaseError);
 
     logic.fields.kind = q("B");
     logic.fields.argument = q("B02");

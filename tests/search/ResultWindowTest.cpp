@@ -144,7 +144,7 @@ TEST_F(ResultWindow, ADoubleClickOpensTheLinesDocumentAndHelpTheHelpPage) {
     EXPECT_EQ(opened, (QStringList{q("3"), q("ajuda")}));
 }
 
-TEST(ResultWindowErrors, AnErrorShowsTheStandardBoxHidesTheBusyWindowAndTheWindowGoesOn) {
+TEST(ResultWindowErrors, AnUnreadableTextShowsTheStandardBoxOnceItIsDrawnAndTheWindowGoesOn) {
     TestCollection collection(testing::withDamagedDecision());
     testing::damageDecision(collection.databasePath());
     testing::RecordingPrompts prompts;
@@ -154,13 +154,20 @@ TEST(ResultWindowErrors, AnErrorShowsTheStandardBoxHidesTheBusyWindowAndTheWindo
     ResultListWindow textos(opened);
     textos.setBusyWindow(&busy);
 
+    // Texts are read when drawn, so the listing itself goes through.
     textos.run({.kind = q("C"), .argument = q("C13"), .adoptedSection = q("C")});
+    EXPECT_EQ(textos.resultList()->model()->rowCount(), 14);
+    textos.resultList()->viewport()->repaint();
+    textos.resultList()->viewport()->repaint();
+    QCoreApplication::processEvents();
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors.first().contains(q("malformed")))
         << prompts.errors.first().toStdString();
     EXPECT_FALSE(busy.isVisible());
     EXPECT_TRUE(textos.isVisible());
-    EXPECT_EQ(textos.resultList()->model()->rowCount(), 7);  // the decision read before
+    const QAbstractItemModel* rows = textos.resultList()->model();
+    EXPECT_EQ(rows->index(0, 0).data().toString(), q("1 - Primeira linha da decisão."));
+    EXPECT_TRUE(rows->index(7, 0).data().toString().isEmpty());  // the unreadable one
 
     textos.run({.kind = q("B"), .argument = q("B02"), .adoptedSection = q("B")});
     EXPECT_EQ(prompts.errors.size(), 1);

@@ -58,13 +58,16 @@ public:
         host_.messages.clear();
         std::optional<DocumentToOpen> opened;
         bool succeeded = true;
+        lines_.clear();
         try {
             opened = operation();
+            lines_ = logic_.lines().lines();
         } catch (const std::exception& error) {
             const auto* databaseError = dynamic_cast<const DatabaseError*>(&error);
             host_.messages << (databaseError != nullptr ? databaseError->message()
                                                         : QString::fromUtf8(error.what()));
             succeeded = false;
+            readLinesBeforeTheError();
         }
         print(opened);
         return succeeded;
@@ -72,9 +75,9 @@ public:
 
 private:
     void print(const std::optional<DocumentToOpen>& opened) {
-        const ResultLines& lines = logic_.lines();
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            out_ << lines.lines()[i] << u'\t' << lines.keys()[i] << u'\n';
+        const QStringList& keys = logic_.lines().keys();
+        for (qsizetype i = 0; i < lines_.size(); ++i) {
+            out_ << lines_[i] << u'\t' << keys[i] << u'\n';
         }
         for (const QString& message : host_.messages) {
             out_ << QStringView(u"! ") << message << u'\n';
@@ -88,7 +91,20 @@ private:
         out_.flush();
     }
 
+    // The lines up to the first that cannot be read.
+    void readLinesBeforeTheError() noexcept {
+        const ResultLines& lines = logic_.lines();
+        try {
+            for (qsizetype i = lines_.size(); i < lines.size(); ++i) {
+                lines_ << lines.line(i);
+            }
+        } catch (const std::exception&) {
+            // Told already.
+        }
+    }
+
     PrintingHost host_;
+    QStringList lines_;
     Collection collection_;
     ResultListLogic logic_;
     QTextStream& out_;
