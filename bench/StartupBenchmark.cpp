@@ -3,6 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bin/corvanel-bench-startup [--program-folder=DIR]
 // DIR holds db3.mdb (default: this program's own folder, where the build puts
 // the sample collection's).
+#include "ContrastSetting.h"
 #include "CorvanelApplication.h"
 #include "MainWindow.h"
 
@@ -28,6 +29,15 @@ void BM_StartupToMainWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartupToMainWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// What a start without a stored look spends asking the desktop whether it
+// wants high contrast (GTK_THEME, the portal, then GNOME's key).
+void BM_AskDesktopForHighContrast(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(corvanel::ContrastSetting::askDesktop());
+    }
+}
+BENCHMARK(BM_AskDesktopForHighContrast)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 

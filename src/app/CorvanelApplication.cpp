@@ -9,8 +9,10 @@
 #include "ContentAddress.h"
 #include "ContentLocationScreen.h"
 #include "ContentRootStore.h"
+#include "ContrastSetting.h"
 #include "DocumentViewer.h"
 #include "ErrorBox.h"
+#include "Look.h"
 #include "MainWindow.h"
 #include "PartnerWindow.h"
 #include "Prompts.h"
@@ -32,6 +34,9 @@ CorvanelApplication::CorvanelApplication(QString programFolder)
 CorvanelApplication::~CorvanelApplication() = default;
 
 void CorvanelApplication::start() {
+    // The splash already in the look the main window will show.
+    Look::applyScheme(ContrastSetting::highContrastAtStart() ? Look::Scheme::HighContrast
+                                                             : Look::Scheme::Design);
     auto splash = std::make_unique<SplashScreen>();
     splash->show();
     splash->repaint();

@@ -1,5 +1,6 @@
 #include "PictureButton.h"
 
+#include "Artwork.h"
 #include "PictureButtonAccessibility.h"
 
 #include <QApplication>
@@ -50,13 +51,22 @@ void PictureButton::setWords(const QStringList& words) {
 }
 
 void PictureButton::setPicture(const QPixmap& picture) {
+    pictureFile_.clear();
     picture_ = picture;
     hovered_ = false;
     repaintNow();
 }
 
 void PictureButton::setHoverPicture(const QPixmap& picture) {
+    hoverPictureFile_.clear();
     hoverPicture_ = picture;
+}
+
+void PictureButton::setPictureFiles(const QString& picture, const QString& hoverPicture) {
+    setPicture(Artwork::picture(picture));
+    setHoverPicture(Artwork::picture(hoverPicture));
+    pictureFile_ = picture;
+    hoverPictureFile_ = hoverPicture;
 }
 
 void PictureButton::setHoverColour(LayoutColor colour) {
@@ -100,6 +110,21 @@ void PictureButton::setMousePressHandler(std::function<void()> handler) {
 
 void PictureButton::click() {
     Q_EMIT clicked();
+}
+
+bool PictureButton::event(QEvent* event) {
+    if (event->type() == Artwork::setChanged()) {
+        // Same sizes in both sets: the words beside the picture stay put.
+        if (!pictureFile_.isEmpty()) {
+            picture_ = Artwork::picture(pictureFile_);
+        }
+        if (!hoverPictureFile_.isEmpty()) {
+            hoverPicture_ = Artwork::picture(hoverPictureFile_);
+        }
+        update();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 // A button declared hidden shows itself as soon as it paints.

@@ -37,6 +37,8 @@ public:
     void setPicture(const QPixmap& picture);
     const QPixmap& hoverPicture() const { return hoverPicture_; }
     void setHoverPicture(const QPixmap& picture);
+    // Pictures of the artwork by file name, reloaded when its set changes.
+    void setPictureFiles(const QString& picture, const QString& hoverPicture);
     void setHoverColour(LayoutColor colour);
     void setLeaveColour(LayoutColor colour);
 
@@ -62,6 +64,7 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -82,6 +85,8 @@ private:
     QStringList words_;
     QPixmap hoverPicture_;
     QPixmap picture_;
+    QString pictureFile_;
+    QString hoverPictureFile_;
     LayoutColor hoverColour_ = kBlack;
     LayoutColor leaveColour_ = kBlack;
 

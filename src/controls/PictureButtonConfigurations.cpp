@@ -67,10 +67,6 @@ constexpr std::array kConfigurations{
 };
 // clang-format on
 
-QPixmap artwork(QStringView file) {
-    return file.isEmpty() ? QPixmap() : QPixmap(QStringLiteral(":/artwork/") + file);
-}
-
 }  // namespace
 
 std::span<const PictureButtonConfiguration> pictureButtonConfigurations() {
@@ -96,8 +92,7 @@ void applyConfiguration(PictureButton& button, const PictureButtonConfiguration&
     button.setAccessibleName(configuration.spokenName.toString());
     button.setWords(configuration.words.isEmpty() ? QStringList()
                                                   : QStringList{configuration.words.toString()});
-    button.setPicture(artwork(configuration.picture));
-    button.setHoverPicture(artwork(configuration.hoverPicture));
+    button.setPictureFiles(configuration.picture.toString(), configuration.hoverPicture.toString());
     button.setHoverColour(configuration.hoverColour);
     button.setLeaveColour(configuration.leaveColour);
 }

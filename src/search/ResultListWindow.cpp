@@ -1,5 +1,6 @@
 #include "ResultListWindow.h"
 
+#include "Artwork.h"
 #include "BusyWindow.h"
 #include "Collection.h"
 #include "ErrorBox.h"
@@ -28,7 +29,7 @@ QLabel* addPicture(QWidget* parent, const result_list_layout::Picture& picture) 
     auto* label = new QLabel(parent);
     label->setObjectName(picture.name.toString());
     label->setGeometry(picture.geometry);
-    label->setPixmap(QPixmap(QStringLiteral(":/artwork/") + picture.file));
+    Artwork::show(label, picture.file.toString());
     return label;
 }
 

@@ -23,11 +23,10 @@ constexpr int kClipRepetitions = 100;
 
 namespace {
 
-QList<QPixmap> findFolderFrames() {
-    QList<QPixmap> frames;
+QStringList findFolderFrames() {
+    QStringList frames;
     for (int frame = 1; frame <= layout::kClipFrames; ++frame) {
-        frames << QPixmap(
-            QStringLiteral(":/artwork/find-folder-%1.png").arg(frame, 2, 10, QLatin1Char('0')));
+        frames << QStringLiteral("find-folder-%1.png").arg(frame, 2, 10, QLatin1Char('0'));
     }
     return frames;
 }
@@ -55,7 +54,7 @@ BusyWindow::BusyWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Framele
     Look::fillBackground(whitePanel, Look::panelWhite());
 
     // A clip of one frame: unlike a label, it never paints its picture greyed.
-    auto* picture = new FrameAnimation({QPixmap(QStringLiteral(":/artwork/busy.jpg"))}, whitePanel);
+    auto* picture = new FrameAnimation(QStringList{QStringLiteral("busy.jpg")}, whitePanel);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(layout::kPicture);
 

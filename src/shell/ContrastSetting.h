@@ -9,9 +9,20 @@ namespace corvanel::ContrastSetting {
 std::optional<bool> stored();
 void store(bool highContrast);
 
-// The desktop's accessibility setting, where this platform tells it.
+// The desktop's accessibility setting, asked once per run: a high-contrast
+// GTK_THEME, the desktop portal's appearance "contrast", or GNOME's
+// high-contrast key.
 bool desktopAsksForHighContrast();
 
+// The same, asked afresh.
+bool askDesktop();
+
+// Each source on its own, asked afresh; nullopt where it gives no answer.
+// Each waits a fraction of a second at most.
+std::optional<bool> portalAsksForHighContrast();
+std::optional<bool> gnomeAsksForHighContrast();
+
+// The stored choice; the desktop is asked only when there is none.
 bool highContrastAtStart();
 
 }  // namespace corvanel::ContrastSetting

@@ -1,5 +1,7 @@
 #include "FrameAnimation.h"
 
+#include "Artwork.h"
+
 #include <QPainter>
 
 namespace corvanel {
@@ -12,6 +14,30 @@ FrameAnimation::FrameAnimation(QList<QPixmap> frames, QWidget* parent)
     : QWidget(parent), frames_(std::move(frames)) {
     timer_.setInterval(kFrameIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &FrameAnimation::advance);
+}
+
+FrameAnimation::FrameAnimation(QStringList artworkFiles, QWidget* parent)
+    : FrameAnimation(QList<QPixmap>(), parent) {
+    artworkFiles_ = std::move(artworkFiles);
+    loadArtwork();
+}
+
+void FrameAnimation::loadArtwork() {
+    frames_.clear();
+    for (const QString& file : artworkFiles_) {
+        frames_ << Artwork::picture(file);
+    }
+}
+
+bool FrameAnimation::event(QEvent* event) {
+    if (event->type() == Artwork::setChanged()) {
+        if (!artworkFiles_.isEmpty()) {
+            loadArtwork();
+            update();
+        }
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void FrameAnimation::play(int firstFrame, int lastFrame, int repetitions) {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPixmap>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -14,17 +15,23 @@ class FrameAnimation final : public QWidget {
 
 public:
     FrameAnimation(QList<QPixmap> frames, QWidget* parent = nullptr);
+    // Frames of the artwork by file name, reloaded when its set changes.
+    FrameAnimation(QStringList artworkFiles, QWidget* parent = nullptr);
 
     void play(int firstFrame, int lastFrame, int repetitions);
     bool isPlaying() const { return timer_.isActive(); }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void advance();
 
+    void loadArtwork();
+
     QList<QPixmap> frames_;
+    QStringList artworkFiles_;
     QTimer timer_;
     int first_ = 0;
     int last_ = 0;

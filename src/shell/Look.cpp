@@ -1,5 +1,7 @@
 #include "Look.h"
 
+#include "Artwork.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFrame>
@@ -72,6 +74,8 @@ void applyScheme(Scheme scheme) {
         recolour(widget, from, to);
         widget->update();
     }
+    Artwork::use(scheme == Scheme::HighContrast ? Artwork::Set::HighContrast
+                                                : Artwork::Set::Design);
 }
 
 QColor windowGreen() {
@@ -131,7 +135,7 @@ QFrame* addPanel(QWidget* parent, const QRect& geometry, bool raised) {
 QLabel* addPicture(QWidget* parent, const QString& file, const QRect& geometry) {
     auto* picture = new QLabel(parent);
     picture->setGeometry(geometry);
-    picture->setPixmap(QPixmap(QStringLiteral(":/artwork/") + file));
+    Artwork::show(picture, file);
     return picture;
 }
 

@@ -52,7 +52,8 @@ QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, in
 // A white panel at geometry inside parent; raised draws a one-pixel bevel.
 QFrame* addPanel(QWidget* parent, const QRect& geometry, bool raised = false);
 
-// A picture of the artwork (":/artwork/<file>") at geometry inside parent.
+// A picture of the artwork (":/artwork/<file>", or its high-contrast twin
+// while that look is on) at geometry inside parent.
 QLabel* addPicture(QWidget* parent, const QString& file, const QRect& geometry);
 
 // A read-only memo without border that takes no focus. Lines wrap at its

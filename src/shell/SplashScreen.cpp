@@ -1,5 +1,6 @@
 #include "SplashScreen.h"
 
+#include "Artwork.h"
 #include "Look.h"
 #include "Version.h"
 #include "WindowPlacement.h"
@@ -36,11 +37,11 @@ SplashScreen::SplashScreen(QWidget* parent)
     auto* portrait = new QLabel(whitePanel);
     portrait->setObjectName(QStringLiteral("Image1"));
     portrait->setGeometry(layout::kPortrait);
-    portrait->setPixmap(QPixmap(QStringLiteral(":/artwork/splash-portrait.jpg")));
+    Artwork::show(portrait, QStringLiteral("splash-portrait.jpg"));
     auto* banner = new QLabel(whitePanel);
     banner->setObjectName(QStringLiteral("Image2"));
     banner->setGeometry(layout::kBanner);
-    banner->setPixmap(QPixmap(QStringLiteral(":/artwork/splash-banner.jpg")));
+    Artwork::show(banner, QStringLiteral("splash-banner.jpg"));
 
     QLabel* heading = Look::addLabel(
         whitePanel, QStringLiteral("Aguarde enquanto o Lumbra é carregado."), layout::kHeading, 16);

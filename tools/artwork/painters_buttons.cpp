@@ -51,18 +51,18 @@ void tab(QPainter& p, const QSize& size, const QStringList& args) {
     const State state = stateWord(args, 0);
     const Section& section = sectionNamed(word(args, 1));
     const QRectF r = whole(size);
-    p.fillRect(r, ink::white);
+    p.fillRect(r, ink::white());
     const QPainterPath shape = tabShape(r.size());
-    QColor fill = ink::white;
-    QColor edge = ink::soft;
-    QColor text = ink::deep;
+    QColor fill = ink::white();
+    QColor edge = ink::soft();
+    QColor text = ink::deep();
     if (state == State::Hover) {
-        fill = ink::tint;
-        edge = ink::green;
+        fill = ink::tint();
+        edge = ink::green();
     } else if (state == State::Selected) {
-        fill = ink::green;
-        edge = ink::green;
-        text = ink::white;
+        fill = ink::green();
+        edge = ink::green();
+        text = ink::white();
     }
     p.fillPath(shape, fill);
     p.setPen(QPen(edge, 1));
@@ -81,12 +81,12 @@ void command(QPainter& p, const QSize& size, const QStringList& args) {
     }
     const bool hover = state == State::Hover;
     const QRectF r = whole(size);
-    p.fillRect(r, hover ? ink::green : ink::white);
-    crispFrame(p, r.toRect(), hover ? ink::deep : ink::soft);
-    symbol::emblem(p, QPointF(13.5, 13.5), 10.5, s, hover ? ink::white : ink::green,
-                   hover ? ink::green : ink::white, 1.45);
+    p.fillRect(r, hover ? ink::green() : ink::white());
+    crispFrame(p, r.toRect(), hover ? ink::deep() : ink::soft());
+    symbol::emblem(p, QPointF(13.5, 13.5), 10.5, s, hover ? ink::white() : ink::green(),
+                   hover ? ink::green() : ink::white(), 1.45);
     drawText(p, QRectF(27, 0, r.width() - 29, r.height()), Qt::AlignCenter, label, 12.5, true,
-             hover ? ink::white : ink::deep);
+             hover ? ink::white() : ink::deep());
 }
 
 // The search and question buttons beside each section's search field. The
@@ -96,19 +96,19 @@ void sectionIcon(QPainter& p, const QSize& size, const QStringList& args) {
     const State state = stateWord(args, 0);
     const QString kind = word(args, 1);
     const symbol::Symbol s = symbolNamed(kind);
-    p.fillRect(whole(size), ink::white);
+    p.fillRect(whole(size), ink::white());
     const QPointF centre(kind == QLatin1String("question") ? 10 : 9, 9);
     const QRectF box(centre.x() - 6.5, centre.y() - 6.5, 13, 13);
     if (state == State::Hover) {
         p.setPen(Qt::NoPen);
-        p.setBrush(ink::green);
+        p.setBrush(ink::green());
         p.drawEllipse(centre, 8.5, 8.5);
-        s(p, box, ink::white, ink::green);
+        s(p, box, ink::white(), ink::green());
     } else {
-        p.setPen(QPen(ink::green, 1.4));
+        p.setPen(QPen(ink::green(), 1.4));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, 8, 8);
-        s(p, box, ink::deep, ink::white);
+        s(p, box, ink::deep(), ink::white());
     }
 }
 
@@ -116,17 +116,17 @@ void sectionIcon(QPainter& p, const QSize& size, const QStringList& args) {
 void helpButton(QPainter& p, const QSize& size, const QStringList& args) {
     const bool hover = stateWord(args, 0) == State::Hover;
     const QRectF r = whole(size);
-    p.fillRect(r, ink::helpGrey);
+    p.fillRect(r, ink::helpGrey());
     QPainterPath pill;
     pill.addRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    p.fillPath(pill, hover ? ink::green : ink::white);
-    p.setPen(QPen(hover ? ink::deep : QColor(160, 160, 160), 1));
+    p.fillPath(pill, hover ? ink::green() : ink::white());
+    p.setPen(QPen(hover ? ink::deep() : QColor(160, 160, 160), 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(pill);
-    symbol::emblem(p, QPointF(10.5, 9.5), 7, symbol::question, hover ? ink::white : ink::green,
-                   hover ? ink::green : ink::white, 1.3);
+    symbol::emblem(p, QPointF(10.5, 9.5), 7, symbol::question, hover ? ink::white() : ink::green(),
+                   hover ? ink::green() : ink::white(), 1.3);
     drawText(p, QRectF(19, 0, r.width() - 21, r.height()), Qt::AlignCenter, QStringLiteral("Ajuda"),
-             12, true, hover ? ink::white : ink::deep);
+             12, true, hover ? ink::white() : ink::deep());
 }
 
 // The small round buttons of the result list and the viewer: a white symbol
@@ -135,19 +135,19 @@ void badge(QPainter& p, const QSize& size, const QStringList& args) {
     const bool hover = stateWord(args, 0) == State::Hover;
     const symbol::Symbol s = symbolNamed(word(args, 1));
     const QRectF r = whole(size);
-    p.fillRect(r, ink::white);
+    p.fillRect(r, ink::white());
     const QPointF centre(r.width() / 2, r.height() / 2);
     const QRectF box(centre.x() - 7, centre.y() - 7, 14, 14);
     if (hover) {
-        p.setPen(QPen(ink::soft, 1));
+        p.setPen(QPen(ink::soft(), 1));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, 9.8, 9.8);
-        s(p, box, ink::green, ink::white);
+        s(p, box, ink::green(), ink::white());
     } else {
         p.setPen(Qt::NoPen);
-        p.setBrush(ink::green);
+        p.setBrush(ink::green());
         p.drawEllipse(centre, 10.5, 10.5);
-        s(p, box, ink::white, ink::green);
+        s(p, box, ink::white(), ink::green());
     }
 }
 

@@ -1,5 +1,7 @@
 #include "parts.h"
 
+#include "words.h"
+
 #include <QImage>
 #include <QPainter>
 #include <array>
@@ -48,6 +50,7 @@ const Section& sectionNamed(const QString& key) {
 }
 
 void paintBackground(QPainter& p, Painter background, const QSize& fullSize, QPoint origin) {
+    const WordsUnheard beneath;
     QImage full(fullSize, QImage::Format_RGB32);
     full.fill(Qt::white);
     {

@@ -82,7 +82,8 @@ std::vector<Picture> readPictureList(const QString& path) {
     return parsePictureList(QString::fromUtf8(file.readAll()));
 }
 
-QImage render(const Picture& picture) {
+QImage render(const Picture& picture, Scheme scheme) {
+    const SchemeInUse inks(scheme);
     QImage image(picture.size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "painters.h"
+#include "style.h"
 
 namespace artwork {
 
@@ -25,8 +26,13 @@ struct Picture {
 std::vector<Picture> readPictureList(const QString& path);
 std::vector<Picture> parsePictureList(const QString& text);
 
-// Draws one picture at its size. Throws when the painter rejects its words.
-QImage render(const Picture& picture);
+// Draws one picture at its size, in the design's colours or the other set's.
+// Throws when the painter rejects its words.
+QImage render(const Picture& picture, Scheme scheme = Scheme::Design);
+
+// The high-contrast set lies in this folder beside the design's pictures:
+// ":/artwork/contrast/<file>".
+inline constexpr char kContrastFolder[] = "contrast";
 
 // Writes the image into `folder` under the picture's file name, in the format
 // of its suffix. Throws std::runtime_error when it cannot.

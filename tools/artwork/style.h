@@ -11,20 +11,43 @@
 
 namespace artwork {
 
+// The two sets of pictures: the design's own colours, and darker greens
+// under which every word reaches 4.5 : 1 for whoever needs more contrast.
+enum class Scheme { Design, HighContrast };
+
+// Which set ink:: gives while it lives; the tool draws one set, then the other.
+class SchemeInUse {
+public:
+    explicit SchemeInUse(Scheme scheme);
+    ~SchemeInUse();
+    SchemeInUse(const SchemeInUse&) = delete;
+    SchemeInUse& operator=(const SchemeInUse&) = delete;
+
+private:
+    Scheme previous_;
+};
+
 namespace ink {
-inline const QColor green(123, 198, 33);  // the windows' own colour
-inline const QColor deep(46, 125, 50);    // strokes and text
-inline const QColor tint(234, 245, 220);  // light fills
-inline const QColor soft(190, 225, 140);  // quiet rules and outlines
-inline const QColor white(255, 255, 255);
-inline const QColor helpGrey(210, 210, 210);  // fill of the main window's help button
+const QColor& green();  // the windows' own colour
+const QColor& deep();   // strokes and text
+const QColor& tint();   // light fills
+const QColor& soft();   // quiet rules and outlines
+const QColor& white();
+const QColor& helpGrey();  // fill of the main window's help button
+const QColor& halo();      // the ring around a section's emblem
 }  // namespace ink
 
 // Liberation Sans stands in for "Arial" through fontconfig.
 QFont sans(qreal pixelSize, bool bold = false);
 
+// Every word of every picture is drawn through these, so that the words and
+// their colours can be checked (see words.h).
 void drawText(QPainter& p, const QRectF& box, int flags, const QString& text, qreal pixelSize,
               bool bold, const QColor& colour);
+void drawText(QPainter& p, const QRectF& box, int flags, const QString& text, const QFont& font,
+              const QColor& colour);
+void drawText(QPainter& p, QPointF baseline, const QString& text, const QFont& font,
+              const QColor& colour);
 
 // The whole picture, as a rectangle to fill.
 inline QRectF whole(const QSize& size) {
