@@ -19,7 +19,6 @@
                                'FIGURE', 'FOOTER', 'FORM', 'H1', 'H2', 'H3', 'H4', 'H5', 'H6',
                                'HEADER', 'HR', 'LI', 'MAIN', 'NAV', 'OL', 'P', 'PRE', 'SECTION',
                                'TABLE', 'TBODY', 'TD', 'TFOOT', 'TH', 'THEAD', 'TR', 'UL']);
-    const kBlanks = ' \n\r\t\v\f';
 
     let matches = [];  // per match, its mark elements in page order
     let current = -1;
@@ -53,56 +52,99 @@
         return {nodes, breaks};
     }
 
-    // Every character the page's text uses, once.
+    // Every character past ASCII the page's text uses, once: ASCII folds by
+    // itself (capitals to small letters), the program folds the rest.
     function characters() {
         const seen = new Set();
         for (const node of textNodes().nodes) {
-            for (const character of node.data) {
-                seen.add(character);
+            const data = node.data;
+            for (let i = 0; i < data.length; ++i) {
+                const code = data.charCodeAt(i);
+                if (code < 0x80) {
+                    continue;
+                }
+                const pair = code >= 0xD800 && code < 0xDC00 && i + 1 < data.length;
+                seen.add(pair ? data.substr(i++, 2) : data[i]);
             }
         }
         return Array.from(seen).join('');
     }
 
-    // The page's text folded with table, blanks and breaks read as one
-    // blank, and for each folded character its node and the UTF-16 range
-    // of the character it came from (node -1: a line break between nodes).
+    function isBlank(code) {
+        return code === 32 || (code >= 9 && code <= 13);
+    }
+
+    // The page's text folded with table (a Map), blanks and breaks read as
+    // one blank, and for each folded UTF-16 unit its node and the UTF-16
+    // range of the character it came from (node -1: a break between nodes).
     function foldedText(table) {
         const {nodes, breaks} = textNodes();
-        const parts = [];
-        const fromNode = [];
-        const fromStart = [];
-        const fromEnd = [];
+        let capacity = nodes.length + 16;
+        for (const node of nodes) {
+            capacity += node.data.length;
+        }
+        let codes = new Uint16Array(capacity);
+        let fromNode = new Int32Array(capacity);
+        let fromStart = new Int32Array(capacity);
+        let fromEnd = new Int32Array(capacity);
+        let length = 0;
         let afterBlank = false;
-        const push = (c, node, start, end) => {
-            const blank = kBlanks.includes(c);
+        const grow = () => {
+            capacity *= 2;
+            const larger = (array) => {
+                const copy = new array.constructor(capacity);
+                copy.set(array);
+                return copy;
+            };
+            codes = larger(codes);
+            fromNode = larger(fromNode);
+            fromStart = larger(fromStart);
+            fromEnd = larger(fromEnd);
+        };
+        const push = (code, node, start, end) => {
+            const blank = isBlank(code);
             if (blank && afterBlank) {
                 return;
             }
-            parts.push(blank ? ' ' : c);
-            fromNode.push(node);
-            fromStart.push(start);
-            fromEnd.push(end);
+            if (length === capacity) {
+                grow();
+            }
+            codes[length] = blank ? 32 : code;
+            fromNode[length] = node;
+            fromStart[length] = start;
+            fromEnd[length] = end;
+            ++length;
             afterBlank = blank;
         };
-        nodes.forEach((node, n) => {
+        for (let n = 0; n < nodes.length; ++n) {
             if (breaks[n]) {
-                push('\n', -1, 0, 0);
+                push(10, -1, 0, 0);
             }
-            const data = node.data;
-            let offset = 0;
-            for (const character of data) {
-                const end = offset + character.length;
-                const folded = Object.prototype.hasOwnProperty.call(table, character)
-                                   ? table[character] : character;
-                // By UTF-16 unit, as the folded text is indexed.
-                for (let k = 0; k < folded.length; ++k) {
-                    push(folded[k], n, offset, end);
+            const data = nodes[n].data;
+            for (let i = 0; i < data.length; ++i) {
+                const code = data.charCodeAt(i);
+                if (code < 0x80) {
+                    push(code >= 65 && code <= 90 ? code + 32 : code, n, i, i + 1);
+                    continue;
                 }
-                offset = end;
+                const pair = code >= 0xD800 && code < 0xDC00 && i + 1 < data.length;
+                const character = pair ? data.substr(i, 2) : data[i];
+                const folded = table.get(character);
+                const end = i + character.length;
+                if (folded === undefined) {
+                    for (let k = 0; k < character.length; ++k) {
+                        push(character.charCodeAt(k), n, i, end);
+                    }
+                } else {
+                    for (let k = 0; k < folded.length; ++k) {
+                        push(folded.charCodeAt(k), n, i, end);
+                    }
+                }
+                i = end - 1;
             }
-        });
-        return {text: parts.join(''), nodes, fromNode, fromStart, fromEnd};
+        }
+        const text = new TextDecoder('utf-16le').decode(codes.subarray(0, length));
+        return {text, nodes, fromNode, fromStart, fromEnd};
     }
 
     // Occurrences of every needle, left to right, none overlapping another.
@@ -182,7 +224,7 @@
     // table; returns how many occurrences were marked.
     function mark(table, needles) {
         clear();
-        const folded = foldedText(table);
+        const folded = foldedText(new Map(Object.entries(table)));
         const ranges = occurrences(folded.text, needles);
         const marked = ranges.map(() => []);
         // From the last piece to the first, so splitting a text node leaves

@@ -454,8 +454,9 @@ TEST_F(ResultList, ADocumentOpensWithTheWordsItWasFoundBy) {
         }
         return QStringList{q("(nothing to open)")};
     };
-    request("T", " ", "");
+    request("G", "T");
     EXPECT_EQ(wordsOfFirstDocument(), QStringList());
+    request("T", " ", "");
     search("texto");
     narrow("sobre");
     EXPECT_EQ(wordsOfFirstDocument(), (QStringList{q("texto"), q("sobre")}));
