@@ -14,22 +14,30 @@
 #include "ErrorBox.h"
 #include "Look.h"
 #include "MainWindow.h"
+#include "PageAddress.h"
 #include "PartnerWindow.h"
 #include "Prompts.h"
+#include "RememberedState.h"
 #include "ResultListWindow.h"
+#include "SearchHistory.h"
 #include "SplashScreen.h"
 #include "StartupSequence.h"
 #include "UpdateAssistant.h"
 #include "UserSettings.h"
+#include "WindowMemory.h"
+#include "ZoomControl.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QScopeGuard>
 
 namespace corvanel {
 
 CorvanelApplication::CorvanelApplication(QString programFolder)
     : programFolder_(std::move(programFolder)),
-      collection_(std::make_unique<Collection>(connectionStringFor(programFolder_))) {}
+      collection_(std::make_unique<Collection>(connectionStringFor(programFolder_))),
+      state_(std::make_unique<RememberedState>()),
+      searchHistory_(std::make_unique<SearchHistory>(*state_)) {}
 
 CorvanelApplication::~CorvanelApplication() = default;
 
@@ -62,6 +70,7 @@ void CorvanelApplication::start() {
 
     splash->hide();
     splash.reset();
+    rememberReading();
 
     if (mainWindow_) {
         mainWindow_->show();
@@ -76,18 +85,19 @@ void CorvanelApplication::start() {
 void CorvanelApplication::createResultList(SplashScreen& splash) {
     resultList_ = std::make_unique<ResultListWindow>(*collection_);
     resultList_->setBusyWindow(busy_.get());
-    const auto openInViewer = [this](const QString& pageName, SaveBufferOnOpen saveBuffer) {
+    const auto openInViewer = [this](const QString& pageName, SaveBufferOnOpen saveBuffer,
+                                     const QStringList& searchWords) {
         if (viewer_) {
-            viewer_->openPage(contentRoot(), pageName, saveBuffer);
+            viewer_->openPage(contentRoot(), pageName, saveBuffer, searchWords);
         }
     };
-    resultList_->setPageOpeners({[openInViewer](const QString& pageName) {
-                                     openInViewer(pageName, SaveBufferOnOpen::Empty);
-                                 },
-                                 [openInViewer] {
-                                     openInViewer(ContentAddress::kHelpPage.toString(),
-                                                  SaveBufferOnOpen::Keep);
-                                 }});
+    resultList_->setPageOpeners(
+        {[openInViewer](const QString& pageName, const QStringList& searchWords) {
+             openInViewer(pageName, SaveBufferOnOpen::Empty, searchWords);
+         },
+         [openInViewer] {
+             openInViewer(ContentAddress::kHelpPage.toString(), SaveBufferOnOpen::Keep, {});
+         }});
     if (mainWindow_) {
         mainWindow_->setResultList(resultList_.get());
     }
@@ -180,6 +190,68 @@ void CorvanelApplication::createInformationWindows() {
     if (mainWindow_) {
         mainWindow_->setInformationWindows(association_.get(), partner_.get());
     }
+}
+
+void CorvanelApplication::rememberReading() {
+    for (QWidget* window :
+         {static_cast<QWidget*>(mainWindow_.get()), static_cast<QWidget*>(resultList_.get()),
+          static_cast<QWidget*>(viewer_.get())}) {
+        if (window != nullptr) {
+            (new WindowMemory(window, *state_))->restore();
+        }
+    }
+    RememberedState& state = *state_;
+    if (resultList_) {
+        resultList_->setSearchHistory(searchHistory_.get());
+        resultList_->zoom()->setFactor(state.zoom(QStringLiteral("lista")).value_or(1.0));
+        QObject::connect(
+            resultList_->zoom(), &ZoomControl::factorChanged, resultList_.get(),
+            [&state](double factor) { state.storeZoom(QStringLiteral("lista"), factor); });
+    }
+    if (viewer_) {
+        viewer_->zoom()->setFactor(state.zoom(QStringLiteral("leitor")).value_or(1.0));
+        viewer_->setLastSaveFolder(state.lastSaveFolder());
+        DocumentViewer* viewer = viewer_.get();
+        QObject::connect(
+            viewer->zoom(), &ZoomControl::factorChanged, viewer,
+            [&state](double factor) { state.storeZoom(QStringLiteral("leitor"), factor); });
+        QObject::connect(viewer, &DocumentViewer::fileSaved, viewer, [&state](const QString& path) {
+            state.storeSaveFolder(QFileInfo(path).absolutePath());
+        });
+        QObject::connect(viewer, &DocumentViewer::documentOpened, viewer,
+                         [&state](const QString& pageName) {
+                             state.rememberDocument({pageName, QString()});
+                         });
+        QObject::connect(viewer, &DocumentViewer::documentTitleRead, viewer,
+                         [&state](const QString& pageName, const QString& title) {
+                             state.rememberDocument({pageName, title});
+                         });
+    }
+    if (mainWindow_) {
+        mainWindow_->setSearchHistory(searchHistory_.get());
+        mainWindow_->setReadingHistory(
+            {[&state] { return state.recentDocuments(); },
+             [this](const QString& pageName) { openRecentDocument(pageName); },
+             [this] { clearHistory(); }});
+    }
+}
+
+void CorvanelApplication::openRecentDocument(const QString& pageName) {
+    const std::optional<QUrl> page =
+        PageAddress::resolve(ContentAddress::pageAddress(contentRoot(), pageName));
+    if (!page || !QFileInfo(page->toLocalFile()).isFile()) {
+        Prompts::current().error(
+            QStringLiteral("O documento \"%1\" não está na coleção aberta.").arg(pageName));
+        return;
+    }
+    if (viewer_) {
+        viewer_->openPage(contentRoot(), pageName, SaveBufferOnOpen::Empty);
+    }
+}
+
+void CorvanelApplication::clearHistory() {
+    state_->clearHistory();
+    searchHistory_->forget();
 }
 
 QString CorvanelApplication::contentRoot() const {

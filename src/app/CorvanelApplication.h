@@ -17,6 +17,8 @@ class PartnerWindow;
 class SplashScreen;
 class ResultListWindow;
 class AssociationWindow;
+class RememberedState;
+class SearchHistory;
 
 // Owns every window of the program, creates them once in their fixed order
 // while the splash reports progress, and wires them to one another.
@@ -47,6 +49,8 @@ public:
     DocumentViewer* viewer() const { return viewer_.get(); }
     AssociationWindow* associationWindow() const { return association_.get(); }
     PartnerWindow* partnerWindow() const { return partner_.get(); }
+    RememberedState& rememberedState() const { return *state_; }
+    SearchHistory& searchHistory() const { return *searchHistory_; }
 
 private:
     void createResultList(SplashScreen& splash);
@@ -59,11 +63,17 @@ private:
     void createUpdateAssistantAndAbout();
     void createInformationWindows();
     void createViewer();
+    // Window places, zoom, last folder and history, from the user's settings.
+    void rememberReading();
+    void openRecentDocument(const QString& pageName);
+    void clearHistory();
     QString contentRoot() const;
 
     QString programFolder_;
-    // Before the windows: they hold on to it.
+    // Before the windows: they hold on to them.
     std::unique_ptr<Collection> collection_;
+    std::unique_ptr<RememberedState> state_;
+    std::unique_ptr<SearchHistory> searchHistory_;
     std::unique_ptr<BusyWindow> busy_;
     std::unique_ptr<ContentLocationScreen> contentLocation_;
     std::unique_ptr<MainWindow> mainWindow_;

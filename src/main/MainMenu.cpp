@@ -15,6 +15,11 @@ void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run) {
         if (menu == nullptr || menu->title() != item.menu) {
             menu = bar.addMenu(item.menu.toString());
         }
+        if (item.command == MenuCommand::DocumentosRecentes) {
+            QMenu* submenu = menu->addMenu(item.caption.toString());
+            submenu->setObjectName(item.name.toString());
+            continue;
+        }
         QAction* action = menu->addAction(item.caption.toString());
         action->setObjectName(item.name.toString());
         if (item.shortcut.key() != Qt::Key_unknown) {
@@ -27,6 +32,25 @@ void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run) {
         }
         const MenuCommand command = item.command;
         QObject::connect(action, &QAction::triggered, &bar, [run, command] { run(command); });
+    }
+}
+
+void fillRecentDocuments(QMenu& menu, const QList<RecentDocument>& documents,
+                         const std::function<void(const QString& pageName)>& open) {
+    menu.clear();
+    if (documents.isEmpty()) {
+        menu.addAction(QStringLiteral("(nenhum)"))->setEnabled(false);
+        return;
+    }
+    int number = 0;
+    for (const RecentDocument& document : documents) {
+        QString caption = document.title.isEmpty() ? document.pageName : document.title;
+        // "&" would be read as the mark of a shortcut letter.
+        caption.replace(u'&', QStringLiteral("&&"));
+        QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(++number % 10).arg(caption));
+        action->setData(document.pageName);
+        const QString pageName = document.pageName;
+        QObject::connect(action, &QAction::triggered, &menu, [open, pageName] { open(pageName); });
     }
 }
 

@@ -17,6 +17,7 @@
 #include "PresentationPage.h"
 #include "ResizeRules.h"
 #include "ResultListWindow.h"
+#include "SearchHistory.h"
 #include "SectionPage.h"
 #include "SectionRequests.h"
 #include "StartPage.h"
@@ -26,6 +27,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace corvanel {
@@ -97,6 +99,21 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         runGuarded([this, command] { runMenuCommand(command); });
     });
     main_window::addContrastItem(*menuBar());
+    if (auto* recent = menuBar()->findChild<QMenu*>(QStringLiteral("DocumentosRecentes1"))) {
+        connect(recent, &QMenu::aboutToShow, this, [this, recent] {
+            main_window::fillRecentDocuments(*recent,
+                                             readingHistory_.recentDocuments
+                                                 ? readingHistory_.recentDocuments()
+                                                 : QList<RecentDocument>{},
+                                             [this](const QString& pageName) {
+                                                 runGuarded([&] {
+                                                     if (readingHistory_.openRecent) {
+                                                         readingHistory_.openRecent(pageName);
+                                                     }
+                                                 });
+                                             });
+        });
+    }
 
     setUpKeyboard();
     canvas_->installEventFilter(this);
@@ -106,6 +123,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::setReadingHistory(ReadingHistory history) {
+    readingHistory_ = std::move(history);
+}
+
+void MainWindow::setSearchHistory(SearchHistory* history) {
+    for (SectionPage* page : sectionPages_) {
+        history->offerIn(page->searchField());
+    }
+}
 
 void MainWindow::buildHeader() {
     main_window::placePicture(canvas_, windowLayout().banner);
@@ -343,6 +370,11 @@ void MainWindow::runMenuCommand(MenuCommand command) {
         case MenuCommand::AbrirColecao:
             if (collectionOpener_) {
                 collectionOpener_();
+            }
+            break;
+        case MenuCommand::LimparHistorico:
+            if (readingHistory_.clear) {
+                readingHistory_.clear();
             }
             break;
         case MenuCommand::Sair:

@@ -2,6 +2,7 @@
 
 #include "MainWindowLayout.h"
 #include "PageRequest.h"
+#include "RememberedState.h"
 #include "ResultRequest.h"
 #include "SectionSwitching.h"
 #include "Sections.h"
@@ -27,6 +28,7 @@ class UpdateAssistant;
 class AboutWindow;
 class PartnerWindow;
 class AssociationWindow;
+class SearchHistory;
 
 // The program's main window: the header with its command buttons, the
 // section tabs, the start page, the six section pages and the presentation.
@@ -52,6 +54,17 @@ public:
     void setInformationWindows(AssociationWindow* association, PartnerWindow* partner);
     void setUpdateAssistant(UpdateAssistant* assistant);
     void setAboutWindow(AboutWindow* about);
+
+    // What "Documentos recentes" lists and opens, and what "Limpar
+    // histórico" clears.
+    struct ReadingHistory {
+        std::function<QList<RecentDocument>()> recentDocuments;
+        std::function<void(const QString& pageName)> openRecent;
+        std::function<void()> clear;
+    };
+    void setReadingHistory(ReadingHistory history);
+    // The last searches, offered in the section pages' search fields.
+    void setSearchHistory(SearchHistory* history);
 
     // The collection's section totals, once counted, in the section pages.
     void showTotals();
@@ -113,6 +126,7 @@ private:
     PartnerWindow* partner_ = nullptr;
     UpdateAssistant* updateAssistant_ = nullptr;
     AboutWindow* about_ = nullptr;
+    ReadingHistory readingHistory_;
 
     // Header and frame.
     QLabel* logosBackdrop_ = nullptr;

@@ -123,6 +123,8 @@ constexpr MainWindowLayout kLayout{
 
     .menu = {{
         {u"Arquivo", u"Abrir coleção...", u"AbrirColecao1", Qt::CTRL | Qt::Key_O, MenuCommand::AbrirColecao},
+        {u"Arquivo", u"Documentos recentes", u"DocumentosRecentes1", Qt::Key_unknown, MenuCommand::DocumentosRecentes},
+        {u"Arquivo", u"Limpar histórico", u"LimparHistorico1", Qt::Key_unknown, MenuCommand::LimparHistorico},
         {u"Arquivo", u"Sair", u"Sair1", Qt::CTRL | Qt::Key_X, MenuCommand::Sair},
         {u"Pesquisar", u"Localizar", u"Localizar1", Qt::CTRL | Qt::Key_F, MenuCommand::Localizar},
         {u"Pesquisar", u"Listar Lumbra", u"ListarLumbra1", Qt::CTRL | Qt::Key_A, MenuCommand::ListarLumbra},

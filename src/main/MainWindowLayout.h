@@ -25,6 +25,8 @@ inline constexpr int kTreeCount = 7;
 // What a menu item does.
 enum class MenuCommand {
     AbrirColecao,
+    DocumentosRecentes,  // a submenu, filled as it opens
+    LimparHistorico,
     Sair,
     Localizar,
     ListarLumbra,
@@ -187,7 +189,7 @@ struct MainWindowLayout {
     SectionPageCommon sectionCommon;
     std::array<SectionPageLayout, kSectionCount> sections;  // in section order
 
-    std::array<MenuItem, 14> menu;
+    std::array<MenuItem, 16> menu;
     std::array<TreeLayout, kTreeCount> trees;  // in TreeId order
 };
 

@@ -25,6 +25,7 @@ public:
     CategoryTree* tree() const { return tree_; }
 
     QString searchWords() const;
+    QLineEdit* searchField() const { return searchField_; }
     // The chosen filter item; -1 while none has been chosen.
     int filterIndex() const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -20,8 +21,9 @@ public:
     static constexpr int kHistorySize = 101;
 
     struct Entry {
-        QString kind;   // `tipo` when the level was opened
-        QString words;  // `Edit3` then
+        QString kind;          // `tipo` when the level was opened
+        QString words;         // `Edit3` then
+        bool narrows = false;  // searched among the level below it
     };
 
     // Level -1, with nothing to step back to (every showing).
@@ -31,7 +33,11 @@ public:
 
     // Opens the next level. Returns the level let go to make room, whose
     // marks are no longer needed, if any.
-    std::optional<int> open(const QString& kind, const QString& words);
+    std::optional<int> open(const QString& kind, const QString& words, bool narrows = false);
+
+    // The words every document of the current level was found by: those of
+    // the level's search and of each narrowing since, oldest first.
+    QStringList wordsInEffect() const;
 
     bool canStepBack() const { return level_ > oldest_; }
 

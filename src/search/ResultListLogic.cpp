@@ -85,7 +85,7 @@ void ResultListLogic::search() {
 
 void ResultListLogic::narrow() {
     BusyPeriod busy(host_);
-    Database& database = openNewLevel();
+    Database& database = openNewLevel(/*narrows=*/true);
     const int rows = runFill(database, Narrowing{fields.words, level() - 1}, FillKind::Labelled);
     rowCount_ = QString::number(rows);
 }
@@ -117,7 +117,8 @@ std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
         search();
         return std::nullopt;
     }
-    return DocumentToOpen{ContentAddress::pageAddress(collection_.contentRoot(), key), key};
+    return DocumentToOpen{ContentAddress::pageAddress(collection_.contentRoot(), key), key,
+                          levels_.wordsInEffect()};
 }
 
 void ResultListLogic::hidden() {
@@ -126,10 +127,10 @@ void ResultListLogic::hidden() {
 
 // Empties the lists and opens the next level with the request kind and the
 // words; a level let go takes its marks along.
-Database& ResultListLogic::openNewLevel() {
+Database& ResultListLogic::openNewLevel(bool narrows) {
     clearLists();
     Database& database = collection_.database();
-    if (const auto letGo = levels_.open(fields.kind, fields.words)) {
+    if (const auto letGo = levels_.open(fields.kind, fields.words, narrows)) {
         database.clearLevelMarks(*letGo);
     }
     return database;

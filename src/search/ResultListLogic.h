@@ -19,8 +19,9 @@ class ResultListHost;
 
 // A listed document the user asked to open.
 struct DocumentToOpen {
-    QString address;   // the page address for the browser
-    QString pageName;  // the document code
+    QString address;          // the page address for the browser
+    QString pageName;         // the document code
+    QStringList searchWords;  // the words the document was found by, if any
 };
 
 // Everything the result-list window does, without the window: the request
@@ -68,7 +69,7 @@ public:
 
 private:
     int runFill(Database& database, const ListingRequest& listing, FillKind fill);
-    Database& openNewLevel();
+    Database& openNewLevel(bool narrows = false);
 
     ResultListHost& host_;
     QFont decisionFont_;

@@ -79,6 +79,15 @@ void ResultListView::resizeEvent(QResizeEvent* event) {
     }
 }
 
+// A larger text (the zoom) wraps into more lines.
+void ResultListView::changeEvent(QEvent* event) {
+    QListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        drawer_->forgetHeights();
+        scheduleDelayedItemsLayout();
+    }
+}
+
 void ResultListView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         const QModelIndex row = currentIndex();

@@ -11,7 +11,9 @@
 #include "ResultListModel.h"
 #include "ResultListView.h"
 #include "ResultListWindowLayout.h"
+#include "SearchHistory.h"
 #include "WindowPlacement.h"
+#include "ZoomControl.h"
 
 #include <QCoreApplication>
 #include <QHideEvent>
@@ -57,11 +59,11 @@ QFont countFont() {
     return font;
 }
 
-QFont listFont() {
+QFont listFont(double zoom = 1.0) {
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(result_list_layout::kListFontPixels);
+    font.setPixelSize(qRound(result_list_layout::kListFontPixels * zoom));
     return font;
 }
 
@@ -90,6 +92,9 @@ ResultListWindow::ResultListWindow(Collection& collection, QWidget* parent)
     move(result_list_layout::kPosition);
     Look::fillBackground(this, Look::windowGreen());
     createControls();
+    zoom_ = new ZoomControl(this, resultList_);
+    connect(zoom_, &ZoomControl::factorChanged, this,
+            [this](double factor) { resultList_->setFont(listFont(factor)); });
     setMinimumSize(result_list_layout::kMinimumOuterSize);
     applyHeader(HeaderLayout::Plain);
 }
@@ -166,9 +171,17 @@ void ResultListWindow::nameForScreenReaders() {
                                           QStringLiteral(" Com o teclado, tecle Enter."));
 }
 
+void ResultListWindow::setSearchHistory(SearchHistory* history) {
+    searchHistory_ = history;
+    searchHistory_->offerIn(searchBox_);
+}
+
 void ResultListWindow::run(const ResultRequest& request) {
     if (request.words) {
         searchBox_->setText(*request.words);
+        if (searchHistory_ != nullptr) {
+            searchHistory_->record(*request.words);
+        }
     }
     request.writeInto(logic_.fields);
     if (request.clearsLists) {
@@ -231,10 +244,16 @@ void ResultListWindow::followOuterSize() {
 
 void ResultListWindow::search() {
     perform([this] { logic_.search(); });
+    if (searchHistory_ != nullptr) {
+        searchHistory_->record(logic_.fields.words);
+    }
 }
 
 void ResultListWindow::narrow() {
     perform([this] { logic_.narrow(); });
+    if (searchHistory_ != nullptr) {
+        searchHistory_->record(logic_.fields.words);
+    }
 }
 
 void ResultListWindow::stepBack() {
@@ -251,7 +270,7 @@ void ResultListWindow::openLine(const QModelIndex& index) {
     std::optional<DocumentToOpen> document;
     perform([&] { document = logic_.openLine(index.isValid() ? index.row() : -1); });
     if (document && pageOpeners_.document) {
-        runGuarded([&] { pageOpeners_.document(document->pageName); });
+        runGuarded([&] { pageOpeners_.document(document->pageName, document->searchWords); });
     }
 }
 

@@ -20,6 +20,8 @@ namespace corvanel {
 class BusyWindow;
 class Collection;
 class ResultListModel;
+class SearchHistory;
+class ZoomControl;
 
 // The result-list window. It is created once at start and shows the requests
 // other windows make of it through run(); showing or hiding it runs nothing
@@ -28,10 +30,10 @@ class ResultListWindow final : public QWidget, private ResultListHost {
     Q_OBJECT
 
 public:
-    // Where a listed document (by its page name) and the help page open:
-    // the document viewer.
+    // Where a listed document (by its page name, with the words it was
+    // found by) and the help page open: the document viewer.
     struct PageOpeners {
-        std::function<void(const QString& pageName)> document;
+        std::function<void(const QString& pageName, const QStringList& searchWords)> document;
         std::function<void()> help;
     };
 
@@ -59,6 +61,11 @@ public:
     // The busy window shown around the window's database work.
     void setBusyWindow(BusyWindow* busy) { busy_ = busy; }
     void setPageOpeners(PageOpeners openers) { pageOpeners_ = std::move(openers); }
+    // The last searches, offered in the search box; every search adds to it.
+    void setSearchHistory(SearchHistory* history);
+
+    // Ctrl+plus, Ctrl+minus, Ctrl+0: the list's text grows, its lines wrap anew.
+    ZoomControl* zoom() const { return zoom_; }
 
     // The window's commands, as its buttons and the list run them.
     void search();
@@ -110,6 +117,8 @@ private:
     QList<QWidget*> coveredTools_;  // what the covers lie over in the listing layout
     BusyWindow* busy_ = nullptr;
     PageOpeners pageOpeners_;
+    SearchHistory* searchHistory_ = nullptr;
+    ZoomControl* zoom_ = nullptr;
 };
 
 }  // namespace corvanel

@@ -9,6 +9,9 @@
 #include "RecentUserInput.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QMenu>
 #include <QPrinter>
 #include <QWebEngineSettings>
 
@@ -86,7 +89,52 @@ void PageBrowser::printPage() {
     print(printer_.get());
 }
 
+void PageBrowser::showPrintPreview() {
+    if (printer_) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    PrinterPrompt::current().showPreview(printer, this, [this](QPrinter* target) {
+        if (!printNow(target)) {
+            Prompts::current().error(QStringLiteral("Não foi possível preparar a impressão."));
+        }
+    });
+}
+
+bool PageBrowser::printNow(QPrinter* printer) {
+    if (printer_ || printingNow_) {
+        return false;
+    }
+    // The preview asks for its pages and draws them as soon as it is answered.
+    printingNow_ = true;
+    bool printed = false;
+    QEventLoop loop;
+    const QMetaObject::Connection finished =
+        connect(this, &QWebEngineView::printFinished, &loop, [&](bool success) {
+            printed = success;
+            loop.quit();
+        });
+    print(printer);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    disconnect(finished);
+    printingNow_ = false;
+    return printed;
+}
+
+void PageBrowser::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    if (!windowCommands_.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(windowCommands_);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
 void PageBrowser::finishPrinting(bool success) {
+    if (printingNow_) {
+        return;
+    }
     printer_.reset();
     if (!success) {
         Prompts::current().error(QStringLiteral("Não foi possível imprimir a página."));

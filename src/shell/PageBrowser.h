@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QUrl>
 #include <QWebEngineView>
@@ -8,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
+class QAction;
 class QPrinter;
 
 namespace corvanel {
@@ -44,8 +46,20 @@ public:
     // The last address navigated to, as it was given.
     const QString& lastAddress() const { return lastAddress_; }
 
+    // Commands of the window added at the foot of the page's context menu.
+    void setWindowCommands(QList<QAction*> commands) { windowCommands_ = std::move(commands); }
+
+    // The print preview of the page shown; the user may print from it.
+    void showPrintPreview();
+    // Prints the page shown onto printer and returns once it is printed;
+    // false when it could not be.
+    bool printNow(QPrinter* printer);
+
 Q_SIGNALS:
     void navigationStarted(const QUrl& url);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void printPage();
@@ -55,6 +69,8 @@ private:
     std::function<QString()> contentRoot_;
     QString lastAddress_;
     std::unique_ptr<QPrinter> printer_;  // alive while a print runs
+    QList<QAction*> windowCommands_;
+    bool printingNow_ = false;
 };
 
 }  // namespace corvanel

@@ -1,6 +1,8 @@
 #include "PrinterPrompt.h"
 
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace corvanel {
 
@@ -15,6 +17,14 @@ public:
 };
 
 }  // namespace
+
+void PrinterPrompt::showPreview(QPrinter& printer, QWidget* parent,
+                                const std::function<void(QPrinter*)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Visualizar impressão"));
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    dialog.exec();
+}
 
 PrinterPrompt& PrinterPrompt::current() {
     static SystemPrintDialog dialog;

@@ -2,6 +2,8 @@
 
 #include "Installable.h"
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -16,6 +18,11 @@ public:
 
     // Lets the user set printer up; false when they cancel.
     virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
+
+    // The print preview: paint draws the pages onto printer, as often as
+    // the user changes the page set-up; the user may print from it.
+    virtual void showPreview(QPrinter& printer, QWidget* parent,
+                             const std::function<void(QPrinter*)>& paint);
 
     static PrinterPrompt& current();
 };

@@ -2,17 +2,25 @@
 
 #include "ContentAddress.h"
 #include "ErrorBox.h"
+#include "FindBar.h"
 #include "KeyboardReach.h"
 #include "Look.h"
 #include "PageAddress.h"
 #include "PageBrowser.h"
 #include "PageCopy.h"
+#include "PageMarker.h"
+#include "PagePdf.h"
 #include "PictureButton.h"
 #include "PictureButtonConfigurations.h"
+#include "Prompts.h"
 #include "WindowPlacement.h"
+#include "ZoomControl.h"
 
+#include <QAction>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShowEvent>
 
 namespace corvanel {
@@ -31,6 +39,8 @@ constexpr QRect kPageBrowser{7, 48, 640, 416};
 // What the browser and the grey panel leave of the window's outer size.
 constexpr QSize kPageBrowserMargins{26, 90};
 constexpr int kGreyPanelMargin = 266;
+// The strip of marked words, inside the grey panel.
+constexpr QRect kFindBar{0, 11, 400, 26};
 }  // namespace layout
 
 namespace {
@@ -40,6 +50,12 @@ QString shownFile(const QString& root, const QString& pageName) {
     const std::optional<QUrl> url =
         PageAddress::resolve(ContentAddress::pageAddress(root, pageName));
     return url ? url->toLocalFile() : QString();
+}
+
+QUrl withoutQuery(QUrl url) {
+    url.setQuery(QString());
+    url.setFragment(QString());
+    return url;
 }
 
 }  // namespace
@@ -76,6 +92,20 @@ DocumentViewer::DocumentViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     pageBrowser_->setGeometry(layout::kPageBrowser);
     pageBrowser_->setAccessibleName(QStringLiteral("Documento"));
 
+    findBar_ = new FindBar(greyPanel_);
+    findBar_->setGeometry(layout::kFindBar);
+    findBar_->hide();
+    marker_ = new PageMarker(pageBrowser_->page());
+    zoom_ = new ZoomControl(this, pageBrowser_);
+    createCommands();
+    connect(marker_, &PageMarker::positionChanged, this, &DocumentViewer::showMarks);
+    connect(pageBrowser_, &QWebEngineView::loadFinished, this, &DocumentViewer::markLoadedPage);
+    connect(zoom_, &ZoomControl::factorChanged, pageBrowser_, &QWebEngineView::setZoomFactor);
+    connect(findBar_, &FindBar::findTextChanged, this, [this] { markWanted(); });
+    connect(findBar_, &FindBar::nextRequested, this, &DocumentViewer::findNext);
+    connect(findBar_, &FindBar::previousRequested, this, &DocumentViewer::findPrevious);
+    connect(findBar_, &FindBar::closeRequested, this, &DocumentViewer::closeFind);
+
     resize(layout::kDesignSize);
     setMinimumSize(layout::kMinimumSize);
 }
@@ -89,6 +119,51 @@ void DocumentViewer::addPictureButton(QStringView name, QPoint position,
             [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
 }
 
+void DocumentViewer::createCommands() {
+    QList<QAction*> commands{
+        addCommand(QStringLiteral("Localizar..."), {QKeySequence(QKeySequence::Find)},
+                   &DocumentViewer::openFind),
+        addCommand(QStringLiteral("Próxima ocorrência"), {QKeySequence(Qt::Key_F3)},
+                   &DocumentViewer::findNext),
+        addCommand(QStringLiteral("Ocorrência anterior"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+                   &DocumentViewer::findPrevious),
+        addCommand(QStringLiteral("Imprimir..."), {QKeySequence(QKeySequence::Print)},
+                   &DocumentViewer::print),
+        addCommand(QStringLiteral("Visualizar impressão..."),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
+                   &DocumentViewer::showPrintPreview),
+        addCommand(QStringLiteral("Salvar como PDF..."),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, &DocumentViewer::saveAsPdf),
+    };
+    commands.insert(3, nullptr);
+    commands << nullptr << zoom_->actions();
+    QList<QAction*> menu;
+    for (QAction* command : commands) {
+        if (command == nullptr) {
+            command = new QAction(this);
+            command->setSeparator(true);
+        }
+        menu << command;
+    }
+    pageBrowser_->setWindowCommands(menu);
+}
+
+QAction* DocumentViewer::addCommand(const QString& text, const QList<QKeySequence>& keys,
+                                    void (DocumentViewer::*handler)()) {
+    auto* action = new QAction(text, this);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this,
+            [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
+    addAction(action);
+    return action;
+}
+
+void DocumentViewer::setLastSaveFolder(const QString& folder) {
+    saveDialog_.setLastFolder(folder);
+    pdfDialog_.setLastFolder(folder);
+}
+
 void DocumentViewer::setContentRootSource(std::function<QString()> contentRoot) {
     pageBrowser_->setContentRootSource(contentRoot);
     contentRoot_ = std::move(contentRoot);
@@ -99,13 +174,112 @@ QString DocumentViewer::contentRoot() const {
 }
 
 void DocumentViewer::openPage(const QString& contentRoot, const QString& pageName,
-                              SaveBufferOnOpen saveBuffer) {
+                              SaveBufferOnOpen saveBuffer, const QStringList& searchWords) {
     pageBrowser_->Navigate(ContentAddress::pageAddress(contentRoot, pageName));
     if (saveBuffer == SaveBufferOnOpen::Empty) {
         saveBuffer_.clear();
     }
     pageName_ = pageName;
+    searchWords_ = searchWords;
+    documentUrl_ = withoutQuery(
+        PageAddress::resolve(ContentAddress::pageAddress(contentRoot, pageName)).value_or(QUrl()));
+    findBar_->setSearchWords(searchWords.join(QStringLiteral(" · ")));
+    if (!isFinding()) {
+        findBar_->hide();
+    }
+    if (pageName != ContentAddress::kHelpPage) {
+        Q_EMIT documentOpened(pageName);
+    }
     WindowPlacement::showOrRaise(this);
+}
+
+void DocumentViewer::markLoadedPage(bool loaded) {
+    // The page's own zoom goes with the page it was set on.
+    pageBrowser_->setZoomFactor(zoom_->factor());
+    if (!loaded) {
+        return;
+    }
+    const QString title = pageBrowser_->title();
+    if (withoutQuery(pageBrowser_->url()) == documentUrl_ && !title.isEmpty() &&
+        pageName_ != ContentAddress::kHelpPage) {
+        Q_EMIT documentTitleRead(pageName_, title);
+    }
+    markWanted();
+}
+
+bool DocumentViewer::isFinding() const {
+    return findBar_->mode() == FindBar::Mode::Find && !findBar_->isHidden();
+}
+
+void DocumentViewer::markWanted() {
+    if (isFinding()) {
+        marker_->mark({findBar_->findText()});
+    } else if (!searchWords_.isEmpty() && withoutQuery(pageBrowser_->url()) == documentUrl_) {
+        marker_->mark(searchWords_);
+    } else {
+        marker_->clear();
+    }
+}
+
+void DocumentViewer::showMarks(int current, int count) {
+    if (isFinding()) {
+        // Nothing typed, nothing to report.
+        if (findBar_->findText().isEmpty()) {
+            findBar_->clearPosition();
+        } else {
+            findBar_->showPosition(current, count);
+        }
+        return;
+    }
+    findBar_->showPosition(current, count);
+    findBar_->setVisible(count > 0);
+}
+
+void DocumentViewer::openFind() {
+    const bool wasFinding = isFinding();
+    findBar_->setMode(FindBar::Mode::Find);
+    findBar_->show();
+    findBar_->findField()->setFocus(Qt::ShortcutFocusReason);
+    findBar_->findField()->selectAll();
+    if (!wasFinding) {
+        markWanted();
+    }
+}
+
+void DocumentViewer::closeFind() {
+    findBar_->setMode(FindBar::Mode::SearchWords);
+    findBar_->hide();
+    pageBrowser_->setFocus(Qt::OtherFocusReason);
+    markWanted();
+}
+
+void DocumentViewer::findNext() {
+    marker_->next();
+}
+
+void DocumentViewer::findPrevious() {
+    marker_->previous();
+}
+
+void DocumentViewer::showPrintPreview() {
+    pageBrowser_->showPrintPreview();
+}
+
+void DocumentViewer::saveAsPdf() {
+    const QString path =
+        pdfDialog_.execute(this, QFileInfo(pageName_).completeBaseName() + QStringLiteral(".pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    PagePdf::write(*pageBrowser_, path, [this, path](const QString& problem) {
+        if (problem.isEmpty()) {
+            setLastSaveFolder(QFileInfo(path).absolutePath());
+            Q_EMIT fileSaved(path);
+        } else {
+            Prompts::current().error(problem);
+        }
+        Q_EMIT pdfFinished(path, problem);
+    });
 }
 
 void DocumentViewer::saveCopy() {
@@ -117,6 +291,8 @@ void DocumentViewer::saveCopy() {
     }
     PageCopy::writeWhole(path, page);
     saveBuffer_ = std::move(page);
+    setLastSaveFolder(QFileInfo(path).absolutePath());
+    Q_EMIT fileSaved(path);
 }
 
 void DocumentViewer::print() {
@@ -127,7 +303,8 @@ void DocumentViewer::print() {
 void DocumentViewer::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     fitToWindowSize();
-    if (!event->spontaneous() && !placed_) {
+    // A window put in place before it was first shown stays there.
+    if (!event->spontaneous() && !placed_ && !testAttribute(Qt::WA_Moved)) {
         placed_ = true;
         // The design size counts the frame, which is known by now.
         resize(layout::kDesignSize - frameExtent());
@@ -161,6 +338,7 @@ void DocumentViewer::fitToWindowSize() {
     const QSize outer = frameGeometry().size();
     pageBrowser_->resize(outer - layout::kPageBrowserMargins);
     greyPanel_->resize(outer.width() - layout::kGreyPanelMargin, greyPanel_->height());
+    findBar_->resize(greyPanel_->width(), findBar_->height());
 }
 
 }  // namespace corvanel

@@ -4,21 +4,32 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
 #include <functional>
 
+class QAction;
 class QFrame;
 
 namespace corvanel {
 
+class FindBar;
 class PageBrowser;
+class PageMarker;
+class ZoomControl;
 
 // Whether opening a page empties the save buffer: documents do, help does not.
 enum class SaveBufferOnOpen { Empty, Keep };
 
 // The document viewer: one page of the content folder at a time, which the
 // user can save or print. Created hidden once; closing it only hides it.
+//
+// Keys: Ctrl+F finds in the page, F3 / Shift+F3 step through the words
+// marked, Ctrl+P prints, Ctrl+Shift+P previews the print, Ctrl+Shift+S saves
+// a PDF, Ctrl+plus / Ctrl+minus / Ctrl+0 zoom. The same commands are at the
+// foot of the page's context menu.
 class DocumentViewer final : public QWidget {
     Q_OBJECT
 
@@ -31,7 +42,10 @@ public:
     // How every opener shows a page here: navigates first, then sets the
     // viewer's state, then shows the viewer and brings it to the front. A
     // navigation that fails raises before anything else changes.
-    void openPage(const QString& contentRoot, const QString& pageName, SaveBufferOnOpen saveBuffer);
+    // searchWords: the words of the search the page was found by, marked
+    // in it once it is shown.
+    void openPage(const QString& contentRoot, const QString& pageName, SaveBufferOnOpen saveBuffer,
+                  const QStringList& searchWords = {});
 
     // The name of the page opened last.
     QString pageName() const { return pageName_; }
@@ -40,6 +54,30 @@ public:
     const QByteArray& saveBuffer() const { return saveBuffer_; }
 
     PageBrowser* browser() const { return pageBrowser_; }
+    FindBar* findBar() const { return findBar_; }
+    PageMarker* marker() const { return marker_; }
+    ZoomControl* zoom() const { return zoom_; }
+    QStringList searchWords() const { return searchWords_; }
+
+    // The folder a file was saved to last, in this run or an earlier one.
+    void setLastSaveFolder(const QString& folder);
+
+    // The viewer's commands, as its keys and context menu run them.
+    void openFind();
+    void closeFind();
+    void findNext();
+    void findPrevious();
+    void showPrintPreview();
+    void saveAsPdf();
+
+Q_SIGNALS:
+    // A document (not the help page) was opened, and its title was read.
+    void documentOpened(const QString& pageName);
+    void documentTitleRead(const QString& pageName, const QString& title);
+    // A file was written by a save: the page or its PDF.
+    void fileSaved(const QString& path);
+    // The PDF asked for was written, or could not be (problem not empty).
+    void pdfFinished(const QString& path, const QString& problem);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,6 +87,15 @@ protected:
 
 private:
     void addPictureButton(QStringView name, QPoint position, void (DocumentViewer::*handler)());
+    void createCommands();
+    QAction* addCommand(const QString& text, const QList<QKeySequence>& keys,
+                        void (DocumentViewer::*handler)());
+    // Marks the words wanted in a page just loaded: the typed ones while
+    // finding, else the search words in the document they were found in.
+    void markLoadedPage(bool loaded);
+    void markWanted();
+    bool isFinding() const;
+    void showMarks(int current, int count);
     // Saves a copy of the page shown, byte for byte, where the user says.
     void saveCopy();
     // Has the page shown print itself.
@@ -64,6 +111,12 @@ private:
     QString pageName_;
     QByteArray saveBuffer_;
     SaveDialog saveDialog_;
+    SaveDialog pdfDialog_{SaveDialog::kPdfFilter, u".pdf"};
+    FindBar* findBar_ = nullptr;
+    PageMarker* marker_ = nullptr;
+    ZoomControl* zoom_ = nullptr;
+    QStringList searchWords_;
+    QUrl documentUrl_;  // the file the search words belong to
     std::function<QString()> contentRoot_;
     bool placed_ = false;
 };

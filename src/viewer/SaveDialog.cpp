@@ -10,8 +10,6 @@ namespace corvanel {
 
 namespace {
 
-constexpr QStringView kFirstFileName = u".htm";
-
 // The folder the collection has always offered, where a Windows machine has
 // it; otherwise the user's documents folder, or home when there is none.
 QString startingFolder() {
@@ -26,16 +24,23 @@ QString startingFolder() {
 
 }  // namespace
 
-QString SaveDialog::startingPath() const {
-    return fileName_.isEmpty() ? QDir(startingFolder()).filePath(kFirstFileName.toString())
-                               : fileName_;
+SaveDialog::SaveDialog(QStringView filter, QStringView extension)
+    : filter_(filter.toString()), extension_(extension.toString()) {}
+
+QString SaveDialog::startingPath(const QString& suggestedName) const {
+    const QString folder =
+        !lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir() ? lastFolder_ : startingFolder();
+    if (!suggestedName.isEmpty()) {
+        return QDir(folder).filePath(suggestedName);
+    }
+    return fileName_.isEmpty() ? QDir(folder).filePath(extension_) : fileName_;
 }
 
-QString SaveDialog::execute(QWidget* parent) {
-    QString chosen = Prompts::current().saveFileName(parent, startingPath(), kFilter.toString());
-    // A page saved without its extension would not open as a page.
+QString SaveDialog::execute(QWidget* parent, const QString& suggestedName) {
+    QString chosen = Prompts::current().saveFileName(parent, startingPath(suggestedName), filter_);
+    // A file saved without its extension would not open as what it is.
     if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) {
-        chosen += chosen.endsWith(u'.') ? kFirstFileName.mid(1) : kFirstFileName;
+        chosen += chosen.endsWith(u'.') ? extension_.mid(1) : extension_;
     }
     if (!chosen.isEmpty()) {
         fileName_ = chosen;

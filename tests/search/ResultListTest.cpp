@@ -447,5 +447,29 @@ TEST(ClosedDatabase, ARequestOpensTheDatabaseCreationCouldNotOpen) {
     EXPECT_EQ(logic.rowCount(), q("9"));
 }
 
+// The words a document opened from the list was found by: the search's and
+// every narrowing's since, never those of an earlier search.
+TEST_F(ResultList, ADocumentOpensWithTheWordsItWasFoundBy) {
+    const auto wordsOfFirstDocument = [this] {
+        for (qsizetype row = 0; row < logic.lines().size(); ++row) {
+            if (const auto document = logic.openLine(row)) {
+                return document->searchWords;
+            }
+        }
+        return QStringList{q("(nothing to open)")};
+    };
+    request("G", "T");
+    EXPECT_EQ(wordsOfFirstDocument(), QStringList());
+    request("T", " ", "");
+    search("texto");
+    narrow("sobre");
+    EXPECT_EQ(wordsOfFirstDocument(), (QStringList{q("texto"), q("sobre")}));
+    search("texto");
+    EXPECT_EQ(wordsOfFirstDocument(), QStringList{q("texto")});
+    narrow("entre");
+    logic.stepBack();
+    EXPECT_EQ(wordsOfFirstDocument(), QStringList{q("texto")});
+}
+
 }  // namespace
 }  // namespace corvanel

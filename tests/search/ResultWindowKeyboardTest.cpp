@@ -37,8 +37,9 @@ protected:
     ResultWindowKeys() {
         opened_.open();
         textos.setBusyWindow(&busy);
-        textos.setPageOpeners({[this](const QString& pageName) { opened << pageName; },
-                               [this] { opened << q("ajuda"); }});
+        textos.setPageOpeners(
+            {[this](const QString& pageName, const QStringList&) { opened << pageName; },
+             [this] { opened << q("ajuda"); }});
     }
     ~ResultWindowKeys() override { textos.hide(); }
 

@@ -25,8 +25,9 @@ protected:
     ResultWindow() {
         opened_.open();
         textos.setBusyWindow(&busy);
-        textos.setPageOpeners({[this](const QString& pageName) { opened << pageName; },
-                               [this] { opened << q("ajuda"); }});
+        textos.setPageOpeners(
+            {[this](const QString& pageName, const QStringList&) { opened << pageName; },
+             [this] { opened << q("ajuda"); }});
     }
     ~ResultWindow() override { textos.hide(); }
 

@@ -24,7 +24,19 @@ public:
         return true;
     }
 
+    // The preview draws once, into the file when there is one.
+    void showPreview(QPrinter& printer, QWidget*,
+                     const std::function<void(QPrinter*)>& paint) override {
+        ++previews;
+        if (!pdfPath_.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfPath_ + QStringLiteral(".preview.pdf"));
+        }
+        paint(&printer);
+    }
+
     int asked = 0;
+    int previews = 0;
 
 private:
     QString pdfPath_;

@@ -92,7 +92,9 @@ TEST_F(Viewer, OpensCentredThenReplacesThePageKeepingSizeAndPlace) {
 TEST_F(Viewer, CarriesEachOfItsLayoutNamesOnce) {
     QStringList expected;
     for (const char* name :
-         {"Image1", "Image2", "Image3", "Panel1", "Bt_Salvar", "Bt_imprimir", "Nav"}) {
+         {"Image1", "Image2", "Image3", "Panel1", "Bt_Salvar", "Bt_imprimir", "Nav", "Localizar",
+          "LocalizarRotulo", "LocalizarTexto", "LocalizarAnterior", "LocalizarProxima",
+          "LocalizarContagem", "LocalizarFechar"}) {
         expected << QString::fromLatin1(name);
     }
     expected.sort();

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QWebEnginePage;
+
+namespace corvanel {
+
+// Marks words in the page a browser shows, found as the key-word search
+// finds them (case, accents and line breaks aside), and steps through the
+// occurrences. The marks live in the page shown, never in its file; a new
+// page starts without them.
+class PageMarker final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PageMarker(QWebEnginePage* page);
+
+    // Marks every occurrence of each of words, replacing the marks there
+    // were, and makes the first occurrence current.
+    void mark(const QStringList& words);
+    void clear();
+    void next();
+    void previous();
+
+    // The last state reported: the current occurrence from 1, and the count.
+    int current() const { return current_; }
+    int count() const { return count_; }
+
+    // The script that marks, as run in the page (for benchmarks and tests).
+    static const QString& script();
+
+Q_SIGNALS:
+    // After marking or stepping; count 0 when nothing was found.
+    void positionChanged(int current, int count);
+
+private:
+    void markWithTable(const QString& characters, const QStringList& needles, int generation);
+    void run(const QString& call, int generation);
+
+    QWebEnginePage* page_;
+    int generation_ = 0;  // answers to an older request are dropped
+    int current_ = 0;
+    int count_ = 0;
+};
+
+}  // namespace corvanel
