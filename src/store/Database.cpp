@@ -273,7 +273,7 @@ QString Database::documentTextStart(std::int64_t textRow, int characters) {
 }
 
 std::vector<QString> Database::documentTextStarts(const std::vector<std::int64_t>& textRows,
-                                                 int characters) {
+                                                  int characters) {
     if (textRows.empty()) {
         return {};
     }
