@@ -113,6 +113,7 @@ std::vector<WordsContrast> measureWords(const Picture& picture, Scheme scheme) {
         words = recorder.words();
     }
     std::vector<WordsContrast> measured;
+    measured.reserve(words.size());
     for (const DrawnWords& w : words) {
         measured.push_back(measure(w, beneath));
     }
