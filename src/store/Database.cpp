@@ -126,7 +126,7 @@ void Database::createScratchTables() {
         "CREATE TEMP TABLE LABELS2 (cod INTEGER, ctr INTEGER, textrow INTEGER,"
         "                           UNIQUE (ctr, textrow));"
         "CREATE INDEX temp.LABELS2_ctr ON LABELS2 (ctr, cod);"
-        "CREATE TEMP TABLE MATCHED_ROWS (row INTEGER PRIMARY KEY);");
+        "CREATE TEMP TABLE MATCHED_ROWS (rank INTEGER PRIMARY KEY, row INTEGER, cod INTEGER);");
 }
 
 void Database::startIndexingTexts() {
@@ -193,18 +193,21 @@ int Database::listCollection(const DocumentHandler& handler) {
     return listDocuments(statement, handler);
 }
 
-// The rows the engine finds go into MATCHED_ROWS, from which the statement
-// lists those that pass its filter, in title order.
+// The rows the engine finds go into MATCHED_ROWS already in title order,
+// from which the statement lists those that pass its filter.
 int Database::listMatches(const QString& words, std::string_view filter,
                           const std::function<void(sqlite::Statement&)>& bindFilter,
                           const DocumentHandler& handler) {
-    const std::vector<std::int64_t> rows = matcher_->matchingTextRows(words);
+    const std::vector<TitleOrder::Placed> rows =
+        titleOrder_.inOrder(connection_, matcher_->matchingTextRows(words));
     {
         sqlite::Savepoint batch(connection_);
         sqlite::Statement(connection_, queries::kClearMatchedRows).step();
         sqlite::Statement add(connection_, queries::kAddMatchedRow);
-        for (const std::int64_t row : rows) {
-            add.bind(":row", row);
+        for (size_t rank = 0; rank < rows.size(); ++rank) {
+            add.bind(1, static_cast<std::int64_t>(rank));
+            add.bind(2, rows[rank].row);
+            add.bind(3, rows[rank].cod);
             add.step();
             add.reset();
         }

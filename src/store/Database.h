@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Sqlite.h"
+#include "TitleOrder.h"
 
 #include <QString>
 #include <QStringList>
@@ -130,6 +131,7 @@ private:
     bool hasSearchIndex_ = false;
     // Asks the connection, so is declared after it and goes first.
     std::unique_ptr<KeywordMatcher> matcher_;
+    TitleOrder titleOrder_;
     // Kept prepared: a listing reads it once for every court decision.
     std::optional<sqlite::Statement> textStart_;
 };
