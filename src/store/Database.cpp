@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 namespace corvanel {
 
@@ -193,6 +194,13 @@ int Database::listCollection(const DocumentHandler& handler) {
     return listDocuments(statement, handler);
 }
 
+namespace {
+
+// From how many matched rows a search lists from the cards held in memory.
+constexpr size_t kListedFromLabels = 1000;
+
+}  // namespace
+
 // The rows the engine finds go into MATCHED_ROWS already in title order,
 // from which the statement lists those that pass its filter.
 int Database::listMatches(const QString& words, std::string_view filter,
@@ -200,6 +208,9 @@ int Database::listMatches(const QString& words, std::string_view filter,
                           const DocumentHandler& handler) {
     const std::vector<TitleOrder::Placed> rows =
         titleOrder_.inOrder(connection_, matcher_->matchingTextRows(words));
+    if (rows.size() >= kListedFromLabels) {
+        return listFromLabels(rows, filter, bindFilter, handler);
+    }
     {
         sqlite::Savepoint batch(connection_);
         sqlite::Statement(connection_, queries::kClearMatchedRows).step();
@@ -220,6 +231,41 @@ int Database::listMatches(const QString& words, std::string_view filter,
         bindFilter(statement);
     }
     return listDocuments(statement, handler);
+}
+
+// Many rows: the cards that pass the filter are asked once, and the rows
+// are listed from the cards' fields held in memory.
+int Database::listFromLabels(const std::vector<TitleOrder::Placed>& rows, std::string_view filter,
+                             const std::function<void(sqlite::Statement&)>& bindFilter,
+                             const DocumentHandler& handler) {
+    std::optional<QSet<std::int64_t>> passing;
+    if (!filter.empty()) {
+        sqlite::Statement statement(connection_,
+                                    std::string(queries::kCardsPassing) + std::string(filter));
+        if (bindFilter) {
+            bindFilter(statement);
+        }
+        passing.emplace();
+        while (statement.step()) {
+            passing->insert(statement.int64(0));
+        }
+    }
+    int listed = 0;
+    ListedDocument document;
+    for (const TitleOrder::Placed& placed : rows) {
+        if (passing && !passing->contains(placed.cod)) {
+            continue;
+        }
+        const ListedDocument* card = labels_.find(connection_, placed.cod);
+        if (card == nullptr) {
+            continue;
+        }
+        document = *card;
+        document.textRow = placed.row;
+        handler(document);
+        ++listed;
+    }
+    return listed;
 }
 
 int Database::searchWords(const QString& words, const SearchScope& scope,
@@ -276,7 +322,7 @@ QString Database::documentTextStart(std::int64_t textRow, int characters) {
 }
 
 std::vector<QString> Database::documentTextStarts(const std::vector<std::int64_t>& textRows,
-                                                 int characters) {
+                                                  int characters) {
     if (textRows.empty()) {
         return {};
     }

@@ -47,6 +47,9 @@ inline constexpr std::string_view kMatchedRows =
     " where L.cod = M.cod";
 inline constexpr std::string_view kInTitleOrder =
     " order by M.rank";
+// The cards a filter below lets through, for a listing from memory.
+inline constexpr std::string_view kCardsPassing =
+    "select L.cod from LABELS L where 1";
 inline constexpr std::string_view kInSection =
     " and L.sessao = :letter";
 inline constexpr std::string_view kInSubcategory =
