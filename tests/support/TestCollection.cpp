@@ -57,7 +57,8 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
         }
         if (!options.withSearchIndex) {
             db.executeScript(
-                "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+                "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER;"
+                "DROP TABLE SEARCH_SHORT");
         }
     }
 }
