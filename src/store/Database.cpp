@@ -127,7 +127,7 @@ void Database::createScratchTables() {
         "CREATE TEMP TABLE LABELS2 (cod INTEGER, ctr INTEGER, textrow INTEGER,"
         "                           UNIQUE (ctr, textrow));"
         "CREATE INDEX temp.LABELS2_ctr ON LABELS2 (ctr, cod);"
-        "CREATE TEMP TABLE MATCHED_ROWS (rank INTEGER PRIMARY KEY, row INTEGER, cod INTEGER);");
+        "CREATE TEMP TABLE MATCHED_ROWS (row INTEGER PRIMARY KEY);");
 }
 
 void Database::startIndexingTexts() {
@@ -196,29 +196,28 @@ int Database::listCollection(const DocumentHandler& handler) {
 
 namespace {
 
-// From how many matched rows a search lists from the cards held in memory.
+// From how many matched rows a search is ordered and listed in memory
+// (TitleOrder, CardLabels), both read whole when first needed.
 constexpr size_t kListedFromLabels = 1000;
 
 }  // namespace
 
-// The rows the engine finds go into MATCHED_ROWS already in title order,
-// from which the statement lists those that pass its filter.
+// A few rows go into MATCHED_ROWS, from which the statement lists those
+// that pass its filter, in title order: a rare word reads only its own
+// rows and cards. Many rows are put in order in memory instead.
 int Database::listMatches(const QString& words, std::string_view filter,
                           const std::function<void(sqlite::Statement&)>& bindFilter,
                           const DocumentHandler& handler) {
-    const std::vector<TitleOrder::Placed> rows =
-        titleOrder_.inOrder(connection_, matcher_->matchingTextRows(words));
+    const std::vector<std::int64_t> rows = matcher_->matchingTextRows(words);
     if (rows.size() >= kListedFromLabels) {
-        return listFromLabels(rows, filter, bindFilter, handler);
+        return listFromLabels(titleOrder_.inOrder(connection_, rows), filter, bindFilter, handler);
     }
     {
         sqlite::Savepoint batch(connection_);
         sqlite::Statement(connection_, queries::kClearMatchedRows).step();
         sqlite::Statement add(connection_, queries::kAddMatchedRow);
-        for (size_t rank = 0; rank < rows.size(); ++rank) {
-            add.bind(1, static_cast<std::int64_t>(rank));
-            add.bind(2, rows[rank].row);
-            add.bind(3, rows[rank].cod);
+        for (const std::int64_t row : rows) {
+            add.bind(":row", row);
             add.step();
             add.reset();
         }

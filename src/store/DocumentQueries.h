@@ -39,14 +39,13 @@ inline constexpr std::string_view kListCollection =
     " where L.cod = R.cod"
     " order by R.rank";
 
-// The matched rows, already ranked, lead the join: a rare word reads only
-// its own cards, and the order is the table's own.
+// The matched rows lead the join: a rare word reads only its own rows.
 inline constexpr std::string_view kMatchedRows =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, M.row from MATCHED_ROWS M"
-    " cross join LABELS L"
-    " where L.cod = M.cod";
+    "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from MATCHED_ROWS M"
+    " cross join TITLE_ORDER R cross join LABELS L"
+    " where R.row = M.row and L.cod = R.cod";
 inline constexpr std::string_view kInTitleOrder =
-    " order by M.rank";
+    " order by R.rank";
 // The cards a filter below lets through, for a listing from memory.
 inline constexpr std::string_view kCardsPassing =
     "select L.cod from LABELS L where 1";
@@ -61,7 +60,7 @@ inline constexpr std::string_view kInLevel =
 inline constexpr std::string_view kClearMatchedRows =
     "delete from MATCHED_ROWS";
 inline constexpr std::string_view kAddMatchedRow =
-    "insert into MATCHED_ROWS (rank, row, cod) values (?1, ?2, ?3)";
+    "insert into MATCHED_ROWS (row) values (:row)";
 
 // The rows of the level as they were listed, each once.
 inline constexpr std::string_view kListLevel =
