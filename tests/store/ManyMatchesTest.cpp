@@ -102,5 +102,26 @@ TEST(ManyMatches, ListInTitleOrderWithEveryScopeAsTheCollectionsListingDoes) {
               expected(database, [](const Listed& l) { return l.code.toInt() % 2 == 1; }));
 }
 
+// A collection without its index orders its many rows from the ranks taken
+// when it is opened, and lists the same.
+TEST(ManyMatches, ACollectionWithoutTheIndexListsTheSame) {
+    const QList<TestCard> cards = manyCards();
+    TestCollection indexed(cards);
+    TestCollection earlier(cards, {.root = {}, .withSearchIndex = false});
+    Database withIndex(indexed.connectionString());
+    Database without(earlier.connectionString());
+    ASSERT_FALSE(without.hasSearchIndex());
+    without.startIndexingTexts();
+    for (const SearchScope& scope : {SearchScope::allSections(), SearchScope::section(q("A")),
+                                     SearchScope::subcategory(q("B01"))}) {
+        std::vector<Listed> fromIndex;
+        std::vector<Listed> fromTexts;
+        withIndex.searchWords(q("CRIANÇA"), scope, into(fromIndex));
+        without.searchWords(q("CRIANÇA"), scope, into(fromTexts));
+        EXPECT_EQ(fromTexts, fromIndex) << scope.filter.toStdString();
+        EXPECT_FALSE(fromIndex.empty());
+    }
+}
+
 }  // namespace
 }  // namespace corvanel
