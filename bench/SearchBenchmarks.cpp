@@ -149,6 +149,20 @@ void QueryToOrderedCodes(benchmark::State& state, QStringView words) {
     state.counters["rows"] = rows;
 }
 
+// The index alone: words to the matching text rows, unordered, unlisted.
+void IndexMatchingRows(benchmark::State& state, QStringView words) {
+    static sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
+    const std::string folded = searchFolded(words.toString().toStdString());
+    if (!SearchIndex::isPresent(db)) {
+        state.SkipWithError("the collection has no search index");
+        return;
+    }
+    size_t rows = 0;
+    for (auto _ : state) {
+        rows = SearchIndex::matchingTextRows(db, folded).size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
 // Baseline: the folded text held in memory, scanned with memmem on one
 // thread (what the earlier engine did, without its loading).
 void BaselineMemmem(benchmark::State& state, QStringView words) {
@@ -303,6 +317,9 @@ void registerAll() {
             (std::string("Store/QueryToOrderedCodes/") + name).c_str(),
             [words](benchmark::State& state) { QueryToOrderedCodes(state, words); }));
         asMilliseconds(benchmark::RegisterBenchmark(
+            (std::string("Store/IndexMatchingRows/") + name).c_str(),
+            [words](benchmark::State& state) { IndexMatchingRows(state, words); }));
+        asMilliseconds(benchmark::RegisterBenchmark(
             (std::string("Baseline/Memmem/") + name).c_str(),
             [words](benchmark::State& state) { BaselineMemmem(state, words); }));
         asMilliseconds(benchmark::RegisterBenchmark(
@@ -337,6 +354,8 @@ int main(int argc, char** argv) {
     corvanel::bench::registerAll();
     corvanel::bench::RatioReporter reporter({{"Store/QueryToOrderedCodes/", "Baseline/Memmem/"},
                                              {"Store/QueryToOrderedCodes/", "Baseline/FTS5/"},
+                                             {"Store/IndexMatchingRows/", "Baseline/Memmem/"},
+                                             {"Store/IndexMatchingRows/", "Baseline/FTS5/"},
                                              {"Search/", "Baseline/Memmem/"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -28,6 +28,7 @@
 #include "ZoomControl.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
 
@@ -114,6 +115,7 @@ void CorvanelApplication::openCollection() {
     });
     // Each count lets pending window messages through once it is taken.
     collection_->open([] { QCoreApplication::processEvents(); });
+    adviseReindexWhenIndexMissing();
     collection_->setContentRoot(
         ContentRootStore::chooseContentRoot(programFolder_, collection_->contentRoot()));
     UserSettings settings;
@@ -121,6 +123,19 @@ void CorvanelApplication::openCollection() {
     if (!ContentAddress::hasMarkerFile(collection_->contentRoot())) {
         contentLocation_->showOnTop();
     }
+}
+
+void CorvanelApplication::adviseReindexWhenIndexMissing() {
+    if (reindexAdvised_ || collection_->database().hasSearchIndex()) {
+        return;
+    }
+    reindexAdvised_ = true;
+    Prompts::current().information(
+        QStringLiteral("Esta coleção foi montada sem o índice de busca: as buscas funcionam, mas "
+                       "as primeiras podem demorar enquanto os textos são lidos.\n\n"
+                       "Para buscar mais depressa, feche o programa e execute:\n"
+                       "corvanel-collection reindex \"%1\"")
+            .arg(QDir::toNativeSeparators(programFolder_)));
 }
 
 void CorvanelApplication::openAnotherCollection() {

@@ -60,6 +60,9 @@ private:
     void openCollection();
     // "Abrir coleção...": a folder dialog, then the collection it names.
     void openAnotherCollection();
+    // A collection from the earlier builder searches, but slowly at first:
+    // the user is told once per start how to add its index.
+    void adviseReindexWhenIndexMissing();
     void createUpdateAssistantAndAbout();
     void createInformationWindows();
     void createViewer();
@@ -83,6 +86,7 @@ private:
     std::unique_ptr<ResultListWindow> resultList_;
     std::unique_ptr<PartnerWindow> partner_;
     std::unique_ptr<AssociationWindow> association_;
+    bool reindexAdvised_ = false;
 };
 
 }  // namespace corvanel

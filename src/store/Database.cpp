@@ -12,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 
 namespace corvanel {
 
@@ -193,12 +194,24 @@ int Database::listCollection(const DocumentHandler& handler) {
     return listDocuments(statement, handler);
 }
 
-// The rows the engine finds go into MATCHED_ROWS, from which the statement
-// lists those that pass its filter, in title order.
+namespace {
+
+// From how many matched rows a search is ordered and listed in memory
+// (TitleOrder, CardLabels), both read whole when first needed.
+constexpr size_t kListedFromLabels = 1000;
+
+}  // namespace
+
+// A few rows go into MATCHED_ROWS, from which the statement lists those
+// that pass its filter, in title order: a rare word reads only its own
+// rows and cards. Many rows are put in order in memory instead.
 int Database::listMatches(const QString& words, std::string_view filter,
                           const std::function<void(sqlite::Statement&)>& bindFilter,
                           const DocumentHandler& handler) {
     const std::vector<std::int64_t> rows = matcher_->matchingTextRows(words);
+    if (rows.size() >= kListedFromLabels) {
+        return listFromLabels(titleOrder_.inOrder(connection_, rows), filter, bindFilter, handler);
+    }
     {
         sqlite::Savepoint batch(connection_);
         sqlite::Statement(connection_, queries::kClearMatchedRows).step();
@@ -217,6 +230,41 @@ int Database::listMatches(const QString& words, std::string_view filter,
         bindFilter(statement);
     }
     return listDocuments(statement, handler);
+}
+
+// Many rows: the cards that pass the filter are asked once, and the rows
+// are listed from the cards' fields held in memory.
+int Database::listFromLabels(const std::vector<TitleOrder::Placed>& rows, std::string_view filter,
+                             const std::function<void(sqlite::Statement&)>& bindFilter,
+                             const DocumentHandler& handler) {
+    std::optional<QSet<std::int64_t>> passing;
+    if (!filter.empty()) {
+        sqlite::Statement statement(connection_,
+                                    std::string(queries::kCardsPassing) + std::string(filter));
+        if (bindFilter) {
+            bindFilter(statement);
+        }
+        passing.emplace();
+        while (statement.step()) {
+            passing->insert(statement.int64(0));
+        }
+    }
+    int listed = 0;
+    ListedDocument document;
+    for (const TitleOrder::Placed& placed : rows) {
+        if (passing && !passing->contains(placed.cod)) {
+            continue;
+        }
+        const ListedDocument* card = labels_.find(connection_, placed.cod);
+        if (card == nullptr) {
+            continue;
+        }
+        document = *card;
+        document.textRow = placed.row;
+        handler(document);
+        ++listed;
+    }
+    return listed;
 }
 
 int Database::searchWords(const QString& words, const SearchScope& scope,

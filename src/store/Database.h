@@ -1,6 +1,9 @@
 #pragma once
 
+#include "CardLabels.h"
+#include "ListedDocument.h"
 #include "Sqlite.h"
+#include "TitleOrder.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,15 +19,6 @@ namespace corvanel {
 
 class KeywordMatcher;
 struct ConnectionSettings;
-
-// One row of a listing: a document's card with one of its text rows.
-struct ListedDocument {
-    QString title;             // titulo
-    QString code;              // cod, in decimal
-    QString subtitle;          // subtitulo
-    QString section;           // sessao, the section letter
-    std::int64_t textRow = 0;  // the TEXTOS row, for documentTextStart
-};
 
 // Where a key-word search looks.
 struct SearchScope {
@@ -123,6 +117,9 @@ private:
                     const std::function<void(sqlite::Statement&)>& bindFilter,
                     const DocumentHandler& handler);
     int listDocuments(sqlite::Statement& statement, const DocumentHandler& handler);
+    int listFromLabels(const std::vector<TitleOrder::Placed>& rows, std::string_view filter,
+                       const std::function<void(sqlite::Statement&)>& bindFilter,
+                       const DocumentHandler& handler);
     int count(sqlite::Statement& statement, const MessagePump& pump);
 
     QString filePath_;
@@ -130,6 +127,8 @@ private:
     bool hasSearchIndex_ = false;
     // Asks the connection, so is declared after it and goes first.
     std::unique_ptr<KeywordMatcher> matcher_;
+    TitleOrder titleOrder_;
+    CardLabels labels_;
     // Kept prepared: a listing reads it once for every court decision.
     std::optional<sqlite::Statement> textStart_;
 };

@@ -46,6 +46,9 @@ inline constexpr std::string_view kMatchedRows =
     " where R.row = M.row and L.cod = R.cod";
 inline constexpr std::string_view kInTitleOrder =
     " order by R.rank";
+// The cards a filter below lets through, for a listing from memory.
+inline constexpr std::string_view kCardsPassing =
+    "select L.cod from LABELS L where 1";
 inline constexpr std::string_view kInSection =
     " and L.sessao = :letter";
 inline constexpr std::string_view kInSubcategory =

@@ -1,6 +1,7 @@
 #include "SearchIndex.h"
 
 #include "PortugueseCollation.h"
+#include "ShortStringIndex.h"
 #include "Sqlite.h"
 #include "TextMatching.h"
 
@@ -18,6 +19,7 @@ constexpr const char* kTables = R"sql(
 DROP TABLE IF EXISTS SEARCH_TRIGRAMS;
 DROP TABLE IF EXISTS SEARCH_TEXT;
 DROP TABLE IF EXISTS TITLE_ORDER;
+DROP TABLE IF EXISTS SEARCH_SHORT;
 CREATE TABLE SEARCH_TEXT (
     row     INTEGER PRIMARY KEY,
     folded  TEXT NOT NULL
@@ -38,6 +40,8 @@ constexpr std::string_view kRowFields =
     "from TEXTOS T, LABELS L where L.cod = T.cod_texto order by T.rowid";
 
 void writeSearchText(sqlite::Connection& connection) {
+    sqlite::Statement lastRow(connection, "select coalesce(max(rowid), 0) from TEXTOS");
+    ShortStringIndex shortStrings(lastRow.step() ? lastRow.int64(0) : 0);
     sqlite::Statement rows(connection, kRowFields);
     sqlite::Statement text(connection, "insert into SEARCH_TEXT (row, folded) values (?, ?)");
     sqlite::Statement trigrams(connection,
@@ -52,7 +56,10 @@ void writeSearchText(sqlite::Connection& connection) {
             insert->step();
             insert->reset();
         }
+        shortStrings.add(rows.int64(0), folded);
     }
+    connection.executeScript(ShortStringIndex::kCreate);
+    shortStrings.write(connection);
 }
 
 // Ranks follow ORDER BY titulo in the collation of the column (NULL first,
@@ -123,6 +130,7 @@ std::string phrase(const std::string& words) {
     return quoted + '"';
 }
 
+// A collection indexed before SEARCH_SHORT was written is scanned.
 // Short words are common: each row is read piece by piece from its start
 // and left at its first hit, so most rows are read only in part.
 std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std::string& words) {
@@ -192,7 +200,9 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
         return rowsOf(all);
     }
     if (characterCount(foldedWords) < kShortestIndexedWords) {
-        return scannedRows(connection, foldedWords);
+        return hasTable(connection, ShortStringIndex::kTable)
+                   ? ShortStringIndex::matchingTextRows(connection, foldedWords)
+                   : scannedRows(connection, foldedWords);
     }
     sqlite::Statement indexed(connection,
                               "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? "

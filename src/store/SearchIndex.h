@@ -19,12 +19,14 @@ class Connection;
 //   line breaks (which folding never leaves, so no match runs from one
 //   field into the next);
 // - SEARCH_TRIGRAMS: an FTS5 trigram index over SEARCH_TEXT;
+// - SEARCH_SHORT: the rows holding each string of one or two characters
+//   (ShortStringIndex), for words the trigrams cannot find;
 // - TITLE_ORDER: per text row, its card and its place in the listings'
 //   order (the title in Portuguese order, then code and row), so listings
 //   read small rows and sort integers instead of collating titles.
 namespace SearchIndex {
 
-// FTS5 trigrams: words shorter than this are found by scanning SEARCH_TEXT.
+// FTS5 trigrams: words shorter than this are found in SEARCH_SHORT.
 constexpr size_t kShortestIndexedWords = 3;
 
 bool isPresent(sqlite::Connection& connection);

@@ -1,6 +1,7 @@
 #include "Collection.h"
 #include "ContentLocationScreen.h"
 #include "CorvanelApplication.h"
+#include "Database.h"
 #include "MainWindow.h"
 #include "RecordingPrompts.h"
 #include "ResultListWindow.h"
@@ -92,6 +93,42 @@ TEST(OpeningAnotherCollection, WithoutItsMarkerFileTheContentLocationScreenAppea
 
     corvanel.switchCollection(lost.programFolder());
     EXPECT_TRUE(corvanel.contentLocationScreen()->isVisible());
+}
+
+// A collection from the earlier builder opens and searches; the user is told
+// once per start how to add its index, and never about a current one.
+TEST(OpeningACollectionWithoutItsSearchIndex, TellsHowToReindexOnceAndStillSearches) {
+    RecordingPrompts prompts;
+    const QList<testing::TestCard> cards{
+        card(1, q("Lei da Criança"), q("Federal"), q("B"), q("B02"), {}, {q("guarda e adoção")}),
+        card(2, q("Texto"), q("Ana"), q("A"), q("A03"), {}, {q("outra coisa")})};
+    TestCollection current(cards);
+    TestCollection earlier(cards, {.root = {}, .withSearchIndex = false});
+    CorvanelApplication corvanel(earlier.programFolder());
+    corvanel.start();
+
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.first().contains(
+        u"corvanel-collection reindex \"" + QDir::toNativeSeparators(earlier.programFolder())))
+        << prompts.messages.first().toStdString();
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+    Database& database = corvanel.collection().database();
+    EXPECT_FALSE(database.hasSearchIndex());
+    const auto codes = [&](const QString& words) {
+        QStringList found;
+        corvanel.collection().database().searchWords(
+            words, SearchScope::allSections(), [&](const ListedDocument& d) { found << d.code; });
+        return found;
+    };
+    EXPECT_EQ(codes(q("ADOCAO")), QStringList{q("1")});
+    EXPECT_EQ(codes(q("a")).size(), 2);
+
+    corvanel.switchCollection(current.programFolder());
+    EXPECT_TRUE(corvanel.collection().database().hasSearchIndex());
+    EXPECT_EQ(codes(q("adoção")), QStringList{q("1")});
+    corvanel.switchCollection(earlier.programFolder());
+    EXPECT_EQ(prompts.messages.size(), 1) << "told again in the same start";
+    EXPECT_EQ(codes(q("guarda")), QStringList{q("1")});
 }
 
 }  // namespace

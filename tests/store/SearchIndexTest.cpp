@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace corvanel {
@@ -81,6 +82,11 @@ const QStringList& words() {
         q("\"a\""),
         q("nulos"),
         q("o e a"),
+        q("§"),
+        q("8"),
+        q(": "),
+        q("a "),
+        q("’"),
     };
     return list;
 }
@@ -155,6 +161,24 @@ TEST(KeywordEngines, FindExactlyWhatAPlainScanOfTheFoldedFieldsFinds) {
     // The words are not all alike: some find rows, some find none.
     EXPECT_GT(found, 20);
     EXPECT_LT(found, static_cast<int>(words().size()) - 5);
+}
+
+// A collection indexed before the table of short strings was written scans
+// its texts for them instead, and finds the same.
+TEST(KeywordEngines, ShortWordsWithoutTheirTableAreScannedAlike) {
+    TestCollection collection(cards());
+    sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadWrite);
+    std::map<QString, std::vector<std::int64_t>> fromTable;
+    for (const QString& word : words()) {
+        fromTable[word] = SearchIndex::matchingTextRows(db, searchFolded(word.toStdString()));
+    }
+    db.executeScript("DROP TABLE SEARCH_SHORT");
+    ASSERT_TRUE(SearchIndex::isPresent(db));
+    for (const QString& word : words()) {
+        EXPECT_EQ(SearchIndex::matchingTextRows(db, searchFolded(word.toStdString())),
+                  fromTable[word])
+            << word.toStdString();
+    }
 }
 
 TEST(KeywordEngines, MendedFaultsOfTheLikePatterns) {

@@ -50,9 +50,16 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
     }
     collection::writeCollection(databasePath(), cards, options.root.value_or(contentFolder()));
 
-    if (!options.withRootRow) {
-        sqlite::Connection(databasePath(), sqlite::OpenMode::ReadWrite)
-            .executeScript("DELETE FROM CONTROLE");
+    if (!options.withRootRow || !options.withSearchIndex) {
+        sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadWrite);
+        if (!options.withRootRow) {
+            db.executeScript("DELETE FROM CONTROLE");
+        }
+        if (!options.withSearchIndex) {
+            db.executeScript(
+                "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER;"
+                "DROP TABLE SEARCH_SHORT");
+        }
     }
 }
 

@@ -36,6 +36,8 @@ public:
         std::optional<QString> root;
         bool withRootRow = true;
         bool withMarkerFile = true;
+        // false: as the earlier builder left it, without the search index.
+        bool withSearchIndex = true;
     };
 
     explicit TestCollection(const QList<TestCard>& cards);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace corvanel {
+
+// One row of a listing: a document's card with one of its text rows.
+struct ListedDocument {
+    QString title;             // titulo
+    QString code;              // cod, in decimal
+    QString subtitle;          // subtitulo
+    QString section;           // sessao, the section letter
+    std::int64_t textRow = 0;  // the TEXTOS row, for documentTextStart
+};
+
+}  // namespace corvanel

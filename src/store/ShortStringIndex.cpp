@@ -1,0 +1,124 @@
+#include "ShortStringIndex.h"
+
+#include "Sqlite.h"
+
+#include <QByteArray>
+
+namespace corvanel {
+
+namespace {
+
+constexpr size_t kAsciiKeys = 128 + 128 * 128;
+
+size_t sequenceLength(unsigned char lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        return 2;
+    }
+    return (lead & 0xF0) == 0xE0 ? 3 : 4;
+}
+
+}  // namespace
+
+ShortStringIndex::ShortStringIndex(std::int64_t lastRow)
+    : bytes_(static_cast<size_t>(std::max<std::int64_t>(lastRow, 0)) / 8 + 1), ascii_(kAsciiKeys) {}
+
+ShortStringIndex::Bitmap& ShortStringIndex::bitmapOf(std::string_view chars) {
+    auto found = other_.find(std::string(chars));
+    if (found == other_.end()) {
+        found = other_.emplace(std::string(chars), Bitmap(bytes_)).first;
+    }
+    return found->second;
+}
+
+void ShortStringIndex::set(Bitmap& bitmap, std::int64_t row) const {
+    if (bitmap.empty()) {
+        bitmap.resize(bytes_);
+    }
+    bitmap[static_cast<size_t>(row) / 8] |= static_cast<std::uint8_t>(1u << (row % 8));
+}
+
+void ShortStringIndex::add(std::int64_t row, std::string_view folded) {
+    if (row < 0 || static_cast<size_t>(row) / 8 >= bytes_) {
+        return;
+    }
+    // Line breaks part the fields: no word holds one.
+    size_t previous = std::string_view::npos;
+    size_t previousLength = 0;
+    for (size_t at = 0; at < folded.size();) {
+        const auto lead = static_cast<unsigned char>(folded[at]);
+        const size_t length = std::min(sequenceLength(lead), folded.size() - at);
+        if (lead == '\n') {
+            previous = std::string_view::npos;
+            at += length;
+            continue;
+        }
+        const bool asciiPair =
+            previous != std::string_view::npos && previousLength == 1 && length == 1;
+        if (length == 1) {
+            set(ascii_[lead], row);
+        } else {
+            set(bitmapOf(folded.substr(at, length)), row);
+        }
+        if (asciiPair) {
+            const auto first = static_cast<unsigned char>(folded[previous]);
+            set(ascii_[128 + first * 128 + lead], row);
+        } else if (previous != std::string_view::npos) {
+            set(bitmapOf(folded.substr(previous, previousLength + length)), row);
+        }
+        previous = at;
+        previousLength = length;
+        at += length;
+    }
+}
+
+void ShortStringIndex::write(sqlite::Connection& connection) const {
+    sqlite::Statement insert(connection, "insert into SEARCH_SHORT (chars, rows) values (?, ?)");
+    const auto store = [&](const std::string& chars, const Bitmap& bitmap) {
+        insert.bind(1, QByteArray(chars.data(), static_cast<qsizetype>(chars.size())));
+        insert.bind(2, QByteArray(reinterpret_cast<const char*>(bitmap.data()),
+                                  static_cast<qsizetype>(bitmap.size())));
+        insert.step();
+        insert.reset();
+    };
+    for (size_t code = 0; code < kAsciiKeys; ++code) {
+        if (ascii_[code].empty()) {
+            continue;
+        }
+        std::string chars;
+        if (code < 128) {
+            chars += static_cast<char>(code);
+        } else {
+            chars += static_cast<char>((code - 128) / 128);
+            chars += static_cast<char>((code - 128) % 128);
+        }
+        store(chars, ascii_[code]);
+    }
+    for (const auto& [chars, bitmap] : other_) {
+        store(chars, bitmap);
+    }
+}
+
+std::vector<std::int64_t> ShortStringIndex::matchingTextRows(sqlite::Connection& connection,
+                                                             std::string_view chars) {
+    sqlite::Statement query(connection, "select rows from SEARCH_SHORT where chars = ?");
+    query.bind(1, QByteArray(chars.data(), static_cast<qsizetype>(chars.size())));
+    std::vector<std::int64_t> rows;
+    if (!query.step()) {
+        return rows;
+    }
+    const QByteArray bitmap = query.blob(0);
+    for (qsizetype byte = 0; byte < bitmap.size(); ++byte) {
+        const auto bits = static_cast<unsigned char>(bitmap[byte]);
+        for (int bit = 0; bits != 0 && bit < 8; ++bit) {
+            if ((bits >> bit) & 1u) {
+                rows.push_back(byte * 8 + bit);
+            }
+        }
+    }
+    return rows;
+}
+
+}  // namespace corvanel
