@@ -2,6 +2,7 @@
 #include "Collection.h"
 #include "RecordingPrompts.h"
 #include "ResultListWindow.h"
+#include "ResultWindowFixture.h"
 #include "SearchCollection.h"
 
 #include <QAccessible>
@@ -32,24 +33,12 @@ QList<testing::TestCard> manyCards() {
     return cards;
 }
 
-class ResultWindowKeys : public ::testing::Test {
+class ResultWindowKeys : public testing::ResultWindowFixture {
 protected:
-    ResultWindowKeys() {
-        opened_.open();
-        textos.setBusyWindow(&busy);
-        textos.setPageOpeners(
-            {[this](const QString& pageName, const QStringList&) { opened << pageName; },
-             [this] { opened << q("ajuda"); }});
-    }
-    ~ResultWindowKeys() override { textos.hide(); }
-
+    // The request, in the window the keyboard then works in.
     void request(const char* kind, const char* argument, const char* words,
                  const char* adoptedSection = "") {
-        textos.run({.kind = q(kind),
-                    .words = q(words),
-                    .argument = q(argument),
-                    .adoptedSection = q(adoptedSection),
-                    .clearsLists = true});
+        ResultWindowFixture::request(kind, argument, words, adoptedSection);
         textos.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&textos));
     }
@@ -74,13 +63,6 @@ protected:
         }
         return names;
     }
-
-    TestCollection collection{testing::searchCards()};
-    Collection opened_{collection.connectionString()};
-    testing::RecordingPrompts prompts;
-    BusyWindow busy;
-    ResultListWindow textos{opened_};
-    QStringList opened;
 };
 
 TEST_F(ResultWindowKeys, AListingTakesTheKeyboardAndEnterOpensTheRowAsADoubleClick) {

@@ -3,6 +3,7 @@
 #include "RecordingPrompts.h"
 #include "ResultListModel.h"
 #include "ResultListWindow.h"
+#include "ResultWindowFixture.h"
 #include "SearchCollection.h"
 
 #include <QLabel>
@@ -20,49 +21,14 @@ namespace {
 using testing::q;
 using testing::TestCollection;
 
-class ResultWindow : public ::testing::Test {
+class ResultWindow : public testing::ResultWindowFixture {
 protected:
-    ResultWindow() {
-        opened_.open();
-        textos.setBusyWindow(&busy);
-        textos.setPageOpeners(
-            {[this](const QString& pageName, const QStringList&) { opened << pageName; },
-             [this] { opened << q("ajuda"); }});
-    }
-    ~ResultWindow() override { textos.hide(); }
-
-    // What a caller does: a request that writes these fields and empties the lists.
-    void request(const char* kind, const char* argument, const char* words,
-                 const char* adoptedSection = "") {
-        textos.run({.kind = q(kind),
-                    .words = q(words),
-                    .argument = q(argument),
-                    .adoptedSection = q(adoptedSection),
-                    .clearsLists = true});
-    }
-
-    QStringList shownLines() const {
-        QStringList lines;
-        const QAbstractItemModel* model = textos.resultList()->model();
-        for (int row = 0; row < model->rowCount(); ++row) {
-            lines << model->index(row, 0).data().toString();
-        }
-        return lines;
-    }
-
     int captionTop() const { return textos.findChild<QLineEdit*>(q("Pesquisando"))->y(); }
     bool searchToolsCovered() const {
         // The cover panel lies over the search box exactly where it shows.
         const QWidget* top = textos.childAt(textos.searchBox()->geometry().center());
         return top != textos.searchBox() && !textos.searchBox()->isAncestorOf(top);
     }
-
-    TestCollection collection{testing::searchCards()};
-    Collection opened_{collection.connectionString()};
-    testing::RecordingPrompts prompts;
-    BusyWindow busy;
-    ResultListWindow textos{opened_};
-    QStringList opened;
 };
 
 TEST_F(ResultWindow, EachRequestShowsItsHeaderScopeAndCount) {
