@@ -2,6 +2,7 @@
 // takes to load in the same view: an 80,000-word statute written here, and
 // the sample collection's largest page.
 //   corvanel-bench-marking [--sample-page=FILE]
+#include "PageEngineSetUp.h"
 #include "PageMarker.h"
 #include "RatioReporter.h"
 
@@ -142,11 +143,7 @@ BENCHMARK(BM_MarkCommon)
 }  // namespace corvanel
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    corvanel::bench::preparePageEngine();
     QApplication application(argc, argv);
     corvanel::folder = std::make_unique<QTemporaryDir>();
     corvanel::samplePage = QStringLiteral(CORVANEL_SAMPLE_PAGE);

@@ -6,6 +6,7 @@
 #include "ContrastSetting.h"
 #include "CorvanelApplication.h"
 #include "MainWindow.h"
+#include "PageEngineSetUp.h"
 
 #include <QApplication>
 
@@ -42,11 +43,7 @@ BENCHMARK(BM_AskDesktopForHighContrast)->Unit(benchmark::kMillisecond)->Iteratio
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    corvanel::bench::preparePageEngine();
     QApplication application(argc, argv);
     programFolder = QCoreApplication::applicationDirPath();
     constexpr const char* kFolderOption = "--program-folder=";
