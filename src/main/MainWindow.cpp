@@ -49,27 +49,6 @@ void onClick(Sender* sender, QObject* receiver, Handler handler) {
                      [handler] { runGuarded([&handler] { handler(); }); });
 }
 
-std::optional<Page> pageOf(MenuCommand command) {
-    switch (command) {
-        case MenuCommand::Inicio:
-            return Page::Inicio;
-        case MenuCommand::Textos:
-            return Page::Textos;
-        case MenuCommand::Legislacao:
-            return Page::Legislacao;
-        case MenuCommand::Julgados:
-            return Page::Julgados;
-        case MenuCommand::Experiencias:
-            return Page::Experiencias;
-        case MenuCommand::Modelos:
-            return Page::Modelos;
-        case MenuCommand::Ciclos:
-            return Page::Ciclos;
-        default:
-            return std::nullopt;
-    }
-}
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -95,26 +74,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     pageStack_ = {indicators_, startPage_, {}, presentationPage_, greenBar_, greenStrip_};
     std::copy(sectionPages_.begin(), sectionPages_.end(), pageStack_.sectionPages.begin());
 
-    main_window::buildMainMenu(*menuBar(), [this](MenuCommand command) {
-        runGuarded([this, command] { runMenuCommand(command); });
-    });
-    main_window::addContrastItem(*menuBar());
-    if (auto* recent = menuBar()->findChild<QMenu*>(QStringLiteral("DocumentosRecentes1"))) {
-        connect(recent, &QMenu::aboutToShow, this, [this, recent] {
-            main_window::fillRecentDocuments(*recent,
-                                             readingHistory_.recentDocuments
-                                                 ? readingHistory_.recentDocuments()
-                                                 : QList<RecentDocument>{},
-                                             [this](const QString& pageName) {
-                                                 runGuarded([&] {
-                                                     if (readingHistory_.openRecent) {
-                                                         readingHistory_.openRecent(pageName);
-                                                     }
-                                                 });
-                                             });
-        });
-    }
-
+    buildMenu();
     setUpKeyboard();
     canvas_->installEventFilter(this);
     const QSize client = windowLayout().outerSize - windowLayout().frame;
@@ -359,45 +319,6 @@ void MainWindow::followOuterSize() {
         page->tree()->resize(resized->tree);
     }
     startPage_->resize(resized->page);
-}
-
-void MainWindow::runMenuCommand(MenuCommand command) {
-    if (const std::optional<Page> page = pageOf(command)) {
-        switchTo(*page, Trigger::Menu);
-        return;
-    }
-    switch (command) {
-        case MenuCommand::AbrirColecao:
-            if (collectionOpener_) {
-                collectionOpener_();
-            }
-            break;
-        case MenuCommand::LimparHistorico:
-            if (readingHistory_.clear) {
-                readingHistory_.clear();
-            }
-            break;
-        case MenuCommand::Sair:
-            close();
-            break;
-        case MenuCommand::Localizar:
-            openResultList(main_window::emptyResultList());
-            break;
-        case MenuCommand::ListarLumbra:
-            openResultList(main_window::collectionListing());
-            break;
-        case MenuCommand::Atualizar:
-            checkForUpdates();
-            break;
-        case MenuCommand::Ajuda:
-            showHelp();
-            break;
-        case MenuCommand::Versao:
-            showWindow(about_);
-            break;
-        default:
-            break;
-    }
 }
 
 void MainWindow::switchTo(Page page, Trigger trigger) {

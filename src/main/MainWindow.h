@@ -92,6 +92,7 @@ protected:
 private:
     // Tab order, the keys of the section tabs (MainWindowKeyboard.cpp).
     void setUpKeyboard();
+    void buildMenu();
     void switchByKeyboard(main_window::Page page);
     std::optional<main_window::Page> currentTab() const;
 
