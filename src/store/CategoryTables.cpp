@@ -3,41 +3,24 @@
 #include <QMap>
 
 #include <algorithm>
-#include <span>
 
 namespace corvanel::categories {
 
 namespace {
 
-void addCodes(std::span<const TreeNode> nodes, QStringList& codes) {
-    for (const TreeNode& node : nodes) {
-        if (node.code != kHeading) {
-            codes << node.code.toString();
-        }
-    }
-}
-
-void addCodes(std::span<const FilterItem> items, QStringList& codes) {
-    for (const FilterItem& item : items) {
-        if (!item.code.isEmpty()) {
-            codes << item.code.toString();
-        }
-    }
-}
-
 QStringList collectCodes() {
     QStringList codes;
-    for (const std::span<const TreeNode> tree :
-         {std::span<const TreeNode>(kTextosNodes), std::span<const TreeNode>(kLegislacaoNodes),
-          std::span<const TreeNode>(kJulgadosNodes), std::span<const TreeNode>(kExperienciasNodes),
-          std::span<const TreeNode>(kModelosNodes), std::span<const TreeNode>(kCiclosNodes)}) {
-        addCodes(tree, codes);
-    }
-    for (const std::span<const FilterItem> filter :
-         {std::span<const FilterItem>(kTBoxItems), std::span<const FilterItem>(kLBoxItems),
-          std::span<const FilterItem>(kJBoxItems), std::span<const FilterItem>(kDBoxItems),
-          std::span<const FilterItem>(kMBoxItems), std::span<const FilterItem>(kComboBox3Items)}) {
-        addCodes(filter, codes);
+    for (const SectionCategories& section : kSectionCategories) {
+        for (const TreeNode& node : section.tree) {
+            if (node.code != kHeading) {
+                codes << node.code.toString();
+            }
+        }
+        for (const FilterItem& item : section.filter) {
+            if (!item.code.isEmpty()) {
+                codes << item.code.toString();
+            }
+        }
     }
     codes.sort();
     codes.removeDuplicates();
@@ -78,8 +61,8 @@ QStringList categoryCodesOf(const QString& categoria) {
 
 bool isKnownCategoryCode(QStringView code) {
     static const QMap<QChar, int> highest = highestNumbers();
-    if (code.size() != 3 || !code.at(1).isDigit() || !code.at(2).isDigit() ||
-        code.at(1).unicode() > u'9' || code.at(2).unicode() > u'9') {
+    const auto isAsciiDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (code.size() != 3 || !isAsciiDigit(code.at(1)) || !isAsciiDigit(code.at(2))) {
         return false;
     }
     const int number = (code.at(1).unicode() - u'0') * 10 + (code.at(2).unicode() - u'0');

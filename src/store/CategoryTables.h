@@ -1,11 +1,14 @@
 #pragma once
 
+#include "Sections.h"
+
 #include <QStringList>
 #include <QStringView>
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <span>
 
 // The program's category tables: the nodes of the category trees and the
 // items of the section filters, each with the category code it lists. The
@@ -174,6 +177,22 @@ inline constexpr std::array<FilterItem, 5> kComboBox3Items{{{u"Todos ", {}},
                                                             {u"0 a 6 anos", u"F06"},
                                                             {u"7 a 14 anos", u"F11"},
                                                             {u"12 a 18 anos", u"F16"}}};
+
+// Each section's category tree and the items of its search filter.
+struct SectionCategories {
+    Section section;
+    std::span<const TreeNode> tree;
+    std::span<const FilterItem> filter;
+};
+
+inline constexpr std::array<SectionCategories, 6> kSectionCategories{{
+    {Section::Textos, kTextosNodes, kTBoxItems},
+    {Section::Legislacao, kLegislacaoNodes, kLBoxItems},
+    {Section::Julgados, kJulgadosNodes, kJBoxItems},
+    {Section::Experiencias, kExperienciasNodes, kDBoxItems},
+    {Section::Modelos, kModelosNodes, kMBoxItems},
+    {Section::Ciclos, kCiclosNodes, kComboBox3Items},
+}};
 
 // The codes the program lists: those of the section trees' nodes and of the
 // section filters' items (headings, empty items and the presentation tree's

@@ -6,35 +6,18 @@
 
 #include <QMap>
 
-#include <span>
-
 namespace corvanel::collection {
 
 namespace {
-
-struct Tree {
-    Section section;
-    std::span<const categories::TreeNode> nodes;
-    std::span<const categories::FilterItem> filter;
-};
-
-const std::array<Tree, 6> kTrees{{
-    {Section::Textos, categories::kTextosNodes, categories::kTBoxItems},
-    {Section::Legislacao, categories::kLegislacaoNodes, categories::kLBoxItems},
-    {Section::Julgados, categories::kJulgadosNodes, categories::kJBoxItems},
-    {Section::Experiencias, categories::kExperienciasNodes, categories::kDBoxItems},
-    {Section::Modelos, categories::kModelosNodes, categories::kMBoxItems},
-    {Section::Ciclos, categories::kCiclosNodes, categories::kComboBox3Items},
-}};
 
 // Where each code is listed: "Seção > nó > nó" for tree nodes, and the
 // filter item that narrows a search to it.
 QMap<QString, QStringList> placesOfCodes() {
     QMap<QString, QStringList> places;
-    for (const Tree& tree : kTrees) {
+    for (const categories::SectionCategories& tree : categories::kSectionCategories) {
         const QString section = sectionFacts(tree.section).name.toString();
         QStringList path;
-        for (const categories::TreeNode& node : tree.nodes) {
+        for (const categories::TreeNode& node : tree.tree) {
             path.resize(node.level);
             path << node.caption.trimmed().toString();
             if (node.code != categories::kHeading) {
