@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
+#include "WidgetTreeFilter.h"
 
 namespace corvanel {
 
@@ -31,27 +32,13 @@ bool isActivation(const QEvent* event) {
 }  // namespace
 
 RecentUserInput::RecentUserInput(QWidget* view) : QObject(view) {
-    watch(view);
-}
-
-void RecentUserInput::watch(QObject* object) {
-    // The engine puts its own widget into the view, and may replace it; the
-    // input goes there.
-    object->installEventFilter(this);
-    for (QObject* child : object->children()) {
-        if (child->isWidgetType()) {
-            watch(child);
-        }
-    }
+    // Input meant for the view arrives at the page engine's own widgets.
+    filterWidgetTree(view, this);
 }
 
 bool RecentUserInput::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ChildAdded) {
-        QObject* child = static_cast<QChildEvent*>(event)->child();
-        if (child->isWidgetType()) {
-            watch(child);
-        }
-    } else if (isActivation(event)) {
+    followAddedWidget(event, this);
+    if (isActivation(event)) {
         until_ = QDeadlineTimer(kMomentMs);
     }
     return QObject::eventFilter(watched, event);

@@ -26,8 +26,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void watch(QObject* object);
-
     QDeadlineTimer until_;
 };
 

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QWheelEvent>
 #include <QWidget>
+#include "WidgetTreeFilter.h"
 
 #include <algorithm>
 #include <array>
@@ -33,7 +34,8 @@ ZoomControl::ZoomControl(QWidget* window, QWidget* area) : QObject(window) {
               {QKeySequence(QKeySequence::ZoomOut)}, &ZoomControl::zoomOut);
     addAction(window, QStringLiteral("tamanhoNormal"), QStringLiteral("Tamanho normal"),
               {QKeySequence(Qt::CTRL | Qt::Key_0)}, &ZoomControl::reset);
-    watch(area);
+    // The wheel goes to the widgets the page engine puts into the view.
+    filterWidgetTree(area, this);
 }
 
 QAction* ZoomControl::addAction(QWidget* window, const QString& name, const QString& text,
@@ -69,24 +71,9 @@ void ZoomControl::zoomOut() {
     setFactor(kSteps[index == 0 ? 0 : index - 1]);
 }
 
-// The page engine puts its own widget into the view, and may replace it;
-// the wheel goes there.
-void ZoomControl::watch(QObject* object) {
-    object->installEventFilter(this);
-    for (QObject* child : object->children()) {
-        if (child->isWidgetType()) {
-            watch(child);
-        }
-    }
-}
-
 bool ZoomControl::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ChildAdded) {
-        QObject* child = static_cast<QChildEvent*>(event)->child();
-        if (child->isWidgetType()) {
-            watch(child);
-        }
-    } else if (event->type() == QEvent::Wheel) {
+    followAddedWidget(event, this);
+    if (event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
             const int delta = wheel->angleDelta().y();

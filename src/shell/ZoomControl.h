@@ -42,7 +42,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void watch(QObject* object);
     QAction* addAction(QWidget* window, const QString& name, const QString& text,
                        const QList<QKeySequence>& keys, void (ZoomControl::*handler)());
 
