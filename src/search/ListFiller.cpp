@@ -28,17 +28,17 @@ int ListFiller::fill(const ListingRequest& listing, std::optional<int> markLevel
     if (std::holds_alternative<AuthorListing>(listing)) {
         return fillAuthors();
     }
-    std::vector<std::int64_t> rows;
+    std::vector<LevelMarks::ListedRow> rows;
     int number = 0;
     listDocuments(database_, listing, [&](const ListedDocument& row) {
         ++number;
         if (markLevel) {
-            rows.push_back(row.textRow);
+            rows.push_back({row.code.toLongLong(), row.textRow});
         }
         addBlock(row, number, markLevel.has_value());
     });
     if (markLevel) {
-        database_.markRows(rows, *markLevel);
+        database_.markRows(std::move(rows), *markLevel);
     }
     return number;
 }

@@ -1,5 +1,6 @@
 #include "ResultItemDrawer.h"
 
+#include "LineCountGuess.h"
 #include "Look.h"
 #include "ResultListModel.h"
 #include "Sections.h"
@@ -40,6 +41,8 @@ bool laysOutAlike(const QFont& a, const QFont& b) {
 }  // namespace
 
 ResultItemDrawer::ResultItemDrawer(QListView* list) : QAbstractItemDelegate(list), list_(list) {}
+
+ResultItemDrawer::~ResultItemDrawer() = default;
 
 void ResultItemDrawer::setItemPicture(const QPixmap& picture) {
     picture_ = picture;
@@ -134,7 +137,10 @@ QSize ResultItemDrawer::sizeHint(const QStyleOptionViewItem& option,
     return {listWidth, std::abs(height)};
 }
 
-// A court decision's line not read yet is one line high when it surely fits;
+// Shaping every row's text would keep a long list from showing for a good
+// part of a second: rows are guessed from their characters' advances and
+// measured when drawn. Short lines recur and are measured once. A court
+// decision's line not read yet is one line high when it surely fits;
 // otherwise one line is guessed until it is drawn.
 int ResultItemDrawer::measureOrGuess(const QModelIndex& index, const QFont& font,
                                      int listWidth) const {
@@ -144,10 +150,14 @@ int ResultItemDrawer::measureOrGuess(const QModelIndex& index, const QFont& font
         if (const auto known = repeatedHeights_.constFind(text); known != repeatedHeights_.cend()) {
             return *known;
         }
-        const int height = measure(text, font, listWidth);
-        if (text.size() < kRepeatedTextLength) {
-            repeatedHeights_.insert(text, height);
+        if (text.size() >= kRepeatedTextLength) {
+            if (const std::optional<int> guessed = guess(text, font, listWidth)) {
+                return -*guessed;
+            }
+            return measure(text, font, listWidth);
         }
+        const int height = measure(text, font, listWidth);
+        repeatedHeights_.insert(text, height);
         return height;
     }
     const int oneLine = measure(QString(), font, listWidth);
@@ -196,8 +206,23 @@ bool ResultItemDrawer::settle(const QStyleOptionViewItem& option, const QModelIn
     return heights_[row] != guess;
 }
 
+std::optional<int> ResultItemDrawer::guess(const QString& text, const QFont& font,
+                                           int listWidth) const {
+    if (!lineCountGuess_ || lineCountGuess_->font() != font) {
+        lineCountGuess_ = std::make_unique<LineCountGuess>(font);
+    }
+    const std::optional<int> lines = lineCountGuess_->lines(text, listWidth - pictureOffset());
+    if (!lines) {
+        return std::nullopt;
+    }
+    return rowHeight(*lines * lineCountGuess_->lineSpacing());
+}
+
 int ResultItemDrawer::measure(const QString& text, const QFont& font, int listWidth) const {
-    const int textHeight = WrappedText::height(text, font, listWidth - pictureOffset());
+    return rowHeight(WrappedText::height(text, font, listWidth - pictureOffset()));
+}
+
+int ResultItemDrawer::rowHeight(int textHeight) const {
     return std::max(textHeight + kTextPadding, picture_.height() + 2);
 }
 

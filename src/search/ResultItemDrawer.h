@@ -5,11 +5,15 @@
 #include <QHash>
 #include <QPixmap>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QListView;
 
 namespace corvanel {
+
+class LineCountGuess;
 
 // Draws and measures the items of the result list: text wrapped inside the
 // list's width, the item picture at its left, section labels in green, the
@@ -20,6 +24,9 @@ class ResultItemDrawer final : public QAbstractItemDelegate {
 
 public:
     explicit ResultItemDrawer(QListView* list);
+    ~ResultItemDrawer() override;
+    ResultItemDrawer(const ResultItemDrawer&) = delete;
+    ResultItemDrawer& operator=(const ResultItemDrawer&) = delete;
 
     // Drawn at the left of every item; empty, the text starts 4 pixels in.
     void setItemPicture(const QPixmap& picture);
@@ -42,6 +49,8 @@ public:
 private:
     int pictureOffset() const;
     int measure(const QString& text, const QFont& font, int listWidth) const;
+    int rowHeight(int textHeight) const;
+    std::optional<int> guess(const QString& text, const QFont& font, int listWidth) const;
     int measureOrGuess(const QModelIndex& index, const QFont& font, int listWidth) const;
     bool fitsOneLine(const QString& prefix, const QFont& font, int listWidth) const;
     int widestPrefix(qsizetype length, const QFont& font) const;
@@ -60,6 +69,7 @@ private:
     mutable bool listFontBreaksAlike_ = false;
     mutable QHash<qsizetype, int> prefixWidths_;
     mutable QHash<QString, int> repeatedHeights_;
+    mutable std::unique_ptr<LineCountGuess> lineCountGuess_;
 };
 
 }  // namespace corvanel

@@ -120,14 +120,11 @@ void Database::chooseKeywordEngine() {
 
 void Database::createScratchTables() {
     // Kept in memory: adding thousands of marks pays no disk sync, and the
-    // file itself is never written for them. Narrowing and stepping back
-    // look a level's marks up.
+    // file itself is never written for them.
     connection_.executeScript(
         "PRAGMA temp_store = MEMORY;"
-        "CREATE TEMP TABLE LABELS2 (cod INTEGER, ctr INTEGER, textrow INTEGER,"
-        "                           UNIQUE (ctr, textrow));"
-        "CREATE INDEX temp.LABELS2_ctr ON LABELS2 (ctr, cod);"
         "CREATE TEMP TABLE MATCHED_ROWS (row INTEGER PRIMARY KEY);");
+    marks_.emplace(connection_);
 }
 
 void Database::startIndexingTexts() {
@@ -285,12 +282,14 @@ int Database::searchWords(const QString& words, const SearchScope& scope,
 }
 
 int Database::narrowWords(const QString& words, int previousLevel, const DocumentHandler& handler) {
+    marks_->writeHeldRows();
     return listMatches(
         words, queries::kInLevel, [&](sqlite::Statement& s) { s.bind(":level", previousLevel); },
         handler);
 }
 
 int Database::listLevel(int level, const DocumentHandler& handler) {
+    marks_->writeHeldRows();
     sqlite::Statement statement(connection_, queries::kListLevel);
     statement.bind(":level", level);
     return listDocuments(statement, handler);
@@ -346,38 +345,19 @@ std::vector<QString> Database::documentTextStarts(const std::vector<std::int64_t
 }
 
 void Database::clearAllMarks() {
-    sqlite::Statement statement(connection_, queries::kClearAllMarks);
-    statement.step();
+    marks_->clearAll();
 }
 
 void Database::clearLevelMarks(int level) {
-    sqlite::Statement statement(connection_, queries::kClearLevelMarks);
-    statement.bind(":level", level);
-    statement.step();
+    marks_->clearLevel(level);
 }
 
 void Database::addMarks(const QStringList& codes, int level) {
-    sqlite::Savepoint batch(connection_);
-    sqlite::Statement insert(connection_, queries::kMarkDocument);
-    insert.bind(":level", level);
-    for (const QString& code : codes) {
-        insert.bind(":code", code);
-        insert.step();
-        insert.reset();
-    }
-    batch.release();
+    marks_->addDocuments(codes, level);
 }
 
-void Database::markRows(const std::vector<std::int64_t>& textRows, int level) {
-    sqlite::Savepoint batch(connection_);
-    sqlite::Statement insert(connection_, queries::kMarkRow);
-    insert.bind(":level", level);
-    for (const std::int64_t row : textRows) {
-        insert.bind(":row", row);
-        insert.step();
-        insert.reset();
-    }
-    batch.release();
+void Database::markRows(std::vector<LevelMarks::ListedRow> rows, int level) {
+    marks_->addRows(std::move(rows), level);
 }
 
 }  // namespace corvanel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CardLabels.h"
+#include "LevelMarks.h"
 #include "ListedDocument.h"
 #include "Sqlite.h"
 #include "TitleOrder.h"
@@ -95,8 +96,8 @@ public:
     void clearLevelMarks(int level);
     // Marks every text row of each code at level, all or none.
     void addMarks(const QStringList& codes, int level);
-    // Marks the text rows at level in this order, all or none.
-    void markRows(const std::vector<std::int64_t>& textRows, int level);
+    // Marks the text rows at level in this order.
+    void markRows(std::vector<LevelMarks::ListedRow> rows, int level);
 
     // Starts getting the key-word engine ready in the background (the first
     // search waits for it, or does the work itself); nothing to do when the
@@ -129,6 +130,7 @@ private:
     std::unique_ptr<KeywordMatcher> matcher_;
     TitleOrder titleOrder_;
     CardLabels labels_;
+    std::optional<LevelMarks> marks_;
     // Kept prepared: a listing reads it once for every court decision.
     std::optional<sqlite::Statement> textStart_;
 };

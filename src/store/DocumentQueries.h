@@ -85,8 +85,7 @@ inline constexpr std::string_view kClearLevelMarks =
     "delete from LABELS2 where ctr = :level";
 // A row marked twice at a level keeps its first place.
 inline constexpr std::string_view kMarkRow =
-    "insert or ignore into LABELS2 (cod, ctr, textrow)"
-    " select cod, :level, row from TITLE_ORDER where row = :row";
+    "insert or ignore into LABELS2 (cod, ctr, textrow) values (:code, :level, :row)";
 inline constexpr std::string_view kMarkDocument =
     "insert or ignore into LABELS2 (cod, ctr, textrow)"
     " select cod_texto, :level, rowid from TEXTOS where cod_texto = :code order by rowid";

@@ -290,6 +290,49 @@ TEST_F(Listings, NarrowingAndLevelListingsListEachMarkedTextRowOnce) {
     EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(0, h); }).empty());
 }
 
+// A listing's rows are held until something reads them; what reads them
+// sees them as if they had been written at once.
+TEST_F(Listings, RowsMarkedByAListingAreReadInTheirOrderByTheNextNarrowingOrStepBack) {
+    const auto listed = [](const std::vector<Row>& rows) {
+        std::vector<LevelMarks::ListedRow> marked;
+        for (const Row& row : rows) {
+            marked.push_back({std::get<1>(row).toLongLong(), std::get<4>(row)});
+        }
+        return marked;
+    };
+    const auto all =
+        rowsOf([&](const auto& h) { db.searchWords(q("a"), SearchScope::allSections(), h); });
+    ASSERT_GE(all.size(), 6u);
+    const std::vector<Row> reversed(all.rbegin(), all.rend());
+    const std::vector<Row> firstHalf(all.begin(), all.begin() + all.size() / 2);
+
+    // In the order listed, and a row listed twice keeps its first place.
+    db.markRows(listed(reversed), 1);
+    db.markRows(listed({all.front()}), 1);
+    db.markRows(listed(firstHalf), 2);
+    EXPECT_EQ(rowsOf([&](const auto& h) { db.listLevel(1, h); }), reversed);
+    EXPECT_EQ(rowsOf([&](const auto& h) { db.listLevel(2, h); }), firstHalf);
+    EXPECT_EQ(sorted(rowsOf([&](const auto& h) { db.narrowWords(q("a"), 2, h); })),
+              sorted(firstHalf));
+
+    // Rows held and then cleared are never read.
+    db.markRows(listed(all), 3);
+    db.clearLevelMarks(3);
+    EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(3, h); }).empty());
+    db.markRows(listed(all), 4);
+    db.clearAllMarks();
+    EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(4, h); }).empty());
+    EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(1, h); }).empty());
+
+    // Documents marked after a listing at the same level come after its rows.
+    db.markRows(listed({all.back()}), 5);
+    db.addMarks({std::get<1>(all.front())}, 5);
+    const auto level = rowsOf([&](const auto& h) { db.listLevel(5, h); });
+    ASSERT_GE(level.size(), 2u);
+    EXPECT_EQ(level.front(), all.back());
+    EXPECT_EQ(std::get<1>(level.back()), std::get<1>(all.front()));
+}
+
 TEST_F(Listings, TheTextStartIsTheBeginningOfTheRowsText) {
     sqlite::Connection plain(collection.databasePath(), sqlite::OpenMode::ReadOnly);
     sqlite::Statement texts(plain, "select rowid, conteudo from TEXTOS");
