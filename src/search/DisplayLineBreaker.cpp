@@ -2,6 +2,10 @@
 
 #include <QTextLayout>
 
+#include <algorithm>
+#include <future>
+#include <thread>
+
 namespace corvanel {
 
 namespace {
@@ -9,6 +13,8 @@ namespace {
 // Enough text for about this many characters a line; more is laid out only
 // when a paragraph's lines turn out longer.
 constexpr qsizetype kCharactersPerLine = 120;
+// Fewer texts than this a core are broken on the calling thread alone.
+constexpr std::size_t kTextsPerThread = 256;
 
 // The end of the paragraph starting at start, and where the next one starts.
 std::pair<qsizetype, qsizetype> paragraphAt(const QString& text, qsizetype start) {
@@ -45,6 +51,29 @@ QStringList DisplayLineBreaker::firstLines(const QString& text, int count) const
     }
     while (lines.size() < count) {
         lines << QString();
+    }
+    return lines;
+}
+
+std::vector<QStringList> DisplayLineBreaker::firstLinesOfEach(const std::vector<QString>& texts,
+                                                              int count) const {
+    std::vector<QStringList> lines(texts.size());
+    const auto breakRange = [&](std::size_t first, std::size_t end) {
+        for (std::size_t i = first; i < end; ++i) {
+            lines[i] = firstLines(texts[i], count);
+        }
+    };
+    const std::size_t threads = std::clamp<std::size_t>(
+        texts.size() / kTextsPerThread, 1, std::max(1U, std::thread::hardware_concurrency()));
+    const std::size_t share = (texts.size() + threads - 1) / threads;
+    std::vector<std::future<void>> others;
+    for (std::size_t first = share; first < texts.size(); first += share) {
+        others.push_back(std::async(std::launch::async, breakRange, first,
+                                    std::min(first + share, texts.size())));
+    }
+    breakRange(0, std::min(share, texts.size()));
+    for (std::future<void>& other : others) {
+        other.get();
     }
     return lines;
 }

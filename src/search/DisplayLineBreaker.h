@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QStringList>
 
+#include <vector>
+
 namespace corvanel {
 
 // Breaks a text into display lines as a word-wrapping text box of a given
@@ -14,6 +16,9 @@ public:
 
     // The first count display lines; those the text does not reach are empty.
     QStringList firstLines(const QString& text, int count) const;
+    // The same for each text, in their order. Shaping is the cost: many
+    // texts are shared among the processor's cores.
+    std::vector<QStringList> firstLinesOfEach(const std::vector<QString>& texts, int count) const;
 
 private:
     void addParagraphLines(QStringView paragraph, int count, QStringList& lines) const;

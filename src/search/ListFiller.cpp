@@ -88,12 +88,7 @@ std::vector<QStringList> DecisionTextLines::linesOf(const std::vector<std::int64
             }
         }
     }
-    std::vector<QStringList> lines;
-    lines.reserve(texts.size());
-    for (const QString& text : texts) {
-        lines.push_back(breaker_.firstLines(text, count));
-    }
-    return lines;
+    return breaker_.firstLinesOfEach(texts, count);
 }
 
 // The text's lines are read when they are first shown.

@@ -76,5 +76,19 @@ TEST_F(LineBreaking, AWordWiderThanTheBoxIsBrokenAnywhere) {
     }
 }
 
+// Enough texts to be shared among threads, each broken as on its own.
+TEST_F(LineBreaking, ManyTextsAtOnceBreakAsEachAlone) {
+    std::vector<QString> texts;
+    for (int i = 0; i < 1200; ++i) {
+        texts.push_back(paragraph(20 + (i * 37) % 180) + (i % 5 == 0 ? q("\nfim") : QString()));
+    }
+    const std::vector<QStringList> together = breaker.firstLinesOfEach(texts, 5);
+    ASSERT_EQ(together.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ASSERT_EQ(together[i], breaker.firstLines(texts[i], 5)) << i;
+    }
+    EXPECT_TRUE(breaker.firstLinesOfEach({}, 5).empty());
+}
+
 }  // namespace
 }  // namespace corvanel
