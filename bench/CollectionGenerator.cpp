@@ -1,6 +1,8 @@
 #include "CollectionGenerator.h"
 
+#include "CategoryTables.h"
 #include "CollectionWriter.h"
+#include "GeneratedPages.h"
 
 #include <QStringList>
 
@@ -71,16 +73,27 @@ constexpr QStringView kGivenNames[] = {u"Ana",     u"Bruno",  u"Cecília", u"Dav
                                        u"Lúcia",   u"Márcio", u"Natália", u"Otávio", u"Patrícia",
                                        u"Rogério", u"Sônia",  u"Túlio"};
 
-// A section letter, how often it occurs, and how many categories it has.
+// A section letter and how often it occurs.
 struct SectionShape {
     char16_t letter;
     int weight;
-    int categories;
 };
-constexpr std::array kSections{SectionShape{u'A', 30, 20}, SectionShape{u'B', 20, 16},
-                               SectionShape{u'C', 15, 44}, SectionShape{u'H', 5, 2},
-                               SectionShape{u'D', 15, 10}, SectionShape{u'E', 15, 5}};
-constexpr QStringView kLifeCycleCategories[] = {u"F01", u"F06", u"F11", u"F16"};
+constexpr std::array kSections{SectionShape{u'A', 30}, SectionShape{u'B', 20},
+                               SectionShape{u'C', 15}, SectionShape{u'H', 5},
+                               SectionShape{u'D', 15}, SectionShape{u'E', 15}};
+constexpr QChar kLifeCycleLetter = u'F';
+
+// The codes the program lists under this letter: a generated card carries
+// no code that a reader could not reach.
+QStringList listedCodesOf(QChar letter) {
+    QStringList codes;
+    for (const QString& code : categories::listedCategoryCodes()) {
+        if (code.front() == letter) {
+            codes << code;
+        }
+    }
+    return codes;
+}
 
 // Words drawn at Zipf frequencies: rank r is drawn with weight 1 / r.
 class Vocabulary {
@@ -141,7 +154,13 @@ QString capitalised(QString text) {
 class CardMaker {
 public:
     CardMaker(const GeneratorOptions& options, Random& random)
-        : options_(options), random_(random), vocabulary_(random, 30000) {
+        : options_(options),
+          random_(random),
+          vocabulary_(random, 30000),
+          lifeCycleCodes_(listedCodesOf(kLifeCycleLetter)) {
+        for (size_t i = 0; i < kSections.size(); ++i) {
+            sectionCodes_[i] = listedCodesOf(kSections[i].letter);
+        }
         std::uniform_int_distribution<size_t> given(0, std::size(kGivenNames) - 1);
         for (int i = 0; i < 800; ++i) {
             authors_ << capitalised(vocabulary_.drawUncommon(random_)) + u", " +
@@ -159,17 +178,18 @@ public:
     collection::Card make(int index) {
         collection::Card card;
         card.cod = index + 1;
-        const SectionShape& section = drawSection();
-        card.sessao = QString(QChar(section.letter));
-        card.categoria = categoryCode(section);
-        if (section.letter == u'A' && chance(0.2)) {
-            card.categoria += u' ' + drawFrom(kLifeCycleCategories);
+        const size_t section = drawSection();
+        card.sessao = QString(QChar(kSections[section].letter));
+        card.categoria = drawFromList(sectionCodes_[section]);
+        if (kSections[section].letter == u'A' && chance(0.2)) {
+            card.categoria += u' ' + drawFromList(lifeCycleCodes_);
         }
         if (chance(0.05)) {
-            card.categoria += u' ' + categoryCode(drawSection());
+            card.categoria += u' ' + drawFromList(sectionCodes_[drawSection()]);
         }
         card.titulo = capitalised(sentence(4, 12, false));
-        card.subtitulo = section.letter == u'A' ? drawFromList(authors_) : drawFrom(kBodies);
+        card.subtitulo =
+            kSections[section].letter == u'A' ? drawFromList(authors_) : drawFrom(kBodies);
         card.pchave = sentence(3, 6, true);
         const bool rare = rareDocuments_.count(index) > 0;
         const int texts = rare ? 1 : (chance(0.005) ? 0 : (chance(0.01) ? 2 : 1));
@@ -182,24 +202,20 @@ public:
 private:
     bool chance(double probability) { return std::bernoulli_distribution(probability)(random_); }
 
-    const SectionShape& drawSection() {
+    // An index into kSections.
+    size_t drawSection() {
         int total = 0;
         for (const auto& section : kSections) {
             total += section.weight;
         }
         int pick = std::uniform_int_distribution<int>(0, total - 1)(random_);
-        for (const auto& section : kSections) {
-            if (pick < section.weight) {
-                return section;
+        for (size_t i = 0; i < kSections.size(); ++i) {
+            if (pick < kSections[i].weight) {
+                return i;
             }
-            pick -= section.weight;
+            pick -= kSections[i].weight;
         }
-        return kSections.front();
-    }
-
-    QString categoryCode(const SectionShape& section) {
-        const int number = std::uniform_int_distribution<int>(1, section.categories)(random_);
-        return QChar(section.letter) + QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+        return 0;
     }
 
     template <size_t N>
@@ -258,6 +274,8 @@ private:
     Random& random_;
     Vocabulary vocabulary_;
     QStringList authors_;
+    std::array<QStringList, kSections.size()> sectionCodes_;
+    QStringList lifeCycleCodes_;
     std::set<int> rareDocuments_;
 };
 
@@ -267,9 +285,15 @@ void generateCollection(const QString& databasePath, const QString& contentRoot,
                         const GeneratorOptions& options) {
     Random random(options.seed);
     CardMaker maker(options, random);
+    const GeneratedPages pages(contentRoot);
+    pages.writeFixedFiles();
     collection::CollectionWriter writer(databasePath, contentRoot);
     for (int i = 0; i < options.documents; ++i) {
-        writer.add(maker.make(i));
+        const collection::Card card = maker.make(i);
+        writer.add(card);
+        if (options.writePages) {
+            pages.write(card);
+        }
     }
     writer.commit();
 }

@@ -16,6 +16,8 @@ struct GeneratorOptions {
     double lengthSpread = 1.0;  // sigma of the underlying normal
     int minTextBytes = 1000;
     int maxTextBytes = 200000;
+    // Each document's page textos/<cod>.htm, as big as its text.
+    bool writePages = true;
 };
 
 // Words the benchmarks search for, with what the generator guarantees.
@@ -30,10 +32,13 @@ inline constexpr QStringView kBlank = u" ";
 }  // namespace words
 
 // Writes a collection database at databasePath (content root: contentRoot)
-// with documents of every section and category: Portuguese-like words with
-// accents at Zipf frequencies, titles, authors, key words, court decisions
-// of several paragraphs, cards in two sections, cards with two text rows or
-// none. The same options always give the same collection.
+// with documents of every section and every category code the program
+// lists: Portuguese-like words with accents at Zipf frequencies, titles,
+// authors, key words, court decisions of several paragraphs, cards in two
+// sections, cards with two text rows or none. Into contentRoot go the fixed
+// files and, unless options say otherwise, each document's page, so the
+// collection passes `corvanel-collection check`. The same options always
+// give the same collection. Throws collection::BuildError.
 void generateCollection(const QString& databasePath, const QString& contentRoot,
                         const GeneratorOptions& options);
 

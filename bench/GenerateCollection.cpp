@@ -1,5 +1,6 @@
 // corvanel-bench-collection: writes a large generated collection for the
-// benchmarks, as FOLDER/db3.mdb with FOLDER/ as its content root.
+// benchmarks, as FOLDER/db3.mdb with FOLDER/ as its content root and the
+// documents' pages in FOLDER/textos.
 #include "CollectionGenerator.h"
 
 #include "BuildError.h"
@@ -7,7 +8,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -23,7 +23,12 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("S"), QStringLiteral("1"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Pasta da coleção."),
                                  QStringLiteral("PASTA"));
-    parser.addOptions({documents, seed, out});
+    const QCommandLineOption noPages(
+        QStringLiteral("no-pages"),
+        QStringLiteral("Não grava as páginas dos documentos (textos/<cod>.htm), só o banco e os "
+                       "arquivos fixos: mais rápido para coleções enormes, mas a verificação da "
+                       "coleção as dará por faltantes."));
+    parser.addOptions({documents, seed, out, noPages});
     parser.process(application);
 
     QTextStream err(stderr);
@@ -34,19 +39,15 @@ int main(int argc, char* argv[]) {
     numbers = numbers && ok && options.documents > 0;
     options.seed = parser.value(seed).toULongLong(&ok);
     numbers = numbers && ok;
+    options.writePages = !parser.isSet(noPages);
     if (!numbers || !parser.isSet(out)) {
         err << QStringLiteral(
-            "uso: corvanel-bench-collection --out PASTA [--documents N] [--seed S]\n");
+            "uso: corvanel-bench-collection --out PASTA [--documents N] [--seed S] "
+            "[--no-pages]\n");
         return 2;
     }
     const QString folder = QDir(parser.value(out)).absolutePath() + u'/';
     try {
-        QDir().mkpath(folder);
-        QFile marker(folder + QStringLiteral("labels.dat"));
-        if (!marker.open(QIODevice::WriteOnly)) {
-            err << QStringLiteral("não foi possível gravar em %1\n").arg(folder);
-            return 1;
-        }
         corvanel::bench::generateCollection(folder + QStringLiteral("db3.mdb"), folder, options);
     } catch (const corvanel::collection::BuildError& error) {
         err << error.message() << u'\n';

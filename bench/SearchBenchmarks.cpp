@@ -22,7 +22,6 @@
 #include "TextMatching.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 
@@ -47,8 +46,6 @@ void ensureCollection() {
     if (QFile::exists(databasePath())) {
         return;
     }
-    QDir().mkpath(collectionFolder());
-    QFile(collectionFolder() + QStringLiteral("/labels.dat")).open(QIODevice::WriteOnly);
     generateCollection(databasePath(), collectionFolder() + u'/', GeneratorOptions());
 }
 

@@ -115,7 +115,7 @@ void CorvanelApplication::openCollection() {
     });
     // Each count lets pending window messages through once it is taken.
     collection_->open([] { QCoreApplication::processEvents(); });
-    adviseReindexWhenIndexMissing();
+    adviseReindexWhenIndexIncomplete();
     collection_->setContentRoot(
         ContentRootStore::chooseContentRoot(programFolder_, collection_->contentRoot()));
     UserSettings settings;
@@ -125,17 +125,26 @@ void CorvanelApplication::openCollection() {
     }
 }
 
-void CorvanelApplication::adviseReindexWhenIndexMissing() {
-    if (reindexAdvised_ || collection_->database().hasSearchIndex()) {
+// Once per start, whichever collection lacks its index or part of it.
+void CorvanelApplication::adviseReindexWhenIndexIncomplete() {
+    const Database& database = collection_->database();
+    if (reindexAdvised_ || database.hasCompleteSearchIndex()) {
         return;
     }
     reindexAdvised_ = true;
+    const QString whatIsSlow =
+        database.hasSearchIndex()
+            ? QStringLiteral(
+                  "O índice de busca desta coleção foi montado por uma versão anterior e não "
+                  "tem a parte das palavras curtas: as buscas funcionam, mas as de palavras de "
+                  "uma ou duas letras demoram mais, porque leem todos os textos.")
+            : QStringLiteral(
+                  "Esta coleção foi montada sem o índice de busca: as buscas funcionam, mas "
+                  "as primeiras podem demorar enquanto os textos são lidos.");
     Prompts::current().information(
-        QStringLiteral("Esta coleção foi montada sem o índice de busca: as buscas funcionam, mas "
-                       "as primeiras podem demorar enquanto os textos são lidos.\n\n"
-                       "Para buscar mais depressa, feche o programa e execute:\n"
-                       "corvanel-collection reindex \"%1\"")
-            .arg(QDir::toNativeSeparators(programFolder_)));
+        whatIsSlow + QStringLiteral("\n\nPara buscar mais depressa, feche o programa e execute:\n"
+                                    "corvanel-collection reindex \"%1\"")
+                         .arg(QDir::toNativeSeparators(programFolder_)));
 }
 
 void CorvanelApplication::openAnotherCollection() {

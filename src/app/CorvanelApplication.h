@@ -62,7 +62,7 @@ private:
     void openAnotherCollection();
     // A collection from the earlier builder searches, but slowly at first:
     // the user is told once per start how to add its index.
-    void adviseReindexWhenIndexMissing();
+    void adviseReindexWhenIndexIncomplete();
     void createUpdateAssistantAndAbout();
     void createInformationWindows();
     void createViewer();

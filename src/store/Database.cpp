@@ -110,6 +110,7 @@ void Database::defineFunctions() {
 // in the background, until `corvanel-collection reindex` adds the index.
 void Database::chooseKeywordEngine() {
     hasSearchIndex_ = SearchIndex::isPresent(connection_);
+    hasCompleteSearchIndex_ = hasSearchIndex_ && SearchIndex::hasShortStrings(connection_);
     if (hasSearchIndex_) {
         matcher_ = std::make_unique<IndexedMatcher>(connection_);
         return;

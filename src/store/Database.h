@@ -104,6 +104,9 @@ public:
     // collection holds its search index.
     void startIndexingTexts();
     bool hasSearchIndex() const { return hasSearchIndex_; }
+    // The index and its short strings' part: an index written before that
+    // part finds words of one or two characters by reading every text.
+    bool hasCompleteSearchIndex() const { return hasCompleteSearchIndex_; }
 
     bool isReadOnly() const;
     const QString& filePath() const { return filePath_; }
@@ -126,6 +129,7 @@ private:
     QString filePath_;
     sqlite::Connection connection_;
     bool hasSearchIndex_ = false;
+    bool hasCompleteSearchIndex_ = false;
     // Asks the connection, so is declared after it and goes first.
     std::unique_ptr<KeywordMatcher> matcher_;
     TitleOrder titleOrder_;

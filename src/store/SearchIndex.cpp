@@ -166,6 +166,10 @@ bool isPresent(sqlite::Connection& connection) {
            hasTable(connection, "TITLE_ORDER");
 }
 
+bool hasShortStrings(sqlite::Connection& connection) {
+    return hasTable(connection, ShortStringIndex::kTable);
+}
+
 void build(sqlite::Connection& connection) {
     connection.executeScript(kTables);
     writeSearchText(connection);
@@ -200,7 +204,7 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
         return rowsOf(all);
     }
     if (characterCount(foldedWords) < kShortestIndexedWords) {
-        return hasTable(connection, ShortStringIndex::kTable)
+        return hasShortStrings(connection)
                    ? ShortStringIndex::matchingTextRows(connection, foldedWords)
                    : scannedRows(connection, foldedWords);
     }

@@ -30,6 +30,9 @@ namespace SearchIndex {
 constexpr size_t kShortestIndexedWords = 3;
 
 bool isPresent(sqlite::Connection& connection);
+// Whether SEARCH_SHORT is there: an index written before it was is
+// complete otherwise, and short words are then found by reading the texts.
+bool hasShortStrings(sqlite::Connection& connection);
 
 // Writes the three tables from LABELS and TEXTOS, replacing any there were,
 // inside the caller's transaction. Throws DatabaseError.

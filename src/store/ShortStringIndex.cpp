@@ -74,15 +74,8 @@ void ShortStringIndex::add(std::int64_t row, std::string_view folded) {
     }
 }
 
-void ShortStringIndex::write(sqlite::Connection& connection) const {
-    sqlite::Statement insert(connection, "insert into SEARCH_SHORT (chars, rows) values (?, ?)");
-    const auto store = [&](const std::string& chars, const Bitmap& bitmap) {
-        insert.bind(1, QByteArray(chars.data(), static_cast<qsizetype>(chars.size())));
-        insert.bind(2, QByteArray(reinterpret_cast<const char*>(bitmap.data()),
-                                  static_cast<qsizetype>(bitmap.size())));
-        insert.step();
-        insert.reset();
-    };
+template <typename Visit>
+void ShortStringIndex::forEachEntry(Visit visit) const {
     for (size_t code = 0; code < kAsciiKeys; ++code) {
         if (ascii_[code].empty()) {
             continue;
@@ -94,11 +87,56 @@ void ShortStringIndex::write(sqlite::Connection& connection) const {
             chars += static_cast<char>((code - 128) / 128);
             chars += static_cast<char>((code - 128) % 128);
         }
-        store(chars, ascii_[code]);
+        visit(chars, ascii_[code]);
     }
     for (const auto& [chars, bitmap] : other_) {
-        store(chars, bitmap);
+        visit(chars, bitmap);
     }
+}
+
+void ShortStringIndex::write(sqlite::Connection& connection) const {
+    sqlite::Statement insert(connection, "insert into SEARCH_SHORT (chars, rows) values (?, ?)");
+    forEachEntry([&](const std::string& chars, const Bitmap& bitmap) {
+        insert.bind(1, QByteArray(chars.data(), static_cast<qsizetype>(chars.size())));
+        insert.bind(2, QByteArray(reinterpret_cast<const char*>(bitmap.data()),
+                                  static_cast<qsizetype>(bitmap.size())));
+        insert.step();
+        insert.reset();
+    });
+}
+
+int ShortStringIndex::entriesDifferingFrom(sqlite::Connection& connection) const {
+    // Bitmaps are compared up to their last row held: their lengths follow
+    // the highest row number when they were made.
+    const auto rowsHeld = [](const char* bytes, size_t size) {
+        while (size > 0 && bytes[size - 1] == 0) {
+            --size;
+        }
+        return std::string_view(bytes, size);
+    };
+    std::unordered_map<std::string, std::string_view> expected;
+    forEachEntry([&](const std::string& chars, const Bitmap& bitmap) {
+        expected.emplace(chars,
+                         rowsHeld(reinterpret_cast<const char*>(bitmap.data()), bitmap.size()));
+    });
+    int differing = 0;
+    sqlite::Statement stored(connection, "select chars, rows from SEARCH_SHORT");
+    while (stored.step()) {
+        const QByteArray chars = stored.blob(0);
+        const QByteArray rows = stored.blob(1);
+        const auto found = expected.find(std::string(chars.constData(), chars.size()));
+        const std::string_view want = found == expected.end() ? std::string_view() : found->second;
+        if (rowsHeld(rows.constData(), static_cast<size_t>(rows.size())) != want) {
+            ++differing;
+        }
+        if (found != expected.end()) {
+            expected.erase(found);
+        }
+    }
+    for (const auto& [chars, rows] : expected) {
+        differing += rows.empty() ? 0 : 1;
+    }
+    return differing;
 }
 
 std::vector<std::int64_t> ShortStringIndex::matchingTextRows(sqlite::Connection& connection,

@@ -27,6 +27,10 @@ public:
 
     void add(std::int64_t row, std::string_view folded);
     void write(sqlite::Connection& connection) const;
+    // How many strings the table in connection gives other rows than these,
+    // counting those only one side holds: 0 when it is what write() leaves.
+    // Throws DatabaseError.
+    int entriesDifferingFrom(sqlite::Connection& connection) const;
 
     // The rows (ascending) whose folded text holds these one or two
     // characters. Throws DatabaseError.
@@ -35,6 +39,8 @@ public:
 
 private:
     using Bitmap = std::vector<std::uint8_t>;
+    template <typename Visit>
+    void forEachEntry(Visit visit) const;
     Bitmap& bitmapOf(std::string_view chars);
     void set(Bitmap& bitmap, std::int64_t row) const;
 

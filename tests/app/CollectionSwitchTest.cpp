@@ -4,6 +4,7 @@
 #include "Database.h"
 #include "MainWindow.h"
 #include "RecordingPrompts.h"
+#include "Reindex.h"
 #include "ResultListWindow.h"
 #include "TestCollection.h"
 #include "UserSettings.h"
@@ -129,6 +130,49 @@ TEST(OpeningACollectionWithoutItsSearchIndex, TellsHowToReindexOnceAndStillSearc
     corvanel.switchCollection(earlier.programFolder());
     EXPECT_EQ(prompts.messages.size(), 1) << "told again in the same start";
     EXPECT_EQ(codes(q("guarda")), QStringList{q("1")});
+}
+
+// An index from before its short strings' part searches right, short words
+// by reading the texts: the user is told so once per start, and reindex
+// completes it.
+TEST(OpeningACollectionWhoseIndexLacksItsShortStrings, TellsOnceThatShortWordsAreSlower) {
+    RecordingPrompts prompts;
+    const QList<testing::TestCard> cards{
+        card(1, q("Lei da Criança"), q("Federal"), q("B"), q("B02"), {}, {q("guarda e adoção")}),
+        card(2, q("Texto"), q("Ana"), q("A"), q("A03"), {}, {q("outra coisa")})};
+    TestCollection earlier(cards, {.root = {}, .withShortStringIndex = false});
+    {
+        CorvanelApplication corvanel(earlier.programFolder());
+        corvanel.start();
+
+        ASSERT_EQ(prompts.messages.size(), 1);
+        const QString& advice = prompts.messages.first();
+        EXPECT_TRUE(advice.contains(u"palavras de uma ou duas letras demoram mais"))
+            << advice.toStdString();
+        EXPECT_FALSE(advice.contains(u"sem o índice de busca")) << "the index is there";
+        EXPECT_TRUE(advice.contains(u"corvanel-collection reindex \"" +
+                                    QDir::toNativeSeparators(earlier.programFolder())));
+        Database& database = corvanel.collection().database();
+        EXPECT_TRUE(database.hasSearchIndex());
+        EXPECT_FALSE(database.hasCompleteSearchIndex());
+        const auto codes = [&](const QString& words) {
+            QStringList found;
+            database.searchWords(words, SearchScope::allSections(),
+                                 [&](const ListedDocument& d) { found << d.code; });
+            return found;
+        };
+        EXPECT_EQ(codes(q("ÃO")), QStringList{q("1")});
+        EXPECT_EQ(codes(q("a")).size(), 2);
+
+        corvanel.switchCollection(earlier.programFolder());
+        EXPECT_EQ(prompts.messages.size(), 1) << "told again in the same start";
+    }
+
+    collection::reindex(earlier.programFolder());
+    CorvanelApplication corvanel(earlier.programFolder());
+    corvanel.start();
+    EXPECT_EQ(prompts.messages.size(), 1) << "nothing to tell once reindexed";
+    EXPECT_TRUE(corvanel.collection().database().hasCompleteSearchIndex());
 }
 
 }  // namespace

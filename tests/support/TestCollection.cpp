@@ -50,7 +50,7 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
     }
     collection::writeCollection(databasePath(), cards, options.root.value_or(contentFolder()));
 
-    if (!options.withRootRow || !options.withSearchIndex) {
+    if (!options.withRootRow || !options.withSearchIndex || !options.withShortStringIndex) {
         sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadWrite);
         if (!options.withRootRow) {
             db.executeScript("DELETE FROM CONTROLE");
@@ -59,6 +59,8 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
             db.executeScript(
                 "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER;"
                 "DROP TABLE SEARCH_SHORT");
+        } else if (!options.withShortStringIndex) {
+            db.executeScript("DROP TABLE SEARCH_SHORT");
         }
     }
 }

@@ -38,6 +38,8 @@ public:
         bool withMarkerFile = true;
         // false: as the earlier builder left it, without the search index.
         bool withSearchIndex = true;
+        // false: an index written before its short strings' part was.
+        bool withShortStringIndex = true;
     };
 
     explicit TestCollection(const QList<TestCard>& cards);

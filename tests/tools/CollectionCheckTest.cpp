@@ -6,6 +6,8 @@
 #include "CommandLine.h"
 #include "ContentFiles.h"
 #include "ReferenceTables.h"
+#include "Reindex.h"
+#include "SearchIndex.h"
 #include "Sqlite.h"
 #include "TestFiles.h"
 
@@ -154,6 +156,45 @@ TEST_F(CheckedCollection, ReportsASearchIndexThatIsMissingOrNoLongerMatchesTheTe
     ASSERT_EQ(indexProblems().size(), 1);
     EXPECT_TRUE(
         indexProblems().first().startsWith(QStringLiteral("db3.mdb: falta o índice de busca")));
+}
+
+// The short strings' bitmaps are checked against the indexed texts, and
+// reindex brings back what an earlier index lacks.
+TEST_F(CheckedCollection, ReportsShortStringsOfTheIndexThatAreMissingOrNoLongerMatch) {
+    const auto indexProblems = [this] {
+        return checkCollection(folder_.path(), {.allowUnknownCodes = true})
+            .problems.filter(QStringLiteral("índice de busca"));
+    };
+    const auto change = [this](const char* sql) {
+        sqlite::Connection db(path(QStringLiteral("db3.mdb")), sqlite::OpenMode::ReadWrite);
+        db.executeScript(sql);
+    };
+    // Longer bitmaps hold the same rows: a row number past the last is no row.
+    change("UPDATE SEARCH_SHORT SET rows = rows || X'0000'");
+    EXPECT_EQ(indexProblems(), QStringList());
+
+    // "u" (in "Um") in no row at all; "zq" in one it lacks.
+    change(
+        "UPDATE SEARCH_SHORT SET rows = X'00' WHERE chars = X'75';"
+        "INSERT INTO SEARCH_SHORT VALUES (X'7a71', X'02')");
+    EXPECT_EQ(indexProblems(),
+              QStringList{QStringLiteral(
+                  "db3.mdb: a parte do índice de busca que acha as palavras de uma ou duas letras "
+                  "não corresponde aos textos em 2 sequência(s) de caracteres; "
+                  "\"corvanel-collection reindex\" a refaz")});
+    reindex(folder_.path());
+    EXPECT_EQ(indexProblems(), QStringList());
+
+    change("DROP TABLE SEARCH_SHORT");
+    EXPECT_EQ(indexProblems(),
+              QStringList{QStringLiteral(
+                  "db3.mdb: falta a parte do índice de busca que acha as palavras de uma ou "
+                  "duas letras (o índice foi montado por uma versão anterior; sem ela essas "
+                  "buscas leem todos os textos); \"corvanel-collection reindex\" a acrescenta")});
+    reindex(folder_.path());
+    EXPECT_EQ(indexProblems(), QStringList());
+    sqlite::Connection db(path(QStringLiteral("db3.mdb")), sqlite::OpenMode::ReadOnly);
+    EXPECT_TRUE(SearchIndex::hasShortStrings(db));
 }
 
 TEST_F(CheckedCollection, TheCommandExitsWithOneOnProblemsAndTwoOnUsageErrors) {

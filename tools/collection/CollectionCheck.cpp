@@ -7,6 +7,7 @@
 #include "DatabaseError.h"
 #include "SearchIndex.h"
 #include "Sections.h"
+#include "ShortStringIndex.h"
 #include "Sqlite.h"
 
 #include <QDir>
@@ -74,26 +75,49 @@ int staleIndexRows(sqlite::Connection& db) {
            static_cast<int>(std::abs(counts.int64(1) - counts.int64(0)));
 }
 
-QString checkSearchIndex(const QString& databasePath) {
+// The entries of SEARCH_SHORT that differ from what SEARCH_TEXT gives.
+int staleShortStrings(sqlite::Connection& db) {
+    sqlite::Statement lastRow(db, "select coalesce(max(row), 0) from SEARCH_TEXT");
+    ShortStringIndex expected(lastRow.step() ? lastRow.int64(0) : 0);
+    sqlite::Statement rows(db, "select row, folded from SEARCH_TEXT");
+    while (rows.step()) {
+        expected.add(rows.int64(0), rows.utf8(1));
+    }
+    return expected.entriesDifferingFrom(db);
+}
+
+void checkSearchIndex(const QString& databasePath, QStringList& problems) {
     try {
         sqlite::Connection db(databasePath, sqlite::OpenMode::ReadOnly);
         if (!SearchIndex::isPresent(db)) {
-            return QStringLiteral(
+            problems << QStringLiteral(
                 "db3.mdb: falta o índice de busca (a coleção foi montada por "
                 "uma versão anterior); \"corvanel-collection reindex\" o "
                 "acrescenta");
+            return;
         }
         if (const int stale = staleIndexRows(db); stale > 0) {
-            return QStringLiteral(
-                       "db3.mdb: o índice de busca não corresponde aos textos em %1 "
-                       "linha(s); \"corvanel-collection reindex\" o refaz")
-                .arg(stale);
+            problems << QStringLiteral(
+                            "db3.mdb: o índice de busca não corresponde aos textos em %1 "
+                            "linha(s); \"corvanel-collection reindex\" o refaz")
+                            .arg(stale);
+        }
+        if (!SearchIndex::hasShortStrings(db)) {
+            problems << QStringLiteral(
+                "db3.mdb: falta a parte do índice de busca que acha as palavras de uma ou "
+                "duas letras (o índice foi montado por uma versão anterior; sem ela essas "
+                "buscas leem todos os textos); \"corvanel-collection reindex\" a acrescenta");
+        } else if (const int stale = staleShortStrings(db); stale > 0) {
+            problems << QStringLiteral(
+                            "db3.mdb: a parte do índice de busca que acha as palavras de uma "
+                            "ou duas letras não corresponde aos textos em %1 sequência(s) de "
+                            "caracteres; \"corvanel-collection reindex\" a refaz")
+                            .arg(stale);
         }
     } catch (const DatabaseError& error) {
-        return QStringLiteral("db3.mdb: o índice de busca não pôde ser lido: %1")
-            .arg(error.message());
+        problems << QStringLiteral("db3.mdb: o índice de busca não pôde ser lido: %1")
+                        .arg(error.message());
     }
-    return {};
 }
 
 QString documentName(const CardFacts& card) {
@@ -197,9 +221,7 @@ CheckReport checkCollection(const QString& folder, const CheckOptions& options) 
         checkCard(card, folder, options, report.problems);
         ++report.cards;
     }
-    if (const QString indexProblem = checkSearchIndex(databasePath); !indexProblem.isEmpty()) {
-        report.problems << indexProblem;
-    }
+    checkSearchIndex(databasePath, report.problems);
     for (const QString& missing : missingFixedFiles(folder)) {
         report.problems << QStringLiteral("%1: falta este arquivo fixo do programa").arg(missing);
     }

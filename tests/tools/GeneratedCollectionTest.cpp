@@ -1,0 +1,123 @@
+#include "CategoryTables.h"
+#include "CollectionCheck.h"
+#include "CollectionGenerator.h"
+#include "ContentFiles.h"
+#include "SearchIndex.h"
+#include "Sqlite.h"
+#include "TestFiles.h"
+#include "TextMatching.h"
+
+#include <QStringDecoder>
+#include <QTemporaryDir>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace corvanel::bench {
+namespace {
+
+// The benchmarks' collection, small: a few hundred documents in a temporary folder.
+class GeneratedCollection : public ::testing::Test {
+protected:
+    void generate(const GeneratorOptions& options) {
+        ASSERT_TRUE(folder_.isValid());
+        generateCollection(databasePath(), folder_.path() + u'/', options);
+    }
+    static GeneratorOptions small(int documents) {
+        GeneratorOptions options;
+        options.documents = documents;
+        options.seed = 7;
+        return options;
+    }
+    QString databasePath() const { return folder_.filePath(QStringLiteral("db3.mdb")); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(GeneratedCollection, PassesTheCollectionCheckWithAValidPageForEveryDocument) {
+    generate(small(300));
+    const collection::CheckReport report = collection::checkCollection(folder_.path());
+    EXPECT_EQ(report.problems, QStringList()) << report.problems.join(u'\n').toStdString();
+    EXPECT_EQ(report.cards, 300);
+    // Every document's page and the fixed pages (the marker is no page).
+    EXPECT_EQ(report.pagesRead, 300 + static_cast<int>(ContentFiles::fixedFiles().size()) - 1);
+
+    sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
+    sqlite::Statement cards(db,
+                            "select L.cod, L.titulo, L.subtitulo, T.conteudo from LABELS L "
+                            "join TEXTOS T on T.cod_texto = L.cod where L.cod in (1, 150, 300)");
+    int read = 0;
+    while (cards.step()) {
+        const QByteArray bytes = collection::testfiles::readFile(
+            folder_.filePath(QStringLiteral("textos/%1.htm").arg(cards.int64(0))));
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString page = utf8(bytes);
+        ASSERT_FALSE(utf8.hasError()) << cards.int64(0);
+        EXPECT_TRUE(page.startsWith(u"<!DOCTYPE html>"));
+        EXPECT_TRUE(page.contains(u"<meta charset=\"utf-8\">"));
+        EXPECT_TRUE(page.contains(u"<h1>" + cards.text(1).toHtmlEscaped() + u"</h1>"));
+        EXPECT_TRUE(page.contains(cards.text(2).toHtmlEscaped()));
+        // The text's first paragraph, whole.
+        const QString firstParagraph = cards.text(3).section(u'\n', 0, 0);
+        EXPECT_TRUE(page.contains(u"<p>" + firstParagraph.toHtmlEscaped() + u"</p>"))
+            << cards.int64(0);
+        ++read;
+    }
+    EXPECT_GE(read, 3);
+}
+
+TEST_F(GeneratedCollection, CardsCarryOnlyListedCodesInTheSectionsShares) {
+    generate(small(300));
+    const QStringList listed = categories::listedCategoryCodes();
+    std::map<QString, int> sections;
+    QStringList codesUsed;
+    sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
+    sqlite::Statement cards(db, "select sessao, categoria from LABELS");
+    while (cards.step()) {
+        ++sections[cards.text(0)];
+        const QStringList codes = categories::categoryCodesOf(cards.text(1));
+        ASSERT_FALSE(codes.isEmpty());
+        EXPECT_EQ(codes.first().front(), cards.text(0).front()) << "the section's own code first";
+        for (const QString& code : codes) {
+            EXPECT_TRUE(listed.contains(code)) << code.toStdString();
+            codesUsed << code;
+        }
+    }
+    EXPECT_EQ(sections.size(), 6U);
+    EXPECT_GT(sections[QStringLiteral("A")], sections[QStringLiteral("B")]);
+    EXPECT_GT(sections[QStringLiteral("B")], sections[QStringLiteral("H")]);
+    EXPECT_FALSE(codesUsed.filter(QStringLiteral("F")).isEmpty()) << "life cycles too";
+    codesUsed.removeDuplicates();
+    EXPECT_GT(codesUsed.size(), listed.size() / 2);
+}
+
+TEST_F(GeneratedCollection, TheWordsTheBenchmarksSearchForAreWhereTheySay) {
+    generate(small(300));
+    sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
+    sqlite::Statement all(db, "select count(*) from SEARCH_TEXT");
+    ASSERT_TRUE(all.step());
+    const auto textRows = static_cast<size_t>(all.int64(0));
+    const auto rowsWith = [&](QStringView word) {
+        return SearchIndex::matchingTextRows(db, searchFolded(word.toUtf8().toStdString())).size();
+    };
+    EXPECT_EQ(rowsWith(words::kRare), static_cast<size_t>(words::kRareDocuments));
+    EXPECT_GT(rowsWith(words::kCommon), textRows / 2);
+    EXPECT_GT(rowsWith(words::kTwoLetters), textRows / 2);
+    EXPECT_LT(rowsWith(words::kCommon), textRows);
+}
+
+TEST_F(GeneratedCollection, WithoutPagesOnlyTheDocumentsPagesAreReportedMissing) {
+    GeneratorOptions options = small(20);
+    options.writePages = false;
+    generate(options);
+    const collection::CheckReport report = collection::checkCollection(folder_.path());
+    EXPECT_EQ(report.problems.size(), 20);
+    EXPECT_EQ(report.problems.filter(QStringLiteral(": falta a página textos/")).size(), 20)
+        << report.problems.join(u'\n').toStdString();
+}
+
+}  // namespace
+}  // namespace corvanel::bench
