@@ -4,7 +4,8 @@
 
 namespace corvanel {
 
-const ListedDocument* CardLabels::find(sqlite::Connection& connection, std::int64_t cod) {
+const ListedDocument* CardLabels::listedAt(sqlite::Connection& connection, std::int64_t cod,
+                                           std::int64_t textRow) {
     if (!loaded_) {
         // Read as the listing statements read them, so both give the same text.
         sqlite::Statement read(connection, "select titulo, cod, subtitulo, sessao from LABELS");
@@ -17,8 +18,12 @@ const ListedDocument* CardLabels::find(sqlite::Connection& connection, std::int6
         }
         loaded_ = true;
     }
-    const auto found = byCode_.constFind(cod);
-    return found == byCode_.constEnd() ? nullptr : &found.value();
+    const auto found = byCode_.find(cod);
+    if (found == byCode_.end()) {
+        return nullptr;
+    }
+    found->textRow = textRow;
+    return &found.value();
 }
 
 }  // namespace corvanel

@@ -17,8 +17,11 @@ class Connection;
 // card up again. A rare word never needs it.
 class CardLabels {
 public:
-    // The card's fields (textRow unset); null when there is no such card.
-    const ListedDocument* find(sqlite::Connection& connection, std::int64_t cod);
+    // The card's fields, listed at textRow without copying them (a long
+    // result would otherwise copy four strings a row); null when there is no
+    // such card. Valid until the next call.
+    const ListedDocument* listedAt(sqlite::Connection& connection, std::int64_t cod,
+                                   std::int64_t textRow);
 
 private:
     bool loaded_ = false;

@@ -248,19 +248,14 @@ int Database::listFromLabels(const std::vector<TitleOrder::Placed>& rows, std::s
         }
     }
     int listed = 0;
-    ListedDocument document;
     for (const TitleOrder::Placed& placed : rows) {
         if (passing && !passing->contains(placed.cod)) {
             continue;
         }
-        const ListedDocument* card = labels_.find(connection_, placed.cod);
-        if (card == nullptr) {
-            continue;
+        if (const ListedDocument* card = labels_.listedAt(connection_, placed.cod, placed.row)) {
+            handler(*card);
+            ++listed;
         }
-        document = *card;
-        document.textRow = placed.row;
-        handler(document);
-        ++listed;
     }
     return listed;
 }
