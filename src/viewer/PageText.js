@@ -20,8 +20,8 @@
     // A character past ASCII: a high surrogate goes with the unit after it.
     const kCharacters = /[\ud800-\udbff][\s\S]|[^\x00-\x7f]/g;
     const kCapitals = /[A-Z]+/g;
-    const kBlanksToJoin = /[\t\n\v\f\r]|[\t\n\v\f\r ]{2}/;
-    const kBlanks = /[\t\n\v\f\r ]+/g;
+    // A run of blanks, but for a lone space.
+    const kBlanks = /[\t\n\v\f\r ]*[\t\n\v\f\r][\t\n\v\f\r ]*| {2,}/g;
     // Characters no page's text holds, to join the texts of its nodes with.
     const kSeparators = Array.from('\x00\x01\x02\x03\x04\x05\x06\x07\x08\x0e\x0f\x10\x11\x12\x13');
 
@@ -95,21 +95,23 @@
                                                                           : text[i];
     }
 
-    // text folded, blanks aside. The program's folded forms hold no
-    // capitals: the capitals left are the text's own.
+    // text folded, each run of blanks as one blank. The program's folded
+    // forms hold no capitals: the capitals left are the text's own.
     function foldText(text, fold, characters = kCharacters) {
         if (kPastAscii.test(text)) {
             text = text.replace(characters, fold);
-            if (kPastAscii.test(text)) {
-                return text.replace(kCapitals, (capitals) => capitals.toLowerCase());
-            }
+            text = kPastAscii.test(text)
+                       ? text.replace(kCapitals, (capitals) => capitals.toLowerCase())
+                       : text.toLowerCase();
+        } else {
+            text = text.toLowerCase();
         }
-        return text.toLowerCase();
+        return text.replace(kBlanks, ' ');
     }
 
-    // The texts folded, blanks aside: joined, folded together and split
-    // again, unless they hold every separator. A high surrogate ending a
-    // text is no pair with the separator after it.
+    // The texts folded: joined, folded together and split again, unless
+    // they hold every separator. A high surrogate ending a text is no pair
+    // with the separator after it.
     function foldTexts(texts, fold) {
         const joined = texts.join('');
         const separator = kSeparators.find((candidate) => !joined.includes(candidate));
@@ -143,9 +145,6 @@
                 afterBlank = true;
             }
             let text = folded[n];
-            if (kBlanksToJoin.test(text)) {
-                text = text.replace(kBlanks, ' ');
-            }
             if (afterBlank && text.charCodeAt(0) === 32) {
                 text = text.substring(1);
             }
