@@ -19,7 +19,7 @@ constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld;
 // A slice of the marking left after the first occurrences: short enough for
 // the page to draw and answer in between.
 constexpr int kSliceMilliseconds = 8;
-constexpr int kSliceOccurrences = 256;
+constexpr int kSliceOccurrences = 512;
 
 QString json(const QJsonValue& value) {
     QJsonArray wrapped{value};
