@@ -74,7 +74,6 @@
     function wrap(page, n, start, end, m) {
         let parts = page.cuts.get(n);
         if (parts === undefined) {
-            // The page's own scripts may have changed it meanwhile.
             if (page.nodes[n].data !== page.texts[n]) {
                 return null;
             }
@@ -86,6 +85,10 @@
             k -= 2;
         }
         let piece = parts[k + 1];
+        // The page's own scripts may have changed or moved it meanwhile.
+        if (!piece.parentNode || end - parts[k] > piece.data.length) {
+            return null;
+        }
         if (start > parts[k]) {
             piece = piece.splitText(start - parts[k]);
             k += 2;
