@@ -22,8 +22,10 @@
     const kCapitals = /[A-Z]+/g;
     // A run of blanks, but for a lone space.
     const kBlanks = /[\t\n\v\f\r ]*[\t\n\v\f\r][\t\n\v\f\r ]*| {2,}/g;
-    // Characters no page's text holds, to join the texts of its nodes with.
-    const kSeparators = Array.from('\x00\x01\x02\x03\x04\x05\x06\x07\x08\x0e\x0f\x10\x11\x12\x13');
+    // Joins the texts of the nodes: the parser leaves it out of a page's
+    // text, and folding keeps it. After a high surrogate it makes no pair.
+    const kSeparator = '\x00';
+    const kSeparatedCharacters = /[\ud800-\udbff][^\x00]|[^\x00-\x7f]/g;
 
     // The text nodes of the body in page order, their texts, and a flag on
     // each that says whether a line break lies between it and the one before.
@@ -110,20 +112,11 @@
     }
 
     // The texts folded: joined, folded together and split again, unless
-    // they hold every separator. A high surrogate ending a text is no pair
-    // with the separator after it.
+    // one of them holds the separator.
     function foldTexts(texts, fold) {
-        const joined = texts.join('');
-        const separator = kSeparators.find((candidate) => !joined.includes(candidate));
-        if (separator !== undefined) {
-            const characters =
-                new RegExp('[\\ud800-\\udbff][^' + separator + ']|[^\\x00-\\x7f]', 'g');
-            const folded = foldText(texts.join(separator), fold, characters).split(separator);
-            if (folded.length === texts.length) {
-                return folded;
-            }
-        }
-        return texts.map((text) => foldText(text, fold));
+        const folded =
+            foldText(texts.join(kSeparator), fold, kSeparatedCharacters).split(kSeparator);
+        return folded.length === texts.length ? folded : texts.map((text) => foldText(text, fold));
     }
 
     // The page's text folded with table (see folder()), a break between

@@ -139,6 +139,15 @@ TEST_F(PageMarking, FindBarFindsTypedWordsStepsAndClosesBackToTheSearchWords) {
     EXPECT_EQ(viewer.findBar()->positionText(), u"1 de 2");
 }
 
+TEST_F(PageMarking, AScriptsTextHoldingANulIsMarkedLikeAnyOther) {
+    writePage(QStringLiteral("L02"),
+              "<meta charset=\"utf-8\"><p>Educação</p><p>\t  educacao</p>"
+              "<script>document.body.append('a\\u0000b EDUCAÇÃO\\u0000');</script>");
+    openAndWait(QStringLiteral("L02"), {QStringLiteral("educacao")});
+    EXPECT_EQ(markedTexts(), (QStringList{QStringLiteral("Educação"), QStringLiteral("educacao"),
+                                          QStringLiteral("EDUCAÇÃO")}));
+}
+
 TEST_F(PageMarking, TwoWordsMeetingInsideOneCharacterAreBothCountedAndSteppedTo) {
     // 한 folds to three letters: the first two are 하, the last ᆫ.
     writePage(QStringLiteral("L02"), "<meta charset=\"utf-8\"><p>O 한 e o 한.</p>");
