@@ -41,10 +41,11 @@ Q_SIGNALS:
     void markingFinished();
 
 private:
+    enum class Ending { Step, Marking };
+
     void markWith(const QString& table, const QStringList& needles, bool askMissing,
                   int generation);
     void markMore(int generation);
-    enum class Ending { Step, Marking };
     void run(const QString& call, int generation, Ending ending = Ending::Step);
     void report(const QVariant& position);
 
