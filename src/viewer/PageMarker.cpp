@@ -89,6 +89,10 @@ void PageMarker::markWith(const QString& table, const QStringList& needles, bool
                 return;
             }
             self->report(answer);
+            // Whoever heard of the count may have closed the page or marked anew.
+            if (!self || generation != self->generation_) {
+                return;
+            }
             if (answer.toList().value(2).toInt() > 0) {
                 self->markMore(generation);
             } else {
@@ -138,7 +142,7 @@ void PageMarker::run(const QString& call, int generation, Ending ending) {
                                  return;
                              }
                              self->report(result);
-                             if (ending == Ending::Marking) {
+                             if (self && ending == Ending::Marking) {
                                  Q_EMIT self->markingFinished();
                              }
                          });
