@@ -31,7 +31,7 @@ public:
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        std::printf("\n%-44s %12s %-28s %12s %9s\n", "measure", "ms", "baseline", "ms", "ratio");
+        std::printf("\n%-52s %12s %-40s %12s %9s\n", "measure", "ms", "baseline", "ms", "ratio");
         for (const auto& [measure, baseline] : pairs_) {
             for (const auto& [name, ms] : milliseconds_) {
                 if (name.rfind(measure, 0) != 0) {
@@ -42,7 +42,7 @@ public:
                 if (plain == milliseconds_.end() || plain->second <= 0) {
                     continue;
                 }
-                std::printf("%-44s %12.3f %-28s %12.3f %9.1f\n", name.c_str(), ms,
+                std::printf("%-52s %12.3f %-40s %12.3f %9.2f\n", name.c_str(), ms,
                             (baseline + rest).c_str(), plain->second, ms / plain->second);
             }
         }

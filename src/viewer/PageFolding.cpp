@@ -4,6 +4,8 @@
 
 #include <QStringView>
 
+#include <utility>
+
 namespace corvanel::PageFolding {
 
 namespace {
@@ -49,13 +51,25 @@ QStringList needles(const QStringList& words) {
 QJsonObject foldingTable(const QString& characters) {
     QJsonObject table;
     forEachCharacter(characters, [&table](QStringView character) {
-        const QString key = character.toString();
-        const QString foldedForm = foldedCharacter(character);
-        // The script keeps a character the table does not name.
-        if (foldedForm != key) {
-            table.insert(key, foldedForm);
-        }
+        table.insert(character.toString(), foldedCharacter(character));
     });
+    return table;
+}
+
+const QJsonObject& commonFoldingTable() {
+    static const QJsonObject table = [] {
+        // Latin-1 Supplement to Latin Extended-B; general punctuation;
+        // currency signs; letter-like symbols (№, ℃).
+        constexpr std::pair<char16_t, char16_t> kRanges[] = {
+            {0x0080, 0x0250}, {0x2000, 0x2070}, {0x20A0, 0x20D0}, {0x2100, 0x2150}};
+        QString characters;
+        for (const auto& [first, end] : kRanges) {
+            for (char16_t code = first; code < end; ++code) {
+                characters += QChar(code);
+            }
+        }
+        return foldingTable(characters);
+    }();
     return table;
 }
 

@@ -14,7 +14,12 @@ namespace corvanel::PageFolding {
 // a lone blank would mark every blank of the page: they are left out.
 QStringList needles(const QStringList& words);
 
-// For each character (a whole code point) of characters, its folded form.
+// For each character (a whole code point) of characters, its folded form,
+// also where it is the character itself: the table names what it knows.
 QJsonObject foldingTable(const QString& characters);
+
+// The table of the characters past ASCII most pages are written with:
+// the Latin letters, punctuation, currency and letter-like signs.
+const QJsonObject& commonFoldingTable();
 
 }  // namespace corvanel::PageFolding

@@ -16,6 +16,11 @@ namespace {
 // The page's own scripts never see the program's.
 constexpr quint32 kWorld = QWebEngineScript::ApplicationWorld;
 
+// A slice of the marking left after the first occurrences: short enough for
+// the page to draw and answer in between.
+constexpr int kSliceMilliseconds = 8;
+constexpr int kSliceOccurrences = 512;
+
 QString json(const QJsonValue& value) {
     QJsonArray wrapped{value};
     const QByteArray text = QJsonDocument(wrapped).toJson(QJsonDocument::Compact);
@@ -36,8 +41,15 @@ PageMarker::PageMarker(QWebEnginePage* page) : QObject(page), page_(page) {
 
 const QString& PageMarker::script() {
     static const QString source = [] {
-        QFile file(QStringLiteral(":/viewer/PageMarks.js"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        QString text;
+        for (const QString& name :
+             {QStringLiteral("PageText.js"), QStringLiteral("PageMarks.js")}) {
+            QFile file(QStringLiteral(":/viewer/") + name);
+            if (file.open(QIODevice::ReadOnly)) {
+                text += QString::fromUtf8(file.readAll()) + u'\n';
+            }
+        }
+        return text;
     }();
     return source;
 }
@@ -46,24 +58,67 @@ void PageMarker::mark(const QStringList& words) {
     const int generation = ++generation_;
     const QStringList needles = PageFolding::needles(words);
     if (needles.isEmpty()) {
-        run(QStringLiteral("corvanelMarks.clear(), [0, 0]"), generation);
+        run(QStringLiteral("corvanelMarks.clear(), [0, 0]"), generation, Ending::Marking);
         return;
     }
-    QPointer<PageMarker> self(this);
-    page_->runJavaScript(script() + QStringLiteral("\n;corvanelMarks.characters()"), kWorld,
-                         [self, needles, generation](const QVariant& characters) {
-                             if (self && characters.isValid() && generation == self->generation_) {
-                                 self->markWithTable(characters.toString(), needles, generation);
-                             }
-                         });
+    static const QString commonTable = json(PageFolding::commonFoldingTable());
+    markWith(commonTable, needles, true, generation);
 }
 
-void PageMarker::markWithTable(const QString& characters, const QStringList& needles,
-                               int generation) {
-    run(QStringLiteral("corvanelMarks.mark(%1, %2), corvanelMarks.go(0)")
-            .arg(json(PageFolding::foldingTable(characters)),
-                 json(QJsonArray::fromStringList(needles))),
-        generation);
+// One trip to the page when it uses common characters alone; one more to
+// fold the others it uses.
+void PageMarker::markWith(const QString& table, const QStringList& needles, bool askMissing,
+                          int generation) {
+    const QString call =
+        QStringLiteral("corvanelMarks.mark(%1, %2, %3, %4)")
+            .arg(QString::number(generation), table, json(QJsonArray::fromStringList(needles)),
+                 askMissing ? QStringLiteral("true") : QStringLiteral("false"));
+    QPointer<PageMarker> self(this);
+    page_->runJavaScript(
+        script() + u"\n;" + call, kWorld, [self, needles, generation](const QVariant& answer) {
+            if (!self || !answer.isValid() || generation != self->generation_) {
+                return;
+            }
+            if (answer.typeId() == QMetaType::QString) {
+                QJsonObject wider = PageFolding::commonFoldingTable();
+                const QJsonObject missing = PageFolding::foldingTable(answer.toString());
+                for (auto character = missing.begin(); character != missing.end(); ++character) {
+                    wider.insert(character.key(), character.value());
+                }
+                self->markWith(json(wider), needles, false, generation);
+                return;
+            }
+            self->report(answer);
+            // Whoever heard of the count may have closed the page or marked anew.
+            if (!self || generation != self->generation_) {
+                return;
+            }
+            if (answer.toList().value(2).toInt() > 0) {
+                self->markMore(generation);
+            } else {
+                Q_EMIT self->markingFinished();
+            }
+        });
+}
+
+void PageMarker::markMore(int generation) {
+    QPointer<PageMarker> self(this);
+    page_->runJavaScript(
+        QStringLiteral("window.corvanelMarks ? corvanelMarks.more(%1, %2, %3) : -1")
+            .arg(generation)
+            .arg(kSliceMilliseconds)
+            .arg(kSliceOccurrences),
+        kWorld, [self, generation](const QVariant& pending) {
+            if (!self || !pending.isValid() || generation != self->generation_ ||
+                pending.toInt() < 0) {
+                return;
+            }
+            if (pending.toInt() > 0) {
+                self->markMore(generation);
+            } else {
+                Q_EMIT self->markingFinished();
+            }
+        });
 }
 
 void PageMarker::clear() {
@@ -78,19 +133,26 @@ void PageMarker::previous() {
     run(QStringLiteral("corvanelMarks.step(-1)"), generation_);
 }
 
-void PageMarker::run(const QString& call, int generation) {
+void PageMarker::run(const QString& call, int generation, Ending ending) {
     QPointer<PageMarker> self(this);
     page_->runJavaScript(script() + u"\n;" + call, kWorld,
-                         [self, generation](const QVariant& result) {
+                         [self, generation, ending](const QVariant& result) {
                              // A page being destroyed answers with nothing.
                              if (!self || !result.isValid() || generation != self->generation_) {
                                  return;
                              }
-                             const QVariantList position = result.toList();
-                             self->current_ = position.value(0).toInt();
-                             self->count_ = position.value(1).toInt();
-                             Q_EMIT self->positionChanged(self->current_, self->count_);
+                             self->report(result);
+                             if (self && ending == Ending::Marking) {
+                                 Q_EMIT self->markingFinished();
+                             }
                          });
+}
+
+void PageMarker::report(const QVariant& position) {
+    const QVariantList numbers = position.toList();
+    current_ = numbers.value(0).toInt();
+    count_ = numbers.value(1).toInt();
+    Q_EMIT positionChanged(current_, count_);
 }
 
 }  // namespace corvanel

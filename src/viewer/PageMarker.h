@@ -10,7 +10,9 @@ namespace corvanel {
 // Marks words in the page a browser shows, found as the key-word search
 // finds them (case, accents and line breaks aside), and steps through the
 // occurrences. The marks live in the page shown, never in its file; a new
-// page starts without them.
+// page starts without them. On a long page the count and the first
+// occurrence come at once, the other occurrences are marked a slice at a
+// time after it, and stepping reaches any of them meanwhile.
 class PageMarker final : public QObject {
     Q_OBJECT
 
@@ -32,12 +34,20 @@ public:
     static const QString& script();
 
 Q_SIGNALS:
-    // After marking or stepping; count 0 when nothing was found.
+    // After marking or stepping; count 0 when nothing was found. After
+    // marking, the first occurrence is marked and shown.
     void positionChanged(int current, int count);
+    // After positionChanged of mark(): every occurrence is marked.
+    void markingFinished();
 
 private:
-    void markWithTable(const QString& characters, const QStringList& needles, int generation);
-    void run(const QString& call, int generation);
+    enum class Ending { Step, Marking };
+
+    void markWith(const QString& table, const QStringList& needles, bool askMissing,
+                  int generation);
+    void markMore(int generation);
+    void run(const QString& call, int generation, Ending ending = Ending::Step);
+    void report(const QVariant& position);
 
     QWebEnginePage* page_;
     int generation_ = 0;  // answers to an older request are dropped

@@ -1,7 +1,11 @@
 // Marks words in the page shown, found the way the key-word search finds
-// them. Runs in the program's own script world: the page's scripts neither
-// see nor change it. The program folds the words and every character the
-// page uses (characters(), then mark()), so both sides fold alike.
+// them in the page's text (PageText.js). Runs in the program's own script
+// world: the page's scripts neither see nor change it. The program folds
+// the words and hands over the folded form of the characters pages commonly
+// use; a page using others is told back (mark() answers with them) and
+// marked once the program folded those too. Every occurrence is counted and
+// the first shown at once; the rest are marked a slice at a time (more()),
+// so that a long page never stalls.
 (function () {
     'use strict';
     if (window.corvanelMarks) {
@@ -11,141 +15,13 @@
     const kMarkTag = 'corvanel-marca';
     const kCurrentClass = 'corvanel-atual';
     const kStyleId = 'corvanel-marcas-estilo';
-    const kSkipped = new Set(['SCRIPT', 'STYLE', 'NOSCRIPT', 'TEXTAREA', 'SELECT', 'OPTION',
-                              'TEMPLATE', 'TITLE', 'HEAD']);
-    // Where a line ends in the page, the text breaks as it does at a line break.
-    const kBreaking = new Set(['ADDRESS', 'ARTICLE', 'ASIDE', 'BLOCKQUOTE', 'BR', 'CAPTION',
-                               'CENTER', 'DD', 'DIV', 'DL', 'DT', 'FIELDSET', 'FIGCAPTION',
-                               'FIGURE', 'FOOTER', 'FORM', 'H1', 'H2', 'H3', 'H4', 'H5', 'H6',
-                               'HEADER', 'HR', 'LI', 'MAIN', 'NAV', 'OL', 'P', 'PRE', 'SECTION',
-                               'TABLE', 'TBODY', 'TD', 'TFOOT', 'TH', 'THEAD', 'TR', 'UL']);
+    // Occurrences marked with the first one: those shown with it, as far as
+    // a screenful of text after it.
+    const kFirstMarks = 32;
+    const kScreenful = 3000;
 
-    let matches = [];  // per match, its mark elements in page order
+    let marking = null;  // what mark() found, and how much of it is marked
     let current = -1;
-
-    // The text nodes of the body in page order, with a flag on each that
-    // says whether a line break lies between it and the one before.
-    function textNodes() {
-        const nodes = [];
-        const breaks = [];
-        if (!document.body) {
-            return {nodes, breaks};
-        }
-        let pendingBreak = false;
-        const visit = (element) => {
-            for (let child = element.firstChild; child; child = child.nextSibling) {
-                if (child.nodeType === Node.TEXT_NODE) {
-                    if (child.data.length > 0) {
-                        nodes.push(child);
-                        breaks.push(pendingBreak);
-                        pendingBreak = false;
-                    }
-                } else if (child.nodeType === Node.ELEMENT_NODE && !kSkipped.has(child.nodeName)) {
-                    const breaking = kBreaking.has(child.nodeName);
-                    pendingBreak = pendingBreak || breaking;
-                    visit(child);
-                    pendingBreak = pendingBreak || breaking;
-                }
-            }
-        };
-        visit(document.body);
-        return {nodes, breaks};
-    }
-
-    // Every character past ASCII the page's text uses, once: ASCII folds by
-    // itself (capitals to small letters), the program folds the rest.
-    function characters() {
-        const seen = new Set();
-        for (const node of textNodes().nodes) {
-            const data = node.data;
-            for (let i = 0; i < data.length; ++i) {
-                const code = data.charCodeAt(i);
-                if (code < 0x80) {
-                    continue;
-                }
-                const pair = code >= 0xD800 && code < 0xDC00 && i + 1 < data.length;
-                seen.add(pair ? data.substr(i++, 2) : data[i]);
-            }
-        }
-        return Array.from(seen).join('');
-    }
-
-    function isBlank(code) {
-        return code === 32 || (code >= 9 && code <= 13);
-    }
-
-    // The page's text folded with table (a Map), blanks and breaks read as
-    // one blank, and for each folded UTF-16 unit its node and the UTF-16
-    // range of the character it came from (node -1: a break between nodes).
-    function foldedText(table) {
-        const {nodes, breaks} = textNodes();
-        let capacity = nodes.length + 16;
-        for (const node of nodes) {
-            capacity += node.data.length;
-        }
-        let codes = new Uint16Array(capacity);
-        let fromNode = new Int32Array(capacity);
-        let fromStart = new Int32Array(capacity);
-        let fromEnd = new Int32Array(capacity);
-        let length = 0;
-        let afterBlank = false;
-        const grow = () => {
-            capacity *= 2;
-            const larger = (array) => {
-                const copy = new array.constructor(capacity);
-                copy.set(array);
-                return copy;
-            };
-            codes = larger(codes);
-            fromNode = larger(fromNode);
-            fromStart = larger(fromStart);
-            fromEnd = larger(fromEnd);
-        };
-        const push = (code, node, start, end) => {
-            const blank = isBlank(code);
-            if (blank && afterBlank) {
-                return;
-            }
-            if (length === capacity) {
-                grow();
-            }
-            codes[length] = blank ? 32 : code;
-            fromNode[length] = node;
-            fromStart[length] = start;
-            fromEnd[length] = end;
-            ++length;
-            afterBlank = blank;
-        };
-        for (let n = 0; n < nodes.length; ++n) {
-            if (breaks[n]) {
-                push(10, -1, 0, 0);
-            }
-            const data = nodes[n].data;
-            for (let i = 0; i < data.length; ++i) {
-                const code = data.charCodeAt(i);
-                if (code < 0x80) {
-                    push(code >= 65 && code <= 90 ? code + 32 : code, n, i, i + 1);
-                    continue;
-                }
-                const pair = code >= 0xD800 && code < 0xDC00 && i + 1 < data.length;
-                const character = pair ? data.substr(i, 2) : data[i];
-                const folded = table.get(character);
-                const end = i + character.length;
-                if (folded === undefined) {
-                    for (let k = 0; k < character.length; ++k) {
-                        push(character.charCodeAt(k), n, i, end);
-                    }
-                } else {
-                    for (let k = 0; k < folded.length; ++k) {
-                        push(folded.charCodeAt(k), n, i, end);
-                    }
-                }
-                i = end - 1;
-            }
-        }
-        const text = new TextDecoder('utf-16le').decode(codes.subarray(0, length));
-        return {text, nodes, fromNode, fromStart, fromEnd};
-    }
 
     // Occurrences of every needle, left to right, none overlapping another.
     function occurrences(text, needles) {
@@ -169,23 +45,84 @@
         return kept;
     }
 
-    // The pieces of text nodes a folded range covers: [node, start, end].
-    function pieces(folded, range) {
+    // The pieces of text nodes occurrence m covers: [node, start, end]. A
+    // character folding to several units may end the occurrence before and
+    // start this one: it stays with the one before.
+    function pieces(page, ranges, m) {
+        const [from, to] = ranges[m];
+        const before = m > 0 ? corvanelText.source(page, ranges[m - 1][1] - 1) : null;
         const result = [];
-        for (let i = range[0]; i < range[1]; ++i) {
-            const node = folded.fromNode[i];
-            if (node < 0) {
+        for (let p = from; p < to; ++p) {
+            const piece = corvanelText.source(page, p);
+            if (piece === null ||
+                (before !== null && piece[0] === before[0] && piece[1] === before[1])) {
                 continue;
             }
             const last = result[result.length - 1];
-            if (last && last[0] === node) {
-                last[1] = Math.min(last[1], folded.fromStart[i]);
-                last[2] = Math.max(last[2], folded.fromEnd[i]);
+            if (last && last[0] === piece[0]) {
+                last[1] = Math.min(last[1], piece[1]);
+                last[2] = Math.max(last[2], piece[2]);
             } else {
-                result.push([node, folded.fromStart[i], folded.fromEnd[i]]);
+                result.push(piece);
             }
         }
         return result;
+    }
+
+    // Wraps [start, end) of text node n in a mark for occurrence m. A node
+    // split before keeps, in cuts, where each of its parts starts.
+    function wrap(page, n, start, end, m) {
+        let parts = page.cuts.get(n);
+        if (parts === undefined) {
+            if (page.nodes[n].data !== page.texts[n]) {
+                return null;
+            }
+            parts = [0, page.nodes[n]];
+            page.cuts.set(n, parts);
+        }
+        let k = parts.length - 2;
+        while (k > 0 && parts[k] > start) {
+            k -= 2;
+        }
+        let piece = parts[k + 1];
+        // The page's own scripts may have changed or moved it meanwhile.
+        if (!piece.parentNode || end - parts[k] > piece.data.length) {
+            return null;
+        }
+        if (start > parts[k]) {
+            piece = piece.splitText(start - parts[k]);
+            k += 2;
+            parts.splice(k, 0, start, piece);
+        }
+        if (end - start < piece.data.length) {
+            parts.splice(k + 2, 0, end, piece.splitText(end - start));
+        }
+        const element = document.createElement(kMarkTag);
+        element.dataset.ocorrencia = String(m);
+        piece.parentNode.insertBefore(element, piece);
+        element.appendChild(piece);
+        return element;
+    }
+
+    // Puts occurrence m's marks in the page, once.
+    function insert(m) {
+        if (marking.elements[m] !== undefined) {
+            return;
+        }
+        const parts = pieces(marking.page, marking.ranges, m);
+        const elements = [];
+        for (const [n, start, end] of parts) {
+            const element = wrap(marking.page, n, start, end, m);
+            if (element) {
+                elements.push(element);
+                marking.inserted.push(element);
+            }
+        }
+        if (parts.length === 0 && m > 0) {
+            insert(m - 1);
+            elements.push(...marking.elements[m - 1].slice(-1));
+        }
+        marking.elements[m] = elements;
     }
 
     function addStyle() {
@@ -202,75 +139,105 @@
         document.head.appendChild(style);
     }
 
+    // Removes the marks, pending ones included.
     function clear() {
-        const parents = new Set();
-        for (const mark of document.querySelectorAll(kMarkTag)) {
-            const parent = mark.parentNode;
-            while (mark.firstChild) {
-                parent.insertBefore(mark.firstChild, mark);
+        if (marking !== null) {
+            const parents = new Set();
+            for (const mark of marking.inserted) {
+                const parent = mark.parentNode;
+                if (!parent) {
+                    continue;
+                }
+                while (mark.firstChild) {
+                    parent.insertBefore(mark.firstChild, mark);
+                }
+                parent.removeChild(mark);
+                parents.add(parent);
             }
-            parent.removeChild(mark);
-            parents.add(parent);
+            // The page's text nodes as they were before the marks split them.
+            for (const parent of parents) {
+                parent.normalize();
+            }
         }
-        // The page's text nodes as they were before the marks split them.
-        for (const parent of parents) {
-            parent.normalize();
-        }
-        matches = [];
+        marking = null;
         current = -1;
     }
 
+    // How many occurrences are still to be marked.
+    function pending() {
+        return marking === null ? 0 : marking.ranges.length - marking.next;
+    }
+
     // Marks the needles (folded by the program) in the text folded with
-    // table; returns how many occurrences were marked.
-    function mark(table, needles) {
+    // table, for the program's request token. Answers the characters the
+    // table lacks when asked to; or else makes the first occurrence current
+    // and answers [1, the count, how many are still to be marked].
+    function mark(token, table, needles, askMissing) {
         clear();
-        const folded = foldedText(new Map(Object.entries(table)));
-        const ranges = occurrences(folded.text, needles);
-        const marked = ranges.map(() => []);
-        // From the last piece to the first, so splitting a text node leaves
-        // the offsets of the pieces before it as they were.
-        for (let m = ranges.length - 1; m >= 0; --m) {
-            const parts = pieces(folded, ranges[m]);
-            for (let p = parts.length - 1; p >= 0; --p) {
-                const [n, start, end] = parts[p];
-                const piece = folded.nodes[n].splitText(start);
-                piece.splitText(end - start);
-                const element = document.createElement(kMarkTag);
-                element.dataset.ocorrencia = String(m);
-                piece.parentNode.insertBefore(element, piece);
-                element.appendChild(piece);
-                marked[m].unshift(element);
-            }
+        const missing = askMissing ? new Set() : null;
+        const page = corvanelText.foldedPage(table, missing);
+        if (missing !== null && missing.size > 0) {
+            return Array.from(missing).join('');
         }
-        matches = marked.filter((elements) => elements.length > 0);
-        if (matches.length > 0) {
+        page.cuts = new Map();
+        const ranges = occurrences(page.text, needles);
+        marking = {token, page, ranges, elements: new Array(ranges.length), inserted: [], next: 0};
+        if (ranges.length > 0) {
             addStyle();
         }
-        return matches.length;
+        let near = 1;
+        while (near < Math.min(ranges.length, kFirstMarks) &&
+               ranges[near][0] - ranges[0][0] < kScreenful) {
+            ++near;
+        }
+        more(token, Infinity, near);
+        return go(0).concat(pending());
+    }
+
+    // Marks up to most further occurrences of request token, for about
+    // milliseconds; answers how many are still to be marked.
+    function more(token, milliseconds, most) {
+        if (marking === null || marking.token !== token) {
+            return 0;
+        }
+        const until = performance.now() + milliseconds;
+        const last = Math.min(marking.ranges.length, marking.next + most);
+        while (marking.next < last) {
+            insert(marking.next++);
+            if (marking.next % 8 === 0 && performance.now() > until) {
+                break;
+            }
+        }
+        return pending();
     }
 
     // Makes occurrence index (wrapping round) the current one and scrolls
     // it into sight; returns [its number from 1, the count].
     function go(index) {
-        if (matches.length === 0) {
+        const count = marking === null ? 0 : marking.ranges.length;
+        if (count === 0) {
             return [0, 0];
         }
         if (current >= 0) {
-            for (const element of matches[current]) {
+            for (const element of marking.elements[current]) {
                 element.classList.remove(kCurrentClass);
             }
         }
-        current = ((index % matches.length) + matches.length) % matches.length;
-        for (const element of matches[current]) {
+        current = ((index % count) + count) % count;
+        insert(current);
+        const elements = marking.elements[current];
+        for (const element of elements) {
             element.classList.add(kCurrentClass);
         }
-        matches[current][0].scrollIntoView({block: 'center', inline: 'nearest'});
-        return [current + 1, matches.length];
+        if (elements.length > 0) {
+            elements[0].scrollIntoView({block: 'center', inline: 'nearest'});
+        }
+        return [current + 1, count];
     }
 
     function step(by) {
         return go(current < 0 && by < 0 ? -1 : current + by);
     }
 
-    window.corvanelMarks = {characters, mark, clear, go, step};
+    window.corvanelMarks = {mark, more, clear, go, step};
 })();

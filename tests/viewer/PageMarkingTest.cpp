@@ -139,6 +139,36 @@ TEST_F(PageMarking, FindBarFindsTypedWordsStepsAndClosesBackToTheSearchWords) {
     EXPECT_EQ(viewer.findBar()->positionText(), u"1 de 2");
 }
 
+TEST_F(PageMarking, AScriptsTextHoldingANulIsMarkedLikeAnyOther) {
+    writePage(QStringLiteral("L02"),
+              "<meta charset=\"utf-8\"><p>Educação</p><p>\t  educacao</p>"
+              "<script>document.body.append('a\\u0000b EDUCAÇÃO\\u0000');</script>");
+    openAndWait(QStringLiteral("L02"), {QStringLiteral("educacao")});
+    EXPECT_EQ(markedTexts(), (QStringList{QStringLiteral("Educação"), QStringLiteral("educacao"),
+                                          QStringLiteral("EDUCAÇÃO")}));
+}
+
+TEST_F(PageMarking, TwoWordsMeetingInsideOneCharacterAreBothCountedAndSteppedTo) {
+    // 한 folds to three letters: the first two are 하, the last ᆫ.
+    writePage(QStringLiteral("L02"), "<meta charset=\"utf-8\"><p>O 한 e o 한.</p>");
+    openAndWait(QStringLiteral("L02"));
+    const QString unmarked = inPage(QStringLiteral("document.body.innerHTML")).toString();
+    const QStringList words{QStringLiteral("하"), QStringLiteral("ᆫ")};
+    waitForPosition([&] { viewer.marker()->mark(words); });
+    EXPECT_EQ(viewer.marker()->count(), searchCount(words[0]) + searchCount(words[1]));
+    EXPECT_EQ(viewer.marker()->count(), 4);
+    for (int step = 2; step <= 4; ++step) {
+        waitForPosition([&] { viewer.marker()->next(); });
+        EXPECT_EQ(viewer.marker()->current(), step);
+        EXPECT_EQ(inPage(QStringLiteral(
+                             "document.querySelector('corvanel-marca.corvanel-atual').textContent"))
+                      .toString(),
+                  u"한");
+    }
+    waitForPosition([&] { viewer.marker()->clear(); });
+    EXPECT_EQ(inPage(QStringLiteral("document.body.innerHTML")).toString(), unmarked);
+}
+
 TEST_F(PageMarking, MarksLiveInTheViewNeverInTheFileAndASaveIsTheFile) {
     testing::RecordingPrompts prompts;
     QTemporaryDir saved;
