@@ -34,10 +34,6 @@ inline constexpr std::string_view kListCategory =
     "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from TITLE_ORDER R, LABELS L"
     " where L.categoria LIKE '%' || :category || '%' and L.cod = R.cod"
     " order by R.rank";
-inline constexpr std::string_view kListCollection =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from TITLE_ORDER R, LABELS L"
-    " where L.cod = R.cod"
-    " order by R.rank";
 
 // The matched rows lead the join: a rare word reads only its own rows.
 inline constexpr std::string_view kMatchedRows =

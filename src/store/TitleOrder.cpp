@@ -20,6 +20,13 @@ void TitleOrder::load(sqlite::Connection& connection) {
     loaded_ = true;
 }
 
+const std::vector<TitleOrder::Placed>& TitleOrder::all(sqlite::Connection& connection) {
+    if (!loaded_) {
+        load(connection);
+    }
+    return byRank_;
+}
+
 std::vector<TitleOrder::Placed> TitleOrder::inOrder(sqlite::Connection& connection,
                                                     const std::vector<std::int64_t>& rows) {
     if (!loaded_) {

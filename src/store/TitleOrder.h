@@ -22,6 +22,8 @@ public:
     // Rows the order does not know are left out.
     std::vector<Placed> inOrder(sqlite::Connection& connection,
                                 const std::vector<std::int64_t>& rows);
+    // Every text row, in order.
+    const std::vector<Placed>& all(sqlite::Connection& connection);
 
 private:
     void load(sqlite::Connection& connection);
