@@ -36,15 +36,16 @@ std::optional<int> LineCountGuess::lines(QStringView text, qreal width) const {
         return std::nullopt;
     }
     int lines = 1;
-    qreal used = 0;   // the line so far, its hanging blanks included
-    qreal inked = 0;  // the same without them
+    qreal used = 0;          // the line so far, blanks included
+    bool holdsWord = false;  // blanks alone break no line
     qsizetype at = 0;
     while (at < text.size()) {
         const char16_t first = text[at].unicode();
         if (isLineBreak(first)) {
             at += first == u'\r' && at + 1 < text.size() && text[at + 1] == u'\n' ? 2 : 1;
             ++lines;
-            used = inked = 0;
+            used = 0;
+            holdsWord = false;
             continue;
         }
         if (first == u' ') {
@@ -61,13 +62,12 @@ std::optional<int> LineCountGuess::lines(QStringView text, qreal width) const {
                 break;
             }
         }
-        if (inked > 0 && used + word > width) {
+        if (holdsWord && used + word > width) {
             ++lines;
-            used = inked = 0;
+            used = 0;
         }
         if (word <= width - used) {
             used += word;
-            inked = used;
         } else {
             // Longer than a line: broken wherever the line is full.
             for (qsizetype i = at; i < end; ++i) {
@@ -78,8 +78,8 @@ std::optional<int> LineCountGuess::lines(QStringView text, qreal width) const {
                 }
                 used += step;
             }
-            inked = used;
         }
+        holdsWord = used > 0;
         at = end;
     }
     return lines;
