@@ -43,8 +43,9 @@ const QRegularExpression& articleOpening() {
     return pattern;
 }
 
+// Below a page's title (its H1), as statutes are published.
 int depthOf(OutlineKind kind) {
-    return static_cast<int>(kind) - static_cast<int>(OutlineKind::Livro);
+    return static_cast<int>(kind) - static_cast<int>(OutlineKind::Livro) + 1;
 }
 
 QString simplified(const QString& text) {
