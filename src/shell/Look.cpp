@@ -14,7 +14,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <initializer_list>
 #include <tuple>
 #include <utility>
 
@@ -109,23 +108,24 @@ QString cssOf(const QColor& colour) {
 
 // Every role of every group that holds one of the old scheme's colours
 // takes the new scheme's: the green of frames, the white of panels and the
-// green of headings, each in the roles it is used for. Only the roles a
-// widget set itself: the others follow the application's palette.
+// green of headings, each in the roles it is used for.
 void recolour(QWidget* widget, const SchemeColours& from, const SchemeColours& to) {
-    const std::tuple<QColor, QColor, std::initializer_list<QPalette::ColorRole>> swaps[] = {
-        {from.green, to.green, {QPalette::Window, QPalette::Highlight, QPalette::Button}},
-        {from.panel, to.panel, {QPalette::Window, QPalette::Base, QPalette::Button}},
-        {from.heading, to.heading, {QPalette::WindowText, QPalette::Text}},
+    // White and the headings' green are also the style's own colours: only
+    // a widget that set them itself has them changed.
+    const std::tuple<QColor, QColor, QList<QPalette::ColorRole>, bool> swaps[] = {
+        {from.green, to.green, {QPalette::Window, QPalette::Highlight, QPalette::Button}, false},
+        {from.panel, to.panel, {QPalette::Window, QPalette::Base, QPalette::Button}, true},
+        {from.heading, to.heading, {QPalette::WindowText, QPalette::Text}, true},
     };
     QPalette palette = widget->palette();
     bool changed = false;
-    for (const auto& [old, replacement, roles] : swaps) {
+    for (const auto& [old, replacement, roles, ownOnly] : swaps) {
         if (old == replacement) {
             continue;
         }
         for (const auto role : roles) {
-            if (!widget->testAttribute(Qt::WA_SetPalette) ||
-                (palette.resolveMask() & (quint64(1) << role)) == 0) {
+            if (ownOnly && (!widget->testAttribute(Qt::WA_SetPalette) ||
+                            (palette.resolveMask() & (quint64(1) << role)) == 0)) {
                 continue;
             }
             for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

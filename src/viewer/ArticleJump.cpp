@@ -23,9 +23,10 @@ std::optional<QString> parse(const QString& typed) {
 }
 
 std::optional<OutlineEntry> find(const QList<OutlineEntry>& outline, const QString& key) {
-    for (const OutlineEntry& entry : outline) {
-        if (entry.kind == OutlineKind::Artigo && entry.article == key) {
-            return entry;
+    // A statute gives an article's earlier wordings before the one in force.
+    for (auto entry = outline.crbegin(); entry != outline.crend(); ++entry) {
+        if (entry->kind == OutlineKind::Artigo && entry->article == key) {
+            return *entry;
         }
     }
     return std::nullopt;

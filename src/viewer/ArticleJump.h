@@ -17,8 +17,9 @@ namespace ArticleJump {
 // when the text names no article.
 std::optional<QString> parse(const QString& typed);
 
-// The first entry of outline for the article key; nullopt when the
-// document has no such article.
+// The entry of outline for the article key: of several, the last, which is
+// the wording in force where a statute keeps earlier ones before it;
+// nullopt when the document has no such article.
 std::optional<OutlineEntry> find(const QList<OutlineEntry>& outline, const QString& key);
 
 }  // namespace ArticleJump

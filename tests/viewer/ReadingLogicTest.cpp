@@ -119,14 +119,15 @@ TEST(ArticleJump, ReadsTheArticleTypedInEachUsualForm) {
     }
 }
 
-TEST(ArticleJump, FindsTheFirstArticleOfThatNumberAndNotItsInsertedNeighbours) {
+TEST(ArticleJump, FindsTheWordingInForceAndNotTheInsertedNeighbours) {
     const QList<OutlineEntry> outline = DocumentOutline::build({
         {QStringLiteral("Art. 136. São atribuições"), {}, 0},
-        {QStringLiteral("Art. 136-A. Ninguém"), {}, 0},
-        {QStringLiteral("Art. 136-A. (repetido)"), {}, 0},
+        {QStringLiteral("Art. 136-A. Redação original"), {}, 0},
+        {QStringLiteral("Art. 136-A. (Redação dada pela Lei nº 12.010, de 2009)"), {}, 0},
+        {QStringLiteral("Art. 137. As decisões"), {}, 0},
     });
     EXPECT_EQ(ArticleJump::find(outline, QStringLiteral("136"))->block, 0);
-    EXPECT_EQ(ArticleJump::find(outline, QStringLiteral("136-A"))->block, 1);
+    EXPECT_EQ(ArticleJump::find(outline, QStringLiteral("136-A"))->block, 2);
     EXPECT_FALSE(ArticleJump::find(outline, QStringLiteral("13")));
 }
 
