@@ -48,8 +48,11 @@ constexpr QSize kPageBrowserMargins{26, 90};
 constexpr int kGreyPanelMargin = 266;
 // The strip of marked words, inside the grey panel.
 constexpr QRect kFindBar{0, 11, 400, 26};
-// Back, forward and the commands' menu, between the captions and the grey panel.
-constexpr QRect kToolStrip{164, 12, 82, 24};
+// Back, forward and the commands' menu, at the right end of the grey panel;
+// the strip of marked words takes the rest of it.
+constexpr QSize kToolStrip{82, 24};
+constexpr int kToolStripTop = 12;
+constexpr int kToolStripMargin = 6;
 // The "Sumário", at the left of the page when shown.
 constexpr int kOutlineWidth = 240;
 constexpr int kOutlineGap = 3;
@@ -165,8 +168,9 @@ void DocumentViewer::createCommands() {
         menu << command;
     }
     pageBrowser_->setWindowCommands(menu);
-    toolStrip_ = new ViewerToolStrip(readingCommands_.at(0), readingCommands_.at(1), menu, this);
-    toolStrip_->setGeometry(layout::kToolStrip);
+    toolStrip_ =
+        new ViewerToolStrip(readingCommands_.at(0), readingCommands_.at(1), menu, greyPanel_);
+    toolStrip_->resize(layout::kToolStrip);
 }
 
 void DocumentViewer::createReadingTools() {
@@ -472,7 +476,12 @@ void DocumentViewer::fitToWindowSize() {
     }
     pageBrowser_->setGeometry(page);
     greyPanel_->resize(outer.width() - layout::kGreyPanelMargin, greyPanel_->height());
-    findBar_->resize(greyPanel_->width(), findBar_->height());
+    const int stripLeft =
+        greyPanel_->width() - layout::kToolStrip.width() - layout::kToolStripMargin;
+    if (toolStrip_ != nullptr) {
+        toolStrip_->move(stripLeft, layout::kToolStripTop);
+    }
+    findBar_->resize(stripLeft, findBar_->height());
 }
 
 }  // namespace corvanel

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -137,6 +138,14 @@ void FavouritesWindow::keep(const QString& pageName, const QString& title) {
     WindowPlacement::showOrRaise(this);
     noteField_->setFocus(Qt::OtherFocusReason);
     noteField_->selectAll();
+}
+
+void FavouritesWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placed_ && !event->spontaneous()) {
+        placed_ = true;
+        WindowPlacement::centreOnScreen(this);
+    }
 }
 
 void FavouritesWindow::openChosen() {

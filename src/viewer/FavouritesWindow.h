@@ -42,6 +42,9 @@ Q_SIGNALS:
     // Any change to the favourites of a collection.
     void favouritesChanged();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QPushButton* addButton(const QString& caption, void (FavouritesWindow::*handler)());
     void fill(const QString& chosen = {});
@@ -54,6 +57,7 @@ private:
     QLineEdit* noteField_;
     QPushButton* openButton_ = nullptr;
     QPushButton* removeButton_ = nullptr;
+    bool placed_ = false;
 };
 
 }  // namespace corvanel
