@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -144,12 +145,36 @@ void recolour(QWidget* widget, const SchemeColours& from, const SchemeColours& t
     }
 }
 
+// A text laid on a picture of the design's artwork stays dark: the
+// pictures keep their white.
+void keepDarkTextOnPictures(QWidget* widget) {
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (label == nullptr || label->text().isEmpty() || label->parentWidget() == nullptr) {
+        return;
+    }
+    for (const QLabel* picture :
+         label->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (picture != label && !picture->pixmap().isNull() &&
+            picture->geometry().contains(label->geometry())) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, Qt::black);
+            label->setPalette(palette);
+            return;
+        }
+    }
+}
+
+void darken(QWidget* widget) {
+    recolour(widget, coloursOf(Scheme::Design), coloursOf(Scheme::Dark));
+    keepDarkTextOnPictures(widget);
+}
+
 bool DarkWindows::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && currentScheme == Scheme::Dark && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
-        recolour(window, coloursOf(Scheme::Design), coloursOf(Scheme::Dark));
+        darken(window);
         for (QWidget* child : window->findChildren<QWidget*>()) {
-            recolour(child, coloursOf(Scheme::Design), coloursOf(Scheme::Dark));
+            darken(child);
         }
     }
     return false;
@@ -180,6 +205,9 @@ void applyScheme(Scheme scheme) {
     currentScheme = scheme;
     for (QWidget* widget : QApplication::allWidgets()) {
         recolour(widget, from, to);
+        if (scheme == Scheme::Dark) {
+            keepDarkTextOnPictures(widget);
+        }
         widget->update();
     }
     Artwork::use(scheme == Scheme::Design ? Artwork::Set::Design : Artwork::Set::HighContrast);
