@@ -10,6 +10,7 @@
 #include "ContentLocationScreen.h"
 #include "ContentRootStore.h"
 #include "ContrastSetting.h"
+#include "DarkPages.h"
 #include "DocumentViewer.h"
 #include "ErrorBox.h"
 #include "Look.h"
@@ -17,6 +18,7 @@
 #include "PageAddress.h"
 #include "PartnerWindow.h"
 #include "Prompts.h"
+#include "ReadingTools.h"
 #include "RememberedState.h"
 #include "ResultListWindow.h"
 #include "SearchHistory.h"
@@ -44,8 +46,8 @@ CorvanelApplication::~CorvanelApplication() = default;
 
 void CorvanelApplication::start() {
     // The splash already in the look the main window will show.
-    Look::applyScheme(ContrastSetting::highContrastAtStart() ? Look::Scheme::HighContrast
-                                                             : Look::Scheme::Design);
+    Look::applyScheme(ContrastSetting::schemeAtStart());
+    DarkPages::applyStored();
     auto splash = std::make_unique<SplashScreen>();
     splash->show();
     splash->repaint();
@@ -173,6 +175,9 @@ void CorvanelApplication::switchCollection(const QString& folder) {
     contentLocation_->hide();
     programFolder_ = folder;
     contentLocation_->setProgramFolder(folder);
+    if (readingTools_) {
+        readingTools_->setCollection(folder);
+    }
     collection_->switchTo(connectionStringFor(folder));
     busy_->showBusy();
     const bool opened = runGuarded([this] { openCollection(); });
@@ -197,6 +202,10 @@ void CorvanelApplication::createUpdateAssistantAndAbout() {
 void CorvanelApplication::createViewer() {
     viewer_ = std::make_unique<DocumentViewer>();
     viewer_->setContentRootSource([this] { return contentRoot(); });
+    readingTools_ = std::make_unique<ReadingTools>(
+        *viewer_, mainWindow_.get(),
+        [this](const QString& pageName) { openRecentDocument(pageName); });
+    readingTools_->setCollection(programFolder_);
     if (mainWindow_) {
         mainWindow_->setPageOpener([this](const PageRequest& page) {
             viewer_->openPage(
