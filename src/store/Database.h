@@ -42,7 +42,8 @@ struct SearchScope {
 // The collection's database file and the operations the windows run on it.
 // Search words are found as they are written, as one phrase, anywhere in the
 // title, key words, sub-title or text, ignoring letter case and accents and
-// reading every run of blanks and line breaks as one blank ('%' and '_' are
+// reading every run of blanks (the tab and every Unicode space separator,
+// no-break spaces included) and line breaks as one blank ('%' and '_' are
 // plain characters); codes are matched as LIKE between '%' wildcards would.
 // Titles are listed in Portuguese order. Failures raise DatabaseError with
 // the engine's message.

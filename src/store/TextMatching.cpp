@@ -72,8 +72,12 @@ void appendUtf8(char32_t cp, std::string& out) {
 }
 
 // The folded form of one code point, worked out with ICU: canonical
-// decomposition, combining marks dropped, then case folding.
+// decomposition, combining marks dropped, then case folding. No
+// decomposition turns a no-break space into a blank: that is said here.
 std::string foldCodePoint(char32_t cp) {
+    if (isBlank(cp)) {
+        return " ";
+    }
     if (cp == 0xBA) {  // º
         return "o";
     }
@@ -132,8 +136,11 @@ void appendFolded(std::string_view utf8, std::string& out) {
     while (i < utf8.size()) {
         const auto b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
-            out +=
-                (b >= 'A' && b <= 'Z') ? static_cast<char>(b + ('a' - 'A')) : static_cast<char>(b);
+            if (b >= 'A' && b <= 'Z') {
+                out += static_cast<char>(b + ('a' - 'A'));
+            } else {
+                out += isBlank(b) ? ' ' : static_cast<char>(b);
+            }
             ++i;
             continue;
         }
@@ -161,8 +168,9 @@ std::string folded(std::string_view utf8) {
 void appendSearchFolded(std::string_view utf8, std::string& out) {
     const size_t start = out.size();
     appendFolded(utf8, out);
+    // Folding left every blank a ' ', and the line breaks as they were.
     const auto blank = [](char c) {
-        return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
+        return c == ' ' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
     };
     size_t kept = start;
     bool afterBlank = false;
