@@ -105,8 +105,8 @@ TEST_F(PageMarking, EveryKindOfBlankIsMarkedAsTheBlankItIs) {
     };
     QString page = QStringLiteral("<meta charset=\"utf-8\"><p>");
     for (const QString& words : written) {
-        page +=
-            QString(words).replace(QChar(0xA0), u"&nbsp;") + QStringLiteral(" e art.227</p><p>");
+        page += QString(words).replace(QChar(0xA0), QStringLiteral("&nbsp;")) +
+                QStringLiteral(" e art.227</p><p>");
     }
     writePage(QStringLiteral("L03"), page.toUtf8());
     openAndWait(QStringLiteral("L03"));
