@@ -104,6 +104,10 @@ public:
     // The index and its short strings' part: an index written before that
     // part finds words of one or two characters by reading every text.
     bool hasCompleteSearchIndex() const { return hasCompleteSearchIndex_; }
+    // Whether the index was folded by this version's rules: one folded by
+    // an earlier version misses the texts that part words by no-break or
+    // other Unicode spaces, until reindexed.
+    bool hasCurrentFolding() const { return hasCurrentFolding_; }
 
     bool isReadOnly() const;
     const QString& filePath() const { return filePath_; }
@@ -129,6 +133,7 @@ private:
     sqlite::Connection connection_;
     bool hasSearchIndex_ = false;
     bool hasCompleteSearchIndex_ = false;
+    bool hasCurrentFolding_ = true;
     // Asks the connection, so is declared after it and goes first.
     std::unique_ptr<KeywordMatcher> matcher_;
     TitleOrder titleOrder_;

@@ -72,8 +72,9 @@ void appendUtf8(char32_t cp, std::string& out) {
 }
 
 // The folded form of one code point, worked out with ICU: canonical
-// decomposition, combining marks dropped, then case folding. No
-// decomposition turns a no-break space into a blank: that is said here.
+// decomposition, combining marks dropped, then case folding. Canonical
+// decomposition keeps the no-break spaces apart: every blank is read as ' '
+// first.
 std::string foldCodePoint(char32_t cp) {
     if (isBlank(cp)) {
         return " ";
