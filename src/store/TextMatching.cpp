@@ -128,6 +128,17 @@ private:
     std::array<std::string, kSize> entries_;
 };
 
+// ASCII, most of any text, folds by this table: capitals to small letters,
+// the tab to a blank.
+constexpr std::array<char, 0x80> kAsciiFolded = [] {
+    std::array<char, 0x80> table{};
+    for (char32_t c = 0; c < 0x80; ++c) {
+        const char32_t form = (c >= U'A' && c <= U'Z') ? c + (U'a' - U'A') : isBlank(c) ? U' ' : c;
+        table[c] = static_cast<char>(form);
+    }
+    return table;
+}();
+
 }  // namespace
 
 void appendFolded(std::string_view utf8, std::string& out) {
@@ -137,11 +148,7 @@ void appendFolded(std::string_view utf8, std::string& out) {
     while (i < utf8.size()) {
         const auto b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
-            if (b >= 'A' && b <= 'Z') {
-                out += static_cast<char>(b + ('a' - 'A'));
-            } else {
-                out += isBlank(b) ? ' ' : static_cast<char>(b);
-            }
+            out += kAsciiFolded[b];
             ++i;
             continue;
         }
