@@ -57,8 +57,9 @@ public:
     using AuthorHandler = std::function<void(const QString&)>;
     using MessagePump = std::function<void()>;
 
-    // Opens the file named by the connection string's Data Source, checking
-    // that it is a collection and its password. The file is never created.
+    // Opens the file named by the connection string's Data Source, read-only,
+    // checking that it is a collection (its schema is what the builder
+    // writes) and its password. The file is never created nor written.
     explicit Database(const QString& connectionString);
     ~Database();
     Database(const Database&) = delete;
@@ -68,9 +69,9 @@ public:
     int countDocuments(const MessagePump& pump = {});
     int countSection(const QString& letter, const MessagePump& pump = {});
 
-    // Empty when CONTROLE has no row for it.
+    // Empty when CONTROLE has no row for it. The file is never written: a
+    // folder the user picks goes to the user's settings.
     QString contentRoot();
-    void storeContentRoot(const QString& folder);
 
     // Listings call handler for every row, in title order unless said
     // otherwise, and return the number of rows.
@@ -128,6 +129,8 @@ private:
 
     QString filePath_;
     sqlite::Connection connection_;
+    // What sizes anything by row numbers is bounded by it (SearchIndex).
+    std::int64_t lastTextRow_ = 0;
     bool hasSearchIndex_ = false;
     bool hasCompleteSearchIndex_ = false;
     // Asks the connection, so is declared after it and goes first.

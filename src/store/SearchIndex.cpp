@@ -197,15 +197,35 @@ void appendRowText(std::string_view title, std::string_view keywords, std::strin
     }
 }
 
+std::int64_t lastTextRow(sqlite::Connection& connection) {
+    sqlite::Statement rows(connection,
+                           "select (select count(*) from TEXTOS), "
+                           "(select coalesce(max(rowid), 0) from TEXTOS)");
+    rows.step();
+    const std::int64_t count = rows.int64(0);
+    const std::int64_t last = rows.int64(1);
+    // Room for rows a publisher deleted by hand, not for a made-up number.
+    constexpr std::int64_t kGapsAllowed = 4096;
+    if (last < 0 || last > count * 4 + kGapsAllowed) {
+        throw sqlite::damagedValue(
+            QStringLiteral("a tabela TEXTOS tem %1 linhas, mas uma delas tem o número %2")
+                .arg(count)
+                .arg(last));
+    }
+    return last;
+}
+
 std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
-                                           const std::string& foldedWords) {
+                                           const std::string& foldedWords,
+                                           std::optional<std::int64_t> lastRow) {
     if (foldedWords.empty()) {
         sqlite::Statement all(connection, "select row from SEARCH_TEXT order by row");
         return rowsOf(all);
     }
     if (characterCount(foldedWords) < kShortestIndexedWords) {
         return hasShortStrings(connection)
-                   ? ShortStringIndex::matchingTextRows(connection, foldedWords)
+                   ? ShortStringIndex::matchingTextRows(
+                         connection, foldedWords, lastRow ? *lastRow : lastTextRow(connection))
                    : scannedRows(connection, foldedWords);
     }
     sqlite::Statement indexed(connection,
