@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -132,13 +133,15 @@ TEST_F(ContentLocationScreenTest, AFolderWithAQuoteAndAccentsIsStoredAsItIs) {
 }
 
 TEST_F(ContentLocationScreenTest, UnwritableSettingsKeepTheScreenAndSaySo) {
-    // A folder where the settings file should be: nothing can be written there.
-    const QString settingsFile = UserSettings::defaultFilePath();
-    QFile::remove(settingsFile);
-    ASSERT_TRUE(QDir().mkpath(settingsFile));
+    // A file where the settings' folder should be: nothing can be written there.
+    const QString settingsFolder = QFileInfo(UserSettings::defaultFilePath()).absolutePath();
+    QDir(settingsFolder).removeRecursively();
+    QFile blocking(settingsFolder);
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    blocking.close();
     pick(QStringLiteral("/media/dvd/labels.dat"));
     click(QStringLiteral("FECHAR"));
-    QDir(settingsFile).removeRecursively();
+    QFile::remove(settingsFolder);
 
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("configurações")));
