@@ -9,6 +9,7 @@
 #include "PortugueseCollation.h"
 #include "Schema.h"
 #include "SearchIndex.h"
+#include "SearchWords.h"
 #include "TextIndex.h"
 
 #include <QFileInfo>
@@ -210,7 +211,8 @@ constexpr size_t kListedFromLabels = 1000;
 int Database::listMatches(const QString& words, std::string_view filter,
                           const std::function<void(sqlite::Statement&)>& bindFilter,
                           const DocumentHandler& handler) {
-    const std::vector<std::int64_t> rows = matcher_->matchingTextRows(words);
+    // Front ends cut longer words and say so; the store holds to the bound whoever asks.
+    const std::vector<std::int64_t> rows = matcher_->matchingTextRows(boundedSearchWords(words));
     if (rows.size() >= kListedFromLabels) {
         return listFromLabels(titleOrder_.inOrder(connection_, rows), filter, bindFilter, handler);
     }

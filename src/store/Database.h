@@ -41,6 +41,7 @@ struct SearchScope {
 // title, key words, sub-title or text, ignoring letter case and accents and
 // reading every run of blanks and line breaks as one blank ('%' and '_' are
 // plain characters); codes are matched as LIKE between '%' wildcards would.
+// Words beyond kLongestSearchWords (SearchWords.h) are not looked at.
 // Titles are listed in Portuguese order. Failures raise DatabaseError with
 // the engine's message.
 //

@@ -87,6 +87,11 @@ const QStringList& words() {
         q(": "),
         q("a "),
         q("’"),
+        // Longer than one phrase of trigrams is asked as.
+        q("a competencia do juiz de direito e do foro do domicilio"),
+        q("a competencia do juiz de direito e do foro do domicilio."),
+        q("de de de de de de de de de de de de de de de de de de de"),
+        q("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"),
     };
     return list;
 }
