@@ -85,8 +85,11 @@ void distrustSchema(sqlite3* db) {
                 QStringLiteral("Não foi possível proteger a conexão com o banco de dados."));
         }
     }
-    // A memory map of a file that is replaced meanwhile ends the process
-    // with SIGBUS; reads into the engine's own pages only fail.
+}
+
+// A memory map of a file that is replaced meanwhile ends the process with
+// SIGBUS; reads into the engine's own pages only fail.
+void readWithoutMap(sqlite3* db) {
     sqlite3_int64 noMap = 0;
     static_cast<void>(sqlite3_file_control(db, "main", SQLITE_FCNTL_MMAP_SIZE, &noMap));
 }
@@ -166,7 +169,12 @@ Connection::Connection(const QString& path, OpenMode mode) {
     if (extended != SQLITE_OK) {
         fail(QStringLiteral("Não foi possível abrir o banco de dados \"%1\"").arg(path), extended);
     }
-    distrustSchema(db);
+    // A file the program creates is its own: the builder's journal_mode=OFF
+    // is one of the things a defensive connection refuses.
+    if (mode != OpenMode::Create) {
+        distrustSchema(db);
+    }
+    readWithoutMap(db);
 }
 
 Connection::~Connection() = default;

@@ -32,9 +32,10 @@ enum class OpenMode {
     Create,     // read and write, creating the file when missing
 };
 
-// Every connection refuses what a file's schema could make it run: it is
-// defensive (SQLITE_DBCONFIG_DEFENSIVE) and trusts no schema
-// (trusted_schema off), and reads the file, never a memory map of it. A
+// A connection to a file that exists refuses what the file's schema could
+// make it run: it is defensive (SQLITE_DBCONFIG_DEFENSIVE) and trusts no
+// schema (trusted_schema off). Every connection reads the file, never a
+// memory map of it. A
 // read-only connection remembers the file as it was opened, so that a file
 // replaced or removed underneath is told apart from a damaged one.
 class Connection {
