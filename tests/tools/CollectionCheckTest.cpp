@@ -105,11 +105,12 @@ protected:
         options.allowUnknownCodes = true;
         ASSERT_TRUE(build(options).missingFixedFiles.isEmpty());
     }
-    void TearDown() override { QFile::remove(folder_.filePath(QStringLiteral("../fora.htm"))); }
-
     QString path(const QString& relative) const { return folder_.filePath(relative); }
 
-    QTemporaryDir folder_;
+    // The collection one folder down: the "../fora.htm" beside it is this
+    // test's own, whatever tests run at the same time.
+    QTemporaryDir outer_;
+    QTemporaryDir folder_{outer_.filePath(QStringLiteral("colecao-XXXXXX"))};
 };
 
 TEST_F(CheckedCollection, ReportsUnknownCodesMissingPagesAndLinksThatLeadNowhere) {
@@ -323,9 +324,12 @@ TEST_F(CheckedCollection, ScriptsAreReportedAsSuchNotAsLinks) {
 
 // The builder takes no page from outside the content folder.
 TEST_F(CheckedCollection, TheBuilderRefusesAPageLinkedOutOfTheContentFolder) {
+    const QTemporaryDir elsewhere;
+    const QString outside = QDir(elsewhere.path()).filePath(QStringLiteral("segredo.htm"));
+    testfiles::writeFile(outside, "segredo");
     const QString page = path(QStringLiteral("textos/1.htm"));
     QFile::remove(page);
-    ASSERT_TRUE(QFile::link(folder_.filePath(QStringLiteral("../fora.htm")), page));
+    ASSERT_TRUE(QFile::link(outside, page));
     BuildOptions options;
     options.cataloguePath = path(QStringLiteral("catalogo.jsonl"));
     options.contentDir = folder_.path();

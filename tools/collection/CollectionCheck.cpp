@@ -97,10 +97,16 @@ int misplacedTitles(sqlite::Connection& db) {
 }
 
 // FTS5 compares its trigrams with SEARCH_TEXT only through a write
-// statement; it changes nothing, and is rolled back all the same.
-QString trigramFault(const QString& databasePath) {
+// statement; it changes nothing, and is rolled back all the same. The
+// problem found, if any.
+QString trigramProblem(const QString& databasePath) {
+    const QString unchecked =
+        QStringLiteral("db3.mdb: os trigramas do índice de busca não puderam ser conferidos (%1)");
     try {
         sqlite::Connection db(databasePath, sqlite::OpenMode::ReadWrite);
+        if (db.isReadOnly()) {
+            return unchecked.arg(QStringLiteral("o arquivo é somente leitura"));
+        }
         db.executeScript("BEGIN");
         try {
             db.executeScript(
@@ -108,11 +114,17 @@ QString trigramFault(const QString& databasePath) {
                 "1)");
         } catch (const DatabaseError& error) {
             db.executeScript("ROLLBACK");
-            return error.engineMessage();
+            if (!sqlite::isDamaged(error)) {
+                return unchecked.arg(error.engineMessage());
+            }
+            return QStringLiteral(
+                       "db3.mdb: os trigramas do índice de busca não correspondem ao texto "
+                       "indexado (%1); \"corvanel-collection reindex\" os refaz")
+                .arg(error.engineMessage());
         }
         db.executeScript("ROLLBACK");
     } catch (const DatabaseError& error) {
-        return QStringLiteral("não pôde ser conferido: %1").arg(error.engineMessage());
+        return unchecked.arg(error.engineMessage());
     }
     return {};
 }
@@ -177,11 +189,8 @@ void checkSearchIndex(const QString& databasePath, QStringList& problems) {
                             "textos em %1 posição(ões); \"corvanel-collection reindex\" a refaz")
                             .arg(misplaced);
         }
-        if (const QString fault = trigramFault(databasePath); !fault.isEmpty()) {
-            problems << QStringLiteral(
-                            "db3.mdb: os trigramas do índice de busca não correspondem ao texto "
-                            "indexado (%1); \"corvanel-collection reindex\" os refaz")
-                            .arg(fault);
+        if (const QString problem = trigramProblem(databasePath); !problem.isEmpty()) {
+            problems << problem;
         }
         if (!SearchIndex::hasShortStrings(db)) {
             problems << QStringLiteral(
