@@ -14,6 +14,7 @@
 #include "ResultListView.h"
 #include "ResultListWindowLayout.h"
 #include "SearchHistory.h"
+#include "SearchWords.h"
 #include "WindowPlacement.h"
 #include "ZoomControl.h"
 
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
+#include <QToolTip>
 
 #include <utility>
 
@@ -120,6 +122,16 @@ void ResultListWindow::createControls() {
     searchBox_->setObjectName(QStringLiteral("Edit3"));
     searchBox_->setGeometry(kSearchBox);
     connect(searchBox_, &QLineEdit::returnPressed, this, &ResultListWindow::search);
+    // Text beyond the bound is left out as it is typed or pasted, and the
+    // user is told why, beside the box, without a window to close.
+    searchBox_->setMaxLength(static_cast<int>(kLongestSearchWords));
+    connect(searchBox_, &QLineEdit::inputRejected, this, [this] {
+        QToolTip::showText(searchBox_->mapToGlobal(QPoint(0, searchBox_->height())),
+                           QStringLiteral("A busca aceita até %1 caracteres; o texto além "
+                                          "deles ficou de fora.")
+                               .arg(kLongestSearchWords),
+                           searchBox_);
+    });
 
     coveredTools_ = {searchBox_, addPictureButton(this, kSearchButton, [this] { search(); }),
                      addPictureButton(this, kNarrowButton, [this] { narrow(); }),

@@ -4,6 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace corvanel {
 
@@ -14,19 +20,77 @@ constexpr QStringView kContentRoots = u"raizesDeConteudo";
 constexpr QStringView kCollection = u"colecao";
 constexpr QStringView kContentRoot = u"raiz";
 
-// A file QSettings cannot read is moved out of the way before it is opened,
-// so that the next write does not build on its remains.
-QString usableFile(const QString& filePath) {
-    {
-        const QSettings probe(filePath, QSettings::IniFormat);
-        if (probe.status() != QSettings::FormatError) {
-            return filePath;
+// Lines QSettings writes: blank, comments, [groups] and key=value, in UTF-8.
+bool readsAsSettings(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    if (utf8.hasError()) {
+        return false;
+    }
+    for (const QString& line : text.split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        const bool control = std::any_of(trimmed.cbegin(), trimmed.cend(),
+                                         [](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+        if (control) {
+            return false;
+        }
+        if (trimmed.isEmpty() || trimmed.startsWith(u';') || trimmed.startsWith(u'#') ||
+            (trimmed.startsWith(u'[') && trimmed.endsWith(u']'))) {
+            continue;
+        }
+        if (!trimmed.contains(u'=')) {
+            return false;
         }
     }
-    const QString setAside = filePath + QStringLiteral(".danificado");
-    QFile::remove(setAside);
-    if (!QFile::rename(filePath, setAside)) {
-        QFile::remove(filePath);
+    return true;
+}
+
+// Links are moved as themselves, whatever they lead to.
+void setAside(const QString& filePath) {
+    const std::filesystem::path path(filePath.toStdU16String());
+    std::filesystem::path aside = path;
+    aside += u".danificado";
+    std::error_code failed;
+    std::filesystem::remove_all(aside, failed);
+    std::filesystem::rename(path, aside, failed);
+    if (failed) {
+        std::filesystem::remove_all(path, failed);
+    }
+}
+
+// The settings are written whole into a new file renamed over the old
+// (QSettings does so), never through a symbolic link: a link is replaced
+// by a copy of what it leads to, so that the other file is never written.
+// A file that cannot be read, or holds what no settings file holds, is set
+// aside beside itself, so that the next write does not build on its remains.
+QString usableFile(const QString& filePath) {
+    const QFileInfo file(filePath);
+    if (!file.exists() && !file.isSymLink()) {
+        return filePath;
+    }
+    QFile reading(filePath);
+    const bool readable = file.isFile() && reading.open(QIODevice::ReadOnly);
+    const QByteArray bytes = readable ? reading.readAll() : QByteArray();
+    reading.close();
+    if (!readable || !readsAsSettings(bytes) ||
+        QSettings(filePath, QSettings::IniFormat).status() == QSettings::FormatError) {
+        setAside(filePath);
+        return filePath;
+    }
+    if (file.isSymLink()) {
+        QTemporaryFile copy(filePath + QStringLiteral(".XXXXXX"));
+        copy.setAutoRemove(false);
+        std::error_code failed = std::make_error_code(std::errc::io_error);
+        if (copy.open() && copy.write(bytes) == bytes.size() && copy.flush()) {
+            copy.close();
+            failed.clear();
+            std::filesystem::rename(copy.fileName().toStdU16String(), filePath.toStdU16String(),
+                                    failed);
+        }
+        if (failed || QFileInfo(filePath).isSymLink()) {
+            QFile::remove(copy.fileName());
+            setAside(filePath);
+        }
     }
     return filePath;
 }

@@ -12,9 +12,11 @@ namespace corvanel {
 // program remembers between runs lives here, and so does what it would
 // otherwise write into a collection that the user may only read.
 //
-// A damaged file costs the user nothing but the remembered values: it is set
-// aside beside itself (".danificado") and the program goes on with defaults.
-// QSettings writes the file whole, through a temporary file renamed over it.
+// A damaged or unreadable file costs the user nothing but the remembered
+// values: it is set aside beside itself (".danificado") and the program goes
+// on with defaults. QSettings writes the file whole, through a temporary file
+// renamed over it; a symbolic link in its place is first replaced by a copy,
+// so the file it leads to is never written.
 class UserSettings {
 public:
     // The user's own file.

@@ -11,15 +11,13 @@ namespace corvanel::ContentRootStore {
 QString folderOf(const QString& filePath);
 
 enum class StoredIn {
-    Collection,    // the database's own record
-    UserSettings,  // the user's settings, for a collection the user may only read
+    UserSettings,
 };
 
-// Writes folder as the content root of the collection in programFolder: in its
-// database, over a connection of its own, when the user may write the
-// collection; else in the user's settings, so a read-only collection (a
-// system install, a DVD) is never half written. Throws DatabaseError when
-// the folder could not be stored where start-up reads it.
+// Writes folder as the content root of the collection in programFolder, in
+// the user's settings: a collection is never written by the program, so one
+// received from anyone runs nothing when the folder is stored. Throws
+// DatabaseError when the settings could not be written.
 StoredIn store(const QString& programFolder, const QString& folder);
 
 // The content root that start-up uses: the database's own when it holds the

@@ -7,7 +7,9 @@
 #include "IndexedMatcher.h"
 #include "MatchingFunctions.h"
 #include "PortugueseCollation.h"
+#include "Schema.h"
 #include "SearchIndex.h"
+#include "SearchWords.h"
 #include "TextIndex.h"
 
 #include <QFileInfo>
@@ -45,11 +47,11 @@ sqlite::Connection openCollectionFile(const ConnectionSettings& settings) {
     if (file.size() == 0) {
         refuse(path, QStringLiteral("o arquivo está vazio; não é uma coleção do Corvanel."));
     }
-    // A file on read-only media opens read-only by itself; "Mode=Read" asks
-    // for that explicitly.
-    return sqlite::Connection(file.absoluteFilePath(), settings.readOnly()
-                                                           ? sqlite::OpenMode::ReadOnly
-                                                           : sqlite::OpenMode::ReadWrite);
+    // Always read-only: nothing the program does writes the file, and a
+    // received file's triggers never get a write to run on. The connection's
+    // marks live in its temporary tables, which stay writable ("PRAGMA
+    // query_only" would forbid those as well).
+    return sqlite::Connection(file.absoluteFilePath(), sqlite::OpenMode::ReadOnly);
 }
 
 bool hasCardTable(sqlite::Connection& connection) {
@@ -67,8 +69,6 @@ Database::Database(const ConnectionSettings& settings)
     : filePath_(settings.dataSource), connection_(openCollectionFile(settings)) {
     connection_.setBusyTimeout(5000);
     checkCollection(settings.password);
-    // The texts are read where the file is mapped, not copied page by page.
-    connection_.executeScript("PRAGMA mmap_size = 4294967296");
     defineFunctions();
     createScratchTables();
     chooseKeywordEngine();
@@ -76,12 +76,18 @@ Database::Database(const ConnectionSettings& settings)
 
 Database::~Database() = default;
 
+// The schema is compared before any row is read: what a file holds beyond
+// what the builder writes is never run or read.
 void Database::checkCollection(const QString& password) {
     bool collection = false;
     bool accepted = false;
+    QString difference;
     try {
         collection = DatabasePassword::isStored(connection_) || hasCardTable(connection_);
-        accepted = collection && DatabasePassword::matches(connection_, password);
+        difference = collection ? Schema::differenceFromBuilt(connection_) : QString();
+        accepted =
+            collection && difference.isEmpty() && DatabasePassword::matches(connection_, password);
+        lastTextRow_ = accepted ? SearchIndex::lastTextRow(connection_) : 0;
     } catch (const DatabaseError& error) {
         if (sqlite::isNotADatabase(error)) {
             refuse(filePath_, notACollection());
@@ -94,6 +100,9 @@ void Database::checkCollection(const QString& password) {
     }
     if (!collection) {
         refuse(filePath_, notACollection());
+    }
+    if (!difference.isEmpty()) {
+        refuse(filePath_, u"o arquivo não é uma coleção do Corvanel (" + difference + u").");
     }
     if (!accepted) {
         refuse(filePath_, QStringLiteral("senha inválida."));
@@ -109,12 +118,13 @@ void Database::defineFunctions() {
 // its titles are ranked now (a quick sort of the cards) and its texts read
 // in the background, until `corvanel-collection reindex` adds the index.
 void Database::chooseKeywordEngine() {
+    titleOrder_ = TitleOrder(lastTextRow_);
     hasSearchIndex_ = SearchIndex::isPresent(connection_);
     hasCompleteSearchIndex_ = hasSearchIndex_ && SearchIndex::hasShortStrings(connection_);
     hasCurrentFolding_ = !hasSearchIndex_ ||
                          SearchIndex::foldingVersion(connection_) == SearchIndex::kFoldingVersion;
     if (hasSearchIndex_) {
-        matcher_ = std::make_unique<IndexedMatcher>(connection_);
+        matcher_ = std::make_unique<IndexedMatcher>(connection_, lastTextRow_);
         return;
     }
     SearchIndex::createTemporaryTitleOrder(connection_);
@@ -159,12 +169,6 @@ int Database::countSection(const QString& letter, const MessagePump& pump) {
 QString Database::contentRoot() {
     sqlite::Statement statement(connection_, queries::kReadContentRoot);
     return statement.step() ? statement.text(0) : QString();
-}
-
-void Database::storeContentRoot(const QString& folder) {
-    sqlite::Statement statement(connection_, queries::kStoreContentRoot);
-    statement.bind(":folder", folder);
-    statement.step();
 }
 
 int Database::listDocuments(sqlite::Statement& statement, const DocumentHandler& handler,
@@ -212,7 +216,8 @@ constexpr size_t kListedFromLabels = 1000;
 int Database::listMatches(const QString& words, std::string_view filter,
                           const std::function<void(sqlite::Statement&)>& bindFilter,
                           const DocumentHandler& handler, const QSet<std::int64_t>* documents) {
-    const std::vector<std::int64_t> rows = matcher_->matchingTextRows(words);
+    // Front ends cut longer words and say so; the store holds to the bound whoever asks.
+    const std::vector<std::int64_t> rows = matcher_->matchingTextRows(boundedSearchWords(words));
     if (rows.size() >= kListedFromLabels) {
         return listFromLabels(titleOrder_.inOrder(connection_, rows), filter, bindFilter, handler,
                               documents);

@@ -45,6 +45,7 @@ struct SearchScope {
 // reading every run of blanks (the tab and every Unicode space separator,
 // no-break spaces included) and line breaks as one blank ('%' and '_' are
 // plain characters); codes are matched as LIKE between '%' wildcards would.
+// Words beyond kLongestSearchWords (SearchWords.h) are not looked at.
 // Titles are listed in Portuguese order. Failures raise DatabaseError with
 // the engine's message.
 //
@@ -60,8 +61,9 @@ public:
     using AuthorHandler = std::function<void(const QString&)>;
     using MessagePump = std::function<void()>;
 
-    // Opens the file named by the connection string's Data Source, checking
-    // that it is a collection and its password. The file is never created.
+    // Opens the file named by the connection string's Data Source, read-only,
+    // checking that it is a collection (its schema is what the builder
+    // writes) and its password. The file is never created nor written.
     explicit Database(const QString& connectionString);
     ~Database();
     Database(const Database&) = delete;
@@ -71,9 +73,9 @@ public:
     int countDocuments(const MessagePump& pump = {});
     int countSection(const QString& letter, const MessagePump& pump = {});
 
-    // Empty when CONTROLE has no row for it.
+    // Empty when CONTROLE has no row for it. The file is never written: a
+    // folder the user picks goes to the user's settings.
     QString contentRoot();
-    void storeContentRoot(const QString& folder);
 
     // Listings call handler for every row, in title order unless said
     // otherwise, and return the number of rows.
@@ -131,6 +133,8 @@ private:
 
     QString filePath_;
     sqlite::Connection connection_;
+    // What sizes anything by row numbers is bounded by it (SearchIndex).
+    std::int64_t lastTextRow_ = 0;
     bool hasSearchIndex_ = false;
     bool hasCompleteSearchIndex_ = false;
     bool hasCurrentFolding_ = true;

@@ -26,9 +26,8 @@ QByteArray digest(const QByteArray& salt, const QString& password) {
 }
 
 void store(sqlite::Connection& connection, const QString& password) {
-    connection.executeScript(
-        "CREATE TABLE IF NOT EXISTS database_password "
-        "(salt BLOB NOT NULL, digest BLOB NOT NULL); DELETE FROM database_password;");
+    connection.executeScript(kCreateTable);
+    connection.executeScript("DELETE FROM database_password");
     std::array<quint32, 4> randomWords{};
     QRandomGenerator::system()->fillRange(randomWords.data(), randomWords.size());
     const QByteArray salt(reinterpret_cast<const char*>(randomWords.data()),

@@ -15,6 +15,9 @@ class Connection;
 // built for it; it is a lock on the door, not encryption of the contents.
 namespace DatabasePassword {
 
+inline constexpr const char* kCreateTable =
+    "CREATE TABLE IF NOT EXISTS database_password (salt BLOB NOT NULL, digest BLOB NOT NULL)";
+
 QByteArray digest(const QByteArray& salt, const QString& password);
 
 // Creates the table and stores a fresh salt with the digest of password.

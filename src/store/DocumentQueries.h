@@ -26,9 +26,6 @@ inline constexpr std::string_view kCountSection =
 
 inline constexpr std::string_view kReadContentRoot =
     "select tipo from CONTROLE where topo = 1";
-// Every row, as the content-location screen always stored it.
-inline constexpr std::string_view kStoreContentRoot =
-    "update CONTROLE set tipo = :folder";
 
 inline constexpr std::string_view kListCategory =
     "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from TITLE_ORDER R, LABELS L"

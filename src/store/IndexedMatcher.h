@@ -10,17 +10,20 @@ namespace corvanel {
 // the index on the store's own connection, which must outlive it.
 class IndexedMatcher final : public KeywordMatcher {
 public:
-    explicit IndexedMatcher(sqlite::Connection& connection) : connection_(connection) {}
+    IndexedMatcher(sqlite::Connection& connection, std::int64_t lastTextRow)
+        : connection_(connection), lastTextRow_(lastTextRow) {}
 
     std::vector<std::int64_t> matchingTextRows(const QString& words) override {
         const QByteArray utf8 = words.toUtf8();
         return SearchIndex::matchingTextRows(
             connection_,
-            searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))));
+            searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))),
+            lastTextRow_);
     }
 
 private:
     sqlite::Connection& connection_;
+    std::int64_t lastTextRow_;
 };
 
 }  // namespace corvanel

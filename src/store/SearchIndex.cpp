@@ -134,6 +134,24 @@ std::string phrase(const std::string& words) {
     return quoted + '"';
 }
 
+// Longer words are not asked as one phrase: the engine reads a trigram's
+// places once for every time it occurs in the phrase, so repetitive words
+// ("de de de ...") cost rows times words in time and memory. Their rows are
+// found from a phrase of their first characters, this many trigrams, and
+// confirmed by reading.
+constexpr size_t kMostPhraseTrigrams = 16;
+
+// The first characters of UTF-8 words.
+std::string_view leadingCharacters(std::string_view words, size_t characters) {
+    size_t at = 0;
+    for (size_t seen = 0; at < words.size(); ++at) {
+        if ((static_cast<unsigned char>(words[at]) & 0xC0) != 0x80 && seen++ == characters) {
+            break;
+        }
+    }
+    return words.substr(0, at);
+}
+
 // A collection indexed before SEARCH_SHORT was written is scanned.
 // Short words are common: each row is read piece by piece from its start
 // and left at its first hit, so most rows are read only in part.
@@ -212,22 +230,52 @@ void appendRowText(std::string_view title, std::string_view keywords, std::strin
     }
 }
 
+std::int64_t lastTextRow(sqlite::Connection& connection) {
+    sqlite::Statement rows(connection,
+                           "select (select count(*) from TEXTOS), "
+                           "(select coalesce(max(rowid), 0) from TEXTOS)");
+    rows.step();
+    const std::int64_t count = rows.int64(0);
+    const std::int64_t last = rows.int64(1);
+    // Room for rows a publisher deleted by hand, not for a made-up number.
+    constexpr std::int64_t kGapsAllowed = 4096;
+    if (last < 0 || last > count * 4 + kGapsAllowed) {
+        throw sqlite::damagedValue(
+            QStringLiteral("a tabela TEXTOS tem %1 linhas, mas uma delas tem o número %2")
+                .arg(count)
+                .arg(last));
+    }
+    return last;
+}
+
 std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
-                                           const std::string& foldedWords) {
+                                           const std::string& foldedWords,
+                                           std::optional<std::int64_t> lastRow) {
     if (foldedWords.empty()) {
         sqlite::Statement all(connection, "select row from SEARCH_TEXT order by row");
         return rowsOf(all);
     }
     if (characterCount(foldedWords) < kShortestIndexedWords) {
         return hasShortStrings(connection)
-                   ? ShortStringIndex::matchingTextRows(connection, foldedWords)
+                   ? ShortStringIndex::matchingTextRows(
+                         connection, foldedWords, lastRow ? *lastRow : lastTextRow(connection))
                    : scannedRows(connection, foldedWords);
     }
-    sqlite::Statement indexed(connection,
-                              "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? "
-                              "order by rowid");
-    indexed.bindUtf8(1, phrase(foldedWords));
-    return rowsOf(indexed);
+    if (characterCount(foldedWords) - 2 <= kMostPhraseTrigrams) {
+        sqlite::Statement indexed(connection,
+                                  "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? "
+                                  "order by rowid");
+        indexed.bindUtf8(1, phrase(foldedWords));
+        return rowsOf(indexed);
+    }
+    sqlite::Statement confirmed(
+        connection,
+        "select S.row from SEARCH_TRIGRAMS T cross join SEARCH_TEXT S on S.row = T.rowid "
+        "where SEARCH_TRIGRAMS match ? and instr(S.folded, ?) > 0 order by S.row");
+    confirmed.bindUtf8(
+        1, phrase(std::string(leadingCharacters(foldedWords, kMostPhraseTrigrams + 2))));
+    confirmed.bindUtf8(2, foldedWords);
+    return rowsOf(confirmed);
 }
 
 }  // namespace corvanel::SearchIndex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,10 +56,18 @@ void createTemporaryTitleOrder(sqlite::Connection& connection);
 void appendRowText(std::string_view title, std::string_view keywords, std::string_view subtitle,
                    std::string_view text, std::string& out);
 
+// The highest text row number (TEXTOS rowid), 0 for none. The builder
+// numbers rows from 1 without gaps, so a number far beyond the count of rows
+// is damage, and what is sized by it (a bitmap, a table of ranks) would cost
+// gigabytes: it raises DatabaseError instead. Reads an index, not the texts.
+std::int64_t lastTextRow(sqlite::Connection& connection);
+
 // The text rows (ascending) whose searchable text contains the folded
-// words (searchFolded), read from the index.
+// words (searchFolded), read from the index. lastRow: lastTextRow(), asked
+// when not given.
 std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
-                                           const std::string& foldedWords);
+                                           const std::string& foldedWords,
+                                           std::optional<std::int64_t> lastRow = std::nullopt);
 
 }  // namespace SearchIndex
 

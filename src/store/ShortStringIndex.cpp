@@ -140,14 +140,27 @@ int ShortStringIndex::entriesDifferingFrom(sqlite::Connection& connection) const
 }
 
 std::vector<std::int64_t> ShortStringIndex::matchingTextRows(sqlite::Connection& connection,
-                                                             std::string_view chars) {
-    sqlite::Statement query(connection, "select rows from SEARCH_SHORT where chars = ?");
-    query.bind(1, QByteArray(chars.data(), static_cast<qsizetype>(chars.size())));
+                                                             std::string_view chars,
+                                                             std::int64_t lastRow) {
+    // A bitmap longer than the rows need is never read at all.
+    const std::int64_t longest = std::max<std::int64_t>(lastRow, 0) / 8 + 1;
+    sqlite::Statement query(connection,
+                            "select length(rows), case when length(rows) <= ? then rows end "
+                            "from SEARCH_SHORT where chars = ?");
+    query.bind(1, longest);
+    query.bind(2, QByteArray(chars.data(), static_cast<qsizetype>(chars.size())));
     std::vector<std::int64_t> rows;
     if (!query.step()) {
         return rows;
     }
-    const QByteArray bitmap = query.blob(0);
+    if (query.int64(0) > longest) {
+        throw sqlite::damagedValue(
+            QStringLiteral("SEARCH_SHORT tem %1 bytes para \"%2\", mais que os %3 das linhas")
+                .arg(query.int64(0))
+                .arg(QString::fromUtf8(chars.data(), static_cast<qsizetype>(chars.size())))
+                .arg(longest));
+    }
+    const QByteArray bitmap = query.blob(1);
     for (qsizetype byte = 0; byte < bitmap.size(); ++byte) {
         const auto bits = static_cast<unsigned char>(bitmap[byte]);
         for (int bit = 0; bits != 0 && bit < 8; ++bit) {

@@ -33,9 +33,10 @@ public:
     int entriesDifferingFrom(sqlite::Connection& connection) const;
 
     // The rows (ascending) whose folded text holds these one or two
-    // characters. Throws DatabaseError.
+    // characters. A bitmap longer than rows up to lastRow need is damage.
+    // Throws DatabaseError.
     static std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
-                                                      std::string_view chars);
+                                                      std::string_view chars, std::int64_t lastRow);
 
 private:
     using Bitmap = std::vector<std::uint8_t>;

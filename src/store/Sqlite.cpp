@@ -1,6 +1,8 @@
 #include "Sqlite.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sqlite3.h>
 
@@ -9,6 +11,13 @@
 #include <utility>
 
 namespace corvanel::sqlite {
+
+// A read-only connection's file as it was when opened.
+struct FileStamp {
+    QString path;
+    qint64 size = 0;
+    QDateTime modified;
+};
 
 namespace {
 
@@ -25,9 +34,64 @@ QString engineMessage(sqlite3* db, int resultCode) {
     return QString::fromUtf8(sqlite3_errstr(resultCode));
 }
 
-[[noreturn]] void raise(sqlite3* db, const QString& context, int resultCode) {
+// Whether the file was renamed, removed or written over since it was opened:
+// the engine's own test of the first two, size and time for the last.
+bool changedSinceOpened(sqlite3* db, const FileStamp* stamp) {
+    if (stamp == nullptr) {
+        return false;
+    }
+    int moved = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+        moved != 0) {
+        return true;
+    }
+    const QFileInfo now(stamp->path);
+    return !now.exists() || now.size() != stamp->size || now.lastModified() != stamp->modified;
+}
+
+// Faults of the file itself are told in Portuguese, the engine's words
+// after them as a detail.
+QString accountOf(sqlite3* db, const FileStamp* stamp, int resultCode, const QString& reason) {
+    const int code = primary(resultCode);
+    // A file emptied underneath reads as one without tables: any failure but
+    // waiting for another program may come from a change.
+    const bool waiting = code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_INTERRUPT;
+    if (!waiting && changedSinceOpened(db, stamp)) {
+        return changedFileMessage() + u" (" + reason + u')';
+    }
+    if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB) {
+        return u"o arquivo da coleção está danificado (" + reason + u')';
+    }
+    if (code == SQLITE_IOERR) {
+        return u"o arquivo da coleção não pôde ser lido (" + reason + u')';
+    }
+    return reason;
+}
+
+[[noreturn]] void raise(sqlite3* db, const FileStamp* stamp, const QString& context,
+                        int resultCode) {
     const QString reason = engineMessage(db, resultCode);
-    throw DatabaseError(context + u": " + reason, primary(resultCode), reason);
+    throw DatabaseError(context + u": " + accountOf(db, stamp, resultCode, reason),
+                        primary(resultCode), reason);
+}
+
+// What a file's schema could make a connection do is refused.
+void distrustSchema(sqlite3* db) {
+    for (const auto& [option, value] :
+         {std::pair{SQLITE_DBCONFIG_DEFENSIVE, 1}, std::pair{SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0}}) {
+        int now = -1;
+        if (sqlite3_db_config(db, option, value, &now) != SQLITE_OK || now != value) {
+            throw DatabaseError(
+                QStringLiteral("Não foi possível proteger a conexão com o banco de dados."));
+        }
+    }
+}
+
+// A memory map of a file that is replaced meanwhile ends the process with
+// SIGBUS; reads into the engine's own pages only fail.
+void readWithoutMap(sqlite3* db) {
+    sqlite3_int64 noMap = 0;
+    static_cast<void>(sqlite3_file_control(db, "main", SQLITE_FCNTL_MMAP_SIZE, &noMap));
 }
 
 QString commandError() {
@@ -89,6 +153,11 @@ Connection::Connection(const QString& path, OpenMode mode) {
     } else if (mode == OpenMode::Create) {
         flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
     }
+    if (mode == OpenMode::ReadOnly) {
+        const QFileInfo file(path);
+        stamp_ = std::make_unique<const FileStamp>(
+            FileStamp{file.absoluteFilePath(), file.size(), file.lastModified()});
+    }
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     // Even a failed open may leave a handle to close.
@@ -100,7 +169,17 @@ Connection::Connection(const QString& path, OpenMode mode) {
     if (extended != SQLITE_OK) {
         fail(QStringLiteral("Não foi possível abrir o banco de dados \"%1\"").arg(path), extended);
     }
+    // A file the program creates is its own: the builder's journal_mode=OFF
+    // is one of the things a defensive connection refuses.
+    if (mode != OpenMode::Create) {
+        distrustSchema(db);
+    }
+    readWithoutMap(db);
 }
+
+Connection::~Connection() = default;
+Connection::Connection(Connection&&) noexcept = default;
+Connection& Connection::operator=(Connection&&) noexcept = default;
 
 ValueReader::ValueReader(Connection& connection, const char* table, const char* column)
     : connection_(connection), table_(table), column_(column) {}
@@ -136,7 +215,7 @@ sqlite3* Connection::handle() const {
 }
 
 void Connection::fail(const QString& context, int resultCode) const {
-    raise(db_.get(), context, resultCode);
+    raise(db_.get(), stamp_.get(), context, resultCode);
 }
 
 void Connection::executeScript(const char* sql) {
@@ -193,12 +272,13 @@ void Connection::close() {
     static_cast<void>(db_.release());
 }
 
-Statement::Statement(Connection& connection, std::string_view sql) : db_(connection.handle()) {
+Statement::Statement(Connection& connection, std::string_view sql)
+    : db_(connection.handle()), stamp_(connection.stamp_.get()) {
     const char* tail = nullptr;
     const int rc =
         sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &statement_, &tail);
     if (rc != SQLITE_OK) {
-        raise(db_, commandError(), rc);
+        raise(db_, stamp_, commandError(), rc);
     }
     if (statement_ == nullptr) {
         throw DatabaseError(commandError() + QStringLiteral(": o comando está vazio."));
@@ -217,12 +297,13 @@ Statement::~Statement() {
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), statement_(std::exchange(other.statement_, nullptr)) {}
+    : db_(other.db_), stamp_(other.stamp_), statement_(std::exchange(other.statement_, nullptr)) {}
 
 Statement& Statement::operator=(Statement&& other) noexcept {
     if (this != &other) {
         sqlite3_finalize(statement_);
         db_ = other.db_;
+        stamp_ = other.stamp_;
         statement_ = std::exchange(other.statement_, nullptr);
     }
     return *this;
@@ -231,7 +312,7 @@ Statement& Statement::operator=(Statement&& other) noexcept {
 void Statement::checkBind(int resultCode, int position) const {
     if (resultCode != SQLITE_OK) {
         raise(
-            db_,
+            db_, stamp_,
             QStringLiteral("Erro ao passar o valor %1 ao comando do banco de dados").arg(position),
             resultCode);
     }
@@ -282,7 +363,7 @@ bool Statement::step() {
         return true;
     }
     if (rc != SQLITE_DONE) {
-        raise(db_, QStringLiteral("Erro ao consultar o banco de dados"), rc);
+        raise(db_, stamp_, QStringLiteral("Erro ao consultar o banco de dados"), rc);
     }
     return false;
 }
@@ -381,6 +462,17 @@ bool isNotADatabase(const DatabaseError& error) {
 
 bool isDamaged(const DatabaseError& error) {
     return error.engineCode() == SQLITE_CORRUPT;
+}
+
+DatabaseError damagedValue(const QString& what) {
+    return DatabaseError(QStringLiteral("Erro ao consultar o banco de dados: o arquivo da coleção "
+                                        "está danificado (%1).")
+                             .arg(what),
+                         SQLITE_CORRUPT, what);
+}
+
+QString changedFileMessage() {
+    return QStringLiteral("a coleção foi alterada ou removida; abra-a de novo");
 }
 
 }  // namespace corvanel::sqlite

@@ -24,6 +24,7 @@ struct sqlite3_value;
 namespace corvanel::sqlite {
 
 class FunctionCall;
+struct FileStamp;
 
 enum class OpenMode {
     ReadOnly,
@@ -31,6 +32,12 @@ enum class OpenMode {
     Create,     // read and write, creating the file when missing
 };
 
+// A connection to a file that exists refuses what the file's schema could
+// make it run: it is defensive (SQLITE_DBCONFIG_DEFENSIVE) and trusts no
+// schema (trusted_schema off). Every connection reads the file, never a
+// memory map of it. A
+// read-only connection remembers the file as it was opened, so that a file
+// replaced or removed underneath is told apart from a damaged one.
 class Connection {
 public:
     using Function = std::function<void(FunctionCall&)>;
@@ -38,8 +45,9 @@ public:
     using Collation = std::function<int(std::string_view, std::string_view)>;
 
     Connection(const QString& path, OpenMode mode);
-    Connection(Connection&&) noexcept = default;
-    Connection& operator=(Connection&&) noexcept = default;
+    ~Connection();
+    Connection(Connection&&) noexcept;
+    Connection& operator=(Connection&&) noexcept;
 
     // Runs SQL text of one or more statements whose rows, if any, are not
     // needed: schemas, pragmas, transactions.
@@ -73,6 +81,8 @@ private:
     [[noreturn]] void fail(const QString& context, int resultCode) const;
 
     std::unique_ptr<sqlite3, Closer> db_;
+    // Held apart so that statements keep it across a move of the connection.
+    std::unique_ptr<const FileStamp> stamp_;
 };
 
 // One prepared statement of a connection, finalised when it goes. The
@@ -120,6 +130,7 @@ private:
     void checkBind(int resultCode, int position) const;
 
     sqlite3* db_ = nullptr;
+    const FileStamp* stamp_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
 };
 
@@ -216,5 +227,12 @@ private:
 // whose pages are damaged.
 bool isNotADatabase(const DatabaseError& error);
 bool isDamaged(const DatabaseError& error);
+
+// The account of a file that was replaced or removed while it was open.
+QString changedFileMessage();
+
+// A stored value out of the range the collection allows, told as the
+// engine tells a damaged file (isDamaged), what is wrong as its detail.
+DatabaseError damagedValue(const QString& what);
 
 }  // namespace corvanel::sqlite

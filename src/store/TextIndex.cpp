@@ -36,6 +36,8 @@ TextIndex TextIndex::load(const QString& databasePath, const std::atomic<bool>& 
 
 void TextIndex::read(const QString& databasePath, const std::atomic<bool>& stop) {
     sqlite::Connection connection(databasePath, sqlite::OpenMode::ReadOnly);
+    // Reads alone, not even a temporary table.
+    connection.executeScript("PRAGMA query_only = 1");
     connection.setBusyTimeout(5000);
     sqlite::Statement row(connection, kRowsQuery);
     while (!stop.load(std::memory_order_relaxed) && row.step()) {

@@ -5,14 +5,16 @@
 namespace corvanel {
 
 void TitleOrder::load(sqlite::Connection& connection) {
+    rankOfRow_.assign(static_cast<size_t>(lastTextRow_) + 1, -1);
     sqlite::Statement read(connection, "select row, cod from TITLE_ORDER order by rank");
     while (read.step()) {
         const std::int64_t row = read.int64(0);
-        if (row < 0) {
-            continue;
-        }
-        if (static_cast<size_t>(row) >= rankOfRow_.size()) {
-            rankOfRow_.resize(static_cast<size_t>(row) + 1, -1);
+        if (row < 0 || row > lastTextRow_ || rankOfRow_[static_cast<size_t>(row)] >= 0) {
+            throw sqlite::damagedValue(QStringLiteral("TITLE_ORDER dá a linha %1, %2")
+                                           .arg(row)
+                                           .arg(row < 0 || row > lastTextRow_
+                                                    ? QStringLiteral("que não existe")
+                                                    : QStringLiteral("mais de uma vez")));
         }
         rankOfRow_[static_cast<size_t>(row)] = static_cast<std::int32_t>(byRank_.size());
         byRank_.push_back({row, read.int64(1)});

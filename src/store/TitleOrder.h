@@ -19,6 +19,10 @@ public:
         std::int64_t cod;
     };
 
+    // Rows are text row numbers up to lastTextRow (SearchIndex::lastTextRow);
+    // one beyond it, or placed twice, is damage (DatabaseError) when read.
+    explicit TitleOrder(std::int64_t lastTextRow = 0) : lastTextRow_(lastTextRow) {}
+
     // Rows the order does not know are left out.
     std::vector<Placed> inOrder(sqlite::Connection& connection,
                                 const std::vector<std::int64_t>& rows);
@@ -28,6 +32,7 @@ public:
 private:
     void load(sqlite::Connection& connection);
 
+    std::int64_t lastTextRow_;
     bool loaded_ = false;
     std::vector<Placed> byRank_;
     std::vector<std::int32_t> rankOfRow_;  // -1: not a text row

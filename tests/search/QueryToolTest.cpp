@@ -3,6 +3,7 @@
 #include "QueryRun.h"
 #include "ResultListLogic.h"
 #include "SearchCollection.h"
+#include "SearchWords.h"
 
 #include <QFont>
 #include <QTextStream>
@@ -84,6 +85,28 @@ TEST(QueryTool, PrintsTheListsAndTheStateAfterTheShowingAndEachStep) {
                                          q("# count=1 scope=Todos level=1 tipo=T"),
                                          q("")}));
     EXPECT_TRUE(output.errors.isEmpty());
+}
+
+// Longer words are cut to the bound, said on the error output alone; the
+// listing is the one the cut words give. Repetitive words answer like any.
+TEST(QueryTool, WordsBeyondTheBoundAreCutWithAWarning) {
+    const TestCollection collection(testing::searchCards());
+    const auto search = [&](const QString& words) {
+        return query({q("--db"), collection.databasePath(), q("--tipo"), q("T"), q("--edit4= "),
+                      q("--edit3"), words, q("--then"), q("search")});
+    };
+    for (const QString& unit : {q("de "), q("a"), q("silva ")}) {
+        const QString longWords = unit.repeated(120000 / unit.size());
+        const QueryOutput cut = search(longWords);
+        const QueryOutput within = search(boundedSearchWords(longWords));
+        EXPECT_EQ(cut.status, 0);
+        EXPECT_EQ(cut.lines, within.lines);
+        EXPECT_TRUE(within.errors.isEmpty()) << within.errors.toStdString();
+        EXPECT_EQ(cut.errors, QStringLiteral("aviso: --edit3 tem %1 caracteres; a busca aceita "
+                                             "até %2, e só os primeiros são buscados.\n")
+                                  .arg(longWords.size())
+                                  .arg(kLongestSearchWords));
+    }
 }
 
 TEST(QueryTool, AFailingStepIsPrintedAsItsErrorBox) {

@@ -5,11 +5,15 @@
 #include "ResultListWindow.h"
 #include "ResultWindowFixture.h"
 #include "SearchCollection.h"
+#include "SearchWords.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QTest>
+#include <QToolTip>
 
 #include "QtPrinters.h"
 
@@ -87,6 +91,22 @@ TEST_F(ResultWindow, EnterInTheSearchBoxSearchesAndHidingBlanksIt) {
     // A request that does not write the search box finds the blank there.
     textos.run({.kind = q("SA"), .argument = q("A"), .subcategoryMode = q("0")});
     EXPECT_EQ(textos.countField()->text(), q("3"));
+}
+
+TEST_F(ResultWindow, APasteLongerThanTheSearchTakesIsCutAndSaysSo) {
+    request("T", " ", "");
+    QLineEdit* box = textos.searchBox();
+    for (const qsizetype pasted :
+         {kLongestSearchWords, kLongestSearchWords + 1, qsizetype{32767}}) {
+        box->clear();
+        QToolTip::hideText();
+        QGuiApplication::clipboard()->setText(QString(pasted, u'a'));
+        box->paste();
+        EXPECT_EQ(box->text().size(), std::min(pasted, kLongestSearchWords));
+        EXPECT_EQ(QToolTip::isVisible(), pasted > kLongestSearchWords) << pasted;
+    }
+    EXPECT_TRUE(QToolTip::text().contains(QString::number(kLongestSearchWords)));
+    QToolTip::hideText();
 }
 
 TEST_F(ResultWindow, TheButtonsCarryTheirHints) {

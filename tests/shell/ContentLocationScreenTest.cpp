@@ -1,16 +1,17 @@
 #include "ContentLocationScreen.h"
 #include "ContentRootStore.h"
-#include "DatabaseError.h"
 #include "RecordingPrompts.h"
 #include "Sqlite.h"
 #include "TestCollection.h"
+#include "UserSettings.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "QtPrinters.h"
@@ -35,15 +36,27 @@ QStringList storedRoots(const QString& databasePath) {
     return roots;
 }
 
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The screen, shown, over a real collection whose content root lacks its
-// marker; the user works it with the mouse.
+// marker; the user works it with the mouse. What it stores goes to the
+// user's settings; the collection's file stays as it was.
 class ContentLocationScreenTest : public ::testing::Test {
 protected:
     ContentLocationScreenTest()
         : collection({}, {.root = kOldRoot, .withRootRow = true, .withMarkerFile = false}),
           screen(collection.programFolder()),
-          terminations(&screen, &ContentLocationScreen::terminationRequested) {
+          terminations(&screen, &ContentLocationScreen::terminationRequested),
+          fileBefore(bytesOf(collection.databasePath())) {
         screen.showOnTop();
+    }
+
+    ~ContentLocationScreenTest() override {
+        EXPECT_EQ(bytesOf(collection.databasePath()), fileBefore);
+        EXPECT_EQ(storedRoots(collection.databasePath()), QStringList{kOldRoot});
     }
 
     void click(const QString& caption) {
@@ -61,12 +74,18 @@ protected:
         click(QStringLiteral("LOCALIZAR"));
     }
 
-    QStringList roots() const { return storedRoots(collection.databasePath()); }
+    // The folder start-up will find for this collection.
+    QStringList roots() const {
+        const std::optional<QString> chosen =
+            UserSettings().contentRootFor(collection.programFolder());
+        return chosen ? QStringList{*chosen} : QStringList{};
+    }
 
     RecordingPrompts prompts;
     TestCollection collection;
     ContentLocationScreen screen;
     QSignalSpy terminations;
+    QByteArray fileBefore;
 };
 
 TEST_F(ContentLocationScreenTest, IsATopMostWindowWhoseWholeMessageCanBeRead) {
@@ -92,19 +111,17 @@ TEST_F(ContentLocationScreenTest, ClosingWithoutAPickOrAfterACancelEndsTheProgra
         QStringLiteral("Arquivo de Configuração (.dat) (*.dat)")));
     click(QStringLiteral("FECHAR"));
     EXPECT_EQ(terminations.count(), 1);
-    EXPECT_EQ(roots(), QStringList{kOldRoot});
+    EXPECT_TRUE(roots().isEmpty());
 }
 
-TEST_F(ContentLocationScreenTest, StoresTheFolderOfTheLastFilePickedInEveryRow) {
-    sqlite::Connection(collection.databasePath(), sqlite::OpenMode::ReadWrite)
-        .executeScript("insert into CONTROLE (topo, tipo) values (2, 'outra')");
+TEST_F(ContentLocationScreenTest, StoresTheFolderOfTheLastFilePicked) {
     pick(QStringLiteral("/media/cdrom/labels.dat"));
     pick(QStringLiteral("/media/dvd/colecao/config.dat"));
     pick(QString());  // cancelled: the earlier pick stays
     click(QStringLiteral("FECHAR"));
     EXPECT_EQ(terminations.count(), 1);
     const QString folder = QDir::toNativeSeparators(QStringLiteral("/media/dvd/colecao/"));
-    EXPECT_EQ(roots(), (QStringList{folder, folder}));
+    EXPECT_EQ(roots(), QStringList{folder});
 }
 
 TEST_F(ContentLocationScreenTest, AFolderWithAQuoteAndAccentsIsStoredAsItIs) {
@@ -115,25 +132,36 @@ TEST_F(ContentLocationScreenTest, AFolderWithAQuoteAndAccentsIsStoredAsItIs) {
     EXPECT_EQ(roots(), QStringList{folder});
 }
 
-TEST_F(ContentLocationScreenTest, ALockedDatabaseKeepsTheScreenAndThePreviousRoot) {
-    sqlite::Connection other(collection.databasePath(), sqlite::OpenMode::ReadWrite);
-    other.executeScript("BEGIN EXCLUSIVE");
+TEST_F(ContentLocationScreenTest, UnwritableSettingsKeepTheScreenAndSaySo) {
+    // A file where the settings' folder should be: nothing can be written there.
+    const QString settingsFolder = QFileInfo(UserSettings::defaultFilePath()).absolutePath();
+    QDir(settingsFolder).removeRecursively();
+    QFile blocking(settingsFolder);
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    blocking.close();
     pick(QStringLiteral("/media/dvd/labels.dat"));
     click(QStringLiteral("FECHAR"));
-    other.executeScript("ROLLBACK");
+    QFile::remove(settingsFolder);
 
     ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("locked")));
+    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("configurações")));
     EXPECT_EQ(terminations.count(), 0);
     EXPECT_TRUE(screen.isVisible());
-    EXPECT_EQ(roots(), QStringList{kOldRoot});
 }
 
-TEST(ContentLocationStore, AMissingDatabaseOrRootRowIsAnErrorNotASilentExit) {
-    QTemporaryDir emptyProgramFolder;
-    EXPECT_THROW(ContentRootStore::store(emptyProgramFolder.path(), kOldRoot), DatabaseError);
-    const TestCollection noRootRow({}, {.root = {}, .withRootRow = false, .withMarkerFile = true});
-    EXPECT_THROW(ContentRootStore::store(noRootRow.programFolder(), kOldRoot), DatabaseError);
+// A received collection whose CONTROLE empties the texts when written to:
+// storing a folder for it opens nothing of it.
+TEST(ContentLocationStore, StoringAFolderRunsNothingTheCollectionHolds) {
+    const TestCollection collection({testing::card(1, QStringLiteral("Estatuto"), {},
+                                                   QStringLiteral("B"), QStringLiteral("B01"))});
+    sqlite::Connection(collection.databasePath(), sqlite::OpenMode::ReadWrite)
+        .executeScript(
+            "create trigger esvazia after update on CONTROLE begin delete from TEXTOS; end");
+    const QByteArray before = bytesOf(collection.databasePath());
+    EXPECT_EQ(ContentRootStore::store(collection.programFolder(), kOldRoot),
+              ContentRootStore::StoredIn::UserSettings);
+    EXPECT_EQ(UserSettings().contentRootFor(collection.programFolder()), kOldRoot);
+    EXPECT_EQ(bytesOf(collection.databasePath()), before);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -160,6 +161,76 @@ TEST(UserSettings, RemembersCollectionsAndTheirFoldersAndSurvivesADamagedFile) {
     EXPECT_TRUE(settings.sync());
     EXPECT_EQ(UserSettings(file).lastCollectionFolder(), QDir(folder.path()).canonicalPath());
 }
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+struct SettingsFileInPlace {
+    const char* name;
+    QByteArray bytes;   // of the file the settings' name leads to
+    bool throughALink;  // the name a symbolic link to that file elsewhere
+    bool readsAsSettings;
+};
+
+void PrintTo(const SettingsFileInPlace& file, std::ostream* out) {
+    *out << file.name;
+}
+
+class SettingsFile : public ::testing::TestWithParam<SettingsFileInPlace> {};
+
+// Whatever lies where the settings go, a write never reaches another file
+// through a link, and what cannot be read as settings is set aside whole.
+TEST_P(SettingsFile, IsWrittenAsAFileOfItsOwnOrSetAside) {
+    QTemporaryDir folder;
+    const QString file = QDir(folder.path()).filePath(QStringLiteral("corvanel.conf"));
+    const QString elsewhere = QDir(folder.path()).filePath(QStringLiteral("outro.txt"));
+    const QString aside = file + QStringLiteral(".danificado");
+    const SettingsFileInPlace& given = GetParam();
+    writeBytes(given.throughALink ? elsewhere : file, given.bytes);
+    if (given.throughALink) {
+        ASSERT_TRUE(QFile::link(elsewhere, file));
+    }
+    {
+        UserSettings settings(file);
+        EXPECT_EQ(settings.lastCollectionFolder().isEmpty(), !given.readsAsSettings);
+        settings.rememberCollectionFolder(folder.path());
+        EXPECT_TRUE(settings.sync());
+    }
+    EXPECT_FALSE(QFileInfo(file).isSymLink());
+    EXPECT_EQ(UserSettings(file).lastCollectionFolder(), QDir(folder.path()).canonicalPath());
+    if (given.throughALink) {
+        EXPECT_EQ(bytesOf(elsewhere), given.bytes);
+    }
+    if (!given.readsAsSettings) {
+        EXPECT_TRUE(QFileInfo(aside).isSymLink() || bytesOf(aside) == given.bytes);
+    } else {
+        EXPECT_FALSE(QFileInfo::exists(aside));
+    }
+}
+
+const QByteArray kSettings = "[colecao]\nultima=/media/dvd\n";
+const QByteArray kNotes = "lembrete: renovar a assinatura\nsem sinal de igual\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsFile,
+    ::testing::Values(SettingsFileInPlace{"Settings", kSettings, false, true},
+                      SettingsFileInPlace{"Notes", kNotes, false, false},
+                      SettingsFileInPlace{"Binary",
+                                          QByteArray("\x7f"
+                                                     "ELF\x02\x01\0\0",
+                                                     8),
+                                          false, false},
+                      SettingsFileInPlace{"LinkToSettings", kSettings, true, true},
+                      SettingsFileInPlace{"LinkToNotes", kNotes, true, false}),
+    [](const ::testing::TestParamInfo<SettingsFileInPlace>& file) { return file.param.name; });
 
 }  // namespace
 }  // namespace corvanel

@@ -120,12 +120,8 @@ TEST_F(DatabaseTest, ListedRowsCarryTheirCardAndTextRow) {
     EXPECT_TRUE(db.documentTextStart(9999, 10).isEmpty());
 }
 
-TEST_F(DatabaseTest, TheContentRootIsReadAndStoredWhateverItHolds) {
+TEST_F(DatabaseTest, TheContentRootIsRead) {
     EXPECT_EQ(db.contentRoot(), collection.contentFolder());
-    const QString folder = q("/mídia/Coleção d'Água/");
-    db.storeContentRoot(folder);
-    EXPECT_EQ(db.contentRoot(), folder);
-    EXPECT_EQ(Database(collection.connectionString()).contentRoot(), folder);
 }
 
 TEST_F(DatabaseTest, NarrowsAmongDocumentsAndListsRowsAgain) {
@@ -162,7 +158,6 @@ TEST(DatabaseFile, ReadOnlyFileStillListsSearchesAndNarrows) {
     // read-only connection gives the same engine state as read-only media.
     Database db(collection.connectionString() + q(" Mode=Read;"));
     ASSERT_TRUE(db.isReadOnly());
-    EXPECT_THROW(db.storeContentRoot(q("/outra/")), DatabaseError);
     QSet<std::int64_t> codes;
     db.searchWords(q("alimentos"), SearchScope::allSections(),
                    [&](const ListedDocument& row) { codes.insert(row.code.toLongLong()); });

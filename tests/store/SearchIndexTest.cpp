@@ -99,6 +99,11 @@ const QStringList& words() {
         q("\u00a0"),
         q("\u2009a"),
         q("e\u3000art"),
+        // Longer than one phrase of trigrams is asked as.
+        q("a competencia do juiz de direito e do foro do domicilio"),
+        q("a competencia do juiz de direito e do foro do domicilio."),
+        q("de de de de de de de de de de de de de de de de de de de"),
+        q("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"),
     };
     return list;
 }

@@ -13,12 +13,16 @@
 #include "Sqlite.h"
 #include "TestFiles.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace corvanel::collection {
 namespace {
@@ -103,11 +107,12 @@ protected:
         options.allowUnknownCodes = true;
         ASSERT_TRUE(build(options).missingFixedFiles.isEmpty());
     }
-    void TearDown() override { QFile::remove(folder_.filePath(QStringLiteral("../fora.htm"))); }
-
     QString path(const QString& relative) const { return folder_.filePath(relative); }
 
-    QTemporaryDir folder_;
+    // The collection one folder down: the "../fora.htm" beside it is this
+    // test's own, whatever tests run at the same time.
+    QTemporaryDir outer_;
+    QTemporaryDir folder_{outer_.filePath(QStringLiteral("colecao-XXXXXX"))};
 };
 
 TEST_F(CheckedCollection, ReportsUnknownCodesMissingPagesAndLinksThatLeadNowhere) {
@@ -227,6 +232,149 @@ TEST_F(CheckedCollection, AnIndexFoldedByEarlierRulesIsStaleUntilReindexed) {
     EXPECT_EQ(indexProblems(), QStringList());
     sqlite::Connection db(database, sqlite::OpenMode::ReadOnly);
     EXPECT_EQ(SearchIndex::foldingVersion(db), SearchIndex::kFoldingVersion);
+}
+
+// A reader in the middle of a read goes on, and the file it reads is never
+// written: a reindex stopped at any point leaves it as it was.
+TEST_F(CheckedCollection, ReindexWritesANewFileAndLeavesTheOldOneToItsReaders) {
+    const QString database = path(QStringLiteral("db3.mdb"));
+    sqlite::Connection(database, sqlite::OpenMode::ReadWrite)
+        .executeScript(
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+    QFile oldFile(database);
+    ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
+    const QByteArray before = oldFile.readAll();
+    sqlite::Connection reader(database, sqlite::OpenMode::ReadOnly);
+    reader.executeScript("BEGIN");
+    sqlite::Statement cards(reader, "select count(*) from LABELS");
+    ASSERT_TRUE(cards.step());
+
+    reindex(folder_.path());
+    EXPECT_FALSE(SearchIndex::isPresent(reader));
+    ASSERT_TRUE(oldFile.seek(0));
+    EXPECT_EQ(oldFile.readAll(), before);
+    EXPECT_EQ(QDir(folder_.path()).entryList({QStringLiteral("db3.mdb*")}, QDir::Files),
+              QStringList{QStringLiteral("db3.mdb")});
+    sqlite::Connection updated(database, sqlite::OpenMode::ReadOnly);
+    EXPECT_TRUE(SearchIndex::isPresent(updated));
+}
+
+struct Fault {
+    const char* name;
+    std::function<void(const QString& folder)> make;
+    const char* problem;  // one of the lines reported
+};
+
+void PrintTo(const Fault& fault, std::ostream* out) {
+    *out << fault.name;
+}
+
+// As a hand with the engine would leave the file: shadow tables included.
+std::function<void(const QString&)> inDatabase(const char* sql) {
+    return [sql](const QString& folder) {
+        sqlite::Connection(QDir(folder).filePath(QStringLiteral("db3.mdb")),
+                           sqlite::OpenMode::Create)
+            .executeScript(sql);
+    };
+}
+
+std::function<void(const QString&)> page(const char* name, const char* html) {
+    return [=](const QString& folder) {
+        testfiles::writeFile(QDir(folder).filePath(QString::fromUtf8(name)), html);
+    };
+}
+
+class CheckedFault : public CheckedCollection, public ::testing::WithParamInterface<Fault> {};
+
+// What the program relies on, broken one thing at a time, is reported.
+TEST_P(CheckedFault, IsReported) {
+    const QStringList before = checkCollection(folder_.path()).problems;
+    GetParam().make(folder_.path());
+    const QStringList problems = checkCollection(folder_.path()).problems;
+    EXPECT_TRUE(problems.contains(QString::fromUtf8(GetParam().problem)))
+        << problems.join(u'\n').toStdString();
+    EXPECT_FALSE(before.contains(QString::fromUtf8(GetParam().problem)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CheckedFault,
+    ::testing::Values(
+        Fault{"NoControlTable", inDatabase("DROP TABLE CONTROLE"),
+              "db3.mdb: não é uma coleção do Corvanel (falta a tabela CONTROLE)"},
+        Fault{"AView", inDatabase("CREATE VIEW V AS SELECT 1"),
+              "db3.mdb: não é uma coleção do Corvanel (tem a visão \"V\")"},
+        Fault{"WrongPassword", inDatabase("UPDATE database_password SET digest = x'00'"),
+              "db3.mdb: a senha guardada não é a do programa, que não abre a coleção"},
+        Fault{"NoPassword", inDatabase("DROP TABLE database_password"),
+              "db3.mdb: a senha guardada não é a do programa, que não abre a coleção"},
+        Fault{"GarbageTrigrams", inDatabase("DELETE FROM SEARCH_TRIGRAMS_data WHERE id > 10"),
+              "db3.mdb: os trigramas do índice de busca não correspondem ao texto indexado "
+              "(database disk image is malformed); \"corvanel-collection reindex\" os refaz"},
+        Fault{"RankTwice", inDatabase("UPDATE TITLE_ORDER SET rank = 0 WHERE rank = 1"),
+              "db3.mdb: a ordem dos títulos do índice de busca não corresponde aos textos em 1 "
+              "posição(ões); \"corvanel-collection reindex\" a refaz"},
+        Fault{"RootOfTheSystem", inDatabase("UPDATE CONTROLE SET tipo = '/'"),
+              "db3.mdb: a raiz de conteúdo guardada \"/\" é uma pasta do sistema, não a de "
+              "uma coleção"},
+        Fault{"RootInSystemFiles", inDatabase("UPDATE CONTROLE SET tipo = '/etc/'"),
+              "db3.mdb: a raiz de conteúdo guardada \"/etc/\" é uma pasta do sistema, não a "
+              "de uma coleção"},
+        Fault{"PageLinkedOut",
+              [](const QString& folder) {
+                  const QString page = QDir(folder).filePath(QStringLiteral("textos/1.htm"));
+                  QFile::remove(page);
+                  QFile::link(QDir(folder).filePath(QStringLiteral("../fora.htm")), page);
+              },
+              "textos/1.htm: a página é um link simbólico que leva para fora da coleção"},
+        Fault{"Script", page("textos/1.htm", "<script>var a = \"<a href='nada.htm'>\";</script>"),
+              "textos/1.htm: a página tem um script"},
+        Fault{"EventHandler", page("textos/1.htm", "<body onload=\"location='x'\">"),
+              "textos/1.htm: a página tem um script"},
+        Fault{"MetaRefresh",
+              page("textos/1.htm",
+                   "<meta http-equiv=\"refresh\" content=\"0; url=http://exemplo.org/\">"),
+              "textos/1.htm: a página redireciona a outro endereço (meta refresh)"}),
+    [](const ::testing::TestParamInfo<Fault>& fault) { return fault.param.name; });
+
+// Script text is no link, and the pages' own print script is no problem.
+TEST_F(CheckedCollection, ScriptsAreReportedAsSuchNotAsLinks) {
+    testfiles::writeFile(
+        path(QStringLiteral("textos/1.htm")),
+        "<script>var a = \"<a href='nada.htm'>\";</script>"
+        "<script>if (/(^|[?&])op=Imprimir(&|$)/.test(location.search)) window.addEventListener("
+        "'load', function () { window.print(); });</script>");
+    const QStringList problems = checkCollection(folder_.path()).problems;
+    EXPECT_TRUE(problems.filter(QStringLiteral("nada.htm")).isEmpty())
+        << problems.join(u'\n').toStdString();
+    testfiles::writeFile(
+        path(QStringLiteral("textos/1.htm")),
+        "<script>if (/(^|[?&])op=Imprimir(&|$)/.test(location.search)) window.addEventListener("
+        "'load', function () { window.print(); });</script>");
+    EXPECT_TRUE(
+        checkCollection(folder_.path()).problems.filter(QStringLiteral("script")).isEmpty());
+}
+
+// The builder takes no page from outside the content folder.
+TEST_F(CheckedCollection, TheBuilderRefusesAPageLinkedOutOfTheContentFolder) {
+    const QTemporaryDir elsewhere;
+    const QString outside = QDir(elsewhere.path()).filePath(QStringLiteral("segredo.htm"));
+    testfiles::writeFile(outside, "segredo");
+    const QString page = path(QStringLiteral("textos/1.htm"));
+    QFile::remove(page);
+    ASSERT_TRUE(QFile::link(outside, page));
+    BuildOptions options;
+    options.cataloguePath = path(QStringLiteral("catalogo.jsonl"));
+    options.contentDir = folder_.path();
+    options.outputPath = path(QStringLiteral("db3.mdb"));
+    options.allowUnknownCodes = true;
+    try {
+        build(options);
+        FAIL() << "built";
+    } catch (const BuildError& error) {
+        EXPECT_TRUE(error.message().endsWith(
+            QStringLiteral("é um link simbólico que leva para fora da pasta de conteúdo")))
+            << error.message().toStdString();
+    }
 }
 
 TEST_F(CheckedCollection, TheCommandExitsWithOneOnProblemsAndTwoOnUsageErrors) {

@@ -31,6 +31,14 @@ QString pageTextOf(const QString& cataloguePath, const CatalogueEntry& entry,
                               ? QStringLiteral(" (o catálogo não dá \"conteudo\" para ele)")
                               : QString()));
     }
+    // A link out of the content folder would put a file of the publisher's
+    // machine into the collection.
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    if (!resolved.isEmpty() && !resolved.startsWith(QDir(contentDir).canonicalPath() + u'/')) {
+        throw BuildError(where +
+                         QStringLiteral("é um link simbólico que leva para fora da pasta de "
+                                        "conteúdo"));
+    }
     try {
         return pageText(html);
     } catch (const PageTextError& error) {

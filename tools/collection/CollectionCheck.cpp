@@ -5,6 +5,8 @@
 #include "CollectionBuild.h"
 #include "ConnectionString.h"
 #include "DatabaseError.h"
+#include "DatabasePassword.h"
+#include "Schema.h"
 #include "SearchIndex.h"
 #include "Sections.h"
 #include "ShortStringIndex.h"
@@ -17,6 +19,7 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -46,6 +49,84 @@ QList<CardFacts> readCards(const QString& databasePath) {
                              .arg(QDir::toNativeSeparators(databasePath), error.message()));
     }
     return cards;
+}
+
+// A stored root the program would take for the whole file system or a part
+// of the system's own is never a collection's folder.
+void checkStoredRoot(const QString& stored, QStringList& problems) {
+    // Folders that are the system's own, with all they hold ...
+    static const QStringList systemTrees{
+        QStringLiteral("/bin"),  QStringLiteral("/boot"), QStringLiteral("/dev"),
+        QStringLiteral("/etc"),  QStringLiteral("/lib"),  QStringLiteral("/lib64"),
+        QStringLiteral("/proc"), QStringLiteral("/root"), QStringLiteral("/run"),
+        QStringLiteral("/sbin"), QStringLiteral("/sys")};
+    // ... and folders that hold collections only below them.
+    static const QStringList systemFolders{QStringLiteral("/"), QStringLiteral("/usr"),
+                                           QStringLiteral("/var"), QStringLiteral("/home")};
+    if (!stored.startsWith(u'/')) {
+        return;  // relative, or a Windows drive of the earlier program
+    }
+    const QString canonical = QFileInfo(stored).canonicalFilePath();
+    const QString folder = QDir::cleanPath(canonical.isEmpty() ? stored : canonical);
+    const bool inSystemTree = std::any_of(
+        systemTrees.cbegin(), systemTrees.cend(),
+        [&](const QString& tree) { return folder == tree || folder.startsWith(tree + u'/'); });
+    if (inSystemTree || systemFolders.contains(folder)) {
+        problems << QStringLiteral(
+                        "db3.mdb: a raiz de conteúdo guardada \"%1\" é uma pasta do "
+                        "sistema, não a de uma coleção")
+                        .arg(stored);
+    }
+}
+
+// The places of TITLE_ORDER: each rank once, from 0 without gaps, each
+// text row once and with its own card.
+int misplacedTitles(sqlite::Connection& db) {
+    sqlite::Statement places(
+        db,
+        "select count(*) - count(distinct rank), count(*) - count(distinct row),"
+        " (coalesce(max(rank), -1) + 1 - count(*)) + abs(coalesce(min(rank), 0))"
+        " from TITLE_ORDER");
+    places.step();
+    sqlite::Statement stray(db,
+                            "select count(*) from TITLE_ORDER R left join TEXTOS T on T.rowid = "
+                            "R.row where T.rowid is null or T.cod_texto is not R.cod");
+    stray.step();
+    return static_cast<int>(places.int64(0) + places.int64(1) + std::abs(places.int64(2)) +
+                            stray.int64(0));
+}
+
+// FTS5 compares its trigrams with SEARCH_TEXT only through a write
+// statement; it changes nothing, and is rolled back all the same. The
+// problem found, if any.
+QString trigramProblem(const QString& databasePath) {
+    const QString unchecked =
+        QStringLiteral("db3.mdb: os trigramas do índice de busca não puderam ser conferidos (%1)");
+    try {
+        sqlite::Connection db(databasePath, sqlite::OpenMode::ReadWrite);
+        if (db.isReadOnly()) {
+            return unchecked.arg(QStringLiteral("o arquivo é somente leitura"));
+        }
+        db.executeScript("BEGIN");
+        try {
+            db.executeScript(
+                "INSERT INTO SEARCH_TRIGRAMS (SEARCH_TRIGRAMS, rank) VALUES ('integrity-check', "
+                "1)");
+        } catch (const DatabaseError& error) {
+            db.executeScript("ROLLBACK");
+            if (!sqlite::isDamaged(error)) {
+                return unchecked.arg(error.engineMessage());
+            }
+            return QStringLiteral(
+                       "db3.mdb: os trigramas do índice de busca não correspondem ao texto "
+                       "indexado (%1); \"corvanel-collection reindex\" os refaz")
+                .arg(error.engineMessage());
+        }
+        db.executeScript("ROLLBACK");
+    } catch (const DatabaseError& error) {
+        return unchecked.arg(error.engineMessage());
+    }
+    return {};
 }
 
 // The text rows whose searchable text differs from what the index holds
@@ -110,6 +191,15 @@ void checkSearchIndex(const QString& databasePath, QStringList& problems) {
                             "linha(s); \"corvanel-collection reindex\" o refaz")
                             .arg(stale);
         }
+        if (const int misplaced = misplacedTitles(db); misplaced > 0) {
+            problems << QStringLiteral(
+                            "db3.mdb: a ordem dos títulos do índice de busca não corresponde aos "
+                            "textos em %1 posição(ões); \"corvanel-collection reindex\" a refaz")
+                            .arg(misplaced);
+        }
+        if (const QString problem = trigramProblem(databasePath); !problem.isEmpty()) {
+            problems << problem;
+        }
         if (!SearchIndex::hasShortStrings(db)) {
             problems << QStringLiteral(
                 "db3.mdb: falta a parte do índice de busca que acha as palavras de uma ou "
@@ -149,7 +239,8 @@ void checkCard(const CardFacts& card, const QString& folder, const CheckOptions&
         }
     }
     const QString page = pagePath(folder, card.cod);
-    if (!QFileInfo(page).isFile()) {
+    // A link in the page's place is reported with the pages.
+    if (!QFileInfo(page).isFile() && !QFileInfo(page).isSymLink()) {
         problems << QStringLiteral("%1: falta a página %2")
                         .arg(documentName(card), QDir(folder).relativeFilePath(page));
     }
@@ -173,7 +264,58 @@ std::optional<QString> localTarget(const QString& link) {
     return QUrl::fromPercentEncoding(target.toUtf8()).replace(u'\\', u'/');
 }
 
+// The one script the collection's pages carry: a page prints itself when
+// opened with "?op=Imprimir".
+constexpr QStringView kPrintScript =
+    u"if (/(^|[?&])op=Imprimir(&|$)/.test(location.search)) window.addEventListener('load', "
+    u"function () { window.print(); });";
+
+// Any other script, an event handler, a "javascript:" address or a
+// redirection by meta refresh is reported once; the scripts are taken out
+// of the text, so that their code is never read as links.
+QString withoutScripts(const QString& html, const QString& where, QStringList& problems) {
+    static const QRegularExpression scriptElement(
+        QStringLiteral("<script\\b([^>]*)>(.*?)</script\\s*>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression otherScript(
+        QStringLiteral("<[^>]*\\son[a-z]+\\s*=|javascript\\s*:|<script\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression refresh(
+        QStringLiteral("<meta\\b[^>]*http-equiv\\s*=\\s*[\"']?\\s*refresh"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString rest = html;
+    bool scripted = false;
+    for (const QRegularExpressionMatch& script : scriptElement.globalMatch(html)) {
+        scripted |=
+            !script.captured(1).trimmed().isEmpty() || script.captured(2).trimmed() != kPrintScript;
+    }
+    rest.remove(scriptElement);
+    if (scripted || otherScript.match(rest).hasMatch()) {
+        problems << QStringLiteral("%1: a página tem um script").arg(where);
+    }
+    if (refresh.match(rest).hasMatch()) {
+        problems << QStringLiteral("%1: a página redireciona a outro endereço (meta refresh)")
+                        .arg(where);
+    }
+    return rest;
+}
+
 void checkLinks(const QString& pagePath, const QDir& collection, QStringList& problems) {
+    const QFileInfo pageFile(pagePath);
+    if (pageFile.isSymLink()) {
+        const QString target = pageFile.canonicalFilePath();
+        const bool inside =
+            !target.isEmpty() && target.startsWith(collection.canonicalPath() + u'/');
+        problems << QStringLiteral("%1: a página é um link simbólico%2")
+                        .arg(collection.relativeFilePath(pagePath),
+                             inside ? QString() : QStringLiteral(" que leva para fora da coleção"));
+        return;
+    }
+    if (!pageFile.isFile()) {
+        problems << QStringLiteral("%1: não é um arquivo comum")
+                        .arg(collection.relativeFilePath(pagePath));
+        return;
+    }
     QFile page(pagePath);
     if (!page.open(QIODevice::ReadOnly)) {
         problems
@@ -181,7 +323,8 @@ void checkLinks(const QString& pagePath, const QDir& collection, QStringList& pr
         return;
     }
     // Bytes as Latin-1: the markup around the links is ASCII in any encoding.
-    const QString html = QString::fromLatin1(page.readAll());
+    const QString html = withoutScripts(QString::fromLatin1(page.readAll()),
+                                        collection.relativeFilePath(pagePath), problems);
     static const QRegularExpression linkPattern(
         QStringLiteral("\\b(?:href|src)\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
         QRegularExpression::CaseInsensitiveOption);
@@ -212,6 +355,41 @@ void checkLinks(const QString& pagePath, const QDir& collection, QStringList& pr
     }
 }
 
+// What the program relies on before it reads a row: an undamaged file, the
+// builder's schema, the program's password, row numbers it can size by, and
+// a content root that is a folder of the collection's own. False when the
+// rows cannot be trusted to be read at all.
+bool checkDatabase(const QString& databasePath, QStringList& problems) {
+    try {
+        sqlite::Connection db(databasePath, sqlite::OpenMode::ReadOnly);
+        db.executeScript("PRAGMA query_only = 1");
+        sqlite::Statement quickCheck(db, "PRAGMA quick_check(1)");
+        if (quickCheck.step() && quickCheck.text(0) != u"ok") {
+            problems << QStringLiteral("db3.mdb: o arquivo está danificado (%1)")
+                            .arg(quickCheck.text(0));
+            return false;
+        }
+        if (const QString difference = Schema::differenceFromBuilt(db); !difference.isEmpty()) {
+            problems
+                << QStringLiteral("db3.mdb: não é uma coleção do Corvanel (%1)").arg(difference);
+            return false;
+        }
+        if (!DatabasePassword::matches(db, Schema::programPassword())) {
+            problems << QStringLiteral(
+                "db3.mdb: a senha guardada não é a do programa, que não abre a coleção");
+        }
+        SearchIndex::lastTextRow(db);
+        sqlite::Statement root(db, "select tipo from CONTROLE where topo = 1");
+        if (root.step()) {
+            checkStoredRoot(root.text(0), problems);
+        }
+    } catch (const DatabaseError& error) {
+        problems << QStringLiteral("db3.mdb: não pôde ser lido: %1").arg(error.message());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CheckReport checkCollection(const QString& folder, const CheckOptions& options) {
@@ -225,23 +403,25 @@ CheckReport checkCollection(const QString& folder, const CheckOptions& options) 
                              .arg(folder, kDatabaseFileName));
     }
     CheckReport report;
-    for (const CardFacts& card : readCards(databasePath)) {
-        checkCard(card, folder, options, report.problems);
-        ++report.cards;
+    if (checkDatabase(databasePath, report.problems)) {
+        for (const CardFacts& card : readCards(databasePath)) {
+            checkCard(card, folder, options, report.problems);
+            ++report.cards;
+        }
+        checkSearchIndex(databasePath, report.problems);
     }
-    checkSearchIndex(databasePath, report.problems);
     for (const QString& missing : missingFixedFiles(folder)) {
         report.problems << QStringLiteral("%1: falta este arquivo fixo do programa").arg(missing);
     }
     QStringList pages;
     for (const QString& pattern : {QStringLiteral("*.htm"), QStringLiteral("*.html")}) {
-        for (const QString& name : collection.entryList({pattern}, QDir::Files)) {
+        for (const QString& name : collection.entryList({pattern}, QDir::Files | QDir::System)) {
             pages << collection.filePath(name);
         }
     }
     QDirIterator textos(collection.filePath(QStringLiteral("textos")),
-                        {QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files,
-                        QDirIterator::Subdirectories);
+                        {QStringLiteral("*.htm"), QStringLiteral("*.html")},
+                        QDir::Files | QDir::System, QDirIterator::Subdirectories);
     while (textos.hasNext()) {
         pages << textos.next();
     }

@@ -56,11 +56,13 @@ cli::ProgramSyntax collectionSyntax() {
     syntax.summary = QStringLiteral(
         "build   monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das\n"
         "        páginas\n"
-        "check   verifica a coleção da PASTA como o programa a usará: seções e categorias\n"
-        "        conhecidas, páginas dos documentos e arquivos fixos presentes, links que\n"
-        "        levam a arquivos dentro da pasta\n"
+        "check   verifica a coleção da PASTA como o programa a usará: o banco (intacto,\n"
+        "        com as tabelas do montador, a senha, a raiz e o índice de busca), seções\n"
+        "        e categorias conhecidas, páginas dos documentos e arquivos fixos\n"
+        "        presentes, páginas sem scripts e links que levam a arquivos dentro da pasta\n"
         "reindex acrescenta o índice de busca a uma coleção montada sem ele (CAMINHO: o\n"
-        "        banco de dados ou a pasta que o contém)\n"
+        "        banco de dados ou a pasta que o contém), numa cópia que toma o lugar do\n"
+        "        banco quando completa\n"
         "tables  mostra, em Markdown, os arquivos fixos e os códigos de categoria do programa");
     for (const BuildOption& option : kBuildOptions) {
         syntax.options << QCommandLineOption(option.name.toString(), option.description.toString(),

@@ -1,9 +1,11 @@
 #include "Reindex.h"
 
 #include "BuildError.h"
+#include "OutputFile.h"
 
 #include <DatabaseError.h>
 #include <PortugueseCollation.h>
+#include <Schema.h>
 #include <SearchIndex.h>
 #include <Sqlite.h>
 
@@ -32,22 +34,44 @@ QString databaseFileAt(const QString& path) {
 
 }  // namespace
 
+// The index is written into a copy, which takes the file's place in one
+// rename: readers go on with the old file meanwhile, and a reindex killed
+// at any point leaves it byte for byte.
 QString reindex(const QString& path) {
-    QString file = databaseFileAt(path);
+    const QString file = databaseFileAt(path);
     try {
-        sqlite::Connection connection(file, sqlite::OpenMode::ReadWrite);
-        connection.setBusyTimeout(5000);
-        sqlite::Statement cards(
-            connection, "select 1 from sqlite_master where type = 'table' and name = 'LABELS'");
-        if (!cards.step()) {
-            throw BuildError(QStringLiteral("\"%1\" não é uma coleção do Corvanel")
-                                 .arg(QDir::toNativeSeparators(file)));
+        OutputFile output(file);
+        {
+            sqlite::Connection source(file, sqlite::OpenMode::ReadOnly);
+            source.setBusyTimeout(5000);
+            sqlite::Statement cards(
+                source, "select 1 from sqlite_master where type = 'table' and name = 'LABELS'");
+            if (!cards.step()) {
+                throw BuildError(QStringLiteral("\"%1\" não é uma coleção do Corvanel")
+                                     .arg(QDir::toNativeSeparators(file)));
+            }
+            cards.reset();
+            if (const QString difference = Schema::differenceFromBuilt(source);
+                !difference.isEmpty()) {
+                throw BuildError(QStringLiteral("\"%1\" não é uma coleção do Corvanel (%2)")
+                                     .arg(QDir::toNativeSeparators(file), difference));
+            }
+            // The copy declares its titles in the program's collation.
+            PortugueseCollation::registerWith(source);
+            sqlite::Statement copy(source, "VACUUM INTO ?");
+            copy.bind(1, output.temporaryPath());
+            copy.step();
         }
-        cards.reset();
-        PortugueseCollation::registerWith(connection);
-        connection.executeScript("BEGIN IMMEDIATE");
-        SearchIndex::build(connection);
-        connection.executeScript("COMMIT");
+        // The copy is ours alone until the rename, its schema the one compared
+        // above: opened as a file of our own, with no journal to keep.
+        sqlite::Connection copy(output.temporaryPath(), sqlite::OpenMode::Create);
+        copy.executeScript("PRAGMA journal_mode = OFF");
+        PortugueseCollation::registerWith(copy);
+        copy.executeScript("BEGIN");
+        SearchIndex::build(copy);
+        copy.executeScript("COMMIT");
+        copy.close();
+        output.replaceOutput();
     } catch (const DatabaseError& error) {
         const QString& reason = error.engineMessage();
         throw BuildError(

@@ -5,7 +5,8 @@
 namespace corvanel::collection {
 
 // Writes the search index into a collection built without it (or again over
-// the one it has), in one transaction: a failure leaves the file as it was.
+// the one it has): into a copy beside it, renamed over it when complete, so
+// a failure or a kill leaves the file as it was and readers never wait.
 // path: the database file or the collection folder holding db3.mdb. Returns
 // the database file written. Throws BuildError.
 QString reindex(const QString& path);

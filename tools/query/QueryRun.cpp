@@ -8,6 +8,7 @@
 #include "QueryScript.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
+#include "SearchWords.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -154,7 +155,16 @@ int runQueryScript(const QueryScript& script, const TextLineBreaker& decisionLin
     };
     for (const Action& action : script.actions) {
         if (const auto* write = std::get_if<FieldWrite>(&action)) {
-            fieldOf(logic.fields, write->field) = write->value;
+            QString value = write->value;
+            if (write->field == FieldWrite::Field::Edit3 && value.size() > kLongestSearchWords) {
+                value = boundedSearchWords(value);
+                err << QStringLiteral(
+                           "aviso: --edit3 tem %1 caracteres; a busca aceita até %2, "
+                           "e só os primeiros são buscados.\n")
+                           .arg(write->value.size())
+                           .arg(kLongestSearchWords);
+            }
+            fieldOf(logic.fields, write->field) = value;
             continue;
         }
         showOnce();
