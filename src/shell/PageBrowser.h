@@ -36,15 +36,17 @@ public:
     ~PageBrowser() override;
 
     // Starts loading address and returns; throws NavigationRefused for an
-    // address that names neither a local page nor a web page.
+    // address that names neither a local page of the content folder nor a
+    // web page.
     void Navigate(const QString& address);
 
     // Where the content root is read from at each navigation. Without one,
     // local pages may read no files at all.
     void setContentRootSource(std::function<QString()> contentRoot);
 
-    // The last address navigated to, as it was given.
+    // The last address navigated to, as it was given, and the URL it led to.
     const QString& lastAddress() const { return lastAddress_; }
+    const QUrl& lastUrl() const { return lastUrl_; }
 
     // Commands of the window added at the foot of the page's context menu.
     void setWindowCommands(QList<QAction*> commands) { windowCommands_ = std::move(commands); }
@@ -68,6 +70,7 @@ private:
     ContentPage* page_;
     std::function<QString()> contentRoot_;
     QString lastAddress_;
+    QUrl lastUrl_;
     std::unique_ptr<QPrinter> printer_;  // alive while a print runs
     QList<QAction*> windowCommands_;
     bool printingNow_ = false;

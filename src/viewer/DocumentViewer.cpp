@@ -1,11 +1,11 @@
 #include "DocumentViewer.h"
 
 #include "ContentAddress.h"
+#include "ContentFolder.h"
 #include "ErrorBox.h"
 #include "FindBar.h"
 #include "KeyboardReach.h"
 #include "Look.h"
-#include "PageAddress.h"
 #include "PageBrowser.h"
 #include "PageCopy.h"
 #include "PageMarker.h"
@@ -47,9 +47,8 @@ namespace {
 
 // The file the browser shows for a page, so that a copy is what was read.
 QString shownFile(const QString& root, const QString& pageName) {
-    const std::optional<QUrl> url =
-        PageAddress::resolve(ContentAddress::pageAddress(root, pageName));
-    return url ? url->toLocalFile() : QString();
+    const std::optional<ContentFile> page = ContentFolder::fromRoot(root).page(pageName);
+    return page ? page->filePath : QString();
 }
 
 QUrl withoutQuery(QUrl url) {
@@ -181,8 +180,7 @@ void DocumentViewer::openPage(const QString& contentRoot, const QString& pageNam
     }
     pageName_ = pageName;
     searchWords_ = searchWords;
-    documentUrl_ = withoutQuery(
-        PageAddress::resolve(ContentAddress::pageAddress(contentRoot, pageName)).value_or(QUrl()));
+    documentUrl_ = withoutQuery(pageBrowser_->lastUrl());
     findBar_->setSearchWords(searchWords.join(QStringLiteral(" · ")));
     if (!isFinding()) {
         findBar_->hide();

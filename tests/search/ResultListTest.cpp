@@ -437,7 +437,7 @@ TEST(ClosedDatabase, ARequestOpensTheDatabaseCreationCouldNotOpen) {
     RecordingHost host;
     Collection opened(connectionStringFor(folder.path()));
     ResultListLogic logic(opened, host, Look::sansSerif(11));
-    EXPECT_THROW(opened.open(), DatabaseError);
+    EXPECT_THROW(opened.database(), DatabaseError);
     logic.fields.kind = q("G");
     EXPECT_THROW(logic.showRequest(), DatabaseError);
     EXPECT_TRUE(host.settled());

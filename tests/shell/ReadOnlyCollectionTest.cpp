@@ -66,8 +66,7 @@ void checkReadOnlyCollection() {
 
     // Counting, searching and narrowing (marks in the connection's own
     // temporary tables) all work.
-    Collection opened(collection.connectionString());
-    opened.open();
+    Collection opened = Collection::open(folder);
     EXPECT_EQ(opened.documentCount(), 1);
     EXPECT_TRUE(opened.database().isReadOnly());
     int found = 0;
@@ -79,7 +78,8 @@ void checkReadOnlyCollection() {
     // settings, and start-up finds it there.
     EXPECT_EQ(ContentRootStore::store(folder, discRoot), ContentRootStore::StoredIn::UserSettings);
     EXPECT_EQ(UserSettings().contentRootFor(folder), discRoot);
-    EXPECT_EQ(ContentRootStore::chooseContentRoot(folder, opened.contentRoot()), discRoot);
+    EXPECT_EQ(Collection::open(folder, UserSettings().contentRootFor(folder)).contentRoot(),
+              discRoot);
     // The collection is untouched, byte for byte, with no journal left beside it.
     EXPECT_EQ(storedRoot(databasePath), QStringLiteral("/media/cdrom/"));
     EXPECT_EQ(digestOf(databasePath), before);

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "ContentFolder.h"
+
 #include <QString>
+
+#include <optional>
 
 // Storing the folder of the collection's content, which the program reads
 // at its next start.
@@ -22,9 +26,18 @@ enum class StoredIn {
 // the folder could not be stored where start-up reads it.
 StoredIn store(const QString& programFolder, const QString& folder);
 
-// The content root that start-up uses: the database's own when it holds the
-// marker file, else the one the user chose for this collection (user
-// settings) when that one holds it, else the database's.
-QString chooseContentRoot(const QString& programFolder, const QString& databaseRoot);
+// The content folder of the collection in programFolder, decided once as it
+// is opened, from the root its database stores (storedRoot):
+// - a relative stored root is read from the collection's own folder;
+// - the stored root is refused when it names no folder, a folder of the
+//   system, or a folder outside the collection's own while textos/ lies
+//   beside the database (a received collection reads its own files only);
+//   then the collection's own folder stands in when textos/ lies there;
+// - when that folder lacks its marker file, the folder the user chose for
+//   this collection (usersChoice, from the user's settings) is taken if it
+//   holds one.
+// No folder at all when none of these exists.
+ContentFolder chooseContentFolder(const QString& programFolder, const QString& storedRoot,
+                                  const std::optional<QString>& usersChoice);
 
 }  // namespace corvanel::ContentRootStore

@@ -1,7 +1,6 @@
 #include "ContentRootStore.h"
 
 #include "ConnectionString.h"
-#include "ContentAddress.h"
 #include "Database.h"
 #include "DatabaseError.h"
 #include "UserSettings.h"
@@ -59,15 +58,39 @@ StoredIn store(const QString& programFolder, const QString& folder) {
     return StoredIn::Collection;
 }
 
-QString chooseContentRoot(const QString& programFolder, const QString& databaseRoot) {
-    if (ContentAddress::hasMarkerFile(databaseRoot)) {
-        return databaseRoot;
+namespace {
+
+// A stored root as the database holds it, read from the collection's own
+// folder when it is relative. A Windows root such as "D:\" is no relative
+// path, only a missing one.
+ContentFolder storedFolder(const QString& ownFolder, const QString& storedRoot) {
+    const bool relative = QDir::isRelativePath(storedRoot) && !storedRoot.contains(u'\\');
+    return ContentFolder::fromRoot(relative ? QDir(ownFolder).filePath(storedRoot) : storedRoot);
+}
+
+}  // namespace
+
+ContentFolder chooseContentFolder(const QString& programFolder, const QString& storedRoot,
+                                  const std::optional<QString>& usersChoice) {
+    const QString ownFolder = QFileInfo(programFolder).absoluteFilePath();
+    const ContentFolder own = ContentFolder::fromRoot(ownFolder);
+    const bool ownPages = QFileInfo(QDir(ownFolder).filePath(QStringLiteral("textos"))).isDir();
+    ContentFolder stored =
+        storedRoot.trimmed().isEmpty() ? ContentFolder() : storedFolder(ownFolder, storedRoot);
+    if (ownPages && stored.isValid() && !own.containsPath(stored.path())) {
+        stored = {};
     }
-    const std::optional<QString> chosen = UserSettings().contentRootFor(programFolder);
-    if (chosen && ContentAddress::hasMarkerFile(*chosen)) {
-        return *chosen;
+    const ContentFolder collections = stored.isValid() ? stored : ownPages ? own : ContentFolder();
+    if (collections.hasMarkerFile()) {
+        return collections;
     }
-    return databaseRoot;
+    if (usersChoice) {
+        ContentFolder chosen = ContentFolder::fromRoot(*usersChoice);
+        if (chosen.hasMarkerFile()) {
+            return chosen;
+        }
+    }
+    return collections;
 }
 
 }  // namespace corvanel::ContentRootStore
