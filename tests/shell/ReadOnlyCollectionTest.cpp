@@ -52,7 +52,7 @@ void checkReadOnlyCollection() {
                               {.root = QStringLiteral("/media/cdrom/"), .withMarkerFile = false});
     QTemporaryDir disc;
     ASSERT_TRUE(disc.isValid());
-    QFile marker(ContentAddress::markerFilePath(disc.path() + u'/'));
+    QFile marker(QDir(disc.path()).filePath(ContentAddress::kMarkerFileName.toString()));
     ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
     marker.close();
     const QString discRoot = disc.path() + u'/';
