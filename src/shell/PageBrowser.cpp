@@ -1,6 +1,5 @@
 #include "PageBrowser.h"
 
-#include "ContentFolder.h"
 #include "ContentPage.h"
 #include "ErrorBox.h"
 #include "PageAddress.h"
@@ -60,13 +59,19 @@ PageBrowser::PageBrowser(QWidget* parent)
 
 PageBrowser::~PageBrowser() = default;
 
+void PageBrowser::setContentFolderSource(std::function<ContentFolder()> contentFolder) {
+    contentFolder_ = std::move(contentFolder);
+}
+
 void PageBrowser::setContentRootSource(std::function<QString()> contentRoot) {
-    contentRoot_ = std::move(contentRoot);
+    setContentFolderSource([contentRoot = std::move(contentRoot)] {
+        return contentRoot ? ContentFolder::fromRoot(contentRoot()) : ContentFolder();
+    });
 }
 
 void PageBrowser::Navigate(const QString& address) {
     std::optional<QUrl> url = PageAddress::resolve(address);
-    ContentFolder folder = ContentFolder::fromRoot(contentRoot_ ? contentRoot_() : QString());
+    ContentFolder folder = contentFolder_ ? contentFolder_() : ContentFolder();
     if (url && url->isLocalFile() && !folder.contains(*url)) {
         // A local page is one of the collection's. Without a content folder
         // (the user is being asked for it) the page stays blank.

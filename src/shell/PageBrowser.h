@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ContentFolder.h"
+
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -40,8 +42,10 @@ public:
     // web page.
     void Navigate(const QString& address);
 
-    // Where the content root is read from at each navigation. Without one,
+    // Where the content folder is read from at each navigation. Without one,
     // local pages may read no files at all.
+    void setContentFolderSource(std::function<ContentFolder()> contentFolder);
+    // The same from the text of a content root, resolved at each navigation.
     void setContentRootSource(std::function<QString()> contentRoot);
 
     // The last address navigated to, as it was given, and the URL it led to.
@@ -68,7 +72,7 @@ private:
     void finishPrinting(bool success);
 
     ContentPage* page_;
-    std::function<QString()> contentRoot_;
+    std::function<ContentFolder()> contentFolder_;
     QString lastAddress_;
     QUrl lastUrl_;
     std::unique_ptr<QPrinter> printer_;  // alive while a print runs

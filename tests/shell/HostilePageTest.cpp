@@ -19,9 +19,9 @@
 namespace corvanel {
 namespace {
 
-using testing::ContentFolder;
 using testing::kPageTimeoutMs;
 using testing::LocalWebServer;
+using testing::PageFolder;
 using testing::pngPicture;
 using testing::readingPage;
 using testing::titleOnceItStartsWith;
@@ -54,7 +54,7 @@ QStringList openedAfterAQuietMoment(const QSignalSpy& opened) {
 // A browser for content's collection, shown so that it takes input.
 class ShownBrowser {
 public:
-    explicit ShownBrowser(const ContentFolder& content) {
+    explicit ShownBrowser(const PageFolder& content) {
         browser.setContentRootSource([root = content.root()] { return root; });
         browser.resize(400, 300);
         browser.show();
@@ -62,7 +62,7 @@ public:
     }
 
     // Loads a page of textos/ and waits until it is shown.
-    void open(const ContentFolder& content, const QString& page) {
+    void open(const PageFolder& content, const QString& page) {
         QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
         browser.Navigate(ContentAddress::pageAddress(content.root(), page));
         ASSERT_TRUE(loaded.wait(kPageTimeoutMs));
@@ -91,7 +91,7 @@ class ScriptedAttempts : public ::testing::TestWithParam<ScriptAttempt> {};
 TEST_P(ScriptedAttempts, OpenNothingAndLeaveNothing) {
     LocalWebServer web;
     const QString server = web.address(QString());
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("ataque.htm"),
                   utf8(u"<!DOCTYPE html><html><head><meta charset='utf-8'>" +
                        QString::fromUtf16(GetParam().head).replace(QStringLiteral("%1"), server) +
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A page that waits for any click, then goes on its own.
 TEST(HostilePages, AClickAnywhereLetsNoLaterScriptThrough) {
     LocalWebServer web;
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("espera.htm"),
                   utf8(u"<!DOCTYPE html><html><head><title>inicio</title><style>"
                        u"body { margin: 0; height: 100vh; }</style></head><body>texto<script>"
@@ -165,7 +165,7 @@ TEST(HostilePages, AClickAnywhereLetsNoLaterScriptThrough) {
 
 TEST(HostilePages, OneClickOpensOneAddress) {
     LocalWebServer web;
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("dupla.htm"),
                   utf8(u"<!DOCTYPE html><html><head><style>a { position: absolute; top: 0;"
                        u"left: 0; width: 200px; height: 40px; display: block; }</style></head>"
@@ -186,7 +186,7 @@ TEST(HostilePages, OneClickOpensOneAddress) {
 TEST(HostilePages, EnterOnALinkTheUserChoseStillOpensTheWeb) {
     LocalWebServer web;
     const QString law = web.address(QStringLiteral("/lei.htm"));
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("L01.htm"),
                   utf8(u"<!DOCTYPE html><html><body><a id='lei' href='" + law +
                        u"'>Lei</a><script>document.getElementById('lei').focus();"
@@ -209,7 +209,7 @@ TEST(HostilePages, EnterOnALinkTheUserChoseStillOpensTheWeb) {
 // one to another program go nowhere, mail goes to the mail program, and one
 // within the collection is followed.
 TEST(HostilePages, AClickedLinkLeadsOnlyToTheCollectionTheWebOrMail) {
-    ContentFolder content;
+    PageFolder content;
     const QString outside =
         content.writeOutside(QStringLiteral("fora.htm"), "<title>fora</title>SEGREDO");
     content.write(QStringLiteral("destino.htm"), "<title>Chegou</title>");
@@ -247,15 +247,15 @@ TEST(HostilePages, AClickedLinkLeadsOnlyToTheCollectionTheWebOrMail) {
 }
 
 TEST(HostilePages, APageReadsNothingOutsideItsCollection) {
-    ContentFolder content;
+    PageFolder content;
     const QString secret = content.writeOutside(QStringLiteral("segredo.txt"), "SEGREDO");
     const QString secretFrame =
         content.writeOutside(QStringLiteral("segredo.htm"), "<body>SEGREDO</body>");
     const QString picture = content.writeOutside(QStringLiteral("figura.png"), pngPicture());
-    ContentFolder::writeFile(content.root() + QStringLiteral("dados/lista.txt"), "DENTRO");
-    ContentFolder::writeFile(content.root() + QStringLiteral("dados/quadro.htm"),
-                             "<body>DENTRO</body>");
-    ContentFolder::writeFile(content.root() + QStringLiteral("figuras/f.png"), pngPicture());
+    PageFolder::writeFile(content.root() + QStringLiteral("dados/lista.txt"), "DENTRO");
+    PageFolder::writeFile(content.root() + QStringLiteral("dados/quadro.htm"),
+                          "<body>DENTRO</body>");
+    PageFolder::writeFile(content.root() + QStringLiteral("figuras/f.png"), pngPicture());
     content.write(QStringLiteral("buscador.js"),
                   "onmessage = function (e) { fetch(e.data).then(function (r) { return r.text(); })"
                   ".then(function (t) { postMessage(t.trim() || 'vazio'); },"
@@ -314,10 +314,10 @@ TEST(HostilePages, AReceivedCollectionsRootLinkedToTheDiskReadsAndSendsNothing) 
     QTemporaryDir place;
     const QDir received(place.path());
     const QString secret = place.filePath(QStringLiteral("segredo.txt"));
-    ContentFolder::writeFile(secret, "SEGREDO-DO-USUARIO");
+    PageFolder::writeFile(secret, "SEGREDO-DO-USUARIO");
     ASSERT_TRUE(QFile::link(QStringLiteral("/"), received.filePath(QStringLiteral("x"))));
-    ContentFolder::writeFile(received.filePath(QStringLiteral("xlabels.dat")), "");
-    ContentFolder::writeFile(
+    PageFolder::writeFile(received.filePath(QStringLiteral("xlabels.dat")), "");
+    PageFolder::writeFile(
         received.filePath(QStringLiteral("xentrada2.htm")),
         utf8(u"<!DOCTYPE html><html><head><title>inicio</title><style>"
              u"a { position: absolute; left: 0; top: 0; width: 400px; height: 300px; "
@@ -334,7 +334,7 @@ TEST(HostilePages, AReceivedCollectionsRootLinkedToTheDiskReadsAndSendsNothing) 
     UserBrowser desktop = everyScheme();
     QSignalSpy opened(&desktop, &UserBrowser::opened);
 
-    const corvanel::ContentFolder folder = Collection::open(place.path()).contentFolder();
+    const ContentFolder folder = Collection::open(place.path()).contentFolder();
     EXPECT_FALSE(folder.contains(QUrl::fromLocalFile(secret)));
     PageBrowser browser;
     browser.setContentRootSource([root = folder.rootText()] { return root; });
