@@ -80,7 +80,7 @@ ContentFolder chooseContentFolder(const QString& programFolder, const QString& s
     if (ownPages && stored.isValid() && !own.containsPath(stored.path())) {
         stored = {};
     }
-    const ContentFolder collections = stored.isValid() ? stored : ownPages ? own : ContentFolder();
+    ContentFolder collections = stored.isValid() ? stored : ownPages ? own : ContentFolder();
     if (collections.hasMarkerFile()) {
         return collections;
     }
