@@ -219,9 +219,9 @@ void TextIndexLoad(benchmark::State& state) {
 // Opening the collection at start: open, count the collection and its
 // sections, read the content root.
 void CreationCounts(benchmark::State& state) {
-    Collection collection(connectionStringFor(collectionFolder()));
+    Collection collection;
     for (auto _ : state) {
-        collection.open();
+        collection = Collection::open(collectionFolder());
     }
     state.counters["documents"] = collection.documentCount().value_or(0);
 }
@@ -232,7 +232,7 @@ void CreationCounts(benchmark::State& state) {
 class ListedWindow {
 public:
     ListedWindow() {
-        collection_.open();
+        collection_ = Collection::open(collectionFolder());
         collection_.database().searchWords(QStringLiteral("x"), SearchScope::allSections(),
                                            [](const ListedDocument&) {});
         textos_.run(kListing);

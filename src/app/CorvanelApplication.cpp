@@ -5,17 +5,16 @@
 #include "BusyWindow.h"
 #include "Collection.h"
 #include "CollectionLocation.h"
+#include "CollectionOpener.h"
 #include "ConnectionString.h"
 #include "ContentAddress.h"
 #include "ContentLocationScreen.h"
-#include "ContentRootStore.h"
 #include "ContrastSetting.h"
 #include "DarkPages.h"
 #include "DocumentViewer.h"
 #include "ErrorBox.h"
 #include "Look.h"
 #include "MainWindow.h"
-#include "PageAddress.h"
 #include "PartnerWindow.h"
 #include "Prompts.h"
 #include "ReadingTools.h"
@@ -32,19 +31,19 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QScopeGuard>
 
 namespace corvanel {
 
 CorvanelApplication::CorvanelApplication(QString programFolder)
     : programFolder_(std::move(programFolder)),
       collection_(std::make_unique<Collection>(connectionStringFor(programFolder_))),
+      opener_(std::make_unique<CollectionOpener>()),
       state_(std::make_unique<RememberedState>()),
       searchHistory_(std::make_unique<SearchHistory>(*state_)) {}
 
 CorvanelApplication::~CorvanelApplication() = default;
 
-void CorvanelApplication::start() {
+bool CorvanelApplication::start() {
     // The splash already in the look the main window will show.
     Look::applyScheme(ContrastSetting::schemeAtStart());
     DarkPages::applyStored();
@@ -73,6 +72,9 @@ void CorvanelApplication::start() {
 
     splash->hide();
     splash.reset();
+    if (!collectionOpened_) {
+        return false;
+    }
     rememberReading();
 
     if (mainWindow_) {
@@ -83,6 +85,7 @@ void CorvanelApplication::start() {
     if (contentLocation_->isVisible()) {
         contentLocation_->raise();
     }
+    return true;
 }
 
 void CorvanelApplication::createResultList(SplashScreen& splash) {
@@ -105,25 +108,52 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
         mainWindow_->setResultList(resultList_.get());
     }
     advanceWhileOpeningCollection(splash);
-    openCollection();
+    collectionOpened_ = openAtStart();
 }
 
-void CorvanelApplication::openCollection() {
-    // Totals counted before a failure are shown all the same.
-    const auto showTotals = qScopeGuard([this] {
-        if (mainWindow_) {
-            mainWindow_->showTotals();
+bool CorvanelApplication::openAtStart() {
+    while (true) {
+        CollectionOpener::Outcome outcome = opener_->open(programFolder_);
+        if (outcome.collection) {
+            adopt(std::move(*outcome.collection));
+            if (mainWindow_) {
+                mainWindow_->showTotals();
+            }
+            return true;
         }
-    });
-    // Each count lets pending window messages through once it is taken.
-    collection_->open([] { QCoreApplication::processEvents(); });
+        // Never an empty window with empty totals: another collection, or none.
+        if (!Prompts::current().offerAnotherCollection(outcome.problem)) {
+            return false;
+        }
+        const QString picked = Prompts::current().existingFolder(
+            nullptr, QStringLiteral("Abrir coleção"), programFolder_);
+        QString problem;
+        const QString folder =
+            picked.isEmpty() ? QString() : namedCollectionFolder(picked, problem);
+        if (!problem.isEmpty()) {
+            Prompts::current().error(QStringLiteral("A coleção não foi aberta: %1.").arg(problem));
+        }
+        if (!folder.isEmpty()) {
+            setProgramFolder(folder);
+        }
+    }
+}
+
+void CorvanelApplication::adopt(Collection&& opened) {
+    *collection_ = std::move(opened);
     adviseReindexWhenIndexIncomplete();
-    collection_->setContentRoot(
-        ContentRootStore::chooseContentRoot(programFolder_, collection_->contentRoot()));
     UserSettings settings;
     settings.rememberCollectionFolder(programFolder_);
-    if (!ContentAddress::hasMarkerFile(collection_->contentRoot())) {
+    if (!collection_->contentFolder().hasMarkerFile()) {
         contentLocation_->showOnTop();
+    }
+}
+
+void CorvanelApplication::setProgramFolder(const QString& folder) {
+    programFolder_ = folder;
+    contentLocation_->setProgramFolder(folder);
+    if (readingTools_) {
+        readingTools_->setCollection(folder);
     }
 }
 
@@ -160,6 +190,10 @@ void CorvanelApplication::adviseReindexWhenIndexIncomplete() {
 }
 
 void CorvanelApplication::openAnotherCollection() {
+    // A second "Abrir coleção..." while one opens is refused, never re-entered.
+    if (opener_->isOpening()) {
+        return;
+    }
     const QString picked = Prompts::current().existingFolder(
         mainWindow_.get(), QStringLiteral("Abrir coleção"), programFolder_);
     if (picked.isEmpty()) {
@@ -175,6 +209,14 @@ void CorvanelApplication::openAnotherCollection() {
 }
 
 void CorvanelApplication::switchCollection(const QString& folder) {
+    busy_->showBusy(mainWindow_.get());
+    CollectionOpener::Outcome outcome = opener_->open(folder);
+    busy_->hideBusy();
+    // The collection open now stays as it is when the other cannot be opened.
+    if (!outcome.collection) {
+        Prompts::current().error(outcome.problem);
+        return;
+    }
     // What the windows show belongs to the collection being left.
     for (QWidget* window :
          {static_cast<QWidget*>(resultList_.get()), static_cast<QWidget*>(viewer_.get())}) {
@@ -183,19 +225,12 @@ void CorvanelApplication::switchCollection(const QString& folder) {
         }
     }
     contentLocation_->hide();
-    programFolder_ = folder;
-    contentLocation_->setProgramFolder(folder);
-    if (readingTools_) {
-        readingTools_->setCollection(folder);
-    }
-    collection_->switchTo(connectionStringFor(folder));
-    busy_->showBusy();
-    const bool opened = runGuarded([this] { openCollection(); });
-    busy_->hideBusy();
+    setProgramFolder(folder);
+    runGuarded([&] { adopt(std::move(*outcome.collection)); });
     if (mainWindow_) {
         mainWindow_->showCollection();
     }
-    if (opened && contentLocation_->isVisible()) {
+    if (contentLocation_->isVisible()) {
         contentLocation_->raise();
     }
 }
@@ -280,9 +315,8 @@ void CorvanelApplication::rememberReading() {
 }
 
 void CorvanelApplication::openRecentDocument(const QString& pageName) {
-    const std::optional<QUrl> page =
-        PageAddress::resolve(ContentAddress::pageAddress(contentRoot(), pageName));
-    if (!page || !QFileInfo(page->toLocalFile()).isFile()) {
+    const std::optional<ContentFile> page = collection_->contentFolder().page(pageName);
+    if (!page || !QFileInfo(page->filePath).isFile()) {
         Prompts::current().error(
             QStringLiteral("O documento \"%1\" não está na coleção aberta.").arg(pageName));
         return;

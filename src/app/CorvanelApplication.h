@@ -12,6 +12,7 @@ class DocumentViewer;
 class UpdateAssistant;
 class AboutWindow;
 class Collection;
+class CollectionOpener;
 class BusyWindow;
 class PartnerWindow;
 class SplashScreen;
@@ -31,9 +32,11 @@ public:
     CorvanelApplication(const CorvanelApplication&) = delete;
     CorvanelApplication& operator=(const CorvanelApplication&) = delete;
 
-    // Shows the splash, creates the windows, closes the splash and shows the
-    // main window. Returns once the main window is on screen.
-    void start();
+    // Shows the splash, creates the windows, opens the collection, closes
+    // the splash and shows the main window. Returns once the main window is
+    // on screen; false, with no window shown, when no collection could be
+    // opened and the user chose to quit.
+    bool start();
 
     // Leaves the collection open now for the one in folder (holding a
     // db3.mdb), which the program opens at its next start too.
@@ -56,10 +59,13 @@ public:
 
 private:
     void createResultList(SplashScreen& splash);
-    // Opens the collection in programFolder_: totals, content root; asks for
-    // the content's folder when the marker file is not found. Throws
-    // DatabaseError.
-    void openCollection();
+    // Opens the collection in programFolder_, or another the user picks when
+    // it cannot be opened; false when the user chose to quit instead.
+    bool openAtStart();
+    // Makes opened the collection the windows show; asks for the content's
+    // folder when its marker file is not found.
+    void adopt(Collection&& opened);
+    void setProgramFolder(const QString& folder);
     // "Abrir coleção...": a folder dialog, then the collection it names.
     void openAnotherCollection();
     // A collection from the earlier builder searches, but slowly at first:
@@ -77,6 +83,7 @@ private:
     QString programFolder_;
     // Before the windows: they hold on to them.
     std::unique_ptr<Collection> collection_;
+    std::unique_ptr<CollectionOpener> opener_;
     std::unique_ptr<RememberedState> state_;
     std::unique_ptr<SearchHistory> searchHistory_;
     std::unique_ptr<BusyWindow> busy_;
@@ -90,6 +97,7 @@ private:
     std::unique_ptr<PartnerWindow> partner_;
     std::unique_ptr<AssociationWindow> association_;
     bool reindexAdvised_ = false;
+    bool collectionOpened_ = false;
 };
 
 }  // namespace corvanel

@@ -52,7 +52,9 @@ int main(int argc, char* argv[]) {
     }
 
     corvanel::CorvanelApplication corvanel(collectionFolder);
-    corvanel.start();
+    if (!corvanel.start()) {
+        return 1;
+    }
     QApplication::exec();
     return 0;
 }

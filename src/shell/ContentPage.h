@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BrowsingPolicy.h"
-#include "CollectionFolder.h"
+#include "ContentFolder.h"
 
 #include <QWebEnginePage>
 
@@ -21,8 +21,8 @@ public:
     ContentPage(RecentUserInput& userInput, QObject* parent);
 
     // The folder the pages shown from now on may read from.
-    void setCollection(CollectionFolder collection) { collection_ = std::move(collection); }
-    const CollectionFolder& collection() const { return collection_; }
+    void setCollection(ContentFolder collection) { collection_ = std::move(collection); }
+    const ContentFolder& collection() const { return collection_; }
 
 protected:
     bool acceptNavigationRequest(const QUrl& target, NavigationType type, bool) override;
@@ -33,7 +33,7 @@ private:
     bool follow(const QUrl& target, BrowsingPolicy::Initiator initiator);
 
     RecentUserInput& userInput_;
-    CollectionFolder collection_;
+    ContentFolder collection_;
 };
 
 }  // namespace corvanel

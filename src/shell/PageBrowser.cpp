@@ -1,6 +1,5 @@
 #include "PageBrowser.h"
 
-#include "CollectionFolder.h"
 #include "ContentPage.h"
 #include "ErrorBox.h"
 #include "PageAddress.h"
@@ -60,18 +59,33 @@ PageBrowser::PageBrowser(QWidget* parent)
 
 PageBrowser::~PageBrowser() = default;
 
+void PageBrowser::setContentFolderSource(std::function<ContentFolder()> contentFolder) {
+    contentFolder_ = std::move(contentFolder);
+}
+
 void PageBrowser::setContentRootSource(std::function<QString()> contentRoot) {
-    contentRoot_ = std::move(contentRoot);
+    setContentFolderSource([contentRoot = std::move(contentRoot)] {
+        return contentRoot ? ContentFolder::fromRoot(contentRoot()) : ContentFolder();
+    });
 }
 
 void PageBrowser::Navigate(const QString& address) {
-    const std::optional<QUrl> url = PageAddress::resolve(address);
+    std::optional<QUrl> url = PageAddress::resolve(address);
+    ContentFolder folder = contentFolder_ ? contentFolder_() : ContentFolder();
+    if (url && url->isLocalFile() && !folder.contains(*url)) {
+        // A local page is one of the collection's. Without a content folder
+        // (the user is being asked for it) the page stays blank.
+        if (folder.isValid()) {
+            throw NavigationRefused(address);
+        }
+        url = QUrl(QStringLiteral("about:blank"));
+    }
     if (!url) {
         throw NavigationRefused(address);
     }
     lastAddress_ = address;
-    page_->setCollection(
-        CollectionFolder::fromContentRoot(contentRoot_ ? contentRoot_() : QString()));
+    lastUrl_ = *url;
+    page_->setCollection(std::move(folder));
     load(*url);
     Q_EMIT navigationStarted(*url);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ContentFolder.h"
+
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -36,15 +38,19 @@ public:
     ~PageBrowser() override;
 
     // Starts loading address and returns; throws NavigationRefused for an
-    // address that names neither a local page nor a web page.
+    // address that names neither a local page of the content folder nor a
+    // web page.
     void Navigate(const QString& address);
 
-    // Where the content root is read from at each navigation. Without one,
+    // Where the content folder is read from at each navigation. Without one,
     // local pages may read no files at all.
+    void setContentFolderSource(std::function<ContentFolder()> contentFolder);
+    // The same from the text of a content root, resolved at each navigation.
     void setContentRootSource(std::function<QString()> contentRoot);
 
-    // The last address navigated to, as it was given.
+    // The last address navigated to, as it was given, and the URL it led to.
     const QString& lastAddress() const { return lastAddress_; }
+    const QUrl& lastUrl() const { return lastUrl_; }
 
     // Commands of the window added at the foot of the page's context menu.
     void setWindowCommands(QList<QAction*> commands) { windowCommands_ = std::move(commands); }
@@ -66,8 +72,9 @@ private:
     void finishPrinting(bool success);
 
     ContentPage* page_;
-    std::function<QString()> contentRoot_;
+    std::function<ContentFolder()> contentFolder_;
     QString lastAddress_;
+    QUrl lastUrl_;
     std::unique_ptr<QPrinter> printer_;  // alive while a print runs
     QList<QAction*> windowCommands_;
     bool printingNow_ = false;

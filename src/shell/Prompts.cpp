@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace corvanel {
 
@@ -20,6 +21,17 @@ public:
                         QMessageBox::Ok, QApplication::activeWindow());
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box.exec();
+    }
+
+    bool offerAnotherCollection(const QString& problem) override {
+        QMessageBox box(QMessageBox::Critical, kApplicationTitle.toString(), problem,
+                        QMessageBox::NoButton, QApplication::activeWindow());
+        QPushButton* another =
+            box.addButton(QStringLiteral("Abrir outra coleção"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("Sair"), QMessageBox::RejectRole);
+        box.setDefaultButton(another);
+        box.exec();
+        return box.clickedButton() == another;
     }
 
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override {

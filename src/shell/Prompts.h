@@ -23,6 +23,9 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& suggestedPath,
                                  const QString& filter) = 0;
+    // A collection could not be opened and the program has no other: tells
+    // why, and whether the user would open another one (true) or quit.
+    virtual bool offerAnotherCollection(const QString& problem) = 0;
     // A folder to open; empty when the user cancels.
     virtual QString existingFolder(QWidget* parent, const QString& caption,
                                    const QString& folder) = 0;

@@ -1,8 +1,5 @@
 #include "ContentAddress.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace corvanel::ContentAddress {
 
 namespace {
@@ -23,14 +20,6 @@ QString startPageAddress(const QString& root) {
     return kScheme + root + kStartPage;
 }
 
-QString markerFilePath(const QString& root) {
-    return root + kMarkerFileName;
-}
-
-bool hasMarkerFile(const QString& root) {
-    return QFileInfo(localFolder(markerFilePath(root))).isFile();
-}
-
 QString documentPageName(qint64 code) {
     return QString::number(code);
 }
@@ -43,10 +32,6 @@ QString localFolder(const QString& root) {
     folder.replace(u'\\', u'/');
     return folder;
 #endif
-}
-
-QString pageFilePath(const QString& root, const QString& pageName) {
-    return localFolder(root) + QStringLiteral("textos/") + pageName + kPageSuffix;
 }
 
 }  // namespace corvanel::ContentAddress

@@ -3,10 +3,11 @@
 #include <QString>
 #include <QStringView>
 
-// The content folder and the addresses of its pages. Addresses are built by
-// plain concatenation onto the content root exactly as it is stored (on
-// Windows a root such as D:\, on Linux /media/cdrom/); the page browser turns
-// them into real URLs.
+// The addresses of the content's pages as the windows build them: by plain
+// concatenation onto the content root exactly as it is stored (on Windows a
+// root such as D:\, on Linux /media/cdrom/); the page browser turns them into
+// real URLs. The files themselves are found through ContentFolder, never by
+// gluing names onto the root.
 namespace corvanel::ContentAddress {
 
 inline constexpr QStringView kMarkerFileName = u"labels.dat";
@@ -28,21 +29,11 @@ QString printAddress(const QString& root, const QString& pageName);
 // "file://localhost/" + root + "entrada2.htm"
 QString startPageAddress(const QString& root);
 
-// The marker file's path: root + "labels.dat". With an empty root it names
-// the file in the current working folder.
-QString markerFilePath(const QString& root);
-
-// Whether the content root holds its marker file.
-bool hasMarkerFile(const QString& root);
-
 // The page name of a document code: its decimal text.
 QString documentPageName(qint64 code);
 
 // The root as a local folder of this system, for reading files under it: a
 // Windows-style root has its backslashes turned into separators on POSIX.
 QString localFolder(const QString& root);
-
-// The local file of a page: localFolder(root) + "textos/" + page name + ".htm".
-QString pageFilePath(const QString& root, const QString& pageName);
 
 }  // namespace corvanel::ContentAddress

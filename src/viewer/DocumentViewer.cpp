@@ -1,12 +1,12 @@
 #include "DocumentViewer.h"
 
 #include "ContentAddress.h"
+#include "ContentFolder.h"
 #include "ErrorBox.h"
 #include "FindBar.h"
 #include "KeyboardReach.h"
 #include "Look.h"
 #include "OutlinePanel.h"
-#include "PageAddress.h"
 #include "PageBrowser.h"
 #include "PageCopy.h"
 #include "PageMarker.h"
@@ -62,9 +62,8 @@ namespace {
 
 // The file the browser shows for a page, so that a copy is what was read.
 QString shownFile(const QString& root, const QString& pageName) {
-    const std::optional<QUrl> url =
-        PageAddress::resolve(ContentAddress::pageAddress(root, pageName));
-    return url ? url->toLocalFile() : QString();
+    const std::optional<ContentFile> page = ContentFolder::fromRoot(root).page(pageName);
+    return page ? page->filePath : QString();
 }
 
 QUrl withoutQuery(const QUrl& url) {
@@ -73,8 +72,8 @@ QUrl withoutQuery(const QUrl& url) {
 
 // The file of a document, as its address resolves.
 QUrl documentFile(const QString& root, const QString& pageName) {
-    return withoutQuery(
-        PageAddress::resolve(ContentAddress::pageAddress(root, pageName)).value_or(QUrl()));
+    const std::optional<ContentFile> page = ContentFolder::fromRoot(root).page(pageName);
+    return page ? page->url : QUrl();
 }
 
 }  // namespace
@@ -315,7 +314,7 @@ void DocumentViewer::openPage(const QString& contentRoot, const QString& pageNam
     }
     pageName_ = pageName;
     searchWords_ = searchWords;
-    documentUrl_ = documentFile(contentRoot, pageName);
+    documentUrl_ = withoutQuery(pageBrowser_->lastUrl());
     findBar_->setSearchWords(searchWords.join(QStringLiteral(" · ")));
     if (!isFinding()) {
         findBar_->hide();

@@ -12,7 +12,11 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <optional>
 
 #include "QtPrinters.h"
 
@@ -81,6 +85,51 @@ TEST(OpeningAnotherCollection, AFolderWithoutACollectionIsRefusedAndTheOpenOneSt
     chooseOpenCollection(corvanel);
     EXPECT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(corvanel.collection().contentRoot(), first.contentFolder());
+
+    // A damaged one is refused in Portuguese, and the one open stays open.
+    TestCollection damaged({});
+    QFile file(damaged.databasePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(8192, 'x'));
+    file.close();
+    prompts.folderAnswer = damaged.programFolder();
+    chooseOpenCollection(corvanel);
+    ASSERT_EQ(prompts.errors.size(), 2);
+    EXPECT_TRUE(prompts.errors.last().startsWith(q("A coleção em")))
+        << prompts.errors.last().toStdString();
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao), q("1"));
+    EXPECT_EQ(corvanel.collection().database().countDocuments(), 1);
+    EXPECT_EQ(UserSettings().lastCollectionFolder(), QDir(first.programFolder()).canonicalPath());
+}
+
+// The collection opens on a thread of its own: what comes meanwhile (here a
+// timer that chooses "Abrir coleção..." again) finds an opening under way
+// and is refused, never run inside it.
+TEST(OpeningAnotherCollection, ASecondOpeningWhileOneRunsIsRefused) {
+    RecordingPrompts prompts;
+    TestCollection first({card(1, q("Lei"), q("Federal"), q("B"), q("B02"))});
+    TestCollection second({card(1, q("Texto"), q("Ana"), q("A"), q("A03"))});
+    CorvanelApplication corvanel(first.programFolder());
+    corvanel.start();
+
+    // The opening waits on this lock until the timer has had its turn.
+    std::optional<sqlite::Connection> lock(std::in_place, second.databasePath(),
+                                           sqlite::OpenMode::ReadWrite);
+    lock->executeScript("BEGIN EXCLUSIVE");
+    prompts.folderAnswer = first.programFolder();
+    bool ran = false;
+    QTimer::singleShot(0, corvanel.mainWindow(), [&] {
+        chooseOpenCollection(corvanel);
+        lock.reset();
+        ran = true;
+    });
+    corvanel.switchCollection(second.programFolder());
+
+    EXPECT_TRUE(ran);
+    EXPECT_TRUE(prompts.folderDialogs.isEmpty()) << "the second opening asked for a folder";
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+    EXPECT_EQ(corvanel.collection().contentRoot(), second.contentFolder());
+    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos), q("1"));
 }
 
 // A collection whose pages are not where it says asks for them, as at start.

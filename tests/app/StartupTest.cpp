@@ -8,6 +8,7 @@
 #include "TestCollection.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -54,20 +55,43 @@ TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
     EXPECT_FALSE(corvanel.resultList()->isVisible());
 }
 
-TEST(ProgramStartup, WithoutItsDatabaseTheProgramStillOpensAndSaysWhy) {
-    RecordingPrompts prompts;
-    QTemporaryDir emptyProgramFolder;
-    CorvanelApplication corvanel(emptyProgramFolder.path());
-    corvanel.start();
+// A collection that cannot be opened never leaves the program on an empty
+// window: the user opens another one, or the program ends.
+TEST(ProgramStartup, ACollectionThatCannotBeOpenedOffersAnotherOrQuits) {
+    TestCollection good({card(1, QStringLiteral("Lei"), QStringLiteral("Federal"),
+                              QStringLiteral("B"), QStringLiteral("B02"))});
+    QTemporaryDir missing;
+    TestCollection damaged({});
+    QFile file(damaged.databasePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(8192, 'x'));
+    file.close();
 
-    ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("db3.mdb")));
-    ASSERT_NE(corvanel.mainWindow(), nullptr);
-    EXPECT_TRUE(corvanel.mainWindow()->isVisible());
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Textos), QStringLiteral("—"));
-    EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Ciclos), QStringLiteral("—"));
-    EXPECT_TRUE(corvanel.collection().contentRoot().isEmpty());
-    EXPECT_FALSE(corvanel.contentLocationScreen()->isVisible());
+    for (const QString& folder : {missing.path(), damaged.programFolder()}) {
+        SCOPED_TRACE(folder.toStdString());
+        {
+            RecordingPrompts prompts;
+            CorvanelApplication corvanel(folder);
+            EXPECT_FALSE(corvanel.start());
+            ASSERT_EQ(prompts.offers.size(), 1);
+            EXPECT_TRUE(prompts.offers.first().startsWith(QStringLiteral("A coleção em")))
+                << prompts.offers.first().toStdString();
+            EXPECT_TRUE(prompts.offers.first().contains(QStringLiteral("db3.mdb")));
+            EXPECT_TRUE(prompts.folderDialogs.isEmpty());
+            EXPECT_FALSE(corvanel.mainWindow()->isVisible());
+            EXPECT_FALSE(splashIsOpen());
+        }
+        RecordingPrompts prompts;
+        prompts.offerAnswers = {true};
+        prompts.folderAnswer = good.programFolder();
+        CorvanelApplication corvanel(folder);
+        EXPECT_TRUE(corvanel.start());
+        EXPECT_EQ(prompts.offers.size(), 1);
+        EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
+        EXPECT_TRUE(corvanel.mainWindow()->isVisible());
+        EXPECT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao), QStringLiteral("1"));
+        EXPECT_EQ(corvanel.collection().contentRoot(), good.contentFolder());
+    }
 }
 
 TEST(ProgramStartup, ClosingTheMainWindowEndsTheProgram) {

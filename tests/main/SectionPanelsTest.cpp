@@ -254,7 +254,7 @@ protected:
                            QStringLiteral("E"), QStringLiteral("E01"))}) {}
 
     void SetUp() override {
-        opened.open();
+        opened = Collection::open(collection.programFolder());
         form.setCollection(&opened);
         form.showTotals();
         form.setResultList(&textos);

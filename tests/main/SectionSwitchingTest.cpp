@@ -264,6 +264,7 @@ public:
     void information(const QString& message) override {
         notices << message + (assistant_.isVisible() ? QStringLiteral(" (after)") : QString());
     }
+    bool offerAnotherCollection(const QString&) override { return false; }
     QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }

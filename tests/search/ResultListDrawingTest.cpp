@@ -44,7 +44,7 @@ bool isDarkInk(QRgb pixel) {
 class ResultListDrawing : public ::testing::Test {
 protected:
     ResultListDrawing() {
-        opened.open();
+        opened = Collection::open(collection.programFolder());
         textos.run({.kind = q("G"), .argument = q("T")});
         settle();
     }

@@ -444,7 +444,7 @@ TEST(ClosedDatabase, ARequestOpensTheDatabaseCreationCouldNotOpen) {
     const DisplayLineBreaker decisionLines(Look::sansSerif(11),
                                            ResultListLogic::kDecisionTextWidth);
     ResultListLogic logic(opened, host, decisionLines);
-    EXPECT_THROW(opened.open(), DatabaseError);
+    EXPECT_THROW(opened.database(), DatabaseError);
     logic.fields.kind = q("G");
     EXPECT_THROW(logic.showRequest(), DatabaseError);
     EXPECT_TRUE(host.settled());

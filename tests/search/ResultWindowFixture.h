@@ -18,7 +18,7 @@ namespace corvanel::testing {
 class ResultWindowFixture : public ::testing::Test {
 protected:
     ResultWindowFixture() {
-        opened_.open();
+        opened_ = Collection::open(collection.programFolder());
         textos.setBusyWindow(&busy);
         textos.setPageOpeners(
             {[this](const QString& pageName, const QStringList&) { opened << pageName; },

@@ -138,7 +138,7 @@ TEST(ResultWindowScroll, ARefilledListStartsAtItsFirstItemWithTheScrollBarAtTheT
     testing::RecordingPrompts prompts;
     TestCollection collection(manyCards());
     Collection opened(collection.connectionString());
-    opened.open();
+    opened = Collection::open(collection.programFolder());
     ResultListWindow textos(opened);
     for (int round = 0; round < 2; ++round) {
         textos.run({.kind = q("G"), .argument = q("T"), .clearsLists = true});

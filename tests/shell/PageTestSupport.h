@@ -27,11 +27,11 @@ inline QByteArray pngPicture() {
     return bytes;
 }
 
-// A content folder with an accent, a blank and a quote in its path, in a
+// A collection's folder of pages with an accent, a blank and a quote in its path, in a
 // temporary folder that also holds files outside the collection.
-class ContentFolder {
+class PageFolder {
 public:
-    ContentFolder() { QDir(dir_.path()).mkpath(QStringLiteral("Coleção d'Água/textos")); }
+    PageFolder() { QDir(dir_.path()).mkpath(QStringLiteral("Coleção d'Água/textos")); }
 
     QString root() const { return dir_.path() + QStringLiteral("/Coleção d'Água/"); }
 

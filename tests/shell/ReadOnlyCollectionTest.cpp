@@ -53,7 +53,7 @@ void checkReadOnlyCollection() {
                               {.root = QStringLiteral("/media/cdrom/"), .withMarkerFile = false});
     QTemporaryDir disc;
     ASSERT_TRUE(disc.isValid());
-    QFile marker(ContentAddress::markerFilePath(disc.path() + u'/'));
+    QFile marker(QDir(disc.path()).filePath(ContentAddress::kMarkerFileName.toString()));
     ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
     marker.close();
     const QString discRoot = disc.path() + u'/';
@@ -67,8 +67,7 @@ void checkReadOnlyCollection() {
 
     // Counting, searching and narrowing (marks in the connection's own
     // temporary tables) all work.
-    Collection opened(collection.connectionString());
-    opened.open();
+    Collection opened = Collection::open(folder);
     EXPECT_EQ(opened.documentCount(), 1);
     EXPECT_TRUE(opened.database().isReadOnly());
     int found = 0;
@@ -80,7 +79,8 @@ void checkReadOnlyCollection() {
     // settings, and start-up finds it there.
     EXPECT_EQ(ContentRootStore::store(folder, discRoot), ContentRootStore::StoredIn::UserSettings);
     EXPECT_EQ(UserSettings().contentRootFor(folder), discRoot);
-    EXPECT_EQ(ContentRootStore::chooseContentRoot(folder, opened.contentRoot()), discRoot);
+    EXPECT_EQ(Collection::open(folder, UserSettings().contentRootFor(folder)).contentRoot(),
+              discRoot);
     // The collection is untouched, byte for byte, with no journal left beside it.
     EXPECT_EQ(storedRoot(databasePath), QStringLiteral("/media/cdrom/"));
     EXPECT_EQ(digestOf(databasePath), before);

@@ -1,9 +1,5 @@
 #include "ContentAddress.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -35,34 +31,13 @@ TEST(ContentAddress, PageAddressesAreBuiltByPlainConcatenation) {
 }
 
 TEST(ContentAddress, NothingAddsAMissingSeparator) {
-    EXPECT_EQ(markerFilePath(QStringLiteral("D:")), QStringLiteral("D:labels.dat"));
     EXPECT_EQ(pageAddress(QStringLiteral("D:"), QStringLiteral("123")),
               QStringLiteral("file://localhost/D:textos\\123.htm"));
-    EXPECT_EQ(markerFilePath(QString()), QStringLiteral("labels.dat"));
     EXPECT_EQ(pageAddress(QString(), QStringLiteral("123")),
               QStringLiteral("file://localhost/textos\\123.htm"));
 }
 
-TEST(ContentAddress, MarkerFileIsLookedForInTheRootOrTheWorkingFolder) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString root = dir.path() + QLatin1Char('/');
-    EXPECT_FALSE(hasMarkerFile(root));
-    QFile marker(root + QStringLiteral("labels.dat"));
-    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-    marker.close();
-    EXPECT_TRUE(hasMarkerFile(root));
-    EXPECT_FALSE(hasMarkerFile(dir.path()));  // no separator: "...labels.dat" beside it
-
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    EXPECT_TRUE(hasMarkerFile(QString()));
-    QDir::setCurrent(previous);
-}
-
 TEST(ContentAddress, WindowsRootsBecomeLocalFoldersOnThisSystem) {
-    EXPECT_EQ(pageFilePath(QStringLiteral("/media/cd/"), QStringLiteral("12")),
-              QStringLiteral("/media/cd/textos/12.htm"));
 #ifndef Q_OS_WIN
     EXPECT_EQ(localFolder(QStringLiteral("\\srv\\lumbra\\")), QStringLiteral("/srv/lumbra/"));
 #endif

@@ -2,6 +2,7 @@
 
 #include "Prompts.h"
 
+#include <QList>
 #include <QStringList>
 
 namespace corvanel::testing {
@@ -14,6 +15,10 @@ public:
 
     void error(const QString& message) override { errors << message; }
     void information(const QString& message) override { messages << message; }
+    bool offerAnotherCollection(const QString& problem) override {
+        offers << problem;
+        return !offerAnswers.isEmpty() && offerAnswers.takeFirst();
+    }
     QString openFileName(QWidget*, const QString& folder, const QString& filter) override {
         openDialogs << folder + QLatin1Char('|') + filter;
         return openAnswer;
@@ -28,6 +33,8 @@ public:
     }
 
     QStringList errors;
+    QStringList offers;        // "Abrir outra coleção" or quit
+    QList<bool> offerAnswers;  // taken in turn; none left: quit
     QStringList messages;
     QStringList openDialogs;
     QStringList saveDialogs;

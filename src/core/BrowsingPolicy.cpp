@@ -20,7 +20,7 @@ bool isInlineContent(const QUrl& url) {
 }  // namespace
 
 Navigation decide(const QUrl& current, const QUrl& target, Initiator initiator,
-                  const CollectionFolder& collection) {
+                  const ContentFolder& collection) {
     if (initiator == Initiator::Program) {
         return Navigation::Load;
     }
@@ -41,7 +41,7 @@ Navigation decide(const QUrl& current, const QUrl& target, Initiator initiator,
                                                                     : Navigation::Refuse;
 }
 
-bool mayLoad(const QUrl& firstParty, const QUrl& resource, const CollectionFolder& collection) {
+bool mayLoad(const QUrl& firstParty, const QUrl& resource, const ContentFolder& collection) {
     if (isInlineContent(resource)) {
         return true;
     }

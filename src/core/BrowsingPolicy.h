@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CollectionFolder.h"
+#include "ContentFolder.h"
 
 #include <QUrl>
 
@@ -22,10 +22,10 @@ enum class Initiator {
 
 // What to do when the page showing current asks to go to target.
 Navigation decide(const QUrl& current, const QUrl& target, Initiator initiator,
-                  const CollectionFolder& collection);
+                  const ContentFolder& collection);
 
 // Whether a page showing firstParty may load resource (a picture, a script,
 // a frame, a request of its scripts).
-bool mayLoad(const QUrl& firstParty, const QUrl& resource, const CollectionFolder& collection);
+bool mayLoad(const QUrl& firstParty, const QUrl& resource, const ContentFolder& collection);
 
 }  // namespace corvanel::BrowsingPolicy

@@ -4,6 +4,8 @@
 #include "TestCollection.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,11 +29,9 @@ QList<TestCard> cards() {
     };
 }
 
-TEST(OpeningTheCollection, CountsItAndEachSectionByItsCardLetterAndReadsTheRoot) {
+TEST(OpeningTheCollection, CountsItAndEachSectionByItsCardLetterAndDecidesItsFolder) {
     TestCollection files(cards());
-    Collection collection(files.connectionString());
-    int pumps = 0;
-    collection.open([&pumps] { ++pumps; });
+    const Collection collection = Collection::open(files.programFolder());
 
     EXPECT_EQ(collection.documentCount(), 6);
     EXPECT_EQ(collection.sectionTotal(Section::Textos), 2);
@@ -40,17 +40,17 @@ TEST(OpeningTheCollection, CountsItAndEachSectionByItsCardLetterAndReadsTheRoot)
     EXPECT_EQ(collection.sectionTotal(Section::Experiencias), 1);  // the card under B and D
     EXPECT_EQ(collection.sectionTotal(Section::Modelos), 1);       // counted without a text
     EXPECT_EQ(collection.sectionTotal(Section::Ciclos), 2);        // the total of letter "A"
-    EXPECT_EQ(pumps, 7);                                           // after every count
     EXPECT_EQ(collection.contentRoot(), files.contentFolder());
+    EXPECT_TRUE(collection.contentFolder().hasMarkerFile());
     EXPECT_TRUE(collection.isOpen());
 }
 
-TEST(OpeningTheCollection, WithoutTheRootRowTheRootIsEmpty) {
+TEST(OpeningTheCollection, WithoutTheRootRowThereIsNoFolder) {
     TestCollection::Options options;
     options.withRootRow = false;
     TestCollection files(cards(), options);
-    Collection collection(files.connectionString());
-    collection.open();
+    const Collection collection = Collection::open(files.programFolder());
+    EXPECT_FALSE(collection.contentFolder().isValid());
     EXPECT_TRUE(collection.contentRoot().isEmpty());
     EXPECT_EQ(collection.documentCount(), 6);
 }
@@ -63,49 +63,78 @@ TEST(OpeningTheCollection, ADatabaseThatCannotBeOpenedLeavesNothingCountedAndIsT
 
     for (const QString& connectionString : {wrongPassword, missingFile, QString()}) {
         Collection collection(connectionString);
-        EXPECT_THROW(collection.open(), DatabaseError);
         EXPECT_FALSE(collection.documentCount().has_value());
         EXPECT_FALSE(collection.sectionTotal(Section::Textos).has_value());
         EXPECT_TRUE(collection.contentRoot().isEmpty());
         EXPECT_FALSE(collection.isOpen());
         // Asked again, it tries again and fails the same way.
         EXPECT_THROW(collection.database(), DatabaseError);
+        EXPECT_THROW(collection.database(), DatabaseError);
     }
+    EXPECT_THROW(Collection::open(files.programFolder() + q("/vazio")), DatabaseError);
 }
 
-// A collection folder moved or copied elsewhere still finds its own pages.
-TEST(OpeningTheCollection, AStoredRootThatIsRelativeOrMissingGivesWayToTheCollectionsOwnFolder) {
+// A collection folder moved or copied elsewhere still finds its own pages;
+// a received one reads no folder but its own.
+TEST(OpeningTheCollection, AStoredRootThatIsMissingOrLeadsOutGivesWayToTheCollectionsOwnFolder) {
     struct Case {
-        const char* stored;
+        const char* stored;  // "@" stands for the test's own folder, above the collection's
         bool ownPages;
-        const char* expected;  // relative to the collection's folder; null: the stored root
+        const char* expected;  // relative to the collection's folder; null: no folder
     };
     const QList<Case> cases{
-        {"/nao/existe/", true, ""}, {"/nao/existe/", false, nullptr},
-        {"D:\\", true, ""},         {"conteudo/", false, "conteudo/"},
-        {"outra/", true, ""},       {"outra/", false, nullptr},
+        {"/nao/existe/", true, ""},
+        {"/nao/existe/", false, nullptr},
+        {"D:\\", true, ""},
+        {"conteudo/", false, "conteudo/"},
+        {"conteudo", true, "conteudo/"},
+        {"outra/", true, ""},
+        {"outra/", false, nullptr},
+        {"/", true, ""},
+        {"/", false, nullptr},
+        {"/etc/", false, nullptr},
+        {"/etc", true, ""},
+        {"../", true, ""},
+        {"@/conteudo/", true, ""},    // outside, while textos/ lies beside the database
+        {"@/conteudo/", false, "@"},  // a collection whose pages lie elsewhere
+        {"@/x", true, ""},            // a link to the root of the disk
+        {"@/x", false, nullptr},
     };
     for (const Case& c : cases) {
+        QTemporaryDir place;
+        ASSERT_TRUE(QFile::link(q("/"), place.filePath(q("x"))));
+        ASSERT_TRUE(QDir(place.path()).mkpath(q("conteudo")));
+        QString stored = q(c.stored);
+        stored.replace(u'@', place.path());
         TestCollection::Options options;
-        options.root = q(c.stored);
+        options.root = stored;
         TestCollection files(cards(), options);
         const QDir own(files.programFolder());
         ASSERT_TRUE(own.mkpath(q("conteudo")));
         if (c.ownPages) {
             ASSERT_TRUE(own.mkpath(q("textos")));
         }
-        Collection collection(files.connectionString());
-        collection.readContentRoot();
-        const QString expected =
-            c.expected == nullptr ? q(c.stored) : own.absolutePath() + u'/' + q(c.expected);
-        EXPECT_EQ(collection.contentRoot(), expected) << c.stored << " " << c.ownPages;
+        const Collection collection = Collection::open(files.programFolder());
+        QString expected;
+        if (c.expected != nullptr && q(c.expected) == u"@") {
+            expected = place.path() + q("/conteudo/");
+        } else if (c.expected != nullptr) {
+            expected = own.absolutePath() + u'/' + q(c.expected);
+        }
+        EXPECT_EQ(collection.contentRoot(), expected) << stored.toStdString() << " " << c.ownPages;
     }
-    // A root that exists stays as it is, pages beside the database or not.
-    TestCollection files(cards());
-    ASSERT_TRUE(QDir(files.programFolder()).mkpath(q("textos")));
-    Collection collection(files.connectionString());
-    collection.readContentRoot();
-    EXPECT_EQ(collection.contentRoot(), files.contentFolder());
+}
+
+// The folder the user chose stands in only where the collection's own
+// lacks its marker file, and is never a folder of the system.
+TEST(OpeningTheCollection, TheUsersChoiceStandsInForAFolderWithoutItsMarkerFile) {
+    TestCollection found(cards());
+    TestCollection lost(cards(), {.root = q("/media/cdrom/"), .withMarkerFile = false});
+    const QString chosen = found.contentFolder();
+    EXPECT_EQ(Collection::open(found.programFolder(), lost.contentFolder()).contentRoot(), chosen);
+    EXPECT_EQ(Collection::open(lost.programFolder(), chosen).contentRoot(), chosen);
+    EXPECT_FALSE(Collection::open(lost.programFolder(), q("/")).contentFolder().isValid());
+    EXPECT_FALSE(Collection::open(lost.programFolder()).contentFolder().isValid());
 }
 
 TEST(Sections, EveryLetterAndNameLeadsBackToItsSection) {

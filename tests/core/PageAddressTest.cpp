@@ -3,6 +3,9 @@
 
 #include "QtPrinters.h"
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace corvanel {
@@ -70,9 +73,22 @@ struct NavigationCase {
     BrowsingPolicy::Navigation expected;
 };
 
-// The collection of these tables: a folder that need not exist.
-CollectionFolder cd() {
-    return CollectionFolder::fromContentRoot(QStringLiteral("/cd/"));
+// The collection of these tables is a real folder; "/cd/" in them stands for it.
+const QTemporaryDir& place() {
+    static const QTemporaryDir dir;
+    return dir;
+}
+
+ContentFolder cd() {
+    QDir(place().path()).mkpath(QStringLiteral("cd/textos"));
+    return ContentFolder::fromRoot(place().path() + QStringLiteral("/cd/"));
+}
+
+QUrl at(const char* address) {
+    QString text = QString::fromLatin1(address);
+    text.replace(QStringLiteral("file:///cd/"),
+                 QUrl::fromLocalFile(place().path()).toString() + QStringLiteral("/cd/"));
+    return QUrl(text);
 }
 
 TEST(BrowsingPolicies, ContentPagesLeaveForTheWebOnlyInTheUsersBrowser) {
@@ -102,10 +118,8 @@ TEST(BrowsingPolicies, ContentPagesLeaveForTheWebOnlyInTheUsersBrowser) {
     };
     for (const NavigationCase& row : table) {
         SCOPED_TRACE(std::string(row.current) + " -> " + row.target);
-        EXPECT_EQ(
-            BrowsingPolicy::decide(QUrl(QString::fromLatin1(row.current)),
-                                   QUrl(QString::fromLatin1(row.target)), row.initiator, cd()),
-            row.expected);
+        EXPECT_EQ(BrowsingPolicy::decide(at(row.current), at(row.target), row.initiator, cd()),
+                  row.expected);
     }
 }
 
@@ -131,13 +145,10 @@ TEST(BrowsingPolicies, LocalPagesReadTheirCollectionAndRemotePagesNoLocalFile) {
     };
     for (const auto& row : table) {
         SCOPED_TRACE(std::string(row.page) + " loads " + row.resource);
-        EXPECT_EQ(BrowsingPolicy::mayLoad(QUrl(QString::fromLatin1(row.page)),
-                                          QUrl(QString::fromLatin1(row.resource)), cd()),
-                  row.allowed);
+        EXPECT_EQ(BrowsingPolicy::mayLoad(at(row.page), at(row.resource), cd()), row.allowed);
     }
-    EXPECT_FALSE(BrowsingPolicy::mayLoad(QUrl(QStringLiteral("file:///cd/textos/1.htm")),
-                                         QUrl(QStringLiteral("file:///cd/textos/figura.png")),
-                                         CollectionFolder()));
+    EXPECT_FALSE(BrowsingPolicy::mayLoad(at("file:///cd/textos/1.htm"),
+                                         at("file:///cd/textos/figura.png"), ContentFolder()));
 }
 
 }  // namespace
