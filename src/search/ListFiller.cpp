@@ -32,6 +32,7 @@ void ListFiller::add(const ListedDocument& row) {
         return;
     }
     const QString label = underLabels_ ? section->labelLine.toString() : QString();
+    lines_.beginBlock(row.textRow);
     if (section->listsTextStart && row.section == section->cardLetter) {
         addDecisionBlock(row, label);
     } else {

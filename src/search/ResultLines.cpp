@@ -18,15 +18,31 @@ void ResultLines::clear() {
     entries_.clear();
     keys_.clear();
     decisions_.clear();
+    blockRows_.clear();
+    openBlock_ = -1;
 }
 
 void ResultLines::add(const QString& line, const QString& key, Kind kind) {
-    entries_.push_back({line, -1, 0, kind});
+    entries_.push_back({line, -1, 0, kind, openBlock_});
     keys_ << key;
 }
 
 void ResultLines::addSeparator() {
     add(kSeparator.toString(), kSeparator.toString());
+    openBlock_ = -1;
+}
+
+void ResultLines::beginBlock(std::int64_t textRow) {
+    openBlock_ = static_cast<std::int32_t>(blockRows_.size());
+    blockRows_.push_back(textRow);
+}
+
+std::optional<std::int64_t> ResultLines::textRowOf(qsizetype row) const {
+    const std::int32_t block = entries_[static_cast<std::size_t>(row)].block;
+    if (block < 0) {
+        return std::nullopt;
+    }
+    return blockRows_[static_cast<std::size_t>(block)];
 }
 
 void ResultLines::addDecisionLines(std::int64_t textRow, const QString& prefix, int count,
@@ -34,7 +50,8 @@ void ResultLines::addDecisionLines(std::int64_t textRow, const QString& prefix, 
     const auto decision = static_cast<std::int32_t>(decisions_.size());
     decisions_.push_back({textRow, count, {}});
     for (int part = 0; part < count; ++part) {
-        entries_.push_back({part == 0 ? prefix : QString(), decision, part});
+        entries_.push_back(
+            {part == 0 ? prefix : QString(), decision, part, Kind::Text, openBlock_});
         keys_ << key;
     }
 }

@@ -42,6 +42,9 @@ public:
     void add(const QString& line, const QString& key, Kind kind = Kind::Text);
     // A separator line, closing a block.
     void addSeparator();
+    // The lines added from now until the next separator, the separator
+    // included, show the listed text row.
+    void beginBlock(std::int64_t textRow);
     // count lines of a text row's start, the first after prefix.
     void addDecisionLines(std::int64_t textRow, const QString& prefix, int count,
                           const QString& key);
@@ -57,6 +60,8 @@ public:
     // Reads the decisions of the lines first to last that are not read yet.
     void readLines(qsizetype first, qsizetype last);
     Kind kind(qsizetype row) const { return entries_[static_cast<std::size_t>(row)].kind; }
+    // The text row a line shows; none for an author's lines.
+    std::optional<std::int64_t> textRowOf(qsizetype row) const;
     const QString& key(qsizetype row) const { return keys_[row]; }
     bool isSeparator(qsizetype row) const;
     // For a decision's line not read yet, what goes before it ("" but on its
@@ -73,6 +78,7 @@ private:
         std::int32_t decision = -1;
         std::int32_t part = 0;  // the decision's line
         Kind kind = Kind::Text;
+        std::int32_t block = -1;  // into blockRows_
     };
     struct Decision {
         std::int64_t textRow = 0;
@@ -87,6 +93,8 @@ private:
     std::vector<Entry> entries_;
     QStringList keys_;
     mutable std::vector<Decision> decisions_;
+    std::vector<std::int64_t> blockRows_;
+    std::int32_t openBlock_ = -1;
 };
 
 }  // namespace corvanel

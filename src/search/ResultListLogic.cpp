@@ -6,6 +6,8 @@
 #include "ResultListHost.h"
 #include "SearchMessages.h"
 
+#include <algorithm>
+
 namespace corvanel {
 
 namespace {
@@ -51,6 +53,7 @@ void ResultListLogic::showRequest() {
     BusyPeriod busy(host_);
     clearLists();
     header_ = HeaderLayout::Plain;
+    passageWords_.clear();
     // Reopens a collection that failed to open, or says why it cannot.
     collection_.database();
     levels_.reset();
@@ -64,6 +67,9 @@ void ResultListLogic::showRequest() {
                 return evaluate(database, request, visit);
             },
             isLabelled(request), std::holds_alternative<AuthorListing>(request));
+        if (const auto* search = std::get_if<WordSearch>(&request)) {
+            setPassageWords({search->words});
+        }
     }
     rowCount_ = QString::number(shown.count());
     // Only a result under labels is searched again.
@@ -89,6 +95,7 @@ void ResultListLogic::search() {
     }
     rowCount_ = QString::number(found.count());
     levels_.setResult(std::move(found));
+    setPassageWords(levels_.wordsInEffect());
 }
 
 void ResultListLogic::narrow() {
@@ -103,6 +110,7 @@ void ResultListLogic::narrow() {
         /*underLabels=*/true);
     rowCount_ = QString::number(found.count());
     levels_.setResult(std::move(found));
+    setPassageWords(levels_.wordsInEffect());
 }
 
 void ResultListLogic::stepBack() {
@@ -128,6 +136,24 @@ void ResultListLogic::stepBack() {
         /*underLabels=*/false);
     rowCount_ = QString::number(listed.count());
     fields.words = entry.words;
+    setPassageWords(levels_.wordsInEffect());
+}
+
+void ResultListLogic::setPassageWords(QStringList words) {
+    const bool saysSomething = std::any_of(words.cbegin(), words.cend(),
+                                           [](const QString& w) { return !w.trimmed().isEmpty(); });
+    passageWords_ = saysSomething ? std::move(words) : QStringList();
+}
+
+Passage ResultListLogic::passageOfLine(qsizetype row) {
+    if (passageWords_.isEmpty() || row < 0 || row >= lines_.size()) {
+        return {};
+    }
+    const std::optional<std::int64_t> textRow = lines_.textRowOf(row);
+    if (!textRow) {
+        return {};
+    }
+    return passageOf(collection_.database().textRowFields(*textRow), passageWords_);
 }
 
 std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListFiller.h"
+#include "Passage.h"
 #include "RequestFields.h"
 #include "RequestTable.h"
 #include "ResultLevels.h"
@@ -75,6 +76,13 @@ public:
     const QString& rowCount() const { return rowCount_; }     // `Edit5`
     HeaderLayout header() const { return header_; }
     int level() const { return levels_.level(); }
+    // The words the rows shown were found by, for their passages; none for a
+    // listing (nor for a search of blanks alone, which says nothing).
+    const QStringList& passageWords() const { return passageWords_; }
+    // The words in context of the text row a line shows; Nowhere for a line
+    // of no row or a result of no words. Reads the row's text.
+    Passage passageOfLine(qsizetype row);
+
     // The results of this showing, level by level.
     const ResultLevels& levels() const { return levels_; }
 
@@ -83,6 +91,7 @@ private:
     // Fills the lists with what evaluation lists; returns its result.
     SearchResult runFill(const Evaluation& evaluation, bool underLabels, bool authors = false);
     void openNewLevel(bool narrows = false);
+    void setPassageWords(QStringList words);
 
     ResultListHost& host_;
     Collection& collection_;
@@ -90,6 +99,7 @@ private:
     ResultLines lines_;
     ResultLevels levels_;
     ShownScope scope_;
+    QStringList passageWords_;
     QString rowCount_;
     HeaderLayout header_ = HeaderLayout::Plain;
 };

@@ -357,6 +357,15 @@ int Database::listAuthors(const AuthorHandler& handler) {
     return rows;
 }
 
+Database::TextRowFields Database::textRowFields(std::int64_t textRow) {
+    sqlite::Statement statement(connection_, queries::kTextRowFields);
+    statement.bind(":row", textRow);
+    if (!statement.step()) {
+        return {};
+    }
+    return {statement.text(0), statement.text(1), statement.text(2), statement.text(3)};
+}
+
 QString Database::documentTextStart(std::int64_t textRow, int characters) {
     if (!textStart_) {
         textStart_.emplace(connection_, queries::kDocumentTextStart);

@@ -91,6 +91,16 @@ public:
     // The distinct sub-titles of section "A", its authors.
     int listAuthors(const AuthorHandler& handler);
 
+    // A text row's title, key words, sub-title and whole text, as searched;
+    // all empty when there is no such row.
+    struct TextRowFields {
+        QString title;
+        QString keyWords;
+        QString subtitle;
+        QString text;
+    };
+    TextRowFields textRowFields(std::int64_t textRow);
+
     // The first characters of a text row's text.
     QString documentTextStart(std::int64_t textRow, int characters);
     // The same for many text rows in one statement, in their order; a row

@@ -59,6 +59,9 @@ inline constexpr std::string_view kCardOfRow =
 inline constexpr std::string_view kListAuthors =
     "select distinct subtitulo from LABELS where sessao = 'A' order by subtitulo";
 
+inline constexpr std::string_view kTextRowFields =
+    "select L.titulo, L.pchave, L.subtitulo, T.conteudo from TEXTOS T, LABELS L"
+    " where T.rowid = :row and L.cod = T.cod_texto";
 inline constexpr std::string_view kDocumentTextStart =
     "select substr(conteudo, 1, :characters) from TEXTOS where rowid = :row";
 inline constexpr std::string_view kDocumentTextStarts =

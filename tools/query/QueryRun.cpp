@@ -48,9 +48,12 @@ QString connectionStringOf(const QString& path) {
 
 class ScriptRun {
 public:
-    ScriptRun(const QString& connectionString, const TextLineBreaker& decisionLines,
+    ScriptRun(const QString& connectionString, const TextLineBreaker& decisionLines, bool passages,
               QTextStream& out)
-        : collection_(connectionString), logic_(collection_, host_, decisionLines), out_(out) {}
+        : collection_(connectionString),
+          logic_(collection_, host_, decisionLines),
+          out_(out),
+          passages_(passages) {}
 
     ResultListLogic& logic() { return logic_; }
 
@@ -78,7 +81,12 @@ public:
 private:
     void print(const std::optional<DocumentToOpen>& opened) {
         const QStringList& keys = logic_.lines().keys();
+        const ResultLines& lines = logic_.lines();
         for (qsizetype i = 0; i < lines_.size(); ++i) {
+            // A document's passage closes its lines, before the separator.
+            if (passages_ && lines.isSeparator(i) && lines.textRowOf(i)) {
+                printPassage(i);
+            }
             out_ << lines_[i] << u'\t' << keys[i] << u'\n';
         }
         for (const QString& message : host_.messages) {
@@ -91,6 +99,17 @@ private:
              << logic_.scopeName() << QStringView(u" level=") << logic_.level()
              << QStringView(u" tipo=") << logic_.fields.kind << u'\n';
         out_.flush();
+    }
+
+    void printPassage(qsizetype line) {
+        try {
+            const QString shown = logic_.passageOfLine(line).shown();
+            if (!shown.isEmpty()) {
+                out_ << QStringView(u"» ") << shown << u'\n';
+            }
+        } catch (const DatabaseError& error) {
+            host_.messages << error.message();
+        }
     }
 
     // The lines up to the first that cannot be read.
@@ -110,6 +129,7 @@ private:
     Collection collection_;
     ResultListLogic logic_;
     QTextStream& out_;
+    bool passages_;
 };
 
 std::optional<DocumentToOpen> runStep(ResultListLogic& logic, const Step& step) {
@@ -133,7 +153,7 @@ std::optional<DocumentToOpen> runStep(ResultListLogic& logic, const Step& step) 
 
 int runQueryScript(const QueryScript& script, const TextLineBreaker& decisionLines,
                    QTextStream& out, QTextStream& err) {
-    ScriptRun run(connectionStringOf(script.database), decisionLines, out);
+    ScriptRun run(connectionStringOf(script.database), decisionLines, script.passages, out);
     ResultListLogic& logic = run.logic();
     try {
         logic.collection().readContentRoot();

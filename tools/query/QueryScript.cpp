@@ -41,6 +41,7 @@ constexpr std::array<std::pair<QStringView, Step::Kind>, 4> kSteps{{
 
 constexpr QStringView kDatabase = u"db";
 constexpr QStringView kThen = u"then";
+constexpr QStringView kPassages = u"trechos";
 
 constexpr QStringView kClosing =
     u"Os campos escritos valem a partir da exibição ou do passo seguinte, na ordem da\n"
@@ -96,6 +97,10 @@ cli::ProgramSyntax querySyntax() {
                                              option.valueName.toString());
     }
     syntax.options << QCommandLineOption(
+        kPassages.toString(),
+        QStringLiteral("depois de cada documento de uma busca por palavras, o trecho do\n"
+                       "texto em que elas estão, numa linha que começa com \"» \""));
+    syntax.options << QCommandLineOption(
         kThen.toString(), QStringLiteral("um passo depois da exibição: search, narrow, back, open"),
         QStringLiteral("PASSO"));
     syntax.closing = kClosing.toString();
@@ -110,6 +115,7 @@ std::optional<QueryScript> scriptFrom(const QCommandLineParser& parser, QString&
         return std::nullopt;
     }
     script.database = values.last();
+    script.passages = parser.isSet(kPassages.toString());
 
     // The parser keeps each option's values in order and the order of the
     // options; the rows of "open" are its positional arguments, in turn.

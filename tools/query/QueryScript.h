@@ -34,6 +34,8 @@ using Action = std::variant<FieldWrite, Step>;
 struct QueryScript {
     QString database;
     std::vector<Action> actions;
+    // After each document of a key-word result, the words in context.
+    bool passages = false;
 };
 
 // The tool's options, help and exit statuses.
