@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageMarker.h"
 #include "SaveDialog.h"
 
 #include <QByteArray>
@@ -17,7 +18,6 @@ namespace corvanel {
 
 class FindBar;
 class PageBrowser;
-class PageMarker;
 class ZoomControl;
 
 // Whether opening a page empties the save buffer: documents do, help does not.
@@ -93,11 +93,13 @@ private:
     // Marks the words wanted in a page just loaded: the typed ones while
     // finding, else the search words in the document they were found in.
     void markLoadedPage(bool loaded);
-    void markWanted();
+    void markWanted(PageMarker::Reveal reveal = PageMarker::Reveal::First);
     bool isFinding() const;
     void showMarks(int current, int count);
     // Saves a copy of the page shown, byte for byte, where the user says.
     void saveCopy();
+    // What a save offers: the document's title, or its code.
+    QString offeredName(QStringView extension) const;
     // Has the page shown print itself.
     void print();
     // The browser and the grey panel follow the window's size, which stays
@@ -109,6 +111,7 @@ private:
     PageBrowser* pageBrowser_ = nullptr;
     QFrame* greyPanel_ = nullptr;
     QString pageName_;
+    QString pageTitle_;  // once the document's page has loaded
     QByteArray saveBuffer_;
     SaveDialog saveDialog_;
     SaveDialog pdfDialog_{SaveDialog::kPdfFilter, u".pdf"};

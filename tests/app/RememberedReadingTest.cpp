@@ -116,7 +116,7 @@ TEST_F(RememberedReading, ZoomPlacesFolderAndHistorySurviveNewWindows) {
     prompts.saveAnswer.clear();
     viewer().findChild<PictureButton*>(q("Bt_Salvar"))->click();
     EXPECT_EQ(prompts.saveDialogs.value(0),
-              saved.filePath(q(".htm")) + q("|Salvar como Página da Web (*.htm)"));
+              saved.filePath(q("2.htm")) + q("|Salvar como Página da Web (*.htm)"));
 
     // The search box offers the last search; the menu the documents.
     EXPECT_EQ(corvanel->searchHistory().searches(), QStringList{q("GUARDA")});
