@@ -25,6 +25,7 @@
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -197,11 +198,23 @@ void MainWindow::showTotals() {
         setSectionTotal(section.section,
                         total ? QString::number(*total) : SectionPage::kNoTotal.toString());
     }
+    // Counted after every opening, as the name is to be shown.
+    showCollectionName();
 }
 
 void MainWindow::showCollection() {
     showTotals();
     showStartPage();
+}
+
+// Which collection is open, where the user looks for it: the title bar names
+// its folder, the start page its edition.
+void MainWindow::showCollectionName() {
+    const QString caption = windowLayout().caption.toString();
+    const QString folder = collection_ != nullptr ? collection_->folder() : QString();
+    setWindowTitle(folder.isEmpty() ? caption
+                                    : caption + u" — " + QDir::toNativeSeparators(folder));
+    startPage_->setEdition(collection_ != nullptr ? collection_->edition() : QString());
 }
 
 void MainWindow::setResultList(ResultListWindow* resultList) {
@@ -257,6 +270,8 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
+        // Its frame is known now: the whole window on the screen, at any scale.
+        WindowPlacement::keepInsideScreen(this);
         runGuarded([this] { showStartPage(); });
     }
 }

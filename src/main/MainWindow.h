@@ -103,6 +103,7 @@ private:
     void connectCommands();
 
     void showStartPage();
+    void showCollectionName();
     void keepGreenStripOnTop();
     void followOuterSize();
 

@@ -30,12 +30,19 @@ void Collection::open(const Database::MessagePump& pump) {
             opened.countSection(section.cardLetter.toString(), pump);
     }
     readContentRoot();
+    edition_ = opened.edition();
+}
+
+QString Collection::folder() const {
+    const QString database = parseConnectionString(connectionString_).dataSource;
+    return database.isEmpty() ? QString() : QFileInfo(database).absolutePath();
 }
 
 void Collection::switchTo(QString connectionString) {
     database_.reset();
     connectionString_ = std::move(connectionString);
     contentRoot_.clear();
+    edition_.clear();
     documentCount_.reset();
     sectionTotals_.fill(std::nullopt);
 }

@@ -50,6 +50,11 @@ public:
     // After the content-location screen has stored a new one.
     void setContentRoot(QString folder) { contentRoot_ = std::move(folder); }
 
+    // The edition line the collection names, empty when none; read by open().
+    const QString& edition() const { return edition_; }
+    // The folder holding the database.
+    QString folder() const;
+
     // None until counted.
     std::optional<int> documentCount() const { return documentCount_; }
     std::optional<int> sectionTotal(Section section) const;
@@ -58,6 +63,7 @@ private:
     QString connectionString_;
     std::unique_ptr<Database> database_;
     QString contentRoot_;
+    QString edition_;
     std::optional<int> documentCount_;
     std::array<std::optional<int>, kSectionCount> sectionTotals_{};
 };

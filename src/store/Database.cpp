@@ -160,6 +160,15 @@ QString Database::contentRoot() {
     return statement.step() ? statement.text(0) : QString();
 }
 
+QString Database::edition() {
+    sqlite::Statement hasColumn(connection_, queries::kHasEdition);
+    if (!hasColumn.step() || hasColumn.int64(0) == 0) {
+        return {};
+    }
+    sqlite::Statement statement(connection_, queries::kReadEdition);
+    return statement.step() ? statement.text(0).trimmed() : QString();
+}
+
 void Database::storeContentRoot(const QString& folder) {
     sqlite::Statement statement(connection_, queries::kStoreContentRoot);
     statement.bind(":folder", folder);

@@ -70,6 +70,9 @@ public:
 
     // Empty when CONTROLE has no row for it.
     QString contentRoot();
+    // The collection's edition line, as its builder stored it; empty when it
+    // names none.
+    QString edition();
     void storeContentRoot(const QString& folder);
 
     // Listings call handler for every row, in title order unless said

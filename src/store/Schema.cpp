@@ -28,7 +28,8 @@ CREATE TABLE LABELS2 (
 );
 CREATE TABLE CONTROLE (
     topo       INTEGER,
-    tipo       TEXT
+    tipo       TEXT,
+    edicao     TEXT
 );
 )sql";
 
