@@ -93,6 +93,7 @@ private:
     void perform(const std::function<void()>& handler);
     void showState();
     void applyHeader(HeaderLayout header);
+    void placeHeaderFields();
 
     // ResultListHost
     void showBusy() override;
@@ -107,6 +108,7 @@ private:
     QLineEdit* searchBox_ = nullptr;
     QLineEdit* scopeField_ = nullptr;
     QLineEdit* countField_ = nullptr;
+    int headerDrop_ = 0;  // of the scope and count row, by the header's layout
     ResultListView* resultList_ = nullptr;
     QLabel* headerStrip_ = nullptr;
     QLabel* scopeCaption_ = nullptr;
