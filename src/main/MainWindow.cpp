@@ -208,12 +208,11 @@ void MainWindow::showCollection() {
 }
 
 // Which collection is open, where the user looks for it: the title bar names
-// its folder, the start page its edition.
+// its folder (Qt adds the program's name after it), the start page its edition.
 void MainWindow::showCollectionName() {
-    const QString caption = windowLayout().caption.toString();
     const QString folder = collection_ != nullptr ? collection_->folder() : QString();
-    setWindowTitle(folder.isEmpty() ? caption
-                                    : caption + u" — " + QDir::toNativeSeparators(folder));
+    setWindowTitle(folder.isEmpty() ? windowLayout().caption.toString()
+                                    : QDir::toNativeSeparators(folder));
     startPage_->setEdition(collection_ != nullptr ? collection_->edition() : QString());
 }
 
@@ -266,11 +265,20 @@ QSize MainWindow::outerSize() const {
     return canvas_->size() + windowLayout().frame;
 }
 
+// The window manager frames the window only after it is shown: then the
+// whole window, frame included, is put on the screen, at any scale.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (shownOnce_ && !fittedInFrame_ && frameGeometry().size() != size()) {
+        fittedInFrame_ = true;
+        WindowPlacement::keepInsideScreen(this);
+    }
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
-        // Its frame is known now: the whole window on the screen, at any scale.
         WindowPlacement::keepInsideScreen(this);
         runGuarded([this] { showStartPage(); });
     }

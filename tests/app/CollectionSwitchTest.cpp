@@ -50,8 +50,8 @@ TEST(OpeningAnotherCollection, ShowsItsTotalsAndPagesAndIsRememberedForTheNextSt
     ASSERT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao), q("1"));
     corvanel.resultList()->show();
     // The title bar names the collection; one naming no edition shows the program's.
-    const auto titleFor = [](const TestCollection& collection) -> QString {
-        return u"Corvanel — " + QDir::toNativeSeparators(collection.programFolder());
+    const auto titleFor = [](const TestCollection& collection) {
+        return QDir::toNativeSeparators(collection.programFolder());
     };
     const StartPage* startPage = corvanel.mainWindow()->findChild<StartPage*>();
     EXPECT_EQ(corvanel.mainWindow()->windowTitle(), titleFor(first));

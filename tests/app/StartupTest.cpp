@@ -46,7 +46,7 @@ TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
     EXPECT_TRUE(corvanel.mainWindow()->isVisible());
     // The title bar names the collection open.
     EXPECT_EQ(corvanel.mainWindow()->windowTitle(),
-              QStringLiteral("Corvanel — ") + QDir::toNativeSeparators(collection.programFolder()));
+              QDir::toNativeSeparators(collection.programFolder()));
     EXPECT_FALSE(splashIsOpen());
     EXPECT_FALSE(corvanel.busyScreen()->isVisible());
     EXPECT_EQ(corvanel.mainWindow()->totalDocuments(), QStringLiteral("2"));
