@@ -297,18 +297,18 @@ void CorvanelApplication::rememberReading() {
             state.storeSaveFolder(QFileInfo(path).absolutePath());
         });
         QObject::connect(viewer, &DocumentViewer::documentOpened, viewer,
-                         [&state](const QString& pageName) {
-                             state.rememberDocument({pageName, QString()});
+                         [this, &state](const QString& pageName) {
+                             state.rememberDocument(programFolder_, {pageName, QString()});
                          });
         QObject::connect(viewer, &DocumentViewer::documentTitleRead, viewer,
-                         [&state](const QString& pageName, const QString& title) {
-                             state.rememberDocument({pageName, title});
+                         [this, &state](const QString& pageName, const QString& title) {
+                             state.rememberDocument(programFolder_, {pageName, title});
                          });
     }
     if (mainWindow_) {
         mainWindow_->setSearchHistory(searchHistory_.get());
         mainWindow_->setReadingHistory(
-            {[&state] { return state.recentDocuments(); },
+            {[this, &state] { return state.recentDocuments(programFolder_); },
              [this](const QString& pageName) { openRecentDocument(pageName); },
              [this] { clearHistory(); }});
     }

@@ -14,11 +14,21 @@ namespace corvanel {
 // corvanel's command line: corvanel [COLEÇÃO].
 cli::ProgramSyntax programSyntax();
 
-// Answers --help and --version from the raw arguments, before the
-// application exists: they print on a terminal without a display and open
-// no window. Prints on stdout; the exit status when it answered.
+// The arguments without the options Qt takes for itself (-platform xcb,
+// -style=fusion, -reverse...).
+QStringList withoutQtOptions(const QStringList& arguments);
+
+// Answers --help and --version, and tells a mistake (an unknown option, a
+// collection that is none), from the raw arguments before the application
+// exists: on a terminal without a display, and opening no window. Prints on
+// stdout, mistakes on stderr; the exit status when it answered.
 std::optional<int> answerBeforeStart(cli::ProgramCommandLine& commandLine, int argc,
                                      const char* const* argv);
+
+// The collection the arguments or CORVANEL_COLLECTION name; folder empty
+// when neither names one. The exit status of a mistake, told on err.
+std::optional<int> readNamedFolder(cli::ProgramCommandLine& commandLine,
+                                   const QStringList& arguments, QString& folder, QTextStream& err);
 
 // Reads the arguments the application left (Qt takes its own, such as
 // -platform, out first) and sets folder to the collection to open: the one

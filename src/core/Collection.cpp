@@ -33,7 +33,13 @@ Collection Collection::open(const QString& programFolder,
             database.countSection(section.cardLetter.toString());
     }
     opened.decideContentFolder(usersChoice);
+    opened.edition_ = database.edition();
     return opened;
+}
+
+QString Collection::folder() const {
+    const QString database = parseConnectionString(connectionString_).dataSource;
+    return database.isEmpty() ? QString() : QFileInfo(database).absolutePath();
 }
 
 Database& Collection::database() {

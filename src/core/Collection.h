@@ -54,6 +54,11 @@ public:
     // disk: their addresses carry this text, and the folder is what it names.
     void setContentRoot(const QString& root);
 
+    // The edition line the collection names, empty when none; read by open().
+    const QString& edition() const { return edition_; }
+    // The folder holding the database.
+    QString folder() const;
+
     // None until counted.
     std::optional<int> documentCount() const { return documentCount_; }
     std::optional<int> sectionTotal(Section section) const;
@@ -65,6 +70,7 @@ private:
     std::unique_ptr<Database> database_;
     ContentFolder contentFolder_;
     QString contentRoot_;
+    QString edition_;
     std::optional<int> documentCount_;
     std::array<std::optional<int>, kSectionCount> sectionTotals_{};
 };

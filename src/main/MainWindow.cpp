@@ -25,6 +25,7 @@
 #include "WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -196,11 +197,22 @@ void MainWindow::showTotals() {
         setSectionTotal(section.section,
                         total ? QString::number(*total) : SectionPage::kNoTotal.toString());
     }
+    // Counted after every opening, as the name is to be shown.
+    showCollectionName();
 }
 
 void MainWindow::showCollection() {
     showTotals();
     showStartPage();
+}
+
+// Which collection is open, where the user looks for it: the title bar names
+// its folder (Qt adds the program's name after it), the start page its edition.
+void MainWindow::showCollectionName() {
+    const QString folder = collection_ != nullptr ? collection_->folder() : QString();
+    setWindowTitle(folder.isEmpty() ? windowLayout().caption.toString()
+                                    : QDir::toNativeSeparators(folder));
+    startPage_->setEdition(collection_ != nullptr ? collection_->edition() : QString());
 }
 
 void MainWindow::setResultList(ResultListWindow* resultList) {
@@ -252,10 +264,21 @@ QSize MainWindow::outerSize() const {
     return canvas_->size() + windowLayout().frame;
 }
 
+// The window manager frames the window only after it is shown: then the
+// whole window, frame included, is put on the screen, at any scale.
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (shownOnce_ && !fittedInFrame_ && frameGeometry().size() != size()) {
+        fittedInFrame_ = true;
+        WindowPlacement::keepInsideScreen(this);
+    }
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
+        WindowPlacement::keepInsideScreen(this);
         runGuarded([this] { showStartPage(); });
     }
 }

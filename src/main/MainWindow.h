@@ -85,6 +85,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -103,6 +104,7 @@ private:
     void connectCommands();
 
     void showStartPage();
+    void showCollectionName();
     void keepGreenStripOnTop();
     void followOuterSize();
 
@@ -150,6 +152,7 @@ private:
     QList<QWidget*> footerStops_;  // help, then the two logo areas
 
     bool shownOnce_ = false;
+    bool fittedInFrame_ = false;
 };
 
 }  // namespace corvanel

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 
+class QLabel;
 class QLineEdit;
 
 namespace corvanel {
@@ -24,7 +25,14 @@ public:
     void setTotal(const QString& total);
     QString total() const;
 
+    // The collection's edition line; empty: the program's own.
+    void setEdition(const QString& edition);
+    QString edition() const;
+
 private:
+    QLabel* editionLabel_ = nullptr;
+    QString ownEdition_;
+    int editionWidth_ = 0;
     QLineEdit* MaskEdit7 = nullptr;
     PageBrowser* Nav2 = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ResultListView.h"
 
 #include "ResultItemDrawer.h"
+#include "ResultListModel.h"
 
 #include <QKeyEvent>
 #include <QResizeEvent>
@@ -108,6 +109,89 @@ void ResultListView::changeEvent(QEvent* event) {
         drawer_->forgetHeights();
         scheduleDelayedItemsLayout();
     }
+}
+
+QString ResultListView::keyOf(int row) const {
+    return model()->index(row, 0).data(ResultListModel::KeyRole).toString();
+}
+
+// Behind a separator line there is a blank key.
+bool ResultListView::isSeparator(int row) const {
+    return keyOf(row).trimmed().isEmpty();
+}
+
+int ResultListView::blockStart(int row) const {
+    while (row > 0 && !isSeparator(row) && !isSeparator(row - 1) && keyOf(row - 1) == keyOf(row)) {
+        --row;
+    }
+    return row;
+}
+
+int ResultListView::blockEnd(int row) const {
+    const int last = model()->rowCount() - 1;
+    while (row < last && !isSeparator(row) && !isSeparator(row + 1) &&
+           keyOf(row + 1) == keyOf(row)) {
+        ++row;
+    }
+    return row;
+}
+
+int ResultListView::nextBlock(int row) const {
+    const int rows = model()->rowCount();
+    row = blockEnd(row) + 1;
+    while (row < rows && isSeparator(row)) {
+        ++row;
+    }
+    return row < rows ? row : -1;
+}
+
+int ResultListView::previousBlock(int row) const {
+    if (blockStart(row) < row) {
+        return blockStart(row);
+    }
+    row = blockStart(row) - 1;
+    while (row >= 0 && isSeparator(row)) {
+        --row;
+    }
+    return row >= 0 ? blockStart(row) : -1;
+}
+
+QModelIndex ResultListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = currentIndex();
+    if (model() == nullptr || !current.isValid()) {
+        return QListView::moveCursor(cursorAction, modifiers);
+    }
+    int row = -1;
+    if (cursorAction == MoveDown) {
+        row = nextBlock(current.row());
+    } else if (cursorAction == MoveUp) {
+        row = previousBlock(current.row());
+    } else {
+        const QModelIndex moved = QListView::moveCursor(cursorAction, modifiers);
+        if (!moved.isValid()) {
+            return moved;
+        }
+        // A separator leads on to the document after it.
+        row = moved.row();
+        while (row < model()->rowCount() - 1 && isSeparator(row)) {
+            ++row;
+        }
+        row = blockStart(row);
+        // A document longer than the screen is left for the next one.
+        if (cursorAction == MovePageDown && row <= current.row()) {
+            row = nextBlock(current.row());
+        } else if (cursorAction == MovePageUp && row >= current.row()) {
+            row = previousBlock(current.row());
+        }
+    }
+    if (row < 0) {
+        return current;
+    }
+    const QModelIndex target = model()->index(row, 0);
+    // The whole document in sight when it fits, its first line always.
+    scrollTo(model()->index(blockEnd(row), 0));
+    scrollTo(target);
+    return target;
 }
 
 void ResultListView::keyPressEvent(QKeyEvent* event) {

@@ -39,6 +39,9 @@ Q_SIGNALS:
     void rowChosen(const QModelIndex& index);
 
 protected:
+    // Up and Down go from document to document, a whole block of lines at a
+    // time; Page Up and Page Down by a screenful, to the start of a document.
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,6 +50,14 @@ protected:
 
 private:
     bool settleVisibleRows();
+    // A document's block: the lines that share its key, up to a separator.
+    QString keyOf(int row) const;
+    bool isSeparator(int row) const;
+    int blockStart(int row) const;
+    int blockEnd(int row) const;  // its last line
+    // The first line of the document after or before row's; -1 when none.
+    int nextBlock(int row) const;
+    int previousBlock(int row) const;
 
     ResultItemDrawer* drawer_;
 };

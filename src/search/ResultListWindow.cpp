@@ -25,6 +25,8 @@
 #include <QShowEvent>
 #include <QToolTip>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace corvanel {
@@ -54,13 +56,20 @@ QLineEdit* addReadOnlyField(QWidget* parent, const QString& name, const QRect& g
     return field;
 }
 
-QFont countFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Times New Roman"),
-                      QStringLiteral("Liberation Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(result_list_layout::kScopeFontPixels);
-    return font;
+QFont headerFieldFont(double zoom = 1.0) {
+    using namespace result_list_layout;
+    return Look::sansSerif(std::clamp(qRound(kWindowFontPixels * zoom), kHeaderFieldFewestPixels,
+                                      kHeaderFieldMostPixels));
+}
+
+// A field as high as its text, centred on its caption, and wide enough for
+// widest.
+void placeField(QLineEdit* field, const QRect& design, const QRect& caption, int drop,
+                const QString& widest) {
+    const QFontMetrics metrics(field->font());
+    const int height = std::max(design.height(), metrics.height());
+    const int width = std::max(design.width(), metrics.horizontalAdvance(widest) + 2);
+    field->setGeometry(design.left(), caption.center().y() + drop - height / 2 + 1, width, height);
 }
 
 QFont listFont(double zoom = 1.0) {
@@ -99,8 +108,12 @@ ResultListWindow::ResultListWindow(Collection& collection, QWidget* parent)
     Look::fillBackground(this, Look::windowGreen());
     createControls();
     zoom_ = new ZoomControl(this, resultList_);
-    connect(zoom_, &ZoomControl::factorChanged, this,
-            [this](double factor) { resultList_->setFont(listFont(factor)); });
+    connect(zoom_, &ZoomControl::factorChanged, this, [this](double factor) {
+        resultList_->setFont(listFont(factor));
+        scopeField_->setFont(headerFieldFont(factor));
+        countField_->setFont(headerFieldFont(factor));
+        placeHeaderFields();
+    });
     setMinimumSize(result_list_layout::kMinimumOuterSize);
     applyHeader(HeaderLayout::Plain);
 }
@@ -139,10 +152,10 @@ void ResultListWindow::createControls() {
                      addPictureButton(this, kHelpButton, [this] { showHelp(); })};
 
     scopeCaption_ = addPicture(this, kScopeCaption);
-    scopeField_ = addReadOnlyField(this, QStringLiteral("Pesquisando"), kScopeField,
-                                   Look::sansSerif(kScopeFontPixels));
+    scopeField_ =
+        addReadOnlyField(this, QStringLiteral("Pesquisando"), kScopeField, headerFieldFont());
     countCaption_ = addPicture(this, kCountCaption);
-    countField_ = addReadOnlyField(this, QStringLiteral("Edit5"), kCountField, countFont());
+    countField_ = addReadOnlyField(this, QStringLiteral("Edit5"), kCountField, headerFieldFont());
 
     model_ = new ResultListModel(logic_.lines(), this);
     resultList_ = new ResultListView(this);
@@ -345,11 +358,18 @@ void ResultListWindow::applyHeader(HeaderLayout header) {
     for (QWidget* tool : coveredTools_) {
         tool->setVisible(!covered);
     }
-    const int drop = header == HeaderLayout::Plain ? kPlainLayoutDrop : 0;
-    scopeCaption_->move(kScopeCaption.geometry.topLeft() + QPoint(0, drop));
-    countCaption_->move(kCountCaption.geometry.topLeft() + QPoint(0, drop));
-    scopeField_->move(kScopeField.topLeft() + QPoint(0, drop));
-    countField_->move(kCountField.topLeft() + QPoint(0, drop));
+    headerDrop_ = header == HeaderLayout::Plain ? kPlainLayoutDrop : 0;
+    scopeCaption_->move(kScopeCaption.geometry.topLeft() + QPoint(0, headerDrop_));
+    countCaption_->move(kCountCaption.geometry.topLeft() + QPoint(0, headerDrop_));
+    placeHeaderFields();
+}
+
+void ResultListWindow::placeHeaderFields() {
+    using namespace result_list_layout;
+    placeField(scopeField_, kScopeField, kScopeCaption.geometry, headerDrop_, QString());
+    // Five digits, as the start page's total has.
+    placeField(countField_, kCountField, kCountCaption.geometry, headerDrop_,
+               QStringLiteral("00000"));
 }
 
 void ResultListWindow::showBusy() {

@@ -95,6 +95,7 @@ private:
     void showState();
     void applyHeader(HeaderLayout header);
     void readLinesInView();
+    void placeHeaderFields();
 
     // ResultListHost
     void showBusy() override;
@@ -110,6 +111,7 @@ private:
     QLineEdit* searchBox_ = nullptr;
     QLineEdit* scopeField_ = nullptr;
     QLineEdit* countField_ = nullptr;
+    int headerDrop_ = 0;  // of the scope and count row, by the header's layout
     ResultListView* resultList_ = nullptr;
     QLabel* headerStrip_ = nullptr;
     QLabel* scopeCaption_ = nullptr;

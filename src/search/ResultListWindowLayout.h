@@ -63,7 +63,10 @@ constexpr Picture kToolsCoverPicture{u"Image8", u"results-narrow-cover.jpg", {0,
 constexpr QRect kStripCover{0, 0, 635, 17};
 
 constexpr int kWindowFontPixels = 11;
-constexpr int kScopeFontPixels = 8;
+// The scope and the count: the window's own size, following the zoom within
+// what their row above the list holds.
+constexpr int kHeaderFieldFewestPixels = 9;
+constexpr int kHeaderFieldMostPixels = 14;
 constexpr int kListFontPixels = 11;
 
 }  // namespace corvanel::result_list_layout

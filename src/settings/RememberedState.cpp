@@ -1,6 +1,8 @@
 #include "RememberedState.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 #include <QRect>
 #include <algorithm>
@@ -20,6 +22,9 @@ const QString kSearches = QStringLiteral("historico/buscas");
 const QString kDocuments = QStringLiteral("historico/documentos");
 const QString kPage = QStringLiteral("pagina");
 const QString kTitle = QStringLiteral("titulo");
+const QString kCollection = QStringLiteral("colecao");
+// How many collections' recent documents are kept at most.
+constexpr int kMostCollections = 10;
 
 // Far past any screen: a value beyond it was not written by the program.
 constexpr int kLargestCoordinate = 100000;
@@ -39,6 +44,11 @@ QStringList cleanList(const QVariant& value) {
         }
     }
     return result;
+}
+
+// The same folder however it was written.
+QString collectionKey(const QString& folder) {
+    return folder.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
 }
 
 }  // namespace
@@ -110,49 +120,75 @@ void RememberedState::rememberSearch(const QString& words) {
     write();
 }
 
-QList<RecentDocument> RememberedState::recentDocuments() const {
-    QList<RecentDocument> documents;
+QList<RememberedState::Remembered> RememberedState::allRecentDocuments() const {
+    QList<Remembered> documents;
     QSettings& raw = settings_.raw();
     const int count = raw.beginReadArray(kDocuments);
-    for (int i = 0; i < count && documents.size() < kHistoryLength; ++i) {
+    for (int i = 0; i < count; ++i) {
         raw.setArrayIndex(i);
-        const RecentDocument document{raw.value(kPage).toString(), raw.value(kTitle).toString()};
+        const Remembered entry{collectionKey(raw.value(kCollection).toString()),
+                               {raw.value(kPage).toString(), raw.value(kTitle).toString()}};
         const bool known = std::any_of(documents.begin(), documents.end(), [&](const auto& d) {
-            return d.pageName == document.pageName;
+            return d.collection == entry.collection &&
+                   d.document.pageName == entry.document.pageName;
         });
-        if (!document.pageName.trimmed().isEmpty() && !known) {
-            documents << document;
+        // An entry of an older version names no collection: it cannot be told
+        // whose it was.
+        if (!entry.collection.isEmpty() && !entry.document.pageName.trimmed().isEmpty() && !known) {
+            documents << entry;
         }
     }
     raw.endArray();
     return documents;
 }
 
-void RememberedState::rememberDocument(const RecentDocument& document) {
-    if (document.pageName.trimmed().isEmpty()) {
+QList<RecentDocument> RememberedState::recentDocuments(const QString& collection) const {
+    const QString key = collectionKey(collection);
+    QList<RecentDocument> documents;
+    for (const Remembered& entry : allRecentDocuments()) {
+        if (entry.collection == key && documents.size() < kHistoryLength) {
+            documents << entry.document;
+        }
+    }
+    return documents;
+}
+
+void RememberedState::rememberDocument(const QString& collection, const RecentDocument& document) {
+    const QString key = collectionKey(collection);
+    if (document.pageName.trimmed().isEmpty() || key.isEmpty()) {
         return;
     }
-    QList<RecentDocument> documents = recentDocuments();
-    RecentDocument top = document;
+    QList<Remembered> documents = allRecentDocuments();
+    Remembered top{key, document};
     for (qsizetype i = 0; i < documents.size(); ++i) {
-        if (documents.at(i).pageName == document.pageName) {
-            if (top.title.isEmpty()) {
-                top.title = documents.at(i).title;
+        if (documents.at(i).collection == key &&
+            documents.at(i).document.pageName == document.pageName) {
+            if (top.document.title.isEmpty()) {
+                top.document.title = documents.at(i).document.title;
             }
             documents.removeAt(i);
             break;
         }
     }
     documents.prepend(top);
-    documents = documents.mid(0, kHistoryLength);
+    // Each collection keeps its newest, and the file stays small.
+    QList<Remembered> kept;
+    QHash<QString, int> perCollection;
+    for (const Remembered& entry : std::as_const(documents)) {
+        if (perCollection[entry.collection]++ < kHistoryLength &&
+            kept.size() < kHistoryLength * kMostCollections) {
+            kept << entry;
+        }
+    }
 
     QSettings& raw = settings_.raw();
     raw.remove(kDocuments);
-    raw.beginWriteArray(kDocuments, static_cast<int>(documents.size()));
-    for (int i = 0; i < documents.size(); ++i) {
+    raw.beginWriteArray(kDocuments, static_cast<int>(kept.size()));
+    for (int i = 0; i < kept.size(); ++i) {
         raw.setArrayIndex(i);
-        raw.setValue(kPage, documents.at(i).pageName);
-        raw.setValue(kTitle, documents.at(i).title);
+        raw.setValue(kCollection, kept.at(i).collection);
+        raw.setValue(kPage, kept.at(i).document.pageName);
+        raw.setValue(kTitle, kept.at(i).document.title);
     }
     raw.endArray();
     write();

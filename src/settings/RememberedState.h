@@ -51,15 +51,23 @@ public:
     // Newest first, at most kHistoryLength, each once.
     QStringList recentSearches() const;
     void rememberSearch(const QString& words);
-    QList<RecentDocument> recentDocuments() const;
+    // A page name means something only in its own collection: each
+    // collection (its folder) has its own list.
+    QList<RecentDocument> recentDocuments(const QString& collection) const;
     // Moves the page to the top; a title left empty keeps the one known.
-    void rememberDocument(const RecentDocument& document);
+    void rememberDocument(const QString& collection, const RecentDocument& document);
 
     // "Limpar histórico": the searches and the documents.
     void clearHistory();
 
 private:
     void write();
+    struct Remembered {
+        QString collection;
+        RecentDocument document;
+    };
+    // Every collection's, newest first.
+    QList<Remembered> allRecentDocuments() const;
 
     mutable UserSettings settings_;
 };

@@ -3,6 +3,7 @@
 #include "ContentPage.h"
 #include "ErrorBox.h"
 #include "PageAddress.h"
+#include "PdfPrintout.h"
 #include "PrinterPrompt.h"
 #include "Prompts.h"
 #include "RecentUserInput.h"
@@ -11,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QMenu>
+#include <QPointer>
 #include <QPrinter>
 #include <QWebEngineSettings>
 
@@ -34,6 +36,38 @@ constexpr QWebEnginePage::WebAction kHiddenMenuCommands[] = {
     QWebEnginePage::InspectElement,
 };
 
+// The engine's context menu speaks English, and Debian ships no Brazilian
+// Portuguese for it: the commands it may show, named here.
+struct MenuCommandName {
+    QWebEnginePage::WebAction command;
+    const char16_t* name;
+};
+constexpr MenuCommandName kMenuCommandNames[] = {
+    {QWebEnginePage::Back, u"Voltar"},
+    {QWebEnginePage::Forward, u"Avançar"},
+    {QWebEnginePage::Stop, u"Parar"},
+    {QWebEnginePage::Reload, u"Recarregar"},
+    {QWebEnginePage::ReloadAndBypassCache, u"Recarregar sem cache"},
+    {QWebEnginePage::Cut, u"Recortar"},
+    {QWebEnginePage::Copy, u"Copiar"},
+    {QWebEnginePage::Paste, u"Colar"},
+    {QWebEnginePage::PasteAndMatchStyle, u"Colar sem formatação"},
+    {QWebEnginePage::Undo, u"Desfazer"},
+    {QWebEnginePage::Redo, u"Refazer"},
+    {QWebEnginePage::SelectAll, u"Selecionar tudo"},
+    {QWebEnginePage::Unselect, u"Desfazer seleção"},
+    {QWebEnginePage::OpenLinkInThisWindow, u"Abrir link"},
+    {QWebEnginePage::CopyLinkToClipboard, u"Copiar endereço do link"},
+    {QWebEnginePage::CopyImageToClipboard, u"Copiar imagem"},
+    {QWebEnginePage::CopyImageUrlToClipboard, u"Copiar endereço da imagem"},
+    {QWebEnginePage::CopyMediaUrlToClipboard, u"Copiar endereço da mídia"},
+    {QWebEnginePage::ToggleMediaControls, u"Mostrar controles"},
+    {QWebEnginePage::ToggleMediaLoop, u"Repetir"},
+    {QWebEnginePage::ToggleMediaPlayPause, u"Reproduzir/Pausar"},
+    {QWebEnginePage::ToggleMediaMute, u"Sem som"},
+    {QWebEnginePage::ExitFullScreen, u"Sair da tela cheia"},
+};
+
 }  // namespace
 
 NavigationRefused::NavigationRefused(const QString& address)
@@ -49,12 +83,13 @@ PageBrowser::PageBrowser(QWidget* parent)
     for (const QWebEnginePage::WebAction command : kHiddenMenuCommands) {
         page_->action(command)->setVisible(false);
     }
+    for (const auto& [command, name] : kMenuCommandNames) {
+        page_->action(command)->setText(QString::fromUtf16(name));
+    }
     setPage(page_);
 
     connect(this, &QWebEngineView::printRequested, this,
             [this] { runGuarded([this] { printPage(); }); });
-    connect(this, &QWebEngineView::printFinished, this,
-            [this](bool success) { runGuarded([this, success] { finishPrinting(success); }); });
 }
 
 PageBrowser::~PageBrowser() = default;
@@ -91,8 +126,8 @@ void PageBrowser::Navigate(const QString& address) {
 }
 
 void PageBrowser::printPage() {
-    // One print at a time: the view prints through the printer it was given.
-    if (printer_) {
+    // One print at a time: the engine makes one PDF at a time.
+    if (printer_ || printingNow_) {
         return;
     }
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -100,11 +135,20 @@ void PageBrowser::printPage() {
         return;
     }
     printer_ = std::move(printer);
-    print(printer_.get());
+    // The page's own vector PDF: a printed page keeps its text, and no page is
+    // ever drawn at the printer's full resolution in memory.
+    QPointer<PageBrowser> alive(this);
+    printToPdf(
+        [alive](const QByteArray& pdf) {
+            if (alive) {
+                runGuarded([&] { alive->finishPrinting(pdf); });
+            }
+        },
+        printer_->pageLayout(), printer_->pageRanges());
 }
 
 void PageBrowser::showPrintPreview() {
-    if (printer_) {
+    if (printer_ || printingNow_) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -115,28 +159,39 @@ void PageBrowser::showPrintPreview() {
     });
 }
 
+QByteArray PageBrowser::pdfFor(const QPrinter& printer) {
+    QByteArray made;
+    QEventLoop loop;
+    QPointer<QEventLoop> waiting(&loop);
+    printToPdf(
+        [&made, waiting](const QByteArray& pdf) {
+            if (waiting) {
+                made = pdf;
+                waiting->quit();
+            }
+        },
+        printer.pageLayout(), printer.pageRanges());
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return made;
+}
+
 bool PageBrowser::printNow(QPrinter* printer) {
     if (printer_ || printingNow_) {
         return false;
     }
     // The preview asks for its pages and draws them as soon as it is answered.
     printingNow_ = true;
-    bool printed = false;
-    QEventLoop loop;
-    const QMetaObject::Connection finished =
-        connect(this, &QWebEngineView::printFinished, &loop, [&](bool success) {
-            printed = success;
-            loop.quit();
-        });
-    print(printer);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    disconnect(finished);
+    const QString problem = PdfPrintout::print(pdfFor(*printer), *printer);
     printingNow_ = false;
-    return printed;
+    return problem.isEmpty();
 }
 
 void PageBrowser::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
+    // Only the engine's own request carries what the menu is about.
+    if (menu == nullptr) {
+        return;
+    }
     if (!windowCommands_.isEmpty()) {
         menu->addSeparator();
         menu->addActions(windowCommands_);
@@ -145,14 +200,13 @@ void PageBrowser::contextMenuEvent(QContextMenuEvent* event) {
     menu->popup(event->globalPos());
 }
 
-void PageBrowser::finishPrinting(bool success) {
-    if (printingNow_) {
-        return;
+void PageBrowser::finishPrinting(const QByteArray& pdf) {
+    const std::unique_ptr<QPrinter> printer = std::move(printer_);
+    const QString problem = PdfPrintout::print(pdf, *printer);
+    if (!problem.isEmpty()) {
+        Prompts::current().error(problem);
     }
-    printer_.reset();
-    if (!success) {
-        Prompts::current().error(QStringLiteral("Não foi possível imprimir a página."));
-    }
+    Q_EMIT printed(problem.isEmpty());
 }
 
 }  // namespace corvanel

@@ -63,13 +63,17 @@ public:
 
 Q_SIGNALS:
     void navigationStarted(const QUrl& url);
+    // A print the page asked for went to the printer (or its file), or failed.
+    void printed(bool success);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void printPage();
-    void finishPrinting(bool success);
+    void finishPrinting(const QByteArray& pdf);
+    // The page's PDF laid out for printer, made while waiting here.
+    QByteArray pdfFor(const QPrinter& printer);
 
     ContentPage* page_;
     std::function<ContentFolder()> contentFolder_;

@@ -31,7 +31,9 @@ bool WindowMemory::restore() {
 }
 
 void WindowMemory::remember() {
-    state_.storeWindowFrame(window_->objectName(), {window_->pos(), window_->size()});
+    // A size a small screen forced is not the user's choice.
+    state_.storeWindowFrame(window_->objectName(),
+                            {window_->pos(), WindowPlacement::chosenSize(window_)});
 }
 
 bool WindowMemory::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,6 +14,10 @@ namespace {
 const QScreen* screenOf(const QWidget* window) {
     return window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
 }
+
+// What keepInsideScreen leaves on a window it shrank.
+constexpr char kWantedSize[] = "corvanelWantedSize";
+constexpr char kFittedSize[] = "corvanelFittedSize";
 
 // The nearest start in [low, high - length], or low when length does not fit.
 int fittedStart(int start, int length, int low, int high) {
@@ -58,11 +63,21 @@ void keepInsideScreen(QWidget* window) {
     const QRect fitted =
         fittedFrame(frame, screen->availableGeometry(), window->minimumSize() + border);
     if (fitted.size() != frame.size()) {
+        const QSize wanted = chosenSize(window);
         window->resize(fitted.size() - border);
+        window->setProperty(kWantedSize, wanted);
+        window->setProperty(kFittedSize, window->size());
     }
     if (fitted.topLeft() != frame.topLeft()) {
         window->move(fitted.topLeft());
     }
+}
+
+QSize chosenSize(const QWidget* window) {
+    const QVariant fitted = window->property(kFittedSize);
+    return fitted.isValid() && fitted.toSize() == window->size()
+               ? window->property(kWantedSize).toSize()
+               : window->size();
 }
 
 }  // namespace corvanel::WindowPlacement

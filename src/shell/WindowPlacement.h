@@ -19,6 +19,11 @@ void showOrRaise(QWidget* window);
 // its minimum size) when it is larger than the area.
 void keepInsideScreen(QWidget* window);
 
+// The size the user wants the window at: the one it had before a screen too
+// small for it (a large scale, a small monitor) made keepInsideScreen shrink
+// it, while it keeps the size it was shrunk to; else its size.
+QSize chosenSize(const QWidget* window);
+
 // Where frame goes inside available: moved as little as it takes, its
 // size bounded by available's and not below minimum.
 QRect fittedFrame(const QRect& frame, const QRect& available, const QSize& minimum);

@@ -171,6 +171,15 @@ QString Database::contentRoot() {
     return statement.step() ? statement.text(0) : QString();
 }
 
+QString Database::edition() {
+    sqlite::Statement hasColumn(connection_, queries::kHasEdition);
+    if (!hasColumn.step() || hasColumn.int64(0) == 0) {
+        return {};
+    }
+    sqlite::Statement statement(connection_, queries::kReadEdition);
+    return statement.step() ? statement.text(0).trimmed() : QString();
+}
+
 int Database::listDocuments(sqlite::Statement& statement, const DocumentHandler& handler,
                             const QSet<std::int64_t>* documents) {
     int rows = 0;

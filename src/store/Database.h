@@ -76,6 +76,9 @@ public:
     // Empty when CONTROLE has no row for it. The file is never written: a
     // folder the user picks goes to the user's settings.
     QString contentRoot();
+    // The collection's edition line, as its builder stored it; empty when it
+    // names none.
+    QString edition();
 
     // Listings call handler for every row, in title order unless said
     // otherwise, and return the number of rows.

@@ -26,6 +26,11 @@ inline constexpr std::string_view kCountSection =
 
 inline constexpr std::string_view kReadContentRoot =
     "select tipo from CONTROLE where topo = 1";
+// Collections built before the edition was stored lack its column.
+inline constexpr std::string_view kHasEdition =
+    "select count(*) from pragma_table_info('CONTROLE') where name = 'edicao'";
+inline constexpr std::string_view kReadEdition =
+    "select edicao from CONTROLE where topo = 1";
 
 inline constexpr std::string_view kListCategory =
     "select L.titulo, L.cod, L.subtitulo, L.sessao, R.row from TITLE_ORDER R, LABELS L"

@@ -313,6 +313,7 @@ void DocumentViewer::openPage(const QString& contentRoot, const QString& pageNam
         saveBuffer_.clear();
     }
     pageName_ = pageName;
+    pageTitle_.clear();
     searchWords_ = searchWords;
     documentUrl_ = withoutQuery(pageBrowser_->lastUrl());
     findBar_->setSearchWords(searchWords.join(QStringLiteral(" · ")));
@@ -334,6 +335,10 @@ void DocumentViewer::markLoadedPage(bool loaded) {
     const QString title = pageBrowser_->title();
     if (withoutQuery(pageBrowser_->url()) == documentUrl_ && !title.isEmpty() &&
         pageName_ != ContentAddress::kHelpPage) {
+        // A page without a title is named by its address.
+        if (!documentUrl_.toString().endsWith(title)) {
+            pageTitle_ = title;
+        }
         Q_EMIT documentTitleRead(pageName_, title);
     }
     markWanted();
@@ -343,11 +348,11 @@ bool DocumentViewer::isFinding() const {
     return findBar_->mode() == FindBar::Mode::Find && !findBar_->isHidden();
 }
 
-void DocumentViewer::markWanted() {
+void DocumentViewer::markWanted(PageMarker::Reveal reveal) {
     if (isFinding()) {
-        marker_->mark({findBar_->findText()});
+        marker_->mark({findBar_->findText()}, reveal);
     } else if (!searchWords_.isEmpty() && withoutQuery(pageBrowser_->url()) == documentUrl_) {
-        marker_->mark(searchWords_);
+        marker_->mark(searchWords_, reveal);
     } else {
         marker_->clear();
     }
@@ -382,7 +387,8 @@ void DocumentViewer::closeFind() {
     findBar_->setMode(FindBar::Mode::SearchWords);
     findBar_->hide();
     pageBrowser_->setFocus(Qt::OtherFocusReason);
-    markWanted();
+    // The reader stays where the finding took them.
+    markWanted(PageMarker::Reveal::Stay);
 }
 
 void DocumentViewer::findNext() {
@@ -398,8 +404,7 @@ void DocumentViewer::showPrintPreview() {
 }
 
 void DocumentViewer::saveAsPdf() {
-    const QString path =
-        pdfDialog_.execute(this, QFileInfo(pageName_).completeBaseName() + QStringLiteral(".pdf"));
+    const QString path = pdfDialog_.execute(this, offeredName(u".pdf"));
     if (path.isEmpty()) {
         return;
     }
@@ -417,7 +422,7 @@ void DocumentViewer::saveAsPdf() {
 void DocumentViewer::saveCopy() {
     // Read before asking, so that a page that cannot be saved says so at once.
     QByteArray page = PageCopy::readPage(shownFile(contentRoot(), pageName_));
-    const QString path = saveDialog_.execute(this);
+    const QString path = saveDialog_.execute(this, offeredName(u".htm"));
     if (path.isEmpty()) {
         return;
     }
@@ -425,6 +430,10 @@ void DocumentViewer::saveCopy() {
     saveBuffer_ = std::move(page);
     setLastSaveFolder(QFileInfo(path).absolutePath());
     Q_EMIT fileSaved(path);
+}
+
+QString DocumentViewer::offeredName(QStringView extension) const {
+    return SaveDialog::fileNameFor(pageTitle_, QFileInfo(pageName_).completeBaseName(), extension);
 }
 
 void DocumentViewer::print() {

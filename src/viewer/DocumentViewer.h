@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CitationCopy.h"
+#include "PageMarker.h"
 #include "SaveDialog.h"
 #include "ViewerHistory.h"
 
@@ -124,11 +125,13 @@ private:
     // Marks the words wanted in a page just loaded: the typed ones while
     // finding, else the search words in the document they were found in.
     void markLoadedPage(bool loaded);
-    void markWanted();
+    void markWanted(PageMarker::Reveal reveal = PageMarker::Reveal::First);
     bool isFinding() const;
     void showMarks(int current, int count);
     // Saves a copy of the page shown, byte for byte, where the user says.
     void saveCopy();
+    // What a save offers: the document's title, or its code.
+    QString offeredName(QStringView extension) const;
     // Has the page shown print itself.
     void print();
     // The browser and the grey panel follow the window's size, which stays
@@ -140,6 +143,7 @@ private:
     PageBrowser* pageBrowser_ = nullptr;
     QFrame* greyPanel_ = nullptr;
     QString pageName_;
+    QString pageTitle_;  // once the document's page has loaded
     QByteArray saveBuffer_;
     SaveDialog saveDialog_;
     SaveDialog pdfDialog_{SaveDialog::kPdfFilter, u".pdf"};

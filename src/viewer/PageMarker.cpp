@@ -54,7 +54,7 @@ const QString& PageMarker::script() {
     return source;
 }
 
-void PageMarker::mark(const QStringList& words) {
+void PageMarker::mark(const QStringList& words, Reveal reveal) {
     const int generation = ++generation_;
     const QStringList needles = PageFolding::needles(words);
     if (needles.isEmpty()) {
@@ -62,20 +62,22 @@ void PageMarker::mark(const QStringList& words) {
         return;
     }
     static const QString commonTable = json(PageFolding::commonFoldingTable());
-    markWith(commonTable, needles, true, generation);
+    markWith(commonTable, needles, true, reveal, generation);
 }
 
 // One trip to the page when it uses common characters alone; one more to
 // fold the others it uses.
 void PageMarker::markWith(const QString& table, const QStringList& needles, bool askMissing,
-                          int generation) {
+                          Reveal reveal, int generation) {
+    const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
     const QString call =
-        QStringLiteral("corvanelMarks.mark(%1, %2, %3, %4)")
+        QStringLiteral("corvanelMarks.mark(%1, %2, %3, %4, %5)")
             .arg(QString::number(generation), table, json(QJsonArray::fromStringList(needles)),
-                 askMissing ? QStringLiteral("true") : QStringLiteral("false"));
+                 flag(askMissing), flag(reveal == Reveal::First));
     QPointer<PageMarker> self(this);
     page_->runJavaScript(
-        script() + u"\n;" + call, kWorld, [self, needles, generation](const QVariant& answer) {
+        script() + u"\n;" + call, kWorld,
+        [self, needles, reveal, generation](const QVariant& answer) {
             if (!self || !answer.isValid() || generation != self->generation_) {
                 return;
             }
@@ -85,7 +87,7 @@ void PageMarker::markWith(const QString& table, const QStringList& needles, bool
                 for (auto character = missing.begin(); character != missing.end(); ++character) {
                     wider.insert(character.key(), character.value());
                 }
-                self->markWith(json(wider), needles, false, generation);
+                self->markWith(json(wider), needles, false, reveal, generation);
                 return;
             }
             self->report(answer);

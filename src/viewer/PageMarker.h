@@ -19,9 +19,13 @@ class PageMarker final : public QObject {
 public:
     explicit PageMarker(QWebEnginePage* page);
 
+    // Whether marking scrolls the first occurrence into sight, or leaves
+    // the reader where they are.
+    enum class Reveal { First, Stay };
+
     // Marks every occurrence of each of words, replacing the marks there
     // were, and makes the first occurrence current.
-    void mark(const QStringList& words);
+    void mark(const QStringList& words, Reveal reveal = Reveal::First);
     void clear();
     void next();
     void previous();
@@ -43,7 +47,7 @@ Q_SIGNALS:
 private:
     enum class Ending { Step, Marking };
 
-    void markWith(const QString& table, const QStringList& needles, bool askMissing,
+    void markWith(const QString& table, const QStringList& needles, bool askMissing, Reveal reveal,
                   int generation);
     void markMore(int generation);
     void run(const QString& call, int generation, Ending ending = Ending::Step);

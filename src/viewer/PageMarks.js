@@ -171,8 +171,9 @@
     // Marks the needles (folded by the program) in the text folded with
     // table, for the program's request token. Answers the characters the
     // table lacks when asked to; or else makes the first occurrence current
-    // and answers [1, the count, how many are still to be marked].
-    function mark(token, table, needles, askMissing) {
+    // (scrolled into sight when reveal) and answers [1, the count, how many
+    // are still to be marked].
+    function mark(token, table, needles, askMissing, reveal = true) {
         clear();
         const missing = askMissing ? new Set() : null;
         const page = corvanelText.foldedPage(table, missing);
@@ -191,7 +192,7 @@
             ++near;
         }
         more(token, Infinity, near);
-        return go(0).concat(pending());
+        return go(0, reveal).concat(pending());
     }
 
     // Marks up to most further occurrences of request token, for about
@@ -212,8 +213,8 @@
     }
 
     // Makes occurrence index (wrapping round) the current one and scrolls
-    // it into sight; returns [its number from 1, the count].
-    function go(index) {
+    // it into sight unless told not to; returns [its number from 1, the count].
+    function go(index, reveal = true) {
         const count = marking === null ? 0 : marking.ranges.length;
         if (count === 0) {
             return [0, 0];
@@ -229,7 +230,7 @@
         for (const element of elements) {
             element.classList.add(kCurrentClass);
         }
-        if (elements.length > 0) {
+        if (reveal && elements.length > 0) {
             elements[0].scrollIntoView({block: 'center', inline: 'nearest'});
         }
         return [current + 1, count];

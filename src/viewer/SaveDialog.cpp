@@ -30,10 +30,38 @@ SaveDialog::SaveDialog(QStringView filter, QStringView extension)
 QString SaveDialog::startingPath(const QString& suggestedName) const {
     const QString folder =
         !lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir() ? lastFolder_ : startingFolder();
-    if (!suggestedName.isEmpty()) {
-        return QDir(folder).filePath(suggestedName);
+    return QDir(folder).filePath(suggestedName);
+}
+
+QString SaveDialog::fileNameFor(const QString& title, const QString& fallback,
+                                QStringView extension) {
+    // Long enough for a statute's title, short of any file system's limit.
+    constexpr qsizetype kMostCharacters = 120;
+    const auto safe = [](const QString& text) {
+        QString name;
+        for (const QChar character : text) {
+            const bool refused = character.category() == QChar::Other_Control ||
+                                 QStringView(u"/\\:*?\"<>|").contains(character);
+            name += refused ? QChar(u' ') : character;
+        }
+        name = name.simplified();
+        while (name.startsWith(u'.') || name.startsWith(u' ')) {
+            name.remove(0, 1);
+        }
+        name.truncate(kMostCharacters);
+        while (name.endsWith(u'.') || name.endsWith(u' ')) {
+            name.chop(1);
+        }
+        return name;
+    };
+    QString name = safe(title);
+    if (name.isEmpty()) {
+        name = safe(fallback);
     }
-    return fileName_.isEmpty() ? QDir(folder).filePath(extension_) : fileName_;
+    if (name.isEmpty()) {
+        name = QStringLiteral("documento");
+    }
+    return name + extension;
 }
 
 QString SaveDialog::execute(QWidget* parent, const QString& suggestedName) {
@@ -41,9 +69,6 @@ QString SaveDialog::execute(QWidget* parent, const QString& suggestedName) {
     // A file saved without its extension would not open as what it is.
     if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) {
         chosen += chosen.endsWith(u'.') ? extension_.mid(1) : extension_;
-    }
-    if (!chosen.isEmpty()) {
-        fileName_ = chosen;
     }
     return chosen;
 }

@@ -7,6 +7,7 @@
 #include "Reindex.h"
 #include "ResultListWindow.h"
 #include "Sqlite.h"
+#include "StartPage.h"
 #include "TestCollection.h"
 #include "UserSettings.h"
 
@@ -46,10 +47,19 @@ TEST(OpeningAnotherCollection, ShowsItsTotalsAndPagesAndIsRememberedForTheNextSt
     TestCollection second({card(1, q("Texto"), q("Ana"), q("A"), q("A03")),
                            card(2, q("Outro texto"), q("Rui"), q("A"), q("A03")),
                            card(3, q("Modelo"), {}, q("E"), q("E01"))});
+    sqlite::Connection(second.databasePath(), sqlite::OpenMode::ReadWrite)
+        .executeScript("update CONTROLE set edicao = 'Edição II - Junho/26'");
     CorvanelApplication corvanel(first.programFolder());
     corvanel.start();
     ASSERT_EQ(corvanel.mainWindow()->sectionTotal(Section::Legislacao), q("1"));
     corvanel.resultList()->show();
+    // The title bar names the collection; one naming no edition shows the program's.
+    const auto titleFor = [](const TestCollection& collection) {
+        return QDir::toNativeSeparators(collection.programFolder());
+    };
+    const StartPage* startPage = corvanel.mainWindow()->findChild<StartPage*>();
+    EXPECT_EQ(corvanel.mainWindow()->windowTitle(), titleFor(first));
+    EXPECT_EQ(startPage->edition(), q("Edição I - Março/04"));
 
     prompts.folderAnswer = second.programFolder();
     chooseOpenCollection(corvanel);
@@ -62,6 +72,8 @@ TEST(OpeningAnotherCollection, ShowsItsTotalsAndPagesAndIsRememberedForTheNextSt
     EXPECT_EQ(corvanel.mainWindow()->totalDocuments(), q("3"));
     EXPECT_EQ(corvanel.collection().contentRoot(), second.contentFolder());
     EXPECT_FALSE(corvanel.resultList()->isVisible()) << "it listed the other collection";
+    EXPECT_EQ(corvanel.mainWindow()->windowTitle(), titleFor(second));
+    EXPECT_EQ(startPage->edition(), q("Edição II - Junho/26"));
     EXPECT_EQ(UserSettings().lastCollectionFolder(), QDir(second.programFolder()).canonicalPath());
 }
 

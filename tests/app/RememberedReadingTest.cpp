@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "QtPrinters.h"
@@ -116,7 +117,7 @@ TEST_F(RememberedReading, ZoomPlacesFolderAndHistorySurviveNewWindows) {
     prompts.saveAnswer.clear();
     viewer().findChild<PictureButton*>(q("Bt_Salvar"))->click();
     EXPECT_EQ(prompts.saveDialogs.value(0),
-              saved.filePath(q(".htm")) + q("|Salvar como Página da Web (*.htm)"));
+              saved.filePath(q("2.htm")) + q("|Salvar como Página da Web (*.htm)"));
 
     // The search box offers the last search; the menu the documents.
     EXPECT_EQ(corvanel->searchHistory().searches(), QStringList{q("GUARDA")});
@@ -132,12 +133,35 @@ TEST_F(RememberedReading, ZoomPlacesFolderAndHistorySurviveNewWindows) {
 }
 
 TEST_F(RememberedReading, ADocumentMissingFromTheCollectionIsReportedNotOpened) {
-    RememberedState(UserSettings::defaultFilePath()).rememberDocument({q("L99"), q("Lei antiga")});
+    RememberedState(UserSettings::defaultFilePath())
+        .rememberDocument(collection.programFolder(), {q("L99"), q("Lei antiga")});
     startProgram();
     EXPECT_EQ(recentItems(), QStringList{q("&1 Lei antiga")});
     recentMenu().actions().value(0)->trigger();
     EXPECT_EQ(prompts.errors, QStringList{q("O documento \"L99\" não está na coleção aberta.")});
     EXPECT_FALSE(viewer().isVisible());
+}
+
+// A page name means a document only in its own collection.
+TEST(RecentDocuments, EachCollectionKeepsItsOwn) {
+    QTemporaryDir folder;
+    const QString sample = folder.filePath(q("amostra"));
+    const QString other = folder.filePath(q("outra"));
+    RememberedState state(folder.filePath(q("corvanel.conf")));
+    state.rememberDocument(sample, {q("205"), q("Estatuto")});
+    state.rememberDocument(other, {q("7"), QString()});
+    state.rememberDocument(other, {q("205"), q("Outro estatuto")});
+    for (int i = 0; i < RememberedState::kHistoryLength + 2; ++i) {
+        state.rememberDocument(other, {QString::number(100 + i), QString()});
+    }
+
+    EXPECT_EQ(state.recentDocuments(sample), (QList<RecentDocument>{{q("205"), q("Estatuto")}}));
+    // The same folder written otherwise is the same collection.
+    EXPECT_EQ(state.recentDocuments(sample + q("/../amostra/")), state.recentDocuments(sample));
+    const QList<RecentDocument> others = state.recentDocuments(other);
+    EXPECT_EQ(others.size(), RememberedState::kHistoryLength);
+    EXPECT_EQ(others.first().pageName, q("111"));
+    EXPECT_TRUE(state.recentDocuments(folder.filePath(q("nenhuma"))).isEmpty());
 }
 
 TEST_F(RememberedReading, DamagedSettingsAreSurvivedWithDefaults) {
@@ -152,13 +176,15 @@ TEST_F(RememberedReading, DamagedSettingsAreSurvivedWithDefaults) {
             "[janelas]\nForm10\\posicao=@Point(900000 -900000)\n"
             "Form10\\tamanho=@Size(0 0)\nTextos\\posicao=texto\n"
             "[historico]\nbuscas=, ,guarda,guarda\n"
-            "documentos\\size=3\ndocumentos\\1\\pagina=\ndocumentos\\2\\pagina=1\n");
+            "documentos\\size=3\ndocumentos\\1\\pagina=\ndocumentos\\2\\pagina=1\n"
+            "documentos\\2\\colecao=" +
+            collection.programFolder().toUtf8() + "\n");
     }
     startProgram();
     EXPECT_DOUBLE_EQ(viewer().zoom()->factor(), 1.0);
     EXPECT_DOUBLE_EQ(results().zoom()->factor(), 1.0);
     EXPECT_EQ(corvanel->searchHistory().searches(), QStringList{q("guarda")});
-    EXPECT_EQ(corvanel->rememberedState().recentDocuments(),
+    EXPECT_EQ(corvanel->rememberedState().recentDocuments(collection.programFolder()),
               (QList<RecentDocument>{{q("1"), QString()}}));
     viewer().openPage(collection.contentFolder(), q("1"), SaveBufferOnOpen::Empty);
     const QPoint screenCentre = viewer().screen()->availableGeometry().center();

@@ -8,6 +8,7 @@
 #include "TestCollection.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -44,7 +45,9 @@ TEST(ProgramStartup, OpensTheMainWindowWithTheCollectionsCounts) {
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(u'\n').toStdString();
     ASSERT_NE(corvanel.mainWindow(), nullptr);
     EXPECT_TRUE(corvanel.mainWindow()->isVisible());
-    EXPECT_EQ(corvanel.mainWindow()->windowTitle(), QStringLiteral("Corvanel"));
+    // The title bar names the collection open.
+    EXPECT_EQ(corvanel.mainWindow()->windowTitle(),
+              QDir::toNativeSeparators(collection.programFolder()));
     EXPECT_FALSE(splashIsOpen());
     EXPECT_FALSE(corvanel.busyScreen()->isVisible());
     EXPECT_EQ(corvanel.mainWindow()->totalDocuments(), QStringLiteral("2"));

@@ -86,5 +86,14 @@ for program in corvanel corvanel-query corvanel-collection; do
         grep -E -q -- "$pattern" <<< "$manual" ||
             fail "a página de manual de $program não fala de $option"
     done
+    # Portuguese words are never broken by English hyphenation rules, even in
+    # a narrow terminal.
+    if command -v groff > /dev/null; then
+        broken=$(groff -k -man -Tutf8 -rLL=50n <<< "$manual" 2> /dev/null | grep -c '‐$' || true)
+        [ "$broken" = 0 ] || fail "a página de manual de $program hifeniza $broken palavras"
+    fi
 done
+# The manual lists the keys of each window.
+zcat "$usr/share/man/man1/corvanel.1.gz" | grep -q '^\.SH TECLAS' ||
+    fail "a página de manual do corvanel não lista as teclas"
 echo "instalação conferida: $(grep -c '^-- Installing' "$stage.log") arquivos"

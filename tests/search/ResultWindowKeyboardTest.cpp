@@ -1,12 +1,16 @@
 #include "BusyWindow.h"
 #include "Collection.h"
 #include "RecordingPrompts.h"
+#include "ResultListModel.h"
 #include "ResultListWindow.h"
 #include "ResultWindowFixture.h"
 #include "SearchCollection.h"
+#include "ZoomControl.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
@@ -76,9 +80,11 @@ TEST_F(ResultWindowKeys, AListingTakesTheKeyboardAndEnterOpensTheRowAsADoubleCli
     press(Qt::Key_Down);
     press(Qt::Key_Down);
     press(Qt::Key_Return);
-    press(Qt::Key_Down);  // the separator says nothing and opens nothing
+    // Down goes from document to document: past the last one it stays there,
+    // and the separator after it is never chosen.
+    press(Qt::Key_Down);
     press(Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(opened, QStringList{q("3")});
+    EXPECT_EQ(opened, (QStringList{q("3"), q("3")}));
     const QModelIndex separator = textos.resultList()->model()->index(2, 0);
     EXPECT_EQ(separator.data(Qt::AccessibleTextRole).toString(), QString());
     EXPECT_EQ(textos.resultList()->model()->index(0, 0).data(Qt::AccessibleTextRole).toString(),
@@ -151,6 +157,83 @@ TEST(ResultWindowScroll, ARefilledListStartsAtItsFirstItemWithTheScrollBarAtTheT
         list->scrollToBottom();  // the next fill starts from here
     }
     textos.hide();
+}
+
+// Up and Down go from document to document, whatever lines each takes; Page
+// Down and Page Up a screenful, each to a document's first line.
+TEST(ResultWindowRows, ArrowsMoveByDocumentAndPagesByScreen) {
+    testing::RecordingPrompts prompts;
+    TestCollection collection(manyCards());
+    Collection opened = Collection::open(collection.programFolder());
+    ResultListWindow textos(opened);
+    textos.run({.kind = q("G"), .argument = q("T"), .clearsLists = true});
+    QListView* list = textos.resultList();
+    const QAbstractItemModel* rows = list->model();
+    const auto keyOf = [rows](int row) {
+        return rows->index(row, 0).data(ResultListModel::KeyRole).toString();
+    };
+    const auto startsADocument = [&](int row) {
+        return !keyOf(row).trimmed().isEmpty() &&
+               (row == 0 || keyOf(row - 1) != keyOf(row) || keyOf(row - 1).trimmed().isEmpty());
+    };
+    QStringList documents;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        if (startsADocument(row)) {
+            documents << keyOf(row);
+        }
+    }
+    ASSERT_GT(documents.size(), 8);
+    ASSERT_GT(rows->rowCount(), documents.size()) << "each document takes more than a line";
+    textos.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&textos));
+    list->setFocus();
+    list->setCurrentIndex(rows->index(0, 0));
+
+    const auto current = [list] { return list->currentIndex().row(); };
+    for (int document = 1; document <= 4; ++document) {
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(keyOf(current()), documents.at(document));
+        EXPECT_TRUE(startsADocument(current()));
+    }
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(keyOf(current()), documents.at(3));
+
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp}) {
+        const int before = current();
+        const int beforeTop = list->visualRect(list->currentIndex()).top();
+        QTest::keyClick(list, key);
+        EXPECT_TRUE(startsADocument(current()));
+        EXPECT_EQ(current() > before, key == Qt::Key_PageDown);
+        EXPECT_NE(current(), before);
+        EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
+        EXPECT_LE(std::abs(list->visualRect(list->currentIndex()).top() - beforeTop),
+                  list->viewport()->height() + list->visualRect(list->currentIndex()).height());
+    }
+    textos.hide();
+}
+
+// The scope and the count read as the window's own words do, at every zoom,
+// in their row above the list.
+TEST_F(ResultWindowKeys, ScopeAndCountAreReadableAndFollowTheZoom) {
+    request("G", "T", " ");
+    const QRect listPlace = textos.resultList()->geometry();
+    int lastPixels = 0;
+    for (const double zoom : {0.5, 1.0, 1.5, 3.0}) {
+        textos.zoom()->setFactor(zoom);
+        for (QLineEdit* field : {textos.scopeField(), textos.countField()}) {
+            const QFont font = field->font();
+            EXPECT_GE(font.pixelSize(), 9) << zoom;
+            EXPECT_FALSE(QFontInfo(font).family().contains(u"Serif") &&
+                         !QFontInfo(font).family().contains(u"Sans"))
+                << QFontInfo(font).family().toStdString();
+            EXPECT_GE(field->height(), QFontMetrics(font).height());
+            EXPECT_GE(field->width(), QFontMetrics(font).horizontalAdvance(field->text()));
+            EXPECT_LT(field->geometry().bottom(), listPlace.top());
+        }
+        EXPECT_GE(textos.countField()->font().pixelSize(), lastPixels);
+        lastPixels = textos.countField()->font().pixelSize();
+    }
+    EXPECT_GT(lastPixels, 11);
 }
 
 }  // namespace

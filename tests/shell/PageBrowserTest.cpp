@@ -6,7 +6,9 @@
 #include "RecordingPrinter.h"
 #include "RecordingPrompts.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -153,7 +155,7 @@ TEST(PageBrowsing, APageThatAsksToBePrintedIsPrintedThroughThePrintDialog) {
     PageBrowser browser;
     browser.setContentRootSource([&] { return content.root(); });
     browser.resize(400, 300);
-    QSignalSpy printed(&browser, &QWebEngineView::printFinished);
+    QSignalSpy printed(&browser, &PageBrowser::printed);
     browser.Navigate(ContentAddress::printAddress(content.root(), QStringLiteral("123")));
 
     ASSERT_TRUE(printed.wait(kPageTimeoutMs));
@@ -161,6 +163,52 @@ TEST(PageBrowsing, APageThatAsksToBePrintedIsPrintedThroughThePrintDialog) {
     EXPECT_EQ(dialog.asked, 1);
     EXPECT_GT(QFileInfo(pdf).size(), 0);
     EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+// The engine's own menu, on a page and on a selection, speaks Portuguese.
+TEST(PageBrowsing, ThePagesContextMenuIsInPortuguese) {
+    PageFolder content;
+    content.write(QStringLiteral("L01.htm"),
+                  "<!DOCTYPE html><html><head><title>Lei</title></head><body>"
+                  "<p style='font-size: 40px'>Estatuto da Criança</p></body></html>");
+    PageBrowser browser;
+    browser.setContentRootSource([&] { return content.root(); });
+    browser.resize(400, 300);
+    browser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
+    QSignalSpy loaded(&browser, &QWebEngineView::loadFinished);
+    browser.Navigate(ContentAddress::pageAddress(content.root(), QStringLiteral("L01")));
+    ASSERT_TRUE(loaded.wait(kPageTimeoutMs));
+    ASSERT_NE(browser.focusProxy(), nullptr);
+
+    const QStringList english{QStringLiteral("Back"),       QStringLiteral("Forward"),
+                              QStringLiteral("Reload"),     QStringLiteral("Copy"),
+                              QStringLiteral("Select all"), QStringLiteral("Unselect")};
+    for (const bool selected : {false, true}) {
+        if (selected) {
+            browser.page()->triggerAction(QWebEnginePage::SelectAll);
+            QTest::qWait(100);
+        }
+        QTest::mouseClick(browser.focusProxy(), Qt::RightButton, {}, QPoint(60, 40));
+        QMenu* menu = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return (menu = browser.findChild<QMenu*>()) != nullptr && menu->isVisible(); },
+            kPageTimeoutMs));
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator() && action->isVisible()) {
+                texts << action->text().remove(u'&');
+            }
+        }
+        EXPECT_TRUE(texts.contains(selected ? QStringLiteral("Copiar") : QStringLiteral("Voltar")))
+            << texts.join(u", ").toStdString();
+        for (const QString& text : texts) {
+            EXPECT_FALSE(english.contains(text)) << text.toStdString();
+        }
+        menu->close();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return browser.findChild<QMenu*>() == nullptr; },
+                                    kPageTimeoutMs));
+    }
 }
 
 TEST(PageBrowsing, AnAddressThatIsNoPageIsReportedInTheErrorBox) {

@@ -1,10 +1,13 @@
 #include "RecordingPrompts.h"
+#include "RememberedState.h"
 #include "UserBrowser.h"
+#include "WindowMemory.h"
 #include "WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
@@ -43,6 +46,28 @@ TEST(WindowPlacement, ShowingAWindowKeepsItOnItsScreen) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(available.contains(window.frameGeometry()))
         << window.frameGeometry().x() << ',' << window.frameGeometry().y();
+}
+
+// At a large scale the screen forces a window smaller; the next run, at
+// another scale, must not take that for the user's choice.
+TEST(WindowPlacement, ASizeTheScreenForcedIsNotRememberedAsTheUsers) {
+    QTemporaryDir folder;
+    RememberedState state(folder.filePath(QStringLiteral("corvanel.conf")));
+    QWidget window;
+    window.setObjectName(QStringLiteral("Form1"));
+    auto* memory = new WindowMemory(&window, state);
+    const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const QSize wanted = available + QSize(120, 90);
+    window.resize(wanted);
+    WindowPlacement::keepInsideScreen(&window);
+    EXPECT_LE(window.frameGeometry().height(), available.height());
+    memory->remember();
+    EXPECT_EQ(state.windowFrame(QStringLiteral("Form1"))->size, wanted);
+
+    // A size the user gives it is theirs.
+    window.resize(available / 2);
+    memory->remember();
+    EXPECT_EQ(state.windowFrame(QStringLiteral("Form1"))->size, available / 2);
 }
 
 TEST(UserBrowser, WithNoProgramForTheWebTheUserGetsTheAddressToCopy) {

@@ -135,6 +135,24 @@ TEST_F(CollectionBuild, StoresAGivenRootUnchanged) {
     EXPECT_EQ(open().contentRoot(), QStringLiteral("D:"));
 }
 
+TEST_F(CollectionBuild, StoresTheEditionBesideTheRoot) {
+    BuildOptions build_options = options("{\"cod\": 1, \"conteudo\": \"x\"}");
+    build_options.edition = QStringLiteral(" Edição II - Junho/26 ");
+    build(build_options);
+    EXPECT_EQ(open().edition(), QStringLiteral("Edição II - Junho/26"));
+
+    // None given, none stored; none either in a collection of the earlier
+    // builder, which has no column for it and still opens.
+    build_options.edition.clear();
+    build(build_options);
+    EXPECT_EQ(rowsOf("select edicao is null from CONTROLE"),
+              QList<QStringList>{{QStringLiteral("1")}});
+    EXPECT_EQ(open().edition(), QString());
+    sqlite::Connection(outputPath(), sqlite::OpenMode::ReadWrite)
+        .executeScript("ALTER TABLE CONTROLE DROP COLUMN edicao");
+    EXPECT_EQ(open().edition(), QString());
+}
+
 TEST(DefaultRoot, IsTheAbsoluteContentFolderWithOneClosingSeparator) {
     const QString base = QDir::currentPath();
     EXPECT_EQ(defaultRoot(QStringLiteral("a/../conteudo")), base + u"/conteudo/");

@@ -76,20 +76,31 @@ TEST(ProgramProcesses, AListingPrintsOnlyTheListing) {
 }
 
 TEST(ProgramProcesses, AWrongCommandLineExitsTwoWithItsReasonAlone) {
-    // The program judges its line once Qt has taken its own options, which
-    // needs a platform; any will do.
-    QProcessEnvironment offscreen = bareTerminal();
-    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // Told on a terminal without a display, before any window is looked for;
+    // Qt's own options are no mistake.
     for (const auto& [program, name] :
          {std::pair{CORVANEL_PROGRAM, "corvanel"}, std::pair{CORVANEL_QUERY, "corvanel-query"},
           std::pair{CORVANEL_COLLECTION, "corvanel-collection"}}) {
-        const ProcessRun wrong = run(program, {QStringLiteral("--depressa")}, offscreen);
+        const ProcessRun wrong = run(program, {QStringLiteral("--depressa")});
         EXPECT_EQ(wrong.status, 2) << name;
         EXPECT_TRUE(wrong.out.isEmpty()) << name;
         const QStringList lines = wrong.err.split(u'\n');
         ASSERT_EQ(lines.size(), 4) << wrong.err.toStdString();
         EXPECT_EQ(lines.at(0), QString::fromUtf8(name) + u": opção desconhecida: --depressa");
         EXPECT_TRUE(lines.at(1).startsWith(u"Uso: " + QString::fromUtf8(name)));
+    }
+    const QList<std::pair<QStringList, QString>> mistakes{
+        {{QStringLiteral("/nao/existe")}, QStringLiteral("corvanel: \"/nao/existe\" não existe")},
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-style=fusion"),
+          QStringLiteral("/nao/existe")},
+         QStringLiteral("corvanel: \"/nao/existe\" não existe")},
+        {{QStringLiteral("-reverse"), QStringLiteral("--depressa")},
+         QStringLiteral("corvanel: opção desconhecida: --depressa")},
+    };
+    for (const auto& [arguments, told] : mistakes) {
+        const ProcessRun wrong = run(CORVANEL_PROGRAM, arguments);
+        EXPECT_EQ(wrong.status, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(wrong.err.startsWith(told)) << wrong.err.toStdString();
     }
 }
 

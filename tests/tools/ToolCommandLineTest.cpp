@@ -69,7 +69,7 @@ TEST(ToolCommandLines, HelpNamesEveryOptionTheToolsKeep) {
     const QString collectionHelp = run(collectionTool, {QStringLiteral("-h")}).out;
     for (const char* option :
          {"--catalogue ARQUIVO", "--content PASTA", "--out ARQUIVO", "--root RAIZ",
-          "--allow-unknown-codes", "check PASTA", "tables",
+          "--edicao TEXTO", "--allow-unknown-codes", "check PASTA", "tables",
           "Saída: 0 montado ou sem problemas, 1 erro na montagem ou problemas"}) {
         EXPECT_TRUE(collectionHelp.contains(QString::fromUtf8(option))) << option;
     }

@@ -138,7 +138,8 @@ TEST_F(Viewer, SavesThePageByteForByteAndACancelWritesNothing) {
     click(QStringLiteral("Bt_Salvar"), path);
     EXPECT_EQ(read(path), kPage);
     EXPECT_EQ(savedFiles(), QStringList{QStringLiteral("decisao.htm")});
-    EXPECT_TRUE(prompts.saveDialogs.value(0).endsWith(u"/.htm" + kFilter));
+    // A page without a title is offered under its code.
+    EXPECT_TRUE(prompts.saveDialogs.value(0).endsWith(u"/101.htm" + kFilter));
     EXPECT_EQ(viewer.saveBuffer(), kPage);
 
     // Help keeps the buffer, a document empties it.
@@ -147,10 +148,10 @@ TEST_F(Viewer, SavesThePageByteForByteAndACancelWritesNothing) {
     open(QStringLiteral("101"));
     EXPECT_TRUE(viewer.saveBuffer().isEmpty());
 
-    // The next dialog starts at the last name; cancelling it writes nothing there.
+    // The next dialog starts in the folder saved to; cancelling it writes nothing.
     ASSERT_TRUE(QFile::remove(path));
     click(QStringLiteral("Bt_Salvar"));
-    EXPECT_EQ(prompts.saveDialogs.value(1), path + kFilter);
+    EXPECT_EQ(prompts.saveDialogs.value(1), saved_.filePath(QStringLiteral("101.htm")) + kFilter);
     EXPECT_TRUE(savedFiles().isEmpty());
     EXPECT_TRUE(prompts.errors.isEmpty());
 }
@@ -163,10 +164,29 @@ TEST_F(Viewer, ANameWithoutAnExtensionIsSavedAsAPage) {
     EXPECT_EQ(savedFiles(), (QStringList{QStringLiteral("decisao.htm"), QStringLiteral("ponto.htm"),
                                          QStringLiteral("texto.txt")}));
     EXPECT_EQ(read(saved_.filePath(QStringLiteral("decisao.htm"))), kPage);
-    // The dialog opens next at the name saved, extension and all.
+    // The dialog offers the document again, never the last file's name.
     click(QStringLiteral("Bt_Salvar"));
-    EXPECT_TRUE(
-        prompts.saveDialogs.last().startsWith(saved_.filePath(QStringLiteral("texto.txt"))));
+    EXPECT_EQ(prompts.saveDialogs.last(), saved_.filePath(QStringLiteral("101.htm")) + kFilter);
+}
+
+// Whatever a title holds, the name offered is a plain visible file in the
+// folder offered.
+TEST(SaveDialogName, IsTheTitleMadeSafeOrTheCode) {
+    const QList<std::tuple<QString, QString, QString>> names{
+        {QStringLiteral("Estatuto da Criança e do Adolescente"), QStringLiteral("205"),
+         QStringLiteral("Estatuto da Criança e do Adolescente.htm")},
+        {QStringLiteral("Lei 8.069/90: art. 1º a 6º"), QStringLiteral("205"),
+         QStringLiteral("Lei 8.069 90 art. 1º a 6º.htm")},
+        {QStringLiteral("  ..\\?*\"<>|\t\n"), QStringLiteral("205"), QStringLiteral("205.htm")},
+        {QStringLiteral("../../.bashrc"), QStringLiteral("205"), QStringLiteral("bashrc.htm")},
+        {QStringLiteral("Decisão."), QStringLiteral("J07"), QStringLiteral("Decisão.htm")},
+        {QString(), QStringLiteral("J07"), QStringLiteral("J07.htm")},
+        {QString(), QString(), QStringLiteral("documento.htm")},
+        {QString(300, u'a'), QStringLiteral("1"), QString(120, u'a') + u".htm"},
+    };
+    for (const auto& [title, code, expected] : names) {
+        EXPECT_EQ(SaveDialog::fileNameFor(title, code, u".htm"), expected) << title.toStdString();
+    }
 }
 
 TEST_F(Viewer, ASaveThatCannotBeDoneSaysWhyAndLeavesNothingBehind) {

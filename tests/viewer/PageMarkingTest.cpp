@@ -5,6 +5,7 @@
 #include "ViewerTesting.h"
 
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace corvanel {
 namespace {
@@ -160,6 +161,41 @@ TEST_F(PageMarking, FindBarFindsTypedWordsStepsAndClosesBackToTheSearchWords) {
     EXPECT_FALSE(field->isVisible());
     EXPECT_EQ(markedTexts().size(), 2);
     EXPECT_EQ(viewer.findBar()->positionText(), u"1 de 2");
+}
+
+// Closing the find bar, by Esc or by its button, with or without search
+// words to mark again, leaves the page where the finding took it.
+TEST_F(PageMarking, ClosingTheFindBarLeavesTheReaderWhereTheyAre) {
+    QByteArray statute =
+        "<!DOCTYPE html><meta charset=\"utf-8\"><title>ECA</title><body>"
+        "<p>Art. 1º Da guarda.</p>";
+    for (int article = 2; article <= 267; ++article) {
+        statute += "<p>Art. " + QByteArray::number(article) + ". Texto do artigo.</p>";
+    }
+    writePage(QStringLiteral("ECA"), statute + "</body>");
+    const auto scrolled = [this] { return inPage(QStringLiteral("window.scrollY")).toInt(); };
+    for (const QStringList& searchWords : {QStringList(), QStringList{QStringLiteral("guarda")}}) {
+        for (const bool byButton : {false, true}) {
+            openAndWait(QStringLiteral("ECA"), searchWords);
+            viewer.openFind();
+            QLineEdit* field = viewer.findBar()->findField();
+            field->setText(QStringLiteral("Art. 136."));
+            waitForPosition([&] { QTest::keyClick(field, Qt::Key_Return); });
+            const int found = scrolled();
+            ASSERT_GT(found, 0);
+            waitForPosition([&] {
+                if (byButton) {
+                    viewer.findBar()
+                        ->findChild<QToolButton*>(QStringLiteral("LocalizarFechar"))
+                        ->click();
+                } else {
+                    QTest::keyClick(field, Qt::Key_Escape);
+                }
+            });
+            EXPECT_EQ(scrolled(), found) << searchWords.join(u' ').toStdString() << byButton;
+            EXPECT_EQ(markedTexts().size(), searchWords.size());
+        }
+    }
 }
 
 TEST_F(PageMarking, AScriptsTextHoldingANulIsMarkedLikeAnyOther) {

@@ -3,6 +3,8 @@
 #include "ViewerTesting.h"
 
 #include <QFileInfo>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QWebEngineView>
 
@@ -58,7 +60,8 @@ TEST_F(PrintAndPdf, APdfCarriesThePagesTextOnA4AndIsWrittenWhole) {
     openAndWait(QStringLiteral("J07"));
     const QString path = saved_.filePath(QStringLiteral("decisao.pdf"));
     EXPECT_TRUE(saveAsPdf(path).isEmpty());
-    EXPECT_TRUE(prompts.saveDialogs.value(0).endsWith(u"/J07.pdf|Salvar como PDF (*.pdf)"))
+    // The page's title names the file.
+    EXPECT_TRUE(prompts.saveDialogs.value(0).endsWith(u"/Decisão.pdf|Salvar como PDF (*.pdf)"))
         << prompts.saveDialogs.value(0).toStdString();
     const QString text = poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     EXPECT_TRUE(text.simplified().contains(
@@ -71,10 +74,10 @@ TEST_F(PrintAndPdf, APdfCarriesThePagesTextOnA4AndIsWrittenWhole) {
 
     // The next PDF is offered in the folder saved to, under its page's name.
     prompts.saveDialogs.clear();
-    viewer.openPage(contentRoot, QStringLiteral("J07"), SaveBufferOnOpen::Empty);
+    openAndWait(QStringLiteral("J07"));
     saveAsPdf(QString());
     EXPECT_EQ(prompts.saveDialogs.value(0),
-              saved_.filePath(QStringLiteral("J07.pdf")) + u"|Salvar como PDF (*.pdf)");
+              saved_.filePath(QStringLiteral("Decisão.pdf")) + u"|Salvar como PDF (*.pdf)");
 }
 
 TEST_F(PrintAndPdf, APdfThatCannotBeWrittenSaysWhyAsTheSaveDoes) {
@@ -92,17 +95,51 @@ TEST_F(PrintAndPdf, CtrlPPrintsAsTheButtonDoesAndThePreviewDrawsThePage) {
     openAndWait(QStringLiteral("J07"));
     viewer.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
-    QSignalSpy printed(viewer.browser(), &QWebEngineView::printFinished);
+    QSignalSpy printed(viewer.browser(), &PageBrowser::printed);
     QTest::keyClick(&viewer, Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(viewer.browser()->lastAddress().endsWith(u"J07.htm?op=Imprimir"));
     ASSERT_TRUE(printed.wait(60000));
     EXPECT_EQ(printer.asked, 1);
     EXPECT_TRUE(printed.value(0).value(0).toBool());
+    // Printed to a file, the page keeps its text.
+    EXPECT_TRUE(poppler(QStringLiteral("pdftotext"),
+                        {saved_.filePath(QStringLiteral("impresso.pdf")), QStringLiteral("-")})
+                    .simplified()
+                    .contains(u"melhor interesse da criança"));
 
     openAndWait(QStringLiteral("J07"));
     QTest::keyClick(&viewer, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(printer.previews, 1);
     EXPECT_GT(QFileInfo(saved_.filePath(QStringLiteral("impresso.pdf.preview.pdf"))).size(), 0);
+    EXPECT_TRUE(prompts.errors.isEmpty());
+}
+
+// The real preview draws every page of the page's own PDF.
+TEST_F(PrintAndPdf, ThePreviewShowsEveryPageOfTheDocument) {
+    QByteArray statute = "<!DOCTYPE html><meta charset=\"utf-8\"><title>ECA</title><body>";
+    for (int article = 1; article <= 150; ++article) {
+        statute += "<p>Art. " + QByteArray::number(article) + ". Texto do artigo.</p>";
+    }
+    writePage(QStringLiteral("ECA"), statute + "</body>");
+    openAndWait(QStringLiteral("ECA"));
+    // The same page set-up printed to a file.
+    const QString path = saved_.filePath(QStringLiteral("eca.pdf"));
+    QPrinter file(QPrinter::HighResolution);
+    file.setOutputFormat(QPrinter::PdfFormat);
+    file.setOutputFileName(path);
+    ASSERT_TRUE(viewer.browser()->printNow(&file));
+    const QString info = poppler(QStringLiteral("pdfinfo"), {path});
+    const qsizetype pagesAt = info.indexOf(u"Pages:");
+    ASSERT_GE(pagesAt, 0) << info.toStdString();
+    const int pages = info.mid(pagesAt + 6).section(u'\n', 0, 0).trimmed().toInt();
+    ASSERT_GT(pages, 1);
+
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewWidget preview(&printer);
+    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, &preview,
+                     [&](QPrinter* target) { EXPECT_TRUE(viewer.browser()->printNow(target)); });
+    preview.updatePreview();
+    EXPECT_EQ(preview.pageCount(), pages);
     EXPECT_TRUE(prompts.errors.isEmpty());
 }
 

@@ -74,7 +74,7 @@ BuildReport build(const BuildOptions& options) {
 
     BuildReport report;
     report.root = options.root.isEmpty() ? defaultRoot(options.contentDir) : options.root;
-    CollectionWriter writer(options.outputPath, report.root);
+    CollectionWriter writer(options.outputPath, report.root, options.edition.trimmed());
     for (const CatalogueEntry& entry : entries) {
         if (entry.hasText) {
             writer.add(entry.card);

@@ -9,7 +9,8 @@ struct BuildOptions {
     QString cataloguePath;
     QString contentDir;
     QString outputPath;
-    QString root;  // empty: defaultRoot(contentDir)
+    QString root;       // empty: defaultRoot(contentDir)
+    QString edition{};  // the catalogue's edition line; empty: none
     bool allowUnknownCodes = false;
 };
 

@@ -33,7 +33,7 @@ public:
         });
     }
 
-    void createTables(const QString& root) {
+    void createTables(const QString& root, const QString& edition) {
         try {
             Schema::create(db_, Schema::programPassword());
         } catch (const DatabaseError& error) {
@@ -41,8 +41,14 @@ public:
                 QStringLiteral("não foi possível criar as tabelas: %1").arg(error.message()));
         }
         guarded(QStringLiteral("não foi possível gravar a raiz do conteúdo"), [&] {
-            sqlite::Statement control(db_, "INSERT INTO CONTROLE (topo, tipo) VALUES (1, ?)");
+            sqlite::Statement control(db_,
+                                      "INSERT INTO CONTROLE (topo, tipo, edicao) VALUES (1, ?, ?)");
             control.bind(1, root);
+            if (edition.isEmpty()) {
+                control.bind(2, nullptr);
+            } else {
+                control.bind(2, edition);
+            }
             control.step();
         });
         guarded(QStringLiteral("erro do banco de dados"), [&] {
@@ -111,10 +117,11 @@ private:
     std::optional<sqlite::Statement> insertText_;
 };
 
-CollectionWriter::CollectionWriter(const QString& outputPath, const QString& root)
+CollectionWriter::CollectionWriter(const QString& outputPath, const QString& root,
+                                   const QString& edition)
     : output_(std::make_unique<OutputFile>(outputPath)),
       connection_(std::make_unique<Connection>(output_->temporaryPath())) {
-    connection_->createTables(root);
+    connection_->createTables(root, edition);
 }
 
 CollectionWriter::~CollectionWriter() = default;

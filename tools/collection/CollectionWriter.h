@@ -18,8 +18,10 @@ class OutputFile;
 class CollectionWriter {
 public:
     // Creates the tables (with the program's password) and stores root as the
-    // content root (CONTROLE row topo = 1), unchanged.
-    CollectionWriter(const QString& outputPath, const QString& root);
+    // content root (CONTROLE row topo = 1), unchanged, with the collection's
+    // edition line (none when empty) in the same row.
+    CollectionWriter(const QString& outputPath, const QString& root,
+                     const QString& edition = QString());
     ~CollectionWriter();
     CollectionWriter(const CollectionWriter&) = delete;
     CollectionWriter& operator=(const CollectionWriter&) = delete;

@@ -26,7 +26,7 @@ struct BuildOption {
     bool required;
 };
 
-const std::array<BuildOption, 4> kBuildOptions{{
+const std::array<BuildOption, 5> kBuildOptions{{
     {u"catalogue", &BuildOptions::cataloguePath, u"ARQUIVO",
      u"catálogo em JSON Lines (UTF-8, um documento por linha)", true},
     {u"content", &BuildOptions::contentDir, u"PASTA",
@@ -42,6 +42,10 @@ const std::array<BuildOption, 4> kBuildOptions{{
      u"raiz do conteúdo gravada no banco (padrão: o caminho\n"
      u"absoluto de PASTA, terminado pelo separador)",
      false},
+    {u"edicao", &BuildOptions::edition, u"TEXTO",
+     u"a edição da coleção, que o programa mostra na página\n"
+     u"inicial (padrão: nenhuma; o programa mostra a sua)",
+     false},
 }};
 
 constexpr QStringView kAllowUnknownCodes = u"allow-unknown-codes";
@@ -51,7 +55,8 @@ cli::ProgramSyntax collectionSyntax() {
     syntax.program = QStringLiteral("corvanel-collection");
     syntax.synopsis = QStringLiteral(
         "corvanel-collection build --catalogue ARQUIVO --content PASTA --out ARQUIVO "
-        "[--root RAIZ] [--allow-unknown-codes] | check PASTA [--allow-unknown-codes] | "
+        "[--root RAIZ] [--edicao TEXTO] [--allow-unknown-codes] | check PASTA "
+        "[--allow-unknown-codes] | "
         "reindex CAMINHO | tables");
     syntax.summary = QStringLiteral(
         "build   monta o banco de dados de uma coleção (db3.mdb) a partir do catálogo e das\n"
