@@ -1,0 +1,82 @@
+#include "ContentFolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace corvanel::web {
+
+namespace {
+
+// Pages and their pictures; nothing of a collection comes near it.
+constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+
+bool isSafeRelative(const QString& path) {
+    if (path.isEmpty() || path.startsWith(u'/') || path.contains(u'\\') ||
+        path.contains(QChar(0)) || path.contains(u':')) {
+        return false;
+    }
+    for (const QStringView part : QStringView(path).split(u'/')) {
+        if (part.isEmpty() || part == u"." || part == u"..") {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+ContentFolder::ContentFolder(const QString& folder) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (!canonical.isEmpty()) {
+        root_ = canonical.endsWith(u'/') ? canonical : canonical + u'/';
+    }
+}
+
+std::optional<QString> ContentFolder::filePath(const QString& relativePath) const {
+    if (root_.isEmpty() || !isSafeRelative(relativePath)) {
+        return std::nullopt;
+    }
+    // Links are followed and the target must still lie inside.
+    const QFileInfo info(root_ + relativePath);
+    const QString canonical = info.canonicalFilePath();
+    // Only the kinds of file pages are made of: never the database or the marker file.
+    if (canonical.isEmpty() || !canonical.startsWith(root_) || !QFileInfo(canonical).isFile() ||
+        contentTypeOf(canonical).isEmpty()) {
+        return std::nullopt;
+    }
+    return canonical;
+}
+
+std::optional<QByteArray> ContentFolder::read(const QString& relativePath) const {
+    const std::optional<QString> path = filePath(relativePath);
+    if (!path) {
+        return std::nullopt;
+    }
+    QFile file(*path);
+    if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+QByteArray ContentFolder::contentTypeOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    struct Type {
+        QStringView suffix;
+        const char* type;
+    };
+    static constexpr Type kTypes[] = {
+        {u"htm", "text/html"},       {u"html", "text/html"}, {u"css", "text/css"},
+        {u"js", "text/javascript"},  {u"jpg", "image/jpeg"}, {u"jpeg", "image/jpeg"},
+        {u"gif", "image/gif"},       {u"png", "image/png"},  {u"svg", "image/svg+xml"},
+        {u"pdf", "application/pdf"}, {u"txt", "text/plain"}, {u"ico", "image/x-icon"},
+    };
+    for (const Type& type : kTypes) {
+        if (type.suffix == suffix) {
+            return type.type;
+        }
+    }
+    return {};
+}
+
+}  // namespace corvanel::web

@@ -1,0 +1,94 @@
+#include "DocumentPage.h"
+
+#include "ContentAddress.h"
+#include "ContentFolder.h"
+#include "ResultAddress.h"
+#include "SiteFrame.h"
+
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace corvanel::web {
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+constexpr int kLongestCode = 18;
+
+bool isCode(QStringView code) {
+    if (code.isEmpty() || code.size() > kLongestCode) {
+        return false;
+    }
+    return std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The result to go back to, rebuilt from what it parses to: nothing of the
+// request is echoed into the page unchecked.
+std::optional<QString> backAddress(const Request& request) {
+    if (!request.has(u"volta")) {
+        return std::nullopt;
+    }
+    Request back;
+    const QUrlQuery query(request.argument(u"volta"));
+    for (const auto& [name, value] : query.queryItems(QUrl::FullyDecoded)) {
+        back.arguments.emplace_back(name, value);
+    }
+    const ResultAddress::Parsed parsed = ResultAddress::parse(back);
+    if (!parsed.chain) {
+        return std::nullopt;
+    }
+    return u"/resultado?"_s + ResultAddress::queryOf(*parsed.chain, parsed.page);
+}
+
+}  // namespace
+
+Reply documentPage(const ContentFolder& content, QStringView code, const Request& request) {
+    const QString relative = u"textos/"_s + code + u".htm";
+    if (!isCode(code) || !content.filePath(relative)) {
+        return errorPage(404, u"Não há documento com este código."_s);
+    }
+    const QString pageAddress = u"/colecao/"_s + relative;
+    SiteFrame frame(u"Documento "_s + code);
+    HtmlWriter& w = frame.writer();
+    w.open("header"_L1, {{"class"_L1, u"documento"_s}});
+    w.element("h1"_L1, u"Documento "_s + code);
+    if (const std::optional<QString> back = backAddress(request)) {
+        w.element("a"_L1, u"Voltar ao resultado", {{"href"_L1, *back}});
+    }
+    w.element("button"_L1, u"Imprimir",
+              {{"type"_L1, u"button"_s}, {"id"_L1, u"imprimir"_s}, {"hidden"_L1, u"hidden"_s}});
+    w.element("a"_L1, u"Abrir para imprimir",
+              {{"href"_L1, pageAddress}, {"target"_L1, u"_blank"_s}});
+    w.element("a"_L1, u"Baixar",
+              {{"href"_L1, pageAddress}, {"download"_L1, code.toString() + u".htm"}});
+    w.close("header"_L1);
+    QString frameAddress = pageAddress;
+    if (request.has(u"marcar")) {
+        frameAddress += u"#marcar="_s +
+                        QString::fromLatin1(QUrl::toPercentEncoding(request.argument(u"marcar")));
+    }
+    // The page is untrusted: its scripts run, but in a frame of no origin.
+    w.open("iframe"_L1, {{"class"_L1, u"pagina"_s},
+                         {"id"_L1, u"pagina"_s},
+                         {"title"_L1, u"Documento "_s + code},
+                         {"src"_L1, frameAddress},
+                         {"sandbox"_L1, u"allow-scripts allow-modals allow-popups"_s}});
+    w.close("iframe"_L1);
+    return frame.reply();
+}
+
+Reply collectionFile(const ContentFolder& content, const QString& relativePath) {
+    const std::optional<QString> path = content.filePath(relativePath);
+    const std::optional<QByteArray> bytes = path ? content.read(relativePath) : std::nullopt;
+    if (!bytes) {
+        return errorPage(404, u"Arquivo não encontrado no acervo."_s);
+    }
+    Reply reply;
+    reply.kind = Reply::Kind::Collection;
+    reply.contentType = ContentFolder::contentTypeOf(*path);
+    reply.body = *bytes;
+    return reply;
+}
+
+}  // namespace corvanel::web

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Reply.h"
+
+namespace corvanel::web {
+
+class ContentFolder;
+
+// /documento/CODIGO: the collection's page in the site's frame, with the way
+// back to the result, print and download. 404 for a code without a page.
+Reply documentPage(const ContentFolder& content, QStringView code, const Request& request);
+
+// /colecao/PATH: a file of the collection, under its own strict policy.
+Reply collectionFile(const ContentFolder& content, const QString& relativePath);
+
+}  // namespace corvanel::web

@@ -1,0 +1,266 @@
+#include "HttpServer.h"
+
+#include "RequestLimits.h"
+#include "Router.h"
+#include "SiteFrame.h"
+
+#include <QDebug>
+#include <QHostAddress>
+#include <QStringDecoder>
+
+#include <microhttpd.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+#include <chrono>
+#include <thread>
+
+namespace corvanel::web {
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// Our own pages: nothing from elsewhere, no frames of others around them.
+constexpr char kSitePolicy[] =
+    "default-src 'self'; script-src 'self'; style-src 'self'; img-src 'self' data:; "
+    "frame-src 'self'; object-src 'none'; base-uri 'none'; form-action 'self'; "
+    "frame-ancestors 'none'";
+// The collection's pages: their scripts run in a sandbox of no origin and
+// reach nothing beyond the collection's own files; only our frame holds them.
+constexpr char kCollectionPolicy[] =
+    "sandbox allow-scripts allow-modals allow-popups; default-src 'none'; "
+    "script-src 'self' 'unsafe-inline'; style-src 'self' 'unsafe-inline'; "
+    "img-src 'self' data:; font-src 'self'; media-src 'self'; connect-src 'none'; "
+    "form-action 'none'; base-uri 'none'; frame-ancestors 'self'";
+
+std::optional<QString> utf8(const char* bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(QByteArrayView(bytes));
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+struct Gathered {
+    Request request;
+    std::size_t bytes = 0;
+    std::size_t count = 0;
+    bool badText = false;
+};
+
+MHD_Result gatherArgument(void* target, MHD_ValueKind, const char* key, const char* value) {
+    auto& gathered = *static_cast<Gathered*>(target);
+    ++gathered.count;
+    const std::size_t length = std::strlen(key) + (value != nullptr ? std::strlen(value) : 0);
+    gathered.bytes += length + 2;
+    if (gathered.count > RequestLimits::kArguments || gathered.bytes > RequestLimits::kQuery) {
+        return MHD_NO;
+    }
+    const std::optional<QString> name = utf8(key);
+    const std::optional<QString> text = utf8(value != nullptr ? value : "");
+    if (!name || !text) {
+        gathered.badText = true;
+        return MHD_NO;
+    }
+    gathered.request.arguments.emplace_back(*name, *text);
+    return MHD_YES;
+}
+
+MHD_Result countHeader(void* target, MHD_ValueKind, const char* key, const char* value) {
+    auto& gathered = *static_cast<Gathered*>(target);
+    ++gathered.count;
+    gathered.bytes += std::strlen(key) + (value != nullptr ? std::strlen(value) : 0) + 4;
+    return MHD_YES;
+}
+
+bool isApi(const QString& path) {
+    return path.startsWith(u"/api/");
+}
+
+MHD_Result send(MHD_Connection* connection, const Reply& reply, bool head) {
+    MHD_Response* response = MHD_create_response_from_buffer(
+        head ? 0 : static_cast<std::size_t>(reply.body.size()),
+        const_cast<char*>(reply.body.constData()), MHD_RESPMEM_MUST_COPY);
+    if (response == nullptr) {
+        return MHD_NO;
+    }
+    MHD_add_response_header(response, "Content-Type", reply.contentType.constData());
+    MHD_add_response_header(response, "X-Content-Type-Options", "nosniff");
+    MHD_add_response_header(response, "Referrer-Policy", "no-referrer");
+    const bool collection = reply.kind == Reply::Kind::Collection;
+    MHD_add_response_header(response, "Content-Security-Policy",
+                            collection ? kCollectionPolicy : kSitePolicy);
+    MHD_add_response_header(response, "X-Frame-Options", collection ? "SAMEORIGIN" : "DENY");
+    MHD_add_response_header(response, "Cross-Origin-Opener-Policy", "same-origin");
+    for (const auto& [name, value] : reply.headers) {
+        MHD_add_response_header(response, name.constData(), value.constData());
+    }
+    const MHD_Result queued =
+        MHD_queue_response(connection, static_cast<unsigned>(reply.status), response);
+    MHD_destroy_response(response);
+    return queued;
+}
+
+Reply refusal(int status, const QString& path, const QString& message) {
+    qWarning().noquote() << status << path.left(200) << ":" << message;
+    return errorPage(status, message);
+}
+
+}  // namespace
+
+// The one place a request turns into an answer; never lets an exception
+// into the library.
+struct RequestAnswer {
+    static MHD_Result answer(void* self, MHD_Connection* connection, const char* url,
+                             const char* method, const char*, const char*, std::size_t* uploadSize,
+                             void** state) noexcept {
+        // Called once more per chunk of a body: a GET has none, anything
+        // else is refused at the first call.
+        if (*state == nullptr) {
+            static int started;
+            *state = &started;
+            if (*uploadSize == 0) {
+                return respond(*static_cast<HttpServer*>(self), connection, url, method);
+            }
+        }
+        if (*uploadSize != 0) {
+            *uploadSize = 0;
+            return MHD_YES;
+        }
+        return send(connection,
+                    errorPage(405, u"Este endereço só atende pedidos de leitura (GET)."_s), false);
+    }
+
+    static MHD_Result respond(const HttpServer& server, MHD_Connection* connection, const char* url,
+                              const char* method) noexcept {
+        try {
+            const bool head = std::strcmp(method, "HEAD") == 0;
+            if (!head && std::strcmp(method, "GET") != 0) {
+                return send(connection,
+                            errorPage(405, u"Este endereço só atende pedidos de leitura (GET)."_s),
+                            false);
+            }
+            return send(connection, reply(server, connection, url), head);
+        } catch (const std::exception& error) {
+            qWarning().noquote() << "falha ao responder:" << error.what();
+            return MHD_NO;
+        }
+    }
+
+    static Reply reply(const HttpServer& server, MHD_Connection* connection, const char* url) {
+        const std::size_t urlLength = std::strlen(url);
+        const std::optional<QString> path = utf8(url);
+        const QString shownPath = path.value_or(QString::fromLatin1(url));
+        if (urlLength > RequestLimits::kPath) {
+            return refusal(414, shownPath, u"Endereço longo demais."_s);
+        }
+        if (!path) {
+            return refusal(400, shownPath, u"O endereço não é texto UTF-8 válido."_s);
+        }
+        Gathered headers;
+        MHD_get_connection_values(connection, MHD_HEADER_KIND, &countHeader, &headers);
+        if (headers.count > RequestLimits::kHeaders ||
+            headers.bytes > RequestLimits::kHeaderBytes) {
+            return refusal(431, *path, u"Cabeçalhos demais no pedido."_s);
+        }
+        Gathered arguments;
+        arguments.request.path = *path;
+        MHD_get_connection_values(connection, MHD_GET_ARGUMENT_KIND, &gatherArgument, &arguments);
+        if (arguments.badText) {
+            return refusal(400, *path, u"A busca não é texto UTF-8 válido."_s);
+        }
+        if (arguments.count > RequestLimits::kArguments ||
+            arguments.bytes > RequestLimits::kQuery) {
+            return refusal(414, *path, u"Busca longa demais."_s);
+        }
+        Reply answer = server.router_.route(arguments.request);
+        if (answer.status >= 400 && answer.status != 404) {
+            qWarning().noquote() << answer.status << path->left(200);
+        }
+        if (isApi(*path) && answer.status == 200) {
+            answer.headers.emplace_back("Access-Control-Allow-Origin", "*");
+        }
+        return answer;
+    }
+};
+
+HttpServer::HttpServer(const Router& router, int threads) : router_(router), threads_(threads) {}
+
+HttpServer::~HttpServer() {
+    if (daemon_ != nullptr) {
+        MHD_stop_daemon(daemon_);
+    }
+}
+
+bool HttpServer::listen(const QString& address, QString& problem) {
+    const qsizetype colon = address.lastIndexOf(u':');
+    bool portOk = false;
+    const int port = colon < 0 ? -1 : address.mid(colon + 1).toInt(&portOk);
+    QString host = colon < 0 ? QString() : address.left(colon);
+    if (host.startsWith(u'[') && host.endsWith(u']')) {
+        host = host.mid(1, host.size() - 2);
+    }
+    const QHostAddress hostAddress(host);
+    if (!portOk || port < 0 || port > 65535 || hostAddress.isNull()) {
+        problem =
+            u"Endereço de escuta inválido: %1 (use IP:PORTA, como 127.0.0.1:8080)."_s.arg(address);
+        return false;
+    }
+    sockaddr_storage socketAddress{};
+    unsigned flags =
+        MHD_USE_INTERNAL_POLLING_THREAD | MHD_USE_EPOLL | MHD_USE_ITC | MHD_USE_ERROR_LOG;
+    if (hostAddress.protocol() == QAbstractSocket::IPv6Protocol) {
+        auto* in6 = reinterpret_cast<sockaddr_in6*>(&socketAddress);
+        in6->sin6_family = AF_INET6;
+        in6->sin6_port = htons(static_cast<std::uint16_t>(port));
+        const Q_IPV6ADDR bytes = hostAddress.toIPv6Address();
+        std::memcpy(&in6->sin6_addr, &bytes, sizeof bytes);
+        flags |= MHD_USE_IPv6;
+    } else {
+        auto* in4 = reinterpret_cast<sockaddr_in*>(&socketAddress);
+        in4->sin_family = AF_INET;
+        in4->sin_port = htons(static_cast<std::uint16_t>(port));
+        in4->sin_addr.s_addr = htonl(hostAddress.toIPv4Address());
+    }
+    daemon_ = MHD_start_daemon(
+        flags, static_cast<std::uint16_t>(port), nullptr, nullptr, &RequestAnswer::answer, this,
+        MHD_OPTION_SOCK_ADDR, &socketAddress, MHD_OPTION_THREAD_POOL_SIZE,
+        static_cast<unsigned>(threads_), MHD_OPTION_CONNECTION_TIMEOUT, RequestLimits::kIdleSeconds,
+        MHD_OPTION_CONNECTION_LIMIT, RequestLimits::kConnections,
+        MHD_OPTION_CONNECTION_MEMORY_LIMIT, RequestLimits::kConnectionMemory, MHD_OPTION_END);
+    if (daemon_ == nullptr) {
+        problem =
+            u"Não foi possível escutar em %1 (endereço em uso ou sem permissão)."_s.arg(address);
+        return false;
+    }
+    return true;
+}
+
+int HttpServer::port() const {
+    const MHD_DaemonInfo* info = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_BIND_PORT);
+    return info != nullptr ? info->port : 0;
+}
+
+void HttpServer::drain(int seconds) {
+    if (daemon_ == nullptr) {
+        return;
+    }
+    MHD_quiesce_daemon(daemon_);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (std::chrono::steady_clock::now() < until) {
+        const MHD_DaemonInfo* info =
+            MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_CURRENT_CONNECTIONS);
+        if (info == nullptr || info->num_connections == 0) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    MHD_stop_daemon(daemon_);
+    daemon_ = nullptr;
+}
+
+}  // namespace corvanel::web

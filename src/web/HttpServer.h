@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+struct MHD_Daemon;
+
+namespace corvanel::web {
+
+class Router;
+
+// corvanel-serve's HTTP/1.1 server (libmicrohttpd): keep-alive, a pool of
+// worker threads, idle timeouts, limits on requests, and the headers every
+// answer carries. Only GET and HEAD are served.
+class HttpServer {
+public:
+    HttpServer(const Router& router, int threads);
+    ~HttpServer();
+    HttpServer(const HttpServer&) = delete;
+    HttpServer& operator=(const HttpServer&) = delete;
+
+    // Listens on "HOST:PORT" ("127.0.0.1:8080", "[::1]:8080"); false with
+    // the reason in problem.
+    bool listen(const QString& address, QString& problem);
+    // The port listened on (the one chosen when 0 was asked).
+    int port() const;
+    // Stops taking connections, lets those in flight finish for up to
+    // seconds, then stops.
+    void drain(int seconds);
+
+private:
+    friend struct RequestAnswer;
+
+    const Router& router_;
+    int threads_;
+    MHD_Daemon* daemon_ = nullptr;
+};
+
+}  // namespace corvanel::web

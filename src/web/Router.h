@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ContentFolder.h"
+#include "Reply.h"
+#include "Site.h"
+
+namespace corvanel::web {
+
+// Which page or answer a path gets. Holds nothing that changes: any worker
+// thread may route at once, each with its own connection to the collection.
+class Router {
+public:
+    explicit Router(Site site);
+
+    // Never throws: a failure of the collection is a 500 page, logged.
+    Reply route(const Request& request) const;
+
+    const Site& site() const { return site_; }
+
+private:
+    Reply dispatch(const Request& request) const;
+
+    Site site_;
+    ContentFolder content_;
+};
+
+}  // namespace corvanel::web
