@@ -15,6 +15,9 @@
 #include <sys/socket.h>
 
 #include <chrono>
+#include <cstdarg>
+#include <cstdio>
+#include <memory>
 #include <thread>
 
 namespace corvanel::web {
@@ -36,41 +39,51 @@ constexpr char kCollectionPolicy[] =
     "img-src 'self' data:; font-src 'self'; media-src 'self'; connect-src 'none'; "
     "form-action 'none'; base-uri 'none'; frame-ancestors 'self'";
 
-std::optional<QString> utf8(const char* bytes) {
+// Percent-decoded text of part of the address; none when it is not UTF-8
+// or holds a NUL, which would cut a file name short further down.
+std::optional<QString> decoded(QByteArrayView raw, bool plusIsBlank) {
+    QByteArray bytes = raw.toByteArray();
+    if (plusIsBlank) {
+        bytes.replace('+', ' ');
+    }
+    bytes = QByteArray::fromPercentEncoding(bytes);
+    if (bytes.contains('\0')) {
+        return std::nullopt;
+    }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(QByteArrayView(bytes));
+    QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
         return std::nullopt;
     }
     return text;
 }
 
-struct Gathered {
-    Request request;
-    std::size_t bytes = 0;
-    std::size_t count = 0;
-    bool badText = false;
+// The request target as the client sent it, kept by the library from the
+// start of each request to its end.
+struct RawTarget {
+    QByteArray target;
 };
 
-MHD_Result gatherArgument(void* target, MHD_ValueKind, const char* key, const char* value) {
-    auto& gathered = *static_cast<Gathered*>(target);
-    ++gathered.count;
-    const std::size_t length = std::strlen(key) + (value != nullptr ? std::strlen(value) : 0);
-    gathered.bytes += length + 2;
-    if (gathered.count > RequestLimits::kArguments || gathered.bytes > RequestLimits::kQuery) {
-        return MHD_NO;
-    }
-    const std::optional<QString> name = utf8(key);
-    const std::optional<QString> text = utf8(value != nullptr ? value : "");
-    if (!name || !text) {
-        gathered.badText = true;
-        return MHD_NO;
-    }
-    gathered.request.arguments.emplace_back(*name, *text);
-    return MHD_YES;
+void* keepTarget(void*, const char* uri, MHD_Connection*) {
+    return std::make_unique<RawTarget>(RawTarget{QByteArray(uri)}).release();
 }
 
-MHD_Result countHeader(void* target, MHD_ValueKind, const char* key, const char* value) {
+void forgetTarget(void*, MHD_Connection*, void** state, MHD_RequestTerminationCode) {
+    std::unique_ptr<RawTarget>(static_cast<RawTarget*>(*state)).reset();
+    *state = nullptr;
+}
+
+void logLibraryMessage(void*, const char* format, va_list arguments) {
+    std::fputs("corvanel-serve (HTTP): ", stderr);
+    std::vfprintf(stderr, format, arguments);
+}
+
+struct Gathered {
+    std::size_t bytes = 0;
+    std::size_t count = 0;
+};
+
+MHD_Result countHeader(void* target, MHD_ValueKind, const char* key, const char* value) noexcept {
     auto& gathered = *static_cast<Gathered*>(target);
     ++gathered.count;
     gathered.bytes += std::strlen(key) + (value != nullptr ? std::strlen(value) : 0) + 4;
@@ -115,28 +128,26 @@ Reply refusal(int status, const QString& path, const QString& message) {
 // The one place a request turns into an answer; never lets an exception
 // into the library.
 struct RequestAnswer {
-    static MHD_Result answer(void* self, MHD_Connection* connection, const char* url,
+    static MHD_Result answer(void* self, MHD_Connection* connection, const char*,
                              const char* method, const char*, const char*, std::size_t* uploadSize,
                              void** state) noexcept {
-        // Called once more per chunk of a body: a GET has none, anything
-        // else is refused at the first call.
-        if (*state == nullptr) {
-            static int started;
-            *state = &started;
-            if (*uploadSize == 0) {
-                return respond(*static_cast<HttpServer*>(self), connection, url, method);
-            }
-        }
+        auto* target = static_cast<RawTarget*>(*state);
+        // A body is refused at its first chunk; the rest is read and dropped.
         if (*uploadSize != 0) {
             *uploadSize = 0;
-            return MHD_YES;
+            if (target == nullptr || target->target.isNull()) {
+                return MHD_YES;
+            }
         }
-        return send(connection,
-                    errorPage(405, u"Este endereço só atende pedidos de leitura (GET)."_s), false);
+        if (target == nullptr || target->target.isNull()) {
+            return MHD_NO;
+        }
+        const QByteArray raw = std::exchange(target->target, QByteArray());
+        return respond(*static_cast<HttpServer*>(self), connection, raw, method);
     }
 
-    static MHD_Result respond(const HttpServer& server, MHD_Connection* connection, const char* url,
-                              const char* method) noexcept {
+    static MHD_Result respond(const HttpServer& server, MHD_Connection* connection,
+                              const QByteArray& target, const char* method) noexcept {
         try {
             const bool head = std::strcmp(method, "HEAD") == 0;
             if (!head && std::strcmp(method, "GET") != 0) {
@@ -144,22 +155,29 @@ struct RequestAnswer {
                             errorPage(405, u"Este endereço só atende pedidos de leitura (GET)."_s),
                             false);
             }
-            return send(connection, reply(server, connection, url), head);
+            return send(connection, reply(server, connection, target), head);
         } catch (const std::exception& error) {
             qWarning().noquote() << "falha ao responder:" << error.what();
             return MHD_NO;
         }
     }
 
-    static Reply reply(const HttpServer& server, MHD_Connection* connection, const char* url) {
-        const std::size_t urlLength = std::strlen(url);
-        const std::optional<QString> path = utf8(url);
-        const QString shownPath = path.value_or(QString::fromLatin1(url));
-        if (urlLength > RequestLimits::kPath) {
+    static Reply reply(const HttpServer& server, MHD_Connection* connection,
+                       const QByteArray& target) {
+        const qsizetype question = target.indexOf('?');
+        const QByteArray rawPath = question < 0 ? target : target.left(question);
+        const QByteArray rawQuery = question < 0 ? QByteArray() : target.mid(question + 1);
+        const std::optional<QString> path = decoded(rawPath, false);
+        const QString shownPath = path.value_or(QString::fromLatin1(rawPath.left(200)));
+        if (static_cast<std::size_t>(rawPath.size()) > RequestLimits::kPath) {
             return refusal(414, shownPath, u"Endereço longo demais."_s);
         }
+        if (static_cast<std::size_t>(rawQuery.size()) > RequestLimits::kQuery) {
+            return refusal(414, shownPath, u"Busca longa demais."_s);
+        }
         if (!path) {
-            return refusal(400, shownPath, u"O endereço não é texto UTF-8 válido."_s);
+            return refusal(400, shownPath,
+                           u"Endereço inválido: não é texto UTF-8 ou contém caracteres nulos."_s);
         }
         Gathered headers;
         MHD_get_connection_values(connection, MHD_HEADER_KIND, &countHeader, &headers);
@@ -167,17 +185,27 @@ struct RequestAnswer {
             headers.bytes > RequestLimits::kHeaderBytes) {
             return refusal(431, *path, u"Cabeçalhos demais no pedido."_s);
         }
-        Gathered arguments;
-        arguments.request.path = *path;
-        MHD_get_connection_values(connection, MHD_GET_ARGUMENT_KIND, &gatherArgument, &arguments);
-        if (arguments.badText) {
-            return refusal(400, *path, u"A busca não é texto UTF-8 válido."_s);
-        }
-        if (arguments.count > RequestLimits::kArguments ||
-            arguments.bytes > RequestLimits::kQuery) {
+        Request request;
+        request.path = *path;
+        const QList<QByteArray> pairs =
+            rawQuery.isEmpty() ? QList<QByteArray>() : rawQuery.split('&');
+        if (static_cast<std::size_t>(pairs.size()) > RequestLimits::kArguments) {
             return refusal(414, *path, u"Busca longa demais."_s);
         }
-        Reply answer = server.router_.route(arguments.request);
+        for (const QByteArray& pair : pairs) {
+            if (pair.isEmpty()) {
+                continue;
+            }
+            const qsizetype equals = pair.indexOf('=');
+            const auto name = decoded(equals < 0 ? pair : pair.left(equals), true);
+            const auto value = decoded(equals < 0 ? QByteArray() : pair.mid(equals + 1), true);
+            if (!name || !value) {
+                return refusal(400, *path,
+                               u"Busca inválida: não é texto UTF-8 ou contém caracteres nulos."_s);
+            }
+            request.arguments.emplace_back(*name, *value);
+        }
+        Reply answer = server.router_.route(request);
         if (answer.status >= 400 && answer.status != 404) {
             qWarning().noquote() << answer.status << path->left(200);
         }
@@ -231,7 +259,10 @@ bool HttpServer::listen(const QString& address, QString& problem) {
         MHD_OPTION_SOCK_ADDR, &socketAddress, MHD_OPTION_THREAD_POOL_SIZE,
         static_cast<unsigned>(threads_), MHD_OPTION_CONNECTION_TIMEOUT, RequestLimits::kIdleSeconds,
         MHD_OPTION_CONNECTION_LIMIT, RequestLimits::kConnections,
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, RequestLimits::kConnectionMemory, MHD_OPTION_END);
+        MHD_OPTION_CONNECTION_MEMORY_LIMIT, RequestLimits::kConnectionMemory,
+        MHD_OPTION_URI_LOG_CALLBACK, &keepTarget, nullptr, MHD_OPTION_NOTIFY_COMPLETED,
+        &forgetTarget, nullptr, MHD_OPTION_EXTERNAL_LOGGER, &logLibraryMessage, nullptr,
+        MHD_OPTION_END);
     if (daemon_ == nullptr) {
         problem =
             u"Não foi possível escutar em %1 (endereço em uso ou sem permissão)."_s.arg(address);

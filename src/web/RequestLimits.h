@@ -12,7 +12,8 @@ struct RequestLimits {
     static constexpr std::size_t kArguments = 64;
     static constexpr std::size_t kHeaders = 64;
     static constexpr std::size_t kHeaderBytes = 16 * 1024;
-    static constexpr std::size_t kConnectionMemory = 64 * 1024;
+    // The library also files every argument of the query in this memory.
+    static constexpr std::size_t kConnectionMemory = 256 * 1024;
     // A client that sends nothing for this long is let go.
     static constexpr unsigned kIdleSeconds = 15;
     static constexpr unsigned kConnections = 1000;
