@@ -2,6 +2,7 @@
 
 #include "ContentAddress.h"
 #include "ContentFolder.h"
+#include "PageMarking.h"
 #include "ResultAddress.h"
 #include "SiteFrame.h"
 
@@ -65,7 +66,7 @@ Reply documentPage(const ContentFolder& content, QStringView code, const Request
     w.close("header"_L1);
     QString frameAddress = pageAddress;
     if (request.has(u"marcar")) {
-        frameAddress += u"#marcar="_s +
+        frameAddress += u"?marcar="_s +
                         QString::fromLatin1(QUrl::toPercentEncoding(request.argument(u"marcar")));
     }
     // The page is untrusted: its scripts run, but in a frame of no origin.
@@ -78,7 +79,8 @@ Reply documentPage(const ContentFolder& content, QStringView code, const Request
     return frame.reply();
 }
 
-Reply collectionFile(const ContentFolder& content, const QString& relativePath) {
+Reply collectionFile(const ContentFolder& content, const QString& relativePath,
+                     const QString& wordsToMark) {
     const std::optional<QString> path = content.filePath(relativePath);
     const std::optional<QByteArray> bytes = path ? content.read(relativePath) : std::nullopt;
     if (!bytes) {
@@ -87,7 +89,9 @@ Reply collectionFile(const ContentFolder& content, const QString& relativePath) 
     Reply reply;
     reply.kind = Reply::Kind::Collection;
     reply.contentType = ContentFolder::contentTypeOf(*path);
-    reply.body = *bytes;
+    reply.body = wordsToMark.isEmpty() || !reply.contentType.startsWith("text/html")
+                     ? *bytes
+                     : PageMarking::marked(*bytes, wordsToMark);
     return reply;
 }
 

@@ -10,7 +10,9 @@ class ContentFolder;
 // back to the result, print and download. 404 for a code without a page.
 Reply documentPage(const ContentFolder& content, QStringView code, const Request& request);
 
-// /colecao/PATH: a file of the collection, under its own strict policy.
-Reply collectionFile(const ContentFolder& content, const QString& relativePath);
+// /colecao/PATH: a file of the collection, under its own strict policy; a
+// page with the words to mark (separated by line breaks) marked.
+Reply collectionFile(const ContentFolder& content, const QString& relativePath,
+                     const QString& wordsToMark = {});
 
 }  // namespace corvanel::web

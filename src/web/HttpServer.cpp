@@ -256,13 +256,12 @@ bool HttpServer::listen(const QString& address, QString& problem) {
     }
     daemon_ = MHD_start_daemon(
         flags, static_cast<std::uint16_t>(port), nullptr, nullptr, &RequestAnswer::answer, this,
-        MHD_OPTION_SOCK_ADDR, &socketAddress, MHD_OPTION_THREAD_POOL_SIZE,
-        static_cast<unsigned>(threads_), MHD_OPTION_CONNECTION_TIMEOUT, RequestLimits::kIdleSeconds,
-        MHD_OPTION_CONNECTION_LIMIT, RequestLimits::kConnections,
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, RequestLimits::kConnectionMemory,
-        MHD_OPTION_URI_LOG_CALLBACK, &keepTarget, nullptr, MHD_OPTION_NOTIFY_COMPLETED,
-        &forgetTarget, nullptr, MHD_OPTION_EXTERNAL_LOGGER, &logLibraryMessage, nullptr,
-        MHD_OPTION_END);
+        MHD_OPTION_EXTERNAL_LOGGER, &logLibraryMessage, nullptr, MHD_OPTION_SOCK_ADDR,
+        &socketAddress, MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(threads_),
+        MHD_OPTION_CONNECTION_TIMEOUT, RequestLimits::kIdleSeconds, MHD_OPTION_CONNECTION_LIMIT,
+        RequestLimits::kConnections, MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+        RequestLimits::kConnectionMemory, MHD_OPTION_URI_LOG_CALLBACK, &keepTarget, nullptr,
+        MHD_OPTION_NOTIFY_COMPLETED, &forgetTarget, nullptr, MHD_OPTION_END);
     if (daemon_ == nullptr) {
         problem =
             u"Não foi possível escutar em %1 (endereço em uso ou sem permissão)."_s.arg(address);

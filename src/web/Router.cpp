@@ -3,6 +3,7 @@
 #include "BrowsePages.h"
 #include "DatabaseError.h"
 #include "DocumentPage.h"
+#include "PageMarking.h"
 #include "ResultPages.h"
 #include "SearchApi.h"
 #include "SiteFrame.h"
@@ -75,7 +76,7 @@ Reply Router::dispatch(const Request& request) const {
         return documentPage(content_, QStringView(path).mid(11), request);
     }
     if (path.startsWith(u"/colecao/")) {
-        return collectionFile(content_, path.mid(9));
+        return collectionFile(content_, path.mid(9), request.argument(u"marcar"));
     }
     if (path == u"/api/v1/busca") {
         return searchAnswer(workerDatabase(site_.connectionString), request);
@@ -86,8 +87,16 @@ Reply Router::dispatch(const Request& request) const {
     if (path == u"/recursos/site.css") {
         return fixed(SiteFrame::styleSheet(), "text/css; charset=utf-8");
     }
-    if (path == u"/recursos/site.js") {
-        return fixed(SiteFrame::script(), "text/javascript; charset=utf-8");
+    if (path.startsWith(u"/recursos/") && path.endsWith(u".js")) {
+        QByteArray script = PageMarking::script(path.mid(10));
+        if (!script.isEmpty()) {
+            return fixed(std::move(script), "text/javascript; charset=utf-8");
+        }
+    }
+    if (path == u"/favicon.ico") {
+        Reply none;
+        none.status = 204;
+        return none;
     }
     if (path == u"/opensearch.xml") {
         return fixed(kOpenSearch, "application/opensearchdescription+xml");

@@ -43,18 +43,6 @@ iframe.pagina{display:block;width:100%;height:calc(100vh - 3.5em);border:0}
 @media print{header.site,header.documento,footer,nav.paginas,form{display:none}iframe.pagina{height:auto;min-height:100vh}}
 )css";
 
-// Better with it: the print button prints the document's page itself.
-constexpr char kScript[] = R"js(
-document.addEventListener('DOMContentLoaded', function () {
-    var button = document.getElementById('imprimir');
-    var frame = document.getElementById('pagina');
-    if (button && frame) {
-        button.hidden = false;
-        button.addEventListener('click', function () { window.print(); });
-    }
-});
-)js";
-
 }  // namespace
 
 SiteFrame::SiteFrame(const QString& title) {
@@ -71,8 +59,6 @@ SiteFrame::SiteFrame(const QString& title) {
                         {"type"_L1, u"application/opensearchdescription+xml"_s},
                         {"title"_L1, u"Corvanel"_s},
                         {"href"_L1, u"/opensearch.xml"_s}});
-    w.open("script"_L1, {{"src"_L1, u"/recursos/site.js"_s}, {"defer"_L1, u"defer"_s}});
-    w.close("script"_L1);
     w.close("head"_L1);
     w.open("body"_L1);
     w.element("a"_L1, u"Ir para o conteúdo",
@@ -108,10 +94,6 @@ Reply SiteFrame::reply(int status) {
 
 QByteArray SiteFrame::styleSheet() {
     return QByteArray(kStyleSheet);
-}
-
-QByteArray SiteFrame::script() {
-    return QByteArray(kScript);
 }
 
 Reply errorPage(int status, const QString& message) {

@@ -16,9 +16,8 @@ public:
     HtmlWriter& writer() { return writer_; }
     Reply reply(int status = 200);
 
-    // The style sheet and script every page links to.
+    // The style sheet every page links to.
     static QByteArray styleSheet();
-    static QByteArray script();
 
 private:
     HtmlWriter writer_;
