@@ -1,7 +1,7 @@
 #include "HttpServer.h"
 
 #include "RequestLimits.h"
-#include "Router.h"
+#include "ServedSite.h"
 #include "SiteFrame.h"
 
 #include <QDebug>
@@ -205,7 +205,7 @@ struct RequestAnswer {
             }
             request.arguments.emplace_back(*name, *value);
         }
-        Reply answer = server.router_.route(request);
+        Reply answer = server.site_.current()->route(request);
         if (answer.status >= 400 && answer.status != 404) {
             qWarning().noquote() << answer.status << path->left(200);
         }
@@ -216,7 +216,7 @@ struct RequestAnswer {
     }
 };
 
-HttpServer::HttpServer(const Router& router, int threads) : router_(router), threads_(threads) {}
+HttpServer::HttpServer(const ServedSite& site, int threads) : site_(site), threads_(threads) {}
 
 HttpServer::~HttpServer() {
     if (daemon_ != nullptr) {

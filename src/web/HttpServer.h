@@ -6,14 +6,14 @@ struct MHD_Daemon;
 
 namespace corvanel::web {
 
-class Router;
+class ServedSite;
 
 // corvanel-serve's HTTP/1.1 server (libmicrohttpd): keep-alive, a pool of
 // worker threads, idle timeouts, limits on requests, and the headers every
 // answer carries. Only GET and HEAD are served.
 class HttpServer {
 public:
-    HttpServer(const Router& router, int threads);
+    HttpServer(const ServedSite& site, int threads);
     ~HttpServer();
     HttpServer(const HttpServer&) = delete;
     HttpServer& operator=(const HttpServer&) = delete;
@@ -30,7 +30,7 @@ public:
 private:
     friend struct RequestAnswer;
 
-    const Router& router_;
+    const ServedSite& site_;
     int threads_;
     MHD_Daemon* daemon_ = nullptr;
 };

@@ -67,10 +67,10 @@ Reply Router::dispatch(const Request& request) const {
         return sectionPage(site_, QStringView(path).mid(7));
     }
     if (path == u"/resultado") {
-        return resultPage(workerDatabase(site_.connectionString), request);
+        return resultPage(workerDatabase(site_), request);
     }
     if (path == u"/autores") {
-        return authorsPage(workerDatabase(site_.connectionString));
+        return authorsPage(workerDatabase(site_));
     }
     if (path.startsWith(u"/documento/")) {
         return documentPage(content_, QStringView(path).mid(11), request);
@@ -79,7 +79,7 @@ Reply Router::dispatch(const Request& request) const {
         return collectionFile(content_, path.mid(9), request.argument(u"marcar"));
     }
     if (path == u"/api/v1/busca") {
-        return searchAnswer(workerDatabase(site_.connectionString), request);
+        return searchAnswer(workerDatabase(site_), request);
     }
     if (path == u"/api/v1/secoes") {
         return sectionsAnswer(site_);

@@ -15,6 +15,8 @@ struct Site {
     QString contentFolder;  // the local folder holding textos/, ending in '/'
     int documentCount = 0;
     std::array<int, kSectionCount> sectionTotals{};
+    // Counts the openings: a worker's connection to an earlier one is reopened.
+    int generation = 0;
 };
 
 // Opens the collection of a connection string once: its totals and folder.

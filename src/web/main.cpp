@@ -5,6 +5,7 @@
 #include "ProgramCommandLine.h"
 #include "Router.h"
 #include "ServeCommandLine.h"
+#include "ServedSite.h"
 #include "Site.h"
 
 #include <QCoreApplication>
@@ -18,16 +19,21 @@ namespace {
 // How long requests in flight may take to finish once TERM arrives.
 constexpr int kDrainSeconds = 10;
 
+std::shared_ptr<const corvanel::web::Router> openRouter(const QString& connectionString) {
+    return std::make_shared<const corvanel::web::Router>(corvanel::web::openSite(connectionString));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     // Signals are waited for below, in this thread only: block them before
     // the server's threads start so none of those takes them.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGTERM);
-    sigaddset(&stopSignals, SIGINT);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    sigset_t handledSignals;
+    sigemptyset(&handledSignals);
+    sigaddset(&handledSignals, SIGTERM);
+    sigaddset(&handledSignals, SIGINT);
+    sigaddset(&handledSignals, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &handledSignals, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
     QCoreApplication application(argc, argv);
@@ -40,15 +46,16 @@ int main(int argc, char* argv[]) {
     if (!options) {
         return exitStatus;
     }
-    std::optional<corvanel::web::Router> router;
+    const QString connectionString = corvanel::connectionStringFor(options->collectionFolder);
+    std::shared_ptr<const corvanel::web::Router> router;
     try {
-        router.emplace(
-            corvanel::web::openSite(corvanel::connectionStringFor(options->collectionFolder)));
+        router = openRouter(connectionString);
     } catch (const corvanel::DatabaseError& error) {
         err << "corvanel-serve: " << error.message() << '\n';
         return corvanel::cli::kExitFailure;
     }
-    corvanel::web::HttpServer server(*router, options->threads);
+    corvanel::web::ServedSite site(std::move(router));
+    corvanel::web::HttpServer server(site, options->threads);
     QString problem;
     if (!server.listen(options->listen, problem)) {
         err << "corvanel-serve: " << problem << '\n';
@@ -57,8 +64,19 @@ int main(int argc, char* argv[]) {
     err << "corvanel-serve: servindo " << options->collectionFolder << " na porta " << server.port()
         << '\n';
     err.flush();
-    int received = 0;
-    sigwait(&stopSignals, &received);
+    for (int received = 0; sigwait(&handledSignals, &received) == 0 && received == SIGHUP;) {
+        // The collection opened anew, a new file put in its place included;
+        // requests go on meanwhile, and a collection that does not open
+        // leaves the one served before.
+        try {
+            site.replace(openRouter(connectionString));
+            err << "corvanel-serve: coleção aberta de novo\n";
+        } catch (const corvanel::DatabaseError& error) {
+            err << "corvanel-serve: a coleção não abriu de novo, segue a anterior: "
+                << error.message() << '\n';
+        }
+        err.flush();
+    }
     err << "corvanel-serve: terminando\n";
     err.flush();
     server.drain(kDrainSeconds);

@@ -46,19 +46,20 @@ void writePages(const TestCollection& collection, const QList<TestCard>& cards) 
 
 ServedCollection::ServedCollection() : collection_(servedCards()) {
     writePages(collection_, servedCards());
-    router_ = std::make_unique<web::Router>(web::openSite(collection_.connectionString()));
-    server_ = std::make_unique<web::HttpServer>(*router_, 2);
+    site_ = std::make_unique<web::ServedSite>(
+        std::make_shared<const web::Router>(web::openSite(collection_.connectionString())));
+    server_ = std::make_unique<web::HttpServer>(*site_, 2);
     QString problem;
     if (!server_->listen(q("127.0.0.1:0"), problem)) {
         throw std::runtime_error(problem.toStdString());
     }
 }
 
-HttpAnswer ServedCollection::raw(const QByteArray& request) const {
+HttpAnswer sendRaw(int port, const QByteArray& request) {
     const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port()));
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     HttpAnswer answer;
     if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
@@ -98,8 +99,9 @@ HttpAnswer ServedCollection::raw(const QByteArray& request) const {
     return answer;
 }
 
-HttpAnswer ServedCollection::get(const QByteArray& target) const {
-    return raw("GET " + target + " HTTP/1.1\r\nHost: localhost\r\nConnection: close\r\n\r\n");
+HttpAnswer httpGet(int port, const QByteArray& target) {
+    return sendRaw(port,
+                   "GET " + target + " HTTP/1.1\r\nHost: localhost\r\nConnection: close\r\n\r\n");
 }
 
 const ServedCollection& servedCollection() {

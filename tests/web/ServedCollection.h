@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HttpServer.h"
-#include "Router.h"
+#include "ServedSite.h"
 #include "TestCollection.h"
 
 #include <QByteArray>
@@ -24,6 +24,11 @@ struct HttpAnswer {
     }
 };
 
+// Sends these bytes as they are on a new connection to a loopback port and
+// reads the answer until the server closes it.
+HttpAnswer sendRaw(int port, const QByteArray& request);
+HttpAnswer httpGet(int port, const QByteArray& target);
+
 // A test collection served by corvanel-serve's own server on a loopback
 // port: the fixture cards, enough cards of one word to fill three pages,
 // court decisions, and a page for each card in its content folder.
@@ -31,10 +36,8 @@ class ServedCollection {
 public:
     ServedCollection();
 
-    // Sends these bytes as they are on a new connection and reads the answer
-    // until the server closes it.
-    HttpAnswer raw(const QByteArray& request) const;
-    HttpAnswer get(const QByteArray& target) const;
+    HttpAnswer raw(const QByteArray& request) const { return sendRaw(port(), request); }
+    HttpAnswer get(const QByteArray& target) const { return httpGet(port(), target); }
 
     const TestCollection& collection() const { return collection_; }
     int port() const { return server_->port(); }
@@ -43,7 +46,7 @@ public:
 
 private:
     TestCollection collection_;
-    std::unique_ptr<web::Router> router_;
+    std::unique_ptr<web::ServedSite> site_;
     std::unique_ptr<web::HttpServer> server_;
 };
 
