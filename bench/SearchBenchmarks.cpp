@@ -11,6 +11,7 @@
 #include "CollectionGenerator.h"
 #include "ConnectionString.h"
 #include "Database.h"
+#include "DisplayLineBreaker.h"
 #include "Look.h"
 #include "RatioReporter.h"
 #include "ResultListHost.h"
@@ -55,7 +56,8 @@ class Session {
 public:
     Session()
         : collection_(connectionStringFor(collectionFolder())),
-          logic_(collection_, host_, Look::sansSerif(11)) {
+          decisionLines_(Look::sansSerif(11), ResultListLogic::kDecisionTextWidth),
+          logic_(collection_, host_, decisionLines_) {
         collection_.database();
         show("T", " ");
         search(words::kRare.toString());
@@ -83,6 +85,7 @@ public:
 private:
     ResultListHost host_;
     Collection collection_;
+    DisplayLineBreaker decisionLines_;
     ResultListLogic logic_;
 };
 

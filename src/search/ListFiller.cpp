@@ -3,9 +3,9 @@
 #include "Collection.h"
 #include "Database.h"
 #include "DatabaseError.h"
-#include "DisplayLineBreaker.h"
 #include "ResultLines.h"
 #include "Sections.h"
+#include "TextLineBreaker.h"
 
 namespace corvanel {
 
@@ -24,45 +24,27 @@ QString numbered(int number, const QString& text) {
 
 }  // namespace
 
-int ListFiller::fill(const ListingRequest& listing, std::optional<int> markLevel) {
-    if (std::holds_alternative<AuthorListing>(listing)) {
-        return fillAuthors();
-    }
-    std::vector<LevelMarks::ListedRow> rows;
-    int number = 0;
-    listDocuments(database_, listing, [&](const ListedDocument& row) {
-        ++number;
-        if (markLevel) {
-            rows.push_back({row.code.toLongLong(), row.textRow});
-        }
-        addBlock(row, number, markLevel.has_value());
-    });
-    if (markLevel) {
-        database_.markRows(std::move(rows), *markLevel);
-    }
-    return number;
-}
-
-// A row of any other section keeps its number and its mark but shows nothing.
-void ListFiller::addBlock(const ListedDocument& row, int number, bool labelled) {
+// A row of any other section keeps its number but shows nothing.
+void ListFiller::add(const ListedDocument& row) {
+    ++number_;
     const SectionFacts* section = sectionOfCard(row.section);
     if (section == nullptr) {
         return;
     }
-    const QString label = labelled ? section->labelLine.toString() : QString();
+    const QString label = underLabels_ ? section->labelLine.toString() : QString();
     if (section->listsTextStart && row.section == section->cardLetter) {
-        addDecisionBlock(row, number, label);
+        addDecisionBlock(row, label);
     } else {
-        addStandardBlock(row, number, label);
+        addStandardBlock(row, label);
     }
 }
 
-void ListFiller::addStandardBlock(const ListedDocument& row, int number, const QString& label) {
+void ListFiller::addStandardBlock(const ListedDocument& row, const QString& label) {
     const QString& code = row.code;
     if (!label.isEmpty()) {
         lines_.add(label, code);
     }
-    lines_.add(numbered(number, row.title), code);
+    lines_.add(numbered(number_, row.title), code);
     lines_.add(row.subtitle, code);
     lines_.addSeparator();
 }
@@ -92,24 +74,22 @@ std::vector<QStringList> DecisionTextLines::linesOf(const std::vector<std::int64
 }
 
 // The text's lines are read when they are first shown.
-void ListFiller::addDecisionBlock(const ListedDocument& row, int number, const QString& label) {
+void ListFiller::addDecisionBlock(const ListedDocument& row, const QString& label) {
     const QString& code = row.code;
     if (!label.isEmpty()) {
         lines_.add(label, code);
     }
-    lines_.addDecisionLines(row.textRow, QString::number(number) + u" - ", kDecisionTextLines,
+    lines_.addDecisionLines(row.textRow, QString::number(number_) + u" - ", kDecisionTextLines,
                             code);
     lines_.add(kDecisionClosing.toString(), code);
     lines_.addSeparator();
 }
 
-int ListFiller::fillAuthors() {
-    int number = 0;
-    database_.listAuthors([&](const QString& author) {
-        lines_.add(numbered(++number, author), author);
+void ListFiller::addAuthors(const QStringList& authors) {
+    for (const QString& author : authors) {
+        lines_.add(numbered(++number_, author), author);
         lines_.add(ResultLines::kSeparator.toString(), author);
-    });
-    return number;
+    }
 }
 
 }  // namespace corvanel

@@ -1,54 +1,55 @@
 #pragma once
 
-#include "ListingRequest.h"
+#include "ListedDocument.h"
 #include "ResultLines.h"
 
 #include <QString>
+#include <QStringList>
 
-#include <optional>
+#include <cstdint>
+#include <vector>
 
 namespace corvanel {
 
 class Collection;
-class Database;
-class DisplayLineBreaker;
 class ResultLines;
+class TextLineBreaker;
 
 // Court decisions' first display lines, read from the collection's texts
 // and broken as the result list shows them.
 class DecisionTextLines final : public DecisionLineSource {
 public:
-    DecisionTextLines(Collection& collection, const DisplayLineBreaker& breaker)
+    DecisionTextLines(Collection& collection, const TextLineBreaker& breaker)
         : collection_(collection), breaker_(breaker) {}
 
     std::vector<QStringList> linesOf(const std::vector<std::int64_t>& textRows, int count) override;
 
 private:
     Collection& collection_;
-    const DisplayLineBreaker& breaker_;
+    const TextLineBreaker& breaker_;
 };
 
-// Turns the rows of a listing or search into the lines of the result list:
-// a numbered block per document, and a blank separator line after it.
+// Turns the rows of a result into the lines of the result list: a numbered
+// block per row, and a blank separator line after it; under section labels,
+// a label line before each block.
 class ListFiller {
 public:
-    ListFiller(Database& database, ResultLines& lines) : database_(database), lines_(lines) {}
+    ListFiller(ResultLines& lines, bool underLabels) : lines_(lines), underLabels_(underLabels) {}
 
-    // Adds a block per row of the listing and returns the number of rows.
-    // With a mark level, a section label goes before each block and every
-    // row is marked at that level once all rows have been read. The author
-    // listing adds a numbered line and a separator per author, both with the
-    // author as key, and returns the number of authors.
-    int fill(const ListingRequest& listing, std::optional<int> markLevel);
+    // The next row's block. A row of any other section keeps its number but
+    // shows nothing.
+    void add(const ListedDocument& row);
+    // The author listing: a numbered line and a separator per author, both
+    // with the author as key.
+    void addAuthors(const QStringList& authors);
 
 private:
-    int fillAuthors();
-    void addBlock(const ListedDocument& row, int number, bool labelled);
-    void addStandardBlock(const ListedDocument& row, int number, const QString& label);
-    void addDecisionBlock(const ListedDocument& row, int number, const QString& label);
+    void addStandardBlock(const ListedDocument& row, const QString& label);
+    void addDecisionBlock(const ListedDocument& row, const QString& label);
 
-    Database& database_;
     ResultLines& lines_;
+    bool underLabels_;
+    int number_ = 0;
 };
 
 }  // namespace corvanel

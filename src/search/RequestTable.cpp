@@ -10,8 +10,8 @@ namespace corvanel {
 
 namespace {
 
-RequestPlan listing(ListingRequest what, FillKind fill) {
-    return {HeaderLayout::Listing, std::move(what), fill};
+RequestPlan listing(SearchRequest what) {
+    return {HeaderLayout::Listing, std::move(what)};
 }
 
 }  // namespace
@@ -20,25 +20,24 @@ RequestPlan planRequest(const RequestFields& fields) {
     const QString& kind = fields.kind;
     // The general search waits for the user's words.
     if (kind == u"T") {
-        return {HeaderLayout::Search, std::nullopt, FillKind::Plain};
+        return {HeaderLayout::Search, std::nullopt};
     }
-    // "S" and a section's letter: its search or listing, filtered by the card
-    // letter its total counts ("SF" searches Ciclos de Vida's "A").
+    // "S" and a section's letter: its search or listing, plain.
     if (kind.size() == 2 && kind.startsWith(u'S')) {
         const SectionFacts* section = sectionOfLetter(QStringView(kind).mid(1));
         if (section != nullptr && section->letter == QStringView(kind).mid(1)) {
-            return listing(sectionSearch(section->cardLetter.toString(), fields), FillKind::Plain);
+            return listing(sectionSearch(*section, fields, /*underLabels=*/false));
         }
     }
     if (kind == u"G") {
-        return listing(CollectionListing{}, FillKind::Labelled);
+        return listing(CollectionListing{});
     }
     if (kind == u"A01") {
-        return listing(AuthorListing{}, FillKind::Plain);
+        return listing(AuthorListing{});
     }
     // A section's letter: a category of its tree.
     if (sectionOfLetter(kind) != nullptr) {
-        return listing(CategoryListing{fields.argument}, FillKind::Plain);
+        return listing(CategoryListing{fields.argument});
     }
     return {};
 }

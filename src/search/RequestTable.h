@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListingRequest.h"
+#include "SearchRequest.h"
 
 #include <optional>
 
@@ -15,20 +15,15 @@ enum class HeaderLayout {
     Listing,  // search tools covered by the header pictures
 };
 
-// How a listing of documents fills the lists.
-enum class FillKind {
-    Plain,     // numbered blocks
-    Labelled,  // a section label before each block, and a mark per row
-};
-
 // What showing the window runs for the request in its fields.
 struct RequestPlan {
     HeaderLayout header = HeaderLayout::Plain;
-    std::optional<ListingRequest> listing;  // none: the lists stay empty
-    FillKind fill = FillKind::Plain;
+    std::optional<SearchRequest> listing;  // none: the lists stay empty
 };
 
-// Looks the request kind (`tipo`, compared exactly) up in the request table.
+// Parses the window's request fields into a request value: the request kind
+// (`tipo`, compared exactly) is looked up in the request table, here and
+// nowhere else.
 RequestPlan planRequest(const RequestFields& fields);
 
 }  // namespace corvanel

@@ -4,19 +4,41 @@
 
 namespace corvanel {
 
-void ResultLevels::reset() {
+void ResultLevels::reset(SearchResult shown) {
+    shown_ = std::move(shown);
     level_ = -1;
     oldest_ = 0;
+    entries_.fill({});
 }
 
-std::optional<int> ResultLevels::open(const QString& kind, const QString& words, bool narrows) {
+void ResultLevels::open(const QString& kind, const QString& words, bool narrows) {
     ++level_;
-    std::optional<int> letGo;
     if (level_ - oldest_ >= kHistorySize) {
-        letGo = oldest_++;
+        ++oldest_;
     }
-    entries_[slot(level_)] = Entry{kind, words, narrows};
-    return letGo;
+    entries_[slot(level_)] = Entry{kind, words, narrows, {}};
+}
+
+void ResultLevels::setResult(SearchResult result) {
+    if (level_ < 0) {
+        shown_ = std::move(result);
+    } else {
+        entries_[slot(level_)].result = std::move(result);
+    }
+}
+
+const SearchResult& ResultLevels::current() const {
+    return level_ < 0 ? shown_ : entries_[slot(level_)].result;
+}
+
+const SearchResult* ResultLevels::at(int level) const {
+    if (level == -1) {
+        return &shown_;
+    }
+    if (level < oldest_ || level > level_) {
+        return nullptr;
+    }
+    return &entries_[slot(level)].result;
 }
 
 QStringList ResultLevels::wordsInEffect() const {
@@ -33,6 +55,8 @@ QStringList ResultLevels::wordsInEffect() const {
 
 const ResultLevels::Entry& ResultLevels::stepBack() {
     assert(canStepBack());
+    // The level left is never shown again: its rows go.
+    entries_[slot(level_)].result = {};
     --level_;
     return entries_[slot(level_)];
 }

@@ -3,9 +3,7 @@
 #include "Collection.h"
 #include "ContentAddress.h"
 #include "Database.h"
-#include "ListFiller.h"
 #include "ResultListHost.h"
-#include "ScopeNames.h"
 #include "SearchMessages.h"
 
 namespace corvanel {
@@ -43,51 +41,68 @@ private:
 }  // namespace
 
 ResultListLogic::ResultListLogic(Collection& collection, ResultListHost& host,
-                                 const QFont& windowFont)
+                                 const TextLineBreaker& decisionLines)
     : host_(host),
-      decisionFont_(windowFont),
-      decisionLines_(windowFont, kDecisionTextWidth),
       collection_(collection),
-      decisionText_(collection, decisionLines_),
+      decisionText_(collection, decisionLines),
       lines_(decisionText_) {}
 
 void ResultListLogic::showRequest() {
     BusyPeriod busy(host_);
     clearLists();
     header_ = HeaderLayout::Plain;
-    Database& database = collection_.database();
-    database.clearAllMarks();
+    // Reopens a collection that failed to open, or says why it cannot.
+    collection_.database();
     levels_.reset();
     const RequestPlan plan = planRequest(fields);
     header_ = plan.header;
-    int rows = 0;
+    SearchResult shown;
     if (plan.listing) {
-        rows = runFill(database, *plan.listing, plan.fill);
+        const SearchRequest& request = *plan.listing;
+        shown = runFill(
+            [&](Database& database, const ListedRowVisitor& visit) {
+                return evaluate(database, request, visit);
+            },
+            isLabelled(request), std::holds_alternative<AuthorListing>(request));
     }
+    rowCount_ = QString::number(shown.count());
+    // Only a result under labels is searched again.
+    levels_.reset(shown.labelled ? std::move(shown) : SearchResult());
     // A category request names the section of its category.
     if (!fields.adoptedSection.isEmpty()) {
         fields.argument = fields.adoptedSection;
         fields.adoptedSection.clear();
     }
-    scopeName_ = scope::nameOf(fields.argument);
-    rowCount_ = QString::number(rows);
+    scope_ = ShownScope::ofArgument(fields.argument);
 }
 
 void ResultListLogic::search() {
     BusyPeriod busy(host_);
-    Database& database = openNewLevel();
-    int rows = 0;
-    if (const auto words = keywordSearchIn(scopeName_, fields)) {
-        rows = runFill(database, *words, FillKind::Labelled);
+    openNewLevel();
+    SearchResult found;
+    if (const std::optional<WordSearch> words = scope_.keywordSearch(fields)) {
+        found = runFill(
+            [&](Database& database, const ListedRowVisitor& visit) {
+                return evaluate(database, *words, visit);
+            },
+            /*underLabels=*/true);
     }
-    rowCount_ = QString::number(rows);
+    rowCount_ = QString::number(found.count());
+    levels_.setResult(std::move(found));
 }
 
 void ResultListLogic::narrow() {
     BusyPeriod busy(host_);
-    Database& database = openNewLevel(/*narrows=*/true);
-    const int rows = runFill(database, Narrowing{fields.words, level() - 1}, FillKind::Labelled);
-    rowCount_ = QString::number(rows);
+    // Among the rows shown when the button was pressed.
+    const SearchResult among = levels_.current();
+    openNewLevel(/*narrows=*/true);
+    SearchResult found = runFill(
+        [&](Database& database, const ListedRowVisitor& visit) {
+            return corvanel::narrow(database, among, fields.words, visit);
+        },
+        /*underLabels=*/true);
+    rowCount_ = QString::number(found.count());
+    levels_.setResult(std::move(found));
 }
 
 void ResultListLogic::stepBack() {
@@ -96,12 +111,22 @@ void ResultListLogic::stepBack() {
         return;
     }
     BusyPeriod busy(host_);
-    Database& database = collection_.database();
-    database.clearLevelMarks(level());
-    const ResultLevels::Entry entry = levels_.stepBack();
-    // Whatever the window's request, the level shown is the one stepped to.
-    const int rows = runFill(database, LevelListing{level()}, FillKind::Plain);
-    rowCount_ = QString::number(rows);
+    collection_.database();
+    const ResultLevels::Entry& entry = levels_.stepBack();
+    // Whatever the window's request, the level stepped to is shown again,
+    // plain.
+    const std::vector<ResultRow>& rows = entry.result.rows;
+    const SearchResult listed = runFill(
+        [&](Database& database, const ListedRowVisitor& visit) {
+            SearchResult again;
+            listRows(database, rows, [&](const ListedDocument& card) {
+                again.rows.push_back({card.code.toLongLong(), card.textRow});
+                visit(card);
+            });
+            return again;
+        },
+        /*underLabels=*/false);
+    rowCount_ = QString::number(listed.count());
     fields.words = entry.words;
 }
 
@@ -112,7 +137,7 @@ std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
     const QString key = lines_.key(row);
     if (fields.kind == u"A01") {
         fields.kind = QStringLiteral("SA");
-        scopeName_ = scope::kTextosPorAutor.toString();
+        scope_ = ShownScope::authorTexts();
         fields.words = key;
         search();
         return std::nullopt;
@@ -126,34 +151,33 @@ void ResultListLogic::hidden() {
 }
 
 // Empties the lists and opens the next level with the request kind and the
-// words; a level let go takes its marks along.
-Database& ResultListLogic::openNewLevel(bool narrows) {
+// words.
+void ResultListLogic::openNewLevel(bool narrows) {
     clearLists();
-    Database& database = collection_.database();
-    if (const auto letGo = levels_.open(fields.kind, fields.words, narrows)) {
-        database.clearLevelMarks(*letGo);
-    }
-    return database;
+    collection_.database();
+    levels_.open(fields.kind, fields.words, narrows);
 }
 
 void ResultListLogic::clearLists() {
     ListsRewrite rewrite(host_, lines_);
 }
 
-int ResultListLogic::runFill(Database& database, const ListingRequest& listing, FillKind fill) {
-    int rows = 0;
+SearchResult ResultListLogic::runFill(const Evaluation& evaluation, bool underLabels,
+                                      bool authors) {
+    SearchResult result;
     {
         ListsRewrite rewrite(host_, lines_);
-        ListFiller filler(database, lines_);
-        rows = filler.fill(listing,
-                           fill == FillKind::Labelled ? std::optional<int>(level()) : std::nullopt);
+        ListFiller filler(lines_, underLabels);
+        result =
+            evaluation(collection_.database(), [&](const ListedDocument& row) { filler.add(row); });
+        filler.addAuthors(result.authors);
     }
     host_.processPendingMessages();
     // An empty author list is no failed search.
-    if (rows == 0 && !std::holds_alternative<AuthorListing>(listing)) {
+    if (result.count() == 0 && !authors) {
         host_.showMessage(messages::kNothingFound.toString());
     }
-    return rows;
+    return result;
 }
 
 }  // namespace corvanel

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "DisplayLineBreaker.h"
 #include "ListFiller.h"
 #include "RequestFields.h"
 #include "RequestTable.h"
 #include "ResultLevels.h"
 #include "ResultLines.h"
+#include "ScopeNames.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace corvanel {
@@ -16,6 +17,7 @@ namespace corvanel {
 class Collection;
 class Database;
 class ResultListHost;
+class TextLineBreaker;
 
 // A listed document the user asked to open.
 struct DocumentToOpen {
@@ -28,21 +30,27 @@ struct DocumentToOpen {
 // it runs when shown, the key-word search, narrowing ("Buscar Resultados"),
 // stepping back ("Voltar"), and what a double click on a line means. The
 // window binds it to its widgets; tests and corvanel-query drive it alone.
+//
+// The window's fields are parsed into request values when they are run;
+// each result is kept as a value in the levels, so narrowing and stepping
+// back need nothing of the database but the collection itself.
 class ResultListLogic {
 public:
     // The result list breaks court decisions into lines this wide, in the
     // window's font.
     static constexpr int kDecisionTextWidth = 577;
 
-    ResultListLogic(Collection& collection, ResultListHost& host, const QFont& windowFont);
+    // decisionLines breaks court decisions' texts as the list shows them.
+    ResultListLogic(Collection& collection, ResultListHost& host,
+                    const TextLineBreaker& decisionLines);
 
     // The request the window holds; requests write it before it is run.
     RequestFields fields;
 
     Collection& collection() { return collection_; }
 
-    // Showing the window: empties the lists and the marks, runs the request
-    // in the fields, names the scope and counts the rows.
+    // Showing the window: empties the lists and the levels, runs the
+    // request in the fields, names the scope and counts the rows.
     void showRequest();
     // The search button, or Enter in the search box.
     void search();
@@ -60,25 +68,25 @@ public:
 
     // What the window shows.
     const ResultLines& lines() const { return lines_; }
-    // The font and width court decisions' lines are broken in.
-    const QFont& decisionFont() const { return decisionFont_; }
-    const QString& scopeName() const { return scopeName_; }  // `Pesquisando`
-    const QString& rowCount() const { return rowCount_; }    // `Edit5`
+    const QString& scopeName() const { return scope_.name; }  // `Pesquisando`
+    const QString& rowCount() const { return rowCount_; }     // `Edit5`
     HeaderLayout header() const { return header_; }
     int level() const { return levels_.level(); }
+    // The results of this showing, level by level.
+    const ResultLevels& levels() const { return levels_; }
 
 private:
-    int runFill(Database& database, const ListingRequest& listing, FillKind fill);
-    Database& openNewLevel(bool narrows = false);
+    using Evaluation = std::function<SearchResult(Database&, const ListedRowVisitor&)>;
+    // Fills the lists with what evaluation lists; returns its result.
+    SearchResult runFill(const Evaluation& evaluation, bool underLabels, bool authors = false);
+    void openNewLevel(bool narrows = false);
 
     ResultListHost& host_;
-    QFont decisionFont_;
-    DisplayLineBreaker decisionLines_;
     Collection& collection_;
     DecisionTextLines decisionText_;
     ResultLines lines_;
     ResultLevels levels_;
-    QString scopeName_;
+    ShownScope scope_;
     QString rowCount_;
     HeaderLayout header_ = HeaderLayout::Plain;
 };

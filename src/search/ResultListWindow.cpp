@@ -84,7 +84,9 @@ QWidget* addCoverPanel(QWidget* parent, const QString& name, const QRect& geomet
 
 ResultListWindow::ResultListWindow(Collection& collection, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      logic_(collection, *this, Look::sansSerif(result_list_layout::kWindowFontPixels)) {
+      decisionLines_(Look::sansSerif(result_list_layout::kWindowFontPixels),
+                     ResultListLogic::kDecisionTextWidth),
+      logic_(collection, *this, decisionLines_) {
     setObjectName(QStringLiteral("Textos"));
     setWindowTitle(QStringLiteral("Resultados"));
     setFont(Look::sansSerif(result_list_layout::kWindowFontPixels));
@@ -133,7 +135,7 @@ void ResultListWindow::createControls() {
     resultList_->setObjectName(QStringLiteral("ListBox1"));
     resultList_->setGeometry(kResultList);
     resultList_->setFont(listFont());
-    resultList_->setBrokenLines(logic_.decisionFont(), ResultListLogic::kDecisionTextWidth);
+    resultList_->setBrokenLines(decisionLines_.font(), decisionLines_.width());
     resultList_->setModel(model_);
     resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultList_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayLineBreaker.h"
 #include "RequestTable.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
@@ -102,6 +103,7 @@ private:
     void listsAboutToChange() override;
     void listsChanged() override;
 
+    DisplayLineBreaker decisionLines_;
     ResultListLogic logic_;
     ResultListModel* model_ = nullptr;
     QLineEdit* searchBox_ = nullptr;

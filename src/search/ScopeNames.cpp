@@ -1,38 +1,47 @@
 #include "ScopeNames.h"
 
 #include "RequestFields.h"
-#include "Sections.h"
 
 namespace corvanel {
 
-QString scope::nameOf(const QString& argument) {
+ShownScope ShownScope::ofArgument(const QString& argument) {
+    // "Lumbra" names the whole collection: its searches are those of "Todos".
     if (argument == u"T") {
-        return kLumbra.toString();
+        return {scope::kLumbra.toString(), Searches::AllSections};
     }
     if (argument == u" ") {
-        return kTodos.toString();
+        return {scope::kTodos.toString(), Searches::AllSections};
     }
-    const SectionFacts* section = sectionOfLetter(argument);
-    return section != nullptr ? section->name.toString() : QString();
+    if (const SectionFacts* section = sectionOfLetter(argument)) {
+        return {section->name.toString(), Searches::Section, section};
+    }
+    return {};
 }
 
-WordSearch sectionSearch(const QString& sectionLetter, const RequestFields& fields) {
-    return {fields.words, fields.subcategoryMode == u"0"
-                              ? SearchScope::section(sectionLetter)
-                              : SearchScope::subcategory(fields.subcategory)};
+ShownScope ShownScope::authorTexts() {
+    return {scope::kTextosPorAutor.toString(), Searches::AllSections};
 }
 
-std::optional<WordSearch> keywordSearchIn(const QString& scopeName, const RequestFields& fields) {
-    // "Lumbra" names the whole collection: its searches are those of "Todos".
-    if (scopeName == scope::kTextosPorAutor || scopeName == scope::kTodos ||
-        scopeName == scope::kLumbra) {
-        return WordSearch{fields.words, SearchScope::allSections()};
-    }
-    // A section's searches filter by the card letter its total counts.
-    if (const SectionFacts* section = sectionNamed(scopeName)) {
-        return sectionSearch(section->cardLetter.toString(), fields);
+std::optional<WordSearch> ShownScope::keywordSearch(const RequestFields& fields) const {
+    switch (searches) {
+        case Searches::AllSections:
+            return WordSearch{fields.words, SearchScope::allSections()};
+        case Searches::Section:
+            return sectionSearch(*section, fields, /*underLabels=*/true);
+        case Searches::Nothing:
+            break;
     }
     return std::nullopt;
+}
+
+// A section's searches filter by the card letter its total counts ("SF"
+// searches Ciclos de Vida's "A").
+WordSearch sectionSearch(const SectionFacts& section, const RequestFields& fields,
+                         bool underLabels) {
+    return {fields.words,
+            fields.subcategoryMode == u"0" ? SearchScope::section(section.cardLetter.toString())
+                                           : SearchScope::subcategory(fields.subcategory),
+            underLabels};
 }
 
 }  // namespace corvanel

@@ -1,5 +1,7 @@
 #include "Look.h"
 
+#include "ProgramFonts.h"
+
 #include "Artwork.h"
 
 #include <QApplication>
@@ -97,15 +99,7 @@ void fillBackground(QWidget* widget, const QColor& colour) {
 }
 
 QFont sansSerif(int pixelSize) {
-    QFont font;
-    // Where the Windows font is missing, Arial's metric twin keeps texts
-    // within the widths they were laid out for; fontconfig's own choice for
-    // "MS Sans Serif" is a much wider face.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
-                      QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
+    return ProgramFonts::sansSerif(pixelSize);
 }
 
 void setHeadingColour(QLabel* label) {

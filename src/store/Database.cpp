@@ -120,12 +120,11 @@ void Database::chooseKeywordEngine() {
 }
 
 void Database::createScratchTables() {
-    // Kept in memory: adding thousands of marks pays no disk sync, and the
-    // file itself is never written for them.
+    // Kept in memory: a search's matched rows pay no disk sync, and the file
+    // itself is never written for them.
     connection_.executeScript(
         "PRAGMA temp_store = MEMORY;"
         "CREATE TEMP TABLE MATCHED_ROWS (row INTEGER PRIMARY KEY);");
-    marks_.emplace(connection_);
 }
 
 void Database::startIndexingTexts() {
@@ -166,10 +165,14 @@ void Database::storeContentRoot(const QString& folder) {
     statement.step();
 }
 
-int Database::listDocuments(sqlite::Statement& statement, const DocumentHandler& handler) {
+int Database::listDocuments(sqlite::Statement& statement, const DocumentHandler& handler,
+                            const QSet<std::int64_t>* documents) {
     int rows = 0;
     ListedDocument document;
     while (statement.step()) {
+        if (documents != nullptr && !documents->contains(statement.int64(1))) {
+            continue;
+        }
         document.title = statement.text(0);
         document.code = statement.text(1);
         document.subtitle = statement.text(2);
@@ -206,10 +209,11 @@ constexpr size_t kListedFromLabels = 1000;
 // rows and cards. Many rows are put in order in memory instead.
 int Database::listMatches(const QString& words, std::string_view filter,
                           const std::function<void(sqlite::Statement&)>& bindFilter,
-                          const DocumentHandler& handler) {
+                          const DocumentHandler& handler, const QSet<std::int64_t>* documents) {
     const std::vector<std::int64_t> rows = matcher_->matchingTextRows(words);
     if (rows.size() >= kListedFromLabels) {
-        return listFromLabels(titleOrder_.inOrder(connection_, rows), filter, bindFilter, handler);
+        return listFromLabels(titleOrder_.inOrder(connection_, rows), filter, bindFilter, handler,
+                              documents);
     }
     {
         sqlite::Savepoint batch(connection_);
@@ -228,14 +232,14 @@ int Database::listMatches(const QString& words, std::string_view filter,
     if (bindFilter) {
         bindFilter(statement);
     }
-    return listDocuments(statement, handler);
+    return listDocuments(statement, handler, documents);
 }
 
 // Many rows: the cards that pass the filter are asked once, and the rows
 // are listed from the cards' fields held in memory.
 int Database::listFromLabels(const std::vector<TitleOrder::Placed>& rows, std::string_view filter,
                              const std::function<void(sqlite::Statement&)>& bindFilter,
-                             const DocumentHandler& handler) {
+                             const DocumentHandler& handler, const QSet<std::int64_t>* documents) {
     std::optional<QSet<std::int64_t>> passing;
     if (!filter.empty()) {
         sqlite::Statement statement(connection_,
@@ -250,7 +254,8 @@ int Database::listFromLabels(const std::vector<TitleOrder::Placed>& rows, std::s
     }
     int listed = 0;
     for (const TitleOrder::Placed& placed : rows) {
-        if (passing && !passing->contains(placed.cod)) {
+        if ((passing && !passing->contains(placed.cod)) ||
+            (documents != nullptr && !documents->contains(placed.cod))) {
             continue;
         }
         if (const ListedDocument* card = labels_.listedAt(connection_, placed.cod, placed.row)) {
@@ -278,18 +283,61 @@ int Database::searchWords(const QString& words, const SearchScope& scope,
         [&](sqlite::Statement& s) { s.bind(":subcategory", scope.filter); }, handler);
 }
 
-int Database::narrowWords(const QString& words, int previousLevel, const DocumentHandler& handler) {
-    marks_->writeHeldRows();
-    return listMatches(
-        words, queries::kInLevel, [&](sqlite::Statement& s) { s.bind(":level", previousLevel); },
-        handler);
+int Database::narrowWords(const QString& words, const QSet<std::int64_t>& documents,
+                          const DocumentHandler& handler) {
+    if (documents.isEmpty()) {
+        return 0;
+    }
+    return listMatches(words, {}, {}, handler, &documents);
 }
 
-int Database::listLevel(int level, const DocumentHandler& handler) {
-    marks_->writeHeldRows();
-    sqlite::Statement statement(connection_, queries::kListLevel);
-    statement.bind(":level", level);
-    return listDocuments(statement, handler);
+namespace {
+
+// From how many rows a result shown again is listed from the cards held in
+// memory rather than looked up one by one.
+constexpr size_t kRowsListedFromLabels = 1000;
+
+}  // namespace
+
+int Database::listRows(std::span<const ResultRow> rows, const DocumentHandler& handler) {
+    QSet<std::int64_t> listed;
+    listed.reserve(static_cast<qsizetype>(rows.size()));
+    int count = 0;
+    const auto list = [&](const ListedDocument* card) {
+        if (card != nullptr) {
+            handler(*card);
+            ++count;
+        }
+    };
+    if (rows.size() >= kRowsListedFromLabels) {
+        for (const ResultRow& row : rows) {
+            if (!listed.contains(row.textRow)) {
+                listed.insert(row.textRow);
+                list(labels_.listedAt(connection_, row.code, row.textRow));
+            }
+        }
+        return count;
+    }
+    sqlite::Statement card(connection_, queries::kCardOfRow);
+    ListedDocument document;
+    for (const ResultRow& row : rows) {
+        if (listed.contains(row.textRow)) {
+            continue;
+        }
+        listed.insert(row.textRow);
+        card.bind(":code", row.code);
+        const bool found = card.step();
+        if (found) {
+            document.title = card.text(0);
+            document.code = card.text(1);
+            document.subtitle = card.text(2);
+            document.section = card.text(3);
+            document.textRow = row.textRow;
+        }
+        card.reset();
+        list(found ? &document : nullptr);
+    }
+    return count;
 }
 
 int Database::listAuthors(const AuthorHandler& handler) {
@@ -339,22 +387,6 @@ std::vector<QString> Database::documentTextStarts(const std::vector<std::int64_t
         texts.push_back(read.value(row));
     }
     return texts;
-}
-
-void Database::clearAllMarks() {
-    marks_->clearAll();
-}
-
-void Database::clearLevelMarks(int level) {
-    marks_->clearLevel(level);
-}
-
-void Database::addMarks(const QStringList& codes, int level) {
-    marks_->addDocuments(codes, level);
-}
-
-void Database::markRows(std::vector<LevelMarks::ListedRow> rows, int level) {
-    marks_->addRows(std::move(rows), level);
 }
 
 }  // namespace corvanel

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "CardLabels.h"
-#include "LevelMarks.h"
 #include "ListedDocument.h"
 #include "Sqlite.h"
 #include "TitleOrder.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +35,8 @@ struct SearchScope {
     static SearchScope allSections() { return {}; }
     static SearchScope section(QString letter) { return {Kind::Section, std::move(letter)}; }
     static SearchScope subcategory(QString code) { return {Kind::Subcategory, std::move(code)}; }
+
+    bool operator==(const SearchScope&) const = default;
 };
 
 // The collection's database file and the operations the windows run on it.
@@ -47,10 +50,9 @@ struct SearchScope {
 // A collection built with its search index (SearchIndex) is searched there;
 // one built without it is read into memory in the background instead.
 //
-// Marks of a search (table LABELS2) belong to the connection that made them:
-// they live in a temporary table that shadows the file's own, so a
-// collection on read-only media works and two programs sharing one file
-// never see each other's marks.
+// The database holds no result: narrowing is given the documents to look
+// among, so any number of front ends share one file and one connection
+// answers any chain.
 class Database {
 public:
     using DocumentHandler = std::function<void(const ListedDocument&)>;
@@ -77,11 +79,12 @@ public:
     int listCategory(const QString& category, const DocumentHandler& handler);
     int listCollection(const DocumentHandler& handler);
     int searchWords(const QString& words, const SearchScope& scope, const DocumentHandler& handler);
-    // Every text row of the documents marked at previousLevel that the words
-    // match, once.
-    int narrowWords(const QString& words, int previousLevel, const DocumentHandler& handler);
-    // The text rows marked at level, each once, in the order they were marked.
-    int listLevel(int level, const DocumentHandler& handler);
+    // Every text row of the documents (codes) that the words match, once.
+    int narrowWords(const QString& words, const QSet<std::int64_t>& documents,
+                    const DocumentHandler& handler);
+    // The cards of these text rows (code, text row), in this order; a row
+    // whose card is gone is left out.
+    int listRows(std::span<const ResultRow> rows, const DocumentHandler& handler);
     // The distinct sub-titles of section "A", its authors.
     int listAuthors(const AuthorHandler& handler);
 
@@ -91,13 +94,6 @@ public:
     // that does not exist gives an empty text.
     std::vector<QString> documentTextStarts(const std::vector<std::int64_t>& textRows,
                                             int characters);
-
-    void clearAllMarks();
-    void clearLevelMarks(int level);
-    // Marks every text row of each code at level, all or none.
-    void addMarks(const QStringList& codes, int level);
-    // Marks the text rows at level in this order.
-    void markRows(std::vector<LevelMarks::ListedRow> rows, int level);
 
     // Starts getting the key-word engine ready in the background (the first
     // search waits for it, or does the work itself); nothing to do when the
@@ -119,11 +115,13 @@ private:
     void chooseKeywordEngine();
     int listMatches(const QString& words, std::string_view filter,
                     const std::function<void(sqlite::Statement&)>& bindFilter,
-                    const DocumentHandler& handler);
-    int listDocuments(sqlite::Statement& statement, const DocumentHandler& handler);
+                    const DocumentHandler& handler, const QSet<std::int64_t>* documents = nullptr);
+    int listDocuments(sqlite::Statement& statement, const DocumentHandler& handler,
+                      const QSet<std::int64_t>* documents = nullptr);
     int listFromLabels(const std::vector<TitleOrder::Placed>& rows, std::string_view filter,
                        const std::function<void(sqlite::Statement&)>& bindFilter,
-                       const DocumentHandler& handler);
+                       const DocumentHandler& handler,
+                       const QSet<std::int64_t>* documents = nullptr);
     int count(sqlite::Statement& statement, const MessagePump& pump);
 
     QString filePath_;
@@ -134,7 +132,6 @@ private:
     std::unique_ptr<KeywordMatcher> matcher_;
     TitleOrder titleOrder_;
     CardLabels labels_;
-    std::optional<LevelMarks> marks_;
     // Kept prepared: a listing reads it once for every court decision.
     std::optional<sqlite::Statement> textStart_;
 };

@@ -49,21 +49,15 @@ inline constexpr std::string_view kInSection =
     " and L.sessao = :letter";
 inline constexpr std::string_view kInSubcategory =
     " and L.categoria LIKE '%' || :subcategory || '%'";
-// Each text row once, however often its document was marked.
-inline constexpr std::string_view kInLevel =
-    " and L.cod in (select cod from LABELS2 where ctr = :level)";
 
 inline constexpr std::string_view kClearMatchedRows =
     "delete from MATCHED_ROWS";
 inline constexpr std::string_view kAddMatchedRow =
     "insert into MATCHED_ROWS (row) values (:row)";
 
-// The rows of the level as they were listed, each once.
-inline constexpr std::string_view kListLevel =
-    "select L.titulo, L.cod, L.subtitulo, L.sessao, L2.textrow from LABELS2 L2"
-    " cross join LABELS L"
-    " where L2.ctr = :level and L.cod = L2.cod"
-    " order by L2.rowid";
+// A listed row's card, read as the listings read it.
+inline constexpr std::string_view kCardOfRow =
+    "select L.titulo, L.cod, L.subtitulo, L.sessao from LABELS L where L.cod = :code";
 
 inline constexpr std::string_view kListAuthors =
     "select distinct subtitulo from LABELS where sessao = 'A' order by subtitulo";
@@ -73,18 +67,6 @@ inline constexpr std::string_view kDocumentTextStart =
 inline constexpr std::string_view kDocumentTextStarts =
     "select rowid, substr(conteudo, 1, :characters) from TEXTOS "
     "where rowid in (select value from json_each(:rows))";
-
-// Marks live in the connection's own temporary LABELS2 (Database).
-inline constexpr std::string_view kClearAllMarks =
-    "delete from LABELS2";
-inline constexpr std::string_view kClearLevelMarks =
-    "delete from LABELS2 where ctr = :level";
-// A row marked twice at a level keeps its first place.
-inline constexpr std::string_view kMarkRow =
-    "insert or ignore into LABELS2 (cod, ctr, textrow) values (:code, :level, :row)";
-inline constexpr std::string_view kMarkDocument =
-    "insert or ignore into LABELS2 (cod, ctr, textrow)"
-    " select cod_texto, :level, rowid from TEXTOS where cod_texto = :code order by rowid";
 
 // clang-format on
 

@@ -15,4 +15,11 @@ struct ListedDocument {
     std::int64_t textRow = 0;  // the TEXTOS row, for documentTextStart
 };
 
+// A listed row by its numbers alone: what a result keeps of each row.
+struct ResultRow {
+    std::int64_t code = 0;
+    std::int64_t textRow = 0;
+    bool operator==(const ResultRow&) const = default;
+};
+
 }  // namespace corvanel

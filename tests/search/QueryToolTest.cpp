@@ -1,5 +1,7 @@
+#include "DisplayLineBreaker.h"
 #include "Look.h"
 #include "QueryRun.h"
+#include "ResultListLogic.h"
 #include "SearchCollection.h"
 
 #include <QFont>
@@ -27,7 +29,9 @@ QueryOutput query(const QStringList& arguments) {
     QTextStream outStream(&out);
     QTextStream errStream(&err);
     QueryOutput output;
-    output.status = query::runQuery(arguments, Look::sansSerif(11), outStream, errStream);
+    const DisplayLineBreaker decisionLines(Look::sansSerif(11),
+                                           ResultListLogic::kDecisionTextWidth);
+    output.status = query::runQuery(arguments, decisionLines, outStream, errStream);
     outStream.flush();
     errStream.flush();
     output.lines = out.split(u'\n');

@@ -2,6 +2,7 @@
 #include "ConnectionString.h"
 #include "Database.h"
 #include "DatabaseError.h"
+#include "DisplayLineBreaker.h"
 #include "Look.h"
 #include "ResultListLogic.h"
 #include "SearchCollection.h"
@@ -66,15 +67,17 @@ protected:
         return {listed.begin(), listed.end()};
     }
 
-    // The rows of a level's marks: one per text row of each marked document.
-    int marksAt(int level) {
-        return opened.database().listLevel(level, [](const ListedDocument&) {});
+    // The rows a level holds for a narrowing or a step back.
+    int marksAt(int level) const {
+        const SearchResult* held = logic.levels().at(level);
+        return held != nullptr ? static_cast<int>(held->rows.size()) : 0;
     }
 
     TestCollection collection;
     Collection opened{collection.connectionString()};
     RecordingHost host;
-    ResultListLogic logic{opened, host, Look::sansSerif(11)};
+    DisplayLineBreaker decisionLines{Look::sansSerif(11), ResultListLogic::kDecisionTextWidth};
+    ResultListLogic logic{opened, host, decisionLines};
 };
 
 TEST_F(ResultList, ListarLumbraNumbersEveryRowUnderSectionLabelsAndMarksIt) {
@@ -409,7 +412,9 @@ TEST(DamagedFile, AnUnreadableTextFailsWhenItsLinesAreReadAndLeavesTheProgramUsa
 
     RecordingHost host;
     Collection opened(collection.connectionString());
-    ResultListLogic logic(opened, host, Look::sansSerif(11));
+    const DisplayLineBreaker decisionLines(Look::sansSerif(11),
+                                           ResultListLogic::kDecisionTextWidth);
+    ResultListLogic logic(opened, host, decisionLines);
     logic.fields.kind = q("C");
     logic.fields.argument = q("C13");
     logic.fields.adoptedSection = q("C");
@@ -436,7 +441,9 @@ TEST(ClosedDatabase, ARequestOpensTheDatabaseCreationCouldNotOpen) {
     const TestCollection collection(testing::searchCards());
     RecordingHost host;
     Collection opened(connectionStringFor(folder.path()));
-    ResultListLogic logic(opened, host, Look::sansSerif(11));
+    const DisplayLineBreaker decisionLines(Look::sansSerif(11),
+                                           ResultListLogic::kDecisionTextWidth);
+    ResultListLogic logic(opened, host, decisionLines);
     EXPECT_THROW(opened.open(), DatabaseError);
     logic.fields.kind = q("G");
     EXPECT_THROW(logic.showRequest(), DatabaseError);

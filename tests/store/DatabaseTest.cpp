@@ -46,8 +46,8 @@ protected:
         return titles([&](const auto& handler) { db.searchWords(q(words), scope, handler); });
     }
 
-    QStringList level(int number) {
-        return titles([&](const auto& handler) { db.listLevel(number, handler); });
+    QStringList listed(const std::vector<ResultRow>& rows) {
+        return titles([&](const auto& handler) { db.listRows(rows, handler); });
     }
 
     TestCollection collection{accentCards()};
@@ -128,38 +128,33 @@ TEST_F(DatabaseTest, TheContentRootIsReadAndStoredWhateverItHolds) {
     EXPECT_EQ(Database(collection.connectionString()).contentRoot(), folder);
 }
 
-TEST_F(DatabaseTest, MarksNarrowAndStepBackThroughLevels) {
-    QStringList codes;
-    db.searchWords(q("al"), SearchScope::allSections(),
-                   [&](const ListedDocument& row) { codes << row.code; });
+TEST_F(DatabaseTest, NarrowsAmongDocumentsAndListsRowsAgain) {
+    std::vector<ResultRow> rows;
+    QSet<std::int64_t> codes;
+    db.searchWords(q("al"), SearchScope::allSections(), [&](const ListedDocument& row) {
+        rows.push_back({row.code.toLongLong(), row.textRow});
+        codes.insert(row.code.toLongLong());
+    });
     ASSERT_EQ(codes.size(), 2);
-    db.addMarks(codes, 0);
-    EXPECT_EQ(titles([&](const auto& h) { db.narrowWords(q("alimentos"), 0, h); }),
+    EXPECT_EQ(titles([&](const auto& h) { db.narrowWords(q("alimentos"), codes, h); }),
               QStringList{q("Ação de alimentos")});
-    EXPECT_EQ(level(0).size(), 2);
-    db.clearLevelMarks(0);
-    EXPECT_TRUE(level(0).isEmpty());
+    EXPECT_TRUE(titles([&](const auto& h) { db.narrowWords(QString(), {}, h); }).isEmpty());
+    EXPECT_EQ(listed(rows).size(), 2);
 
-    db.addMarks({q("6")}, -1);
-    EXPECT_EQ(level(-1).size(), 2);  // one per text row
-    // Marked twice: still each text row once.
-    db.addMarks({q("6")}, -1);
-    EXPECT_EQ(level(-1).size(), 2);
-    EXPECT_EQ(titles([&](const auto& h) { db.narrowWords(QString(), -1, h); }).size(), 2);
-    db.clearAllMarks();
-    EXPECT_TRUE(level(-1).isEmpty());
+    // Every text row of a document; a row given twice is listed once, in its
+    // first place, and a row whose card is gone not at all.
+    const QStringList both = titles([&](const auto& h) { db.narrowWords(QString(), {6}, h); });
+    EXPECT_EQ(both.size(), 2);
+    std::vector<ResultRow> again;
+    db.narrowWords(QString(), {6}, [&](const ListedDocument& row) {
+        again.push_back({6, row.textRow});
+    });
+    again.push_back(again.front());
+    again.push_back({999, 999});
+    EXPECT_EQ(listed(again), both);
 }
 
-TEST_F(DatabaseTest, TwoConnectionsKeepTheirMarksApart) {
-    Database other(collection.connectionString());
-    db.addMarks({q("1")}, 0);
-    other.addMarks({q("2")}, 0);
-    other.clearAllMarks();
-    EXPECT_EQ(level(0), QStringList{q("Zona rural")});
-    EXPECT_TRUE(titles([&](const auto& h) { other.listLevel(0, h); }).isEmpty());
-}
-
-TEST(DatabaseFile, ReadOnlyFileStillListsSearchesAndMarks) {
+TEST(DatabaseFile, ReadOnlyFileStillListsSearchesAndNarrows) {
     TestCollection collection(accentCards());
     ASSERT_TRUE(QFile::setPermissions(collection.databasePath(),
                                       QFileDevice::ReadOwner | QFileDevice::ReadGroup));
@@ -168,14 +163,11 @@ TEST(DatabaseFile, ReadOnlyFileStillListsSearchesAndMarks) {
     Database db(collection.connectionString() + q(" Mode=Read;"));
     ASSERT_TRUE(db.isReadOnly());
     EXPECT_THROW(db.storeContentRoot(q("/outra/")), DatabaseError);
-    db.clearAllMarks();
-    QStringList codes;
+    QSet<std::int64_t> codes;
     db.searchWords(q("alimentos"), SearchScope::allSections(),
-                   [&](const ListedDocument& row) { codes << row.code; });
-    db.addMarks(codes, 0);
-    EXPECT_EQ(titles([&](const auto& h) { db.narrowWords(QString(), 0, h); }),
+                   [&](const ListedDocument& row) { codes.insert(row.code.toLongLong()); });
+    EXPECT_EQ(titles([&](const auto& h) { db.narrowWords(QString(), codes, h); }),
               QStringList{q("Ação de alimentos")});
-    db.clearLevelMarks(0);
 }
 
 TEST(DatabaseFile, RootWithoutItsControlRowReadsEmpty) {

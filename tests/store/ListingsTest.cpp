@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <tuple>
 #include <vector>
 
@@ -244,18 +245,19 @@ TEST_F(Listings, CountsAreThoseOfTheCardsAsBefore) {
     }
 }
 
+// The reference marks a level's documents in its own LABELS2; the store is
+// given the same documents to look among.
 TEST_F(Listings, NarrowingAndLevelListingsListEachMarkedTextRowOnce) {
+    std::map<int, QSet<std::int64_t>> marked;
     const auto mark = [&](const std::vector<Row>& rows, int level) {
-        QStringList codes;
         for (const Row& row : rows) {
-            codes << std::get<1>(row);
+            marked[level].insert(std::get<1>(row).toLongLong());
             before.execute(u"insert into LABELS2 (cod, ctr) values (" + std::get<1>(row) + u", " +
                            QString::number(level) + u")");
         }
-        db.addMarks(codes, level);
     };
     const auto checkLevel = [&](int level) {
-        EXPECT_EQ(sorted(rowsOf([&](const auto& h) { db.listLevel(level, h); })),
+        EXPECT_EQ(sorted(rowsOf([&](const auto& h) { db.narrowWords({}, marked[level], h); })),
                   sorted(before.rows(
                       u"select L.titulo, L.cod, L.subtitulo, L.sessao, T.rowid from LABELS L, "
                       u"TEXTOS T where L.cod = T.Cod_texto and L.cod in (select cod from "
@@ -265,9 +267,9 @@ TEST_F(Listings, NarrowingAndLevelListingsListEachMarkedTextRowOnce) {
     };
     const auto checkNarrowing = [&](int previous) {
         for (const QString& words : awkwardWords()) {
-            EXPECT_EQ(
-                withTiesSorted(rowsOf([&](const auto& h) { db.narrowWords(words, previous, h); })),
-                withTiesSorted(before.rows(CatalogueStatements::narrowing(words, previous))))
+            EXPECT_EQ(withTiesSorted(rowsOf(
+                          [&](const auto& h) { db.narrowWords(words, marked[previous], h); })),
+                      withTiesSorted(before.rows(CatalogueStatements::narrowing(words, previous))))
                 << words.toStdString() << " after level " << previous;
         }
     };
@@ -276,29 +278,22 @@ TEST_F(Listings, NarrowingAndLevelListingsListEachMarkedTextRowOnce) {
     checkLevel(-1);
     checkNarrowing(-1);
     // A level marked twice still lists each of its text rows once.
-    const auto silva = rowsOf([&](const auto& h) { db.narrowWords(q("silva"), -1, h); });
+    const auto silva = rowsOf([&](const auto& h) { db.narrowWords(q("silva"), marked[-1], h); });
     mark(silva, 0);
     mark(silva, 0);
     checkLevel(0);
     checkNarrowing(0);
-
-    db.clearLevelMarks(-1);
-    before.execute(q("delete from LABELS2 where ctr=-1"));
-    checkLevel(-1);
-    checkLevel(0);
-    db.clearAllMarks();
-    EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(0, h); }).empty());
 }
 
-// A listing's rows are held until something reads them; what reads them
-// sees them as if they had been written at once.
-TEST_F(Listings, RowsMarkedByAListingAreReadInTheirOrderByTheNextNarrowingOrStepBack) {
-    const auto listed = [](const std::vector<Row>& rows) {
-        std::vector<LevelMarks::ListedRow> marked;
+// A result shown again lists its rows in their order, each text row in its
+// first place.
+TEST_F(Listings, RowsListedAgainKeepTheirOrderAndNarrowingLooksAmongTheirDocuments) {
+    const auto numbers = [](const std::vector<Row>& rows) {
+        std::vector<ResultRow> result;
         for (const Row& row : rows) {
-            marked.push_back({std::get<1>(row).toLongLong(), std::get<4>(row)});
+            result.push_back({std::get<1>(row).toLongLong(), std::get<4>(row)});
         }
-        return marked;
+        return result;
     };
     const auto all =
         rowsOf([&](const auto& h) { db.searchWords(q("a"), SearchScope::allSections(), h); });
@@ -306,31 +301,23 @@ TEST_F(Listings, RowsMarkedByAListingAreReadInTheirOrderByTheNextNarrowingOrStep
     const std::vector<Row> reversed(all.rbegin(), all.rend());
     const std::vector<Row> firstHalf(all.begin(), all.begin() + all.size() / 2);
 
-    // In the order listed, and a row listed twice keeps its first place.
-    db.markRows(listed(reversed), 1);
-    db.markRows(listed({all.front()}), 1);
-    db.markRows(listed(firstHalf), 2);
-    EXPECT_EQ(rowsOf([&](const auto& h) { db.listLevel(1, h); }), reversed);
-    EXPECT_EQ(rowsOf([&](const auto& h) { db.listLevel(2, h); }), firstHalf);
-    EXPECT_EQ(sorted(rowsOf([&](const auto& h) { db.narrowWords(q("a"), 2, h); })),
-              sorted(firstHalf));
+    std::vector<ResultRow> twice = numbers(reversed);
+    twice.push_back(numbers({all.front()}).front());
+    EXPECT_EQ(rowsOf([&](const auto& h) { db.listRows(twice, h); }), reversed);
+    EXPECT_EQ(rowsOf([&](const auto& h) { db.listRows(numbers(firstHalf), h); }), firstHalf);
 
-    // Rows held and then cleared are never read.
-    db.markRows(listed(all), 3);
-    db.clearLevelMarks(3);
-    EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(3, h); }).empty());
-    db.markRows(listed(all), 4);
-    db.clearAllMarks();
-    EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(4, h); }).empty());
-    EXPECT_TRUE(rowsOf([&](const auto& h) { db.listLevel(1, h); }).empty());
-
-    // Documents marked after a listing at the same level come after its rows.
-    db.markRows(listed({all.back()}), 5);
-    db.addMarks({std::get<1>(all.front())}, 5);
-    const auto level = rowsOf([&](const auto& h) { db.listLevel(5, h); });
-    ASSERT_GE(level.size(), 2u);
-    EXPECT_EQ(level.front(), all.back());
-    EXPECT_EQ(std::get<1>(level.back()), std::get<1>(all.front()));
+    QSet<std::int64_t> halfDocuments;
+    for (const ResultRow& row : numbers(firstHalf)) {
+        halfDocuments.insert(row.code);
+    }
+    EXPECT_EQ(sorted(rowsOf([&](const auto& h) { db.narrowWords(q("a"), halfDocuments, h); })),
+              sorted(rowsOf([&](const auto& h) {
+                  db.searchWords(q("a"), SearchScope::allSections(), [&](const ListedDocument& r) {
+                      if (halfDocuments.contains(r.code.toLongLong())) {
+                          h(r);
+                      }
+                  });
+              })));
 }
 
 TEST_F(Listings, TheTextStartIsTheBeginningOfTheRowsText) {

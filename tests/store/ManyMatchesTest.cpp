@@ -90,14 +90,13 @@ TEST(ManyMatches, ListInTitleOrderWithEveryScopeAsTheCollectionsListingDoes) {
               }));
     ASSERT_FALSE(inSubcategory.empty());
 
-    // Narrowing within the documents of a level: each row once.
-    QStringList marked;
+    // Narrowing among documents: each row once.
+    QSet<std::int64_t> among;
     for (int cod = 1; cod <= 901; cod += 2) {
-        marked << QString::number(cod);
+        among.insert(cod);
     }
-    database.addMarks(marked, 3);
     std::vector<Listed> narrowed;
-    database.narrowWords(word, 3, into(narrowed));
+    database.narrowWords(word, among, into(narrowed));
     EXPECT_EQ(narrowed,
               expected(database, [](const Listed& l) { return l.code.toInt() % 2 == 1; }));
 }

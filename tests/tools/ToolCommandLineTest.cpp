@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "DisplayLineBreaker.h"
 #include "Look.h"
 #include "QueryRun.h"
 #include "Version.h"
@@ -34,7 +35,8 @@ Outcome run(const Tool& tool, const QStringList& arguments) {
 }
 
 const Tool queryTool = [](const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    return query::runQuery(arguments, Look::sansSerif(11), out, err);
+    const DisplayLineBreaker decisionLines(Look::sansSerif(11), 577);
+    return query::runQuery(arguments, decisionLines, out, err);
 };
 const Tool collectionTool = &collection::runCommandLine;
 

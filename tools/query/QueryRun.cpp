@@ -47,8 +47,9 @@ QString connectionStringOf(const QString& path) {
 
 class ScriptRun {
 public:
-    ScriptRun(const QString& connectionString, const QFont& windowFont, QTextStream& out)
-        : collection_(connectionString), logic_(collection_, host_, windowFont), out_(out) {}
+    ScriptRun(const QString& connectionString, const TextLineBreaker& decisionLines,
+              QTextStream& out)
+        : collection_(connectionString), logic_(collection_, host_, decisionLines), out_(out) {}
 
     ResultListLogic& logic() { return logic_; }
 
@@ -129,9 +130,9 @@ std::optional<DocumentToOpen> runStep(ResultListLogic& logic, const Step& step) 
 
 }  // namespace
 
-int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStream& out,
-                   QTextStream& err) {
-    ScriptRun run(connectionStringOf(script.database), windowFont, out);
+int runQueryScript(const QueryScript& script, const TextLineBreaker& decisionLines,
+                   QTextStream& out, QTextStream& err) {
+    ScriptRun run(connectionStringOf(script.database), decisionLines, out);
     ResultListLogic& logic = run.logic();
     try {
         logic.collection().readContentRoot();
@@ -163,7 +164,7 @@ int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStre
     return succeeded ? cli::kExitSuccess : cli::kExitFailure;
 }
 
-int runQuery(const QStringList& arguments, const QFont& windowFont, QTextStream& out,
+int runQuery(const QStringList& arguments, const TextLineBreaker& decisionLines, QTextStream& out,
              QTextStream& err) {
     cli::ProgramCommandLine commandLine(querySyntax());
     commandLine.parse(arguments);
@@ -175,7 +176,7 @@ int runQuery(const QStringList& arguments, const QFont& windowFont, QTextStream&
     if (!script) {
         return commandLine.reportMistake(error, err);
     }
-    return runQueryScript(*script, windowFont, out, err);
+    return runQueryScript(*script, decisionLines, out, err);
 }
 
 }  // namespace corvanel::query

@@ -2,8 +2,11 @@
 
 #include <QStringList>
 
-class QFont;
 class QTextStream;
+
+namespace corvanel {
+class TextLineBreaker;
+}
 
 namespace corvanel::query {
 
@@ -16,12 +19,12 @@ struct QueryScript;
 // ("> ") and a closing "# count=... scope=... level=... tipo=..." line.
 // Returns 0; 1 when a step ended in an error (printed as its message box);
 // 2 when the database cannot be opened.
-int runQueryScript(const QueryScript& script, const QFont& windowFont, QTextStream& out,
-                   QTextStream& err);
+int runQueryScript(const QueryScript& script, const TextLineBreaker& decisionLines,
+                   QTextStream& out, QTextStream& err);
 
 // Reads the arguments (without the program's name) and runs them; answers
 // --help and --version; 2 with a message in Portuguese for bad arguments.
-int runQuery(const QStringList& arguments, const QFont& windowFont, QTextStream& out,
+int runQuery(const QStringList& arguments, const TextLineBreaker& decisionLines, QTextStream& out,
              QTextStream& err);
 
 }  // namespace corvanel::query

@@ -1,7 +1,9 @@
 // corvanel-query: what the result-list window lists for a request, for the
 // collection's publisher and for scripts.
-#include "Look.h"
+#include "DisplayLineBreaker.h"
+#include "ProgramFonts.h"
 #include "QueryRun.h"
+#include "ResultListLogic.h"
 #include "ResultListWindowLayout.h"
 #include "RuntimeFolderNotice.h"
 
@@ -20,7 +22,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return corvanel::query::runQuery(
-        QGuiApplication::arguments().mid(1),
-        corvanel::Look::sansSerif(corvanel::result_list_layout::kWindowFontPixels), out, err);
+    // Court decisions' lines as the result-list window breaks them.
+    const corvanel::DisplayLineBreaker decisionLines(
+        corvanel::ProgramFonts::sansSerif(corvanel::result_list_layout::kWindowFontPixels),
+        corvanel::ResultListLogic::kDecisionTextWidth);
+    return corvanel::query::runQuery(QGuiApplication::arguments().mid(1), decisionLines, out, err);
 }

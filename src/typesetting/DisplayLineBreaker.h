@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextLineBreaker.h"
+
 #include <QFont>
 #include <QStringList>
 
@@ -10,15 +12,19 @@ namespace corvanel {
 // Breaks a text into display lines as a word-wrapping text box of a given
 // width and font shows it: at its line breaks, and between words where a
 // line would grow wider than the box (anywhere in a word wider than it).
-class DisplayLineBreaker {
+class DisplayLineBreaker final : public TextLineBreaker {
 public:
     DisplayLineBreaker(const QFont& font, int width) : font_(font), width_(width) {}
+
+    const QFont& font() const { return font_; }
+    int width() const { return width_; }
 
     // The first count display lines; those the text does not reach are empty.
     QStringList firstLines(const QString& text, int count) const;
     // The same for each text, in their order. Shaping is the cost: many
     // texts are shared among the processor's cores.
-    std::vector<QStringList> firstLinesOfEach(const std::vector<QString>& texts, int count) const;
+    std::vector<QStringList> firstLinesOfEach(const std::vector<QString>& texts,
+                                              int count) const override;
 
 private:
     void addParagraphLines(QStringView paragraph, int count, QStringList& lines) const;
