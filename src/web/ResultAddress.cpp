@@ -48,8 +48,7 @@ const SectionFacts* sectionLettered(QStringView letter) {
 }
 
 struct FirstRequest {
-    std::optional<ListingRequest> request;
-    bool labelled = false;
+    std::optional<SearchRequest> request;
     QString problem;
 };
 
@@ -58,33 +57,34 @@ FirstRequest firstRequestOf(const Request& request) {
     if (request.has(u"secao")) {
         const SectionFacts* section = sectionLettered(request.argument(u"secao"));
         if (section == nullptr) {
-            return {std::nullopt, false, QStringLiteral("Seção desconhecida.")};
+            return {std::nullopt, QStringLiteral("Seção desconhecida.")};
         }
         const QString where = request.argument(u"onde");
         if (!where.isEmpty() && !isFilterCode(*section, where)) {
-            return {std::nullopt, false, QStringLiteral("Filtro desconhecido nesta seção.")};
+            return {std::nullopt, QStringLiteral("Filtro desconhecido nesta seção.")};
         }
         // The section's listing is its search for one blank.
         const QString searched = words.trimmed().isEmpty() ? QStringLiteral(" ") : words;
         const SearchScope scope = where.isEmpty()
                                       ? SearchScope::section(section->cardLetter.toString())
                                       : SearchScope::subcategory(where);
-        return {WordSearch{searched, scope}, false, {}};
+        // A section's own search lists its rows plain, as on the desktop.
+        return {WordSearch{searched, scope, /*underLabels=*/false}, {}};
     }
     if (request.has(u"categoria")) {
         const QString code = request.argument(u"categoria");
         if (!categories::listedCategoryCodes().contains(code)) {
-            return {std::nullopt, false, QStringLiteral("Categoria desconhecida.")};
+            return {std::nullopt, QStringLiteral("Categoria desconhecida.")};
         }
-        return {CategoryListing{code}, false, {}};
+        return {CategoryListing{code}, {}};
     }
     if (request.argument(u"lista") == u"geral") {
-        return {CollectionListing{}, true, {}};
+        return {CollectionListing{}, {}};
     }
     if (words.trimmed().isEmpty()) {
-        return {std::nullopt, false, QStringLiteral("Escreva as palavras da busca.")};
+        return {std::nullopt, QStringLiteral("Escreva as palavras da busca.")};
     }
-    return {WordSearch{words, SearchScope::allSections()}, true, {}};
+    return {WordSearch{words, SearchScope::allSections()}, {}};
 }
 
 }  // namespace
@@ -120,18 +120,18 @@ ResultAddress::Parsed ResultAddress::parse(const Request& request) {
         parsed.problem = first.problem;
         return parsed;
     }
-    parsed.chain = ResultChain{*first.request, narrowings, first.labelled || !narrowings.isEmpty(),
+    parsed.chain = ResultChain{SearchChain{*first.request, narrowings},
                                request.has(u"secao") ? request.argument(u"secao") : QString()};
     return parsed;
 }
 
 QString ResultAddress::queryOf(const ResultChain& chain, int page) {
     QString query;
-    if (std::holds_alternative<CollectionListing>(chain.request)) {
+    if (std::holds_alternative<CollectionListing>(chain.steps.request)) {
         append(query, u"lista", QStringLiteral("geral"));
-    } else if (const auto* category = std::get_if<CategoryListing>(&chain.request)) {
+    } else if (const auto* category = std::get_if<CategoryListing>(&chain.steps.request)) {
         append(query, u"categoria", category->category);
-    } else if (const auto* search = std::get_if<WordSearch>(&chain.request)) {
+    } else if (const auto* search = std::get_if<WordSearch>(&chain.steps.request)) {
         const SearchScope& scope = search->scope;
         if (scope.kind == SearchScope::Kind::AllSections) {
             append(query, u"q", search->words);
@@ -145,7 +145,7 @@ QString ResultAddress::queryOf(const ResultChain& chain, int page) {
             }
         }
     }
-    for (const QString& words : chain.narrowings) {
+    for (const QString& words : chain.steps.narrowings) {
         append(query, u"dentro", words);
     }
     if (page > 1) {
@@ -156,14 +156,14 @@ QString ResultAddress::queryOf(const ResultChain& chain, int page) {
 
 QString ResultAddress::narrowedQuery(const ResultChain& chain, const QString& words) {
     ResultChain narrowed = chain;
-    narrowed.narrowings << words;
+    narrowed.steps.narrowings << words;
     return queryOf(narrowed);
 }
 
 QString ResultAddress::previousQuery(const ResultChain& chain) {
     ResultChain previous = chain;
-    if (!previous.narrowings.isEmpty()) {
-        previous.narrowings.removeLast();
+    if (!previous.steps.narrowings.isEmpty()) {
+        previous.steps.narrowings.removeLast();
     }
     return queryOf(previous);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ListingRequest.h"
 #include "Reply.h"
+#include "SearchRequest.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,11 +13,7 @@ namespace corvanel::web {
 // A result as its address carries it: the first request, then each
 // "Buscar nos resultados" in order. Dropping the last narrowing is "Voltar".
 struct ResultChain {
-    ListingRequest request;
-    QStringList narrowings;
-    // Whether the rows carry their section's label line, as the desktop's
-    // general search, collection listing and narrowings do.
-    bool labelled = false;
+    SearchChain steps;
     // The letter of the section whose search or listing this is, if any
     // (Ciclos de Vida searches Textos' cards, so the scope cannot tell).
     QString section;

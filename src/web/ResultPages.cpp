@@ -1,8 +1,8 @@
 #include "ResultPages.h"
 
-#include "ChainEvaluation.h"
 #include "Database.h"
 #include "ResultAddress.h"
+#include "ShownRows.h"
 #include "SiteFrame.h"
 
 #include <QUrl>
@@ -21,13 +21,13 @@ QString encoded(const QString& value) {
 
 // What the result shows, as the desktop names it beside the list.
 QString scopeCaption(const ResultChain& chain) {
-    if (std::holds_alternative<CollectionListing>(chain.request)) {
+    if (std::holds_alternative<CollectionListing>(chain.steps.request)) {
         return u"Lumbra"_s;
     }
-    if (const auto* category = std::get_if<CategoryListing>(&chain.request)) {
+    if (const auto* category = std::get_if<CategoryListing>(&chain.steps.request)) {
         return u"Categoria "_s + category->category;
     }
-    const auto& search = std::get<WordSearch>(chain.request);
+    const auto& search = std::get<WordSearch>(chain.steps.request);
     QString caption = search.scope.kind == SearchScope::Kind::AllSections
                           ? u"Todos"_s
                           : u"Seção "_s + chain.section;
@@ -39,12 +39,12 @@ QString scopeCaption(const ResultChain& chain) {
 
 QString wordsToMark(const ResultChain& chain) {
     QStringList words;
-    if (const auto* search = std::get_if<WordSearch>(&chain.request)) {
+    if (const auto* search = std::get_if<WordSearch>(&chain.steps.request)) {
         if (!search->words.trimmed().isEmpty()) {
             words << search->words;
         }
     }
-    words << chain.narrowings;
+    words << chain.steps.narrowings;
     return words.join(u'\n');
 }
 
@@ -126,8 +126,8 @@ Reply resultPage(Database& database, const Request& request) {
         return errorPage(400, parsed.problem);
     }
     const ResultChain& chain = *parsed.chain;
-    const ChainResult result = evaluateChain(database, chain);
-    const int total = static_cast<int>(result.rows.size());
+    const SearchResult result = evaluate(database, chain.steps);
+    const int total = result.count();
     const int perPage = ResultAddress::kRowsPerPage;
     const int pages = std::max(1, (total + perPage - 1) / perPage);
     if (parsed.page > pages) {
@@ -137,16 +137,20 @@ Reply resultPage(Database& database, const Request& request) {
     HtmlWriter& w = frame.writer();
     w.element("h1"_L1, u"Resultado");
     w.element("p"_L1, u"Pesquisando: "_s + scopeCaption(chain));
-    if (!chain.narrowings.isEmpty()) {
+    if (!chain.steps.narrowings.isEmpty()) {
         w.open("p"_L1, {{"class"_L1, u"passos"_s}});
         w.text(u"Buscas nos resultados: ");
-        w.text(u"“"_s + chain.narrowings.join(u"” › “"_s) + u"”");
+        w.text(u"“"_s + chain.steps.narrowings.join(u"” › “"_s) + u"”");
         w.close("p"_L1);
     }
     w.element("p"_L1, total == 1 ? u"1 documento"_s : u"%1 documentos"_s.arg(total),
               {{"id"_L1, u"total"_s}});
-    writeNarrowingForm(w, chain);
-    if (!chain.narrowings.isEmpty()) {
+    // Only a labelled result can be searched again (a plain listing's
+    // narrowing finds nothing, as on the desktop).
+    if (result.labelled) {
+        writeNarrowingForm(w, chain);
+    }
+    if (!chain.steps.narrowings.isEmpty()) {
         w.open("p"_L1);
         w.element("a"_L1, u"Voltar",
                   {{"href"_L1, u"/resultado?"_s + ResultAddress::previousQuery(chain)}});

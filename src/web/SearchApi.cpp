@@ -1,7 +1,7 @@
 #include "SearchApi.h"
 
-#include "ChainEvaluation.h"
 #include "ResultAddress.h"
+#include "ShownRows.h"
 #include "Site.h"
 
 #include <QJsonArray>
@@ -33,8 +33,8 @@ Reply searchAnswer(Database& database, const Request& request) {
     if (!parsed.chain) {
         return apiError(400, parsed.problem);
     }
-    const ChainResult result = evaluateChain(database, *parsed.chain);
-    const int total = static_cast<int>(result.rows.size());
+    const SearchResult result = evaluate(database, parsed.chain->steps);
+    const int total = result.count();
     const int perPage = ResultAddress::kRowsPerPage;
     QJsonArray rows;
     for (const ShownRow& row : shownRows(database, result, (parsed.page - 1) * perPage, perPage)) {

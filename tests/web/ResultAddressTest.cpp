@@ -41,11 +41,10 @@ TEST(ResultAddress, VoltarDropsTheLastStepAndNarrowingAddsOne) {
     EXPECT_EQ(ResultAddress::previousQuery(*parsed.chain), QStringLiteral("q=a&dentro=b"));
     EXPECT_EQ(ResultAddress::narrowedQuery(*parsed.chain, QStringLiteral("d")),
               QStringLiteral("q=a&dentro=b&dentro=c&dentro=d"));
-    // Labels come with the general search and every narrowing, as on the desktop.
-    EXPECT_TRUE(parsed.chain->labelled);
-    EXPECT_FALSE(ResultAddress::parse(requestOf(QStringLiteral("secao=A"))).chain->labelled);
-    EXPECT_TRUE(
-        ResultAddress::parse(requestOf(QStringLiteral("secao=A&dentro=x"))).chain->labelled);
+    // Labels come with the general search, plain rows with a section's own.
+    EXPECT_TRUE(isLabelled(parsed.chain->steps.request));
+    EXPECT_FALSE(isLabelled(
+        ResultAddress::parse(requestOf(QStringLiteral("secao=A"))).chain->steps.request));
 }
 
 }  // namespace
