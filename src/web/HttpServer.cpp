@@ -64,15 +64,6 @@ struct RawTarget {
     QByteArray target;
 };
 
-void* keepTarget(void*, const char* uri, MHD_Connection*) {
-    return std::make_unique<RawTarget>(RawTarget{QByteArray(uri)}).release();
-}
-
-void forgetTarget(void*, MHD_Connection*, void** state, MHD_RequestTerminationCode) {
-    std::unique_ptr<RawTarget>(static_cast<RawTarget*>(*state)).reset();
-    *state = nullptr;
-}
-
 void logLibraryMessage(void*, const char* format, va_list arguments) {
     std::fputs("corvanel-serve (HTTP): ", stderr);
     std::vfprintf(stderr, format, arguments);
@@ -94,7 +85,7 @@ bool isApi(const QString& path) {
     return path.startsWith(u"/api/");
 }
 
-MHD_Result send(MHD_Connection* connection, const Reply& reply, bool head) {
+MHD_Result send(MHD_Connection* connection, const Reply& reply, bool head, bool closing) {
     MHD_Response* response = MHD_create_response_from_buffer(
         head ? 0 : static_cast<std::size_t>(reply.body.size()),
         const_cast<char*>(reply.body.constData()), MHD_RESPMEM_MUST_COPY);
@@ -112,6 +103,9 @@ MHD_Result send(MHD_Connection* connection, const Reply& reply, bool head) {
     for (const auto& [name, value] : reply.headers) {
         MHD_add_response_header(response, name.constData(), value.constData());
     }
+    if (closing) {
+        MHD_add_response_header(response, "Connection", "close");
+    }
     const MHD_Result queued =
         MHD_queue_response(connection, static_cast<unsigned>(reply.status), response);
     MHD_destroy_response(response);
@@ -128,6 +122,18 @@ Reply refusal(int status, const QString& path, const QString& message) {
 // The one place a request turns into an answer; never lets an exception
 // into the library.
 struct RequestAnswer {
+    // The library tells of each request's start and end.
+    static void* begin(void* self, const char* uri, MHD_Connection*) noexcept {
+        ++static_cast<HttpServer*>(self)->inFlight_;
+        return std::make_unique<RawTarget>(RawTarget{QByteArray(uri)}).release();
+    }
+    static void end(void* self, MHD_Connection*, void** state,
+                    MHD_RequestTerminationCode) noexcept {
+        std::unique_ptr<RawTarget>(static_cast<RawTarget*>(*state)).reset();
+        *state = nullptr;
+        --static_cast<HttpServer*>(self)->inFlight_;
+    }
+
     static MHD_Result answer(void* self, MHD_Connection* connection, const char*,
                              const char* method, const char*, const char*, std::size_t* uploadSize,
                              void** state) noexcept {
@@ -151,11 +157,12 @@ struct RequestAnswer {
         try {
             const bool head = std::strcmp(method, "HEAD") == 0;
             if (!head && std::strcmp(method, "GET") != 0) {
+                // Its body is never read: the connection closes after the answer.
                 return send(connection,
                             errorPage(405, u"Este endereço só atende pedidos de leitura (GET)."_s),
-                            false);
+                            false, true);
             }
-            return send(connection, reply(server, connection, target), head);
+            return send(connection, reply(server, connection, target), head, server.draining_);
         } catch (const std::exception& error) {
             qWarning().noquote() << "falha ao responder:" << error.what();
             return MHD_NO;
@@ -260,8 +267,8 @@ bool HttpServer::listen(const QString& address, QString& problem) {
         &socketAddress, MHD_OPTION_THREAD_POOL_SIZE, static_cast<unsigned>(threads_),
         MHD_OPTION_CONNECTION_TIMEOUT, RequestLimits::kIdleSeconds, MHD_OPTION_CONNECTION_LIMIT,
         RequestLimits::kConnections, MHD_OPTION_CONNECTION_MEMORY_LIMIT,
-        RequestLimits::kConnectionMemory, MHD_OPTION_URI_LOG_CALLBACK, &keepTarget, nullptr,
-        MHD_OPTION_NOTIFY_COMPLETED, &forgetTarget, nullptr, MHD_OPTION_END);
+        RequestLimits::kConnectionMemory, MHD_OPTION_URI_LOG_CALLBACK, &RequestAnswer::begin, this,
+        MHD_OPTION_NOTIFY_COMPLETED, &RequestAnswer::end, this, MHD_OPTION_END);
     if (daemon_ == nullptr) {
         problem =
             u"Não foi possível escutar em %1 (endereço em uso ou sem permissão)."_s.arg(address);
@@ -279,15 +286,21 @@ void HttpServer::drain(int seconds) {
     if (daemon_ == nullptr) {
         return;
     }
+    // No new connection; each open one closes after its next answer; the
+    // requests in flight are let finish, until none has come for a while.
+    draining_ = true;
     MHD_quiesce_daemon(daemon_);
+    constexpr auto kQuiet = std::chrono::milliseconds(300);
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    auto quietSince = std::chrono::steady_clock::now();
     while (std::chrono::steady_clock::now() < until) {
-        const MHD_DaemonInfo* info =
-            MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_CURRENT_CONNECTIONS);
-        if (info == nullptr || info->num_connections == 0) {
+        const auto now = std::chrono::steady_clock::now();
+        if (inFlight_ > 0) {
+            quietSince = now;
+        } else if (now - quietSince >= kQuiet) {
             break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     MHD_stop_daemon(daemon_);
     daemon_ = nullptr;

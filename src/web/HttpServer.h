@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 struct MHD_Daemon;
 
 namespace corvanel::web {
@@ -33,6 +35,10 @@ private:
     const ServedSite& site_;
     int threads_;
     MHD_Daemon* daemon_ = nullptr;
+    // Requests begun and not yet ended, for drain() to wait for.
+    std::atomic<int> inFlight_{0};
+    // While draining, every answer closes its connection.
+    std::atomic<bool> draining_{false};
 };
 
 }  // namespace corvanel::web
