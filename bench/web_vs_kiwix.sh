@@ -17,6 +17,8 @@ runs="${RUNS:-3}"
 threads="${THREADS:-2}"
 collection="$work/colecao"
 zim="$work/colecao.zim"
+# kiwix-serve names a book by its file's name.
+book=colecao
 corvanel_port=18181
 kiwix_port=18182
 nginx_port=18183
@@ -76,14 +78,14 @@ done
 code=$(curl -s "http://127.0.0.1:$corvanel_port/api/v1/busca?q=crian%C3%A7a" |
     python3 -c "import json, sys; print(json.load(sys.stdin)['linhas'][0]['codigo'])")
 page="textos/$code.htm"
-kiwix_page=$(curl -s -o /dev/null -w '%{redirect_url}' "http://127.0.0.1:$kiwix_port/corvanel/$page")
-kiwix_page="${kiwix_page:-http://127.0.0.1:$kiwix_port/corvanel/$page}"
+kiwix_page="http://127.0.0.1:$kiwix_port/$book/$page"
 rare="${RARE_WORD:-xilogravura}"
 common="crian%C3%A7a"
 phrase="${PHRASE:-conselho%20tutelar}"
 
-# One wrk run: "req/s p50_ms p99_ms".
+# One wrk run: "req/s p50_ms p99_ms"; a run with failed answers is refused.
 measure() {
+    [ "$(curl -s -o /dev/null -w '%{http_code}' "$1")" = 200 ] || { echo "sem resposta 200: $1" >&2; exit 1; }
     wrk -t2 -c64 -d"${duration}s" --timeout 30s --latency "$1" |
         awk '/Requests\/sec/ {rps = $2}
              $1 == "50%" {p50 = $2} $1 == "99%" {p99 = $2}
@@ -115,11 +117,11 @@ echo "$documents documentos, wrk 64 conexões, $runs × ${duration} s (mediana),
 echo
 echo "| pedido | corvanel-serve | kiwix-serve | razão |"
 echo "|---|---|---|---|"
-row "palavra rara ($rare), 1ª página" "$c/resultado?q=$rare" "$k/search?content=corvanel&pattern=$rare"
+row "palavra rara ($rare), 1ª página" "$c/resultado?q=$rare" "$k/search?content=$book&pattern=$rare"
 row "palavra comum (criança), 1ª página" "$c/resultado?q=$common" \
-    "$k/search?content=corvanel&pattern=$common"
+    "$k/search?content=$book&pattern=$common"
 row "expressão de duas palavras" "$c/resultado?q=$phrase" \
-    "$k/search?content=corvanel&pattern=%22$phrase%22"
+    "$k/search?content=$book&pattern=%22$phrase%22"
 row "página de um documento" "$c/colecao/$page" "$kiwix_page"
 read -r n_rps n_p50 n_p99 <<< "$(median "http://127.0.0.1:$nginx_port/$page")"
 echo "| a mesma página pelo nginx | $n_rps req/s, p50 $n_p50 ms, p99 $n_p99 ms | | |"

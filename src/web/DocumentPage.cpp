@@ -15,15 +15,6 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-constexpr int kLongestCode = 18;
-
-bool isCode(QStringView code) {
-    if (code.isEmpty() || code.size() > kLongestCode) {
-        return false;
-    }
-    return std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 // The result to go back to, rebuilt from what it parses to: nothing of the
 // request is echoed into the page unchecked.
 std::optional<QString> backAddress(const Request& request) {
@@ -44,25 +35,26 @@ std::optional<QString> backAddress(const Request& request) {
 
 }  // namespace
 
-Reply documentPage(const ContentFolder& content, QStringView code, const Request& request) {
-    const QString relative = u"textos/"_s + code + u".htm";
-    if (!isCode(code) || !content.filePath(relative)) {
+Reply documentPage(const ContentFolder& content, const std::optional<ListedDocument>& card,
+                   const Request& request) {
+    if (!card || !content.filePath(u"textos/"_s + card->code + u".htm")) {
         return errorPage(404, u"Não há documento com este código."_s);
     }
+    const QString& code = card->code;
+    const QString relative = u"textos/"_s + code + u".htm";
     const QString pageAddress = u"/colecao/"_s + relative;
-    SiteFrame frame(u"Documento "_s + code);
+    const QString title = card->title.trimmed().isEmpty() ? u"Documento "_s + code : card->title;
+    SiteFrame frame(title);
     HtmlWriter& w = frame.writer();
     w.open("header"_L1, {{"class"_L1, u"documento"_s}});
-    w.element("h1"_L1, u"Documento "_s + code);
+    w.element("h1"_L1, title);
     if (const std::optional<QString> back = backAddress(request)) {
         w.element("a"_L1, u"Voltar ao resultado", {{"href"_L1, *back}});
     }
-    w.element("button"_L1, u"Imprimir",
-              {{"type"_L1, u"button"_s}, {"id"_L1, u"imprimir"_s}, {"hidden"_L1, u"hidden"_s}});
-    w.element("a"_L1, u"Abrir para imprimir",
-              {{"href"_L1, pageAddress}, {"target"_L1, u"_blank"_s}});
-    w.element("a"_L1, u"Baixar",
-              {{"href"_L1, pageAddress}, {"download"_L1, code.toString() + u".htm"}});
+    // The collection's pages print themselves when asked so.
+    w.element("a"_L1, u"Imprimir",
+              {{"href"_L1, pageAddress + u"?op=Imprimir"_s}, {"target"_L1, u"_blank"_s}});
+    w.element("a"_L1, u"Baixar", {{"href"_L1, pageAddress}, {"download"_L1, code + u".htm"}});
     w.close("header"_L1);
     QString frameAddress = pageAddress;
     if (request.has(u"marcar")) {
@@ -72,7 +64,7 @@ Reply documentPage(const ContentFolder& content, QStringView code, const Request
     // The page is untrusted: its scripts run, but in a frame of no origin.
     w.open("iframe"_L1, {{"class"_L1, u"pagina"_s},
                          {"id"_L1, u"pagina"_s},
-                         {"title"_L1, u"Documento "_s + code},
+                         {"title"_L1, title},
                          {"src"_L1, frameAddress},
                          {"sandbox"_L1, u"allow-scripts allow-modals allow-popups"_s}});
     w.close("iframe"_L1);

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "ListedDocument.h"
 #include "Reply.h"
+
+#include <optional>
 
 namespace corvanel::web {
 
 class ContentFolder;
 
-// /documento/CODIGO: the collection's page in the site's frame, with the way
-// back to the result, print and download. 404 for a code without a page.
-Reply documentPage(const ContentFolder& content, QStringView code, const Request& request);
+// /documento/CODIGO: the collection's page in the site's frame, with its
+// title, the way back to the result, print and download. 404 for a code
+// without a card or a page.
+Reply documentPage(const ContentFolder& content, const std::optional<ListedDocument>& card,
+                   const Request& request);
 
 // /colecao/PATH: a file of the collection, under its own strict policy; a
 // page with the words to mark (separated by line breaks) marked.

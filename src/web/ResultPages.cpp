@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "ResultAddress.h"
+#include "ResultCache.h"
 #include "ShownRows.h"
 #include "SiteFrame.h"
 
@@ -120,13 +121,14 @@ void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
 
 }  // namespace
 
-Reply resultPage(Database& database, const Request& request) {
+Reply resultPage(Database& database, ResultCache& results, const Request& request) {
     const ResultAddress::Parsed parsed = ResultAddress::parse(request);
     if (!parsed.chain) {
         return errorPage(400, parsed.problem);
     }
     const ResultChain& chain = *parsed.chain;
-    const SearchResult result = evaluate(database, chain.steps);
+    const std::shared_ptr<const SearchResult> held = resultOf(results, database, chain);
+    const SearchResult& result = *held;
     const int total = result.count();
     const int perPage = ResultAddress::kRowsPerPage;
     const int pages = std::max(1, (total + perPage - 1) / perPage);

@@ -2,6 +2,7 @@
 
 #include "BrowsePages.h"
 #include "DatabaseError.h"
+#include "DocumentCard.h"
 #include "DocumentPage.h"
 #include "PageMarking.h"
 #include "ResultPages.h"
@@ -67,22 +68,29 @@ Reply Router::dispatch(const Request& request) const {
         return sectionPage(site_, QStringView(path).mid(7));
     }
     if (path == u"/resultado") {
-        return resultPage(workerDatabase(site_), request);
+        return resultPage(workerDatabase(site_), results_, request);
     }
     if (path == u"/autores") {
         return authorsPage(workerDatabase(site_));
     }
     if (path.startsWith(u"/documento/")) {
-        return documentPage(content_, QStringView(path).mid(11), request);
+        return documentPage(
+            content_, documentCard(workerDatabase(site_), QStringView(path).mid(11)), request);
     }
     if (path.startsWith(u"/colecao/")) {
         return collectionFile(content_, path.mid(9), request.argument(u"marcar"));
     }
     if (path == u"/api/v1/busca") {
-        return searchAnswer(workerDatabase(site_), request);
+        return searchAnswer(workerDatabase(site_), results_, request);
     }
     if (path == u"/api/v1/secoes") {
         return sectionsAnswer(site_);
+    }
+    if (path.startsWith(u"/api/v1/secoes/")) {
+        return categoriesAnswer(QStringView(path).mid(15));
+    }
+    if (path.startsWith(u"/api/v1/documento/")) {
+        return cardAnswer(documentCard(workerDatabase(site_), QStringView(path).mid(18)));
     }
     if (path == u"/recursos/site.css") {
         return fixed(SiteFrame::styleSheet(), "text/css; charset=utf-8");

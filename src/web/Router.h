@@ -2,6 +2,7 @@
 
 #include "ContentFolder.h"
 #include "Reply.h"
+#include "ResultCache.h"
 #include "Site.h"
 
 namespace corvanel::web {
@@ -22,6 +23,8 @@ private:
 
     Site site_;
     ContentFolder content_;
+    // Lives and dies with this opening of the collection.
+    mutable ResultCache results_;
 };
 
 }  // namespace corvanel::web
