@@ -85,10 +85,11 @@ bool isApi(const QString& path) {
     return path.startsWith(u"/api/");
 }
 
-MHD_Result send(MHD_Connection* connection, const Reply& reply, bool head, bool closing) {
+// The library leaves the body out of an answer to HEAD by itself.
+MHD_Result send(MHD_Connection* connection, const Reply& reply, bool closing) {
     MHD_Response* response = MHD_create_response_from_buffer(
-        head ? 0 : static_cast<std::size_t>(reply.body.size()),
-        const_cast<char*>(reply.body.constData()), MHD_RESPMEM_MUST_COPY);
+        static_cast<std::size_t>(reply.body.size()), const_cast<char*>(reply.body.constData()),
+        MHD_RESPMEM_MUST_COPY);
     if (response == nullptr) {
         return MHD_NO;
     }
@@ -155,14 +156,13 @@ struct RequestAnswer {
     static MHD_Result respond(const HttpServer& server, MHD_Connection* connection,
                               const QByteArray& target, const char* method) noexcept {
         try {
-            const bool head = std::strcmp(method, "HEAD") == 0;
-            if (!head && std::strcmp(method, "GET") != 0) {
+            if (std::strcmp(method, "GET") != 0 && std::strcmp(method, "HEAD") != 0) {
                 // Its body is never read: the connection closes after the answer.
                 return send(connection,
                             errorPage(405, u"Este endereço só atende pedidos de leitura (GET)."_s),
-                            false, true);
+                            true);
             }
-            return send(connection, reply(server, connection, target), head, server.draining_);
+            return send(connection, reply(server, connection, target), server.draining_);
         } catch (const std::exception& error) {
             qWarning().noquote() << "falha ao responder:" << error.what();
             return MHD_NO;

@@ -81,6 +81,17 @@ TEST(Routes, CollectionPagesRunSandboxedAndSitePagesUnframed) {
     EXPECT_TRUE(document.body.contains("sandbox=\"allow-scripts"));
 }
 
+// HEAD tells the length GET would send, and sends nothing.
+TEST(Routes, HeadAnswersTheHeadersOfGet) {
+    const ServedCollection& served = servedCollection();
+    const HttpAnswer get = served.get("/resultado?q=comum");
+    const HttpAnswer head =
+        served.raw("HEAD /resultado?q=comum HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(head.status, 200);
+    EXPECT_TRUE(head.body.isEmpty());
+    EXPECT_EQ(head.header("content-length"), QByteArray::number(get.body.size()));
+}
+
 TEST(Routes, TextFromTheCollectionAndTheAddressIsEscaped) {
     const ServedCollection& served = servedCollection();
     const HttpAnswer answer = served.get("/resultado?q=%3Cscript%3Ealert(1)%3C/script%3E%22");
