@@ -72,6 +72,11 @@ std::string foldedCharacter(const Character& c) {
     if (!c.valid) {
         return c.bytes;
     }
+    // Every space separator and the tab read as the blank.
+    if (c.codePoint == U'\t' ||
+        u_charType(static_cast<UChar32>(c.codePoint)) == U_SPACE_SEPARATOR) {
+        return " ";
+    }
     if (c.codePoint == 0xAA) {
         return "a";
     }

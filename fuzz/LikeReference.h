@@ -4,7 +4,8 @@
 #include <string_view>
 
 // A plain, slow LIKE to check the store's matcher against: the text and the
-// pattern are folded one code point at a time, then compared character by
+// pattern are folded one code point at a time (every space separator and
+// the tab to a blank), then compared character by
 // character with the textbook table of which pattern prefix matches which
 // text prefix. '%' is any run of characters, '_' one character, and the
 // escape character (0: none) makes the next pattern character literal.

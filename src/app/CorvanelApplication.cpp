@@ -10,6 +10,7 @@
 #include "ContentLocationScreen.h"
 #include "ContentRootStore.h"
 #include "ContrastSetting.h"
+#include "DarkPages.h"
 #include "DocumentViewer.h"
 #include "ErrorBox.h"
 #include "Look.h"
@@ -17,6 +18,7 @@
 #include "PageAddress.h"
 #include "PartnerWindow.h"
 #include "Prompts.h"
+#include "ReadingTools.h"
 #include "RememberedState.h"
 #include "ResultListWindow.h"
 #include "SearchHistory.h"
@@ -44,8 +46,8 @@ CorvanelApplication::~CorvanelApplication() = default;
 
 void CorvanelApplication::start() {
     // The splash already in the look the main window will show.
-    Look::applyScheme(ContrastSetting::highContrastAtStart() ? Look::Scheme::HighContrast
-                                                             : Look::Scheme::Design);
+    Look::applyScheme(ContrastSetting::schemeAtStart());
+    DarkPages::applyStored();
     auto splash = std::make_unique<SplashScreen>();
     splash->show();
     splash->repaint();
@@ -128,23 +130,33 @@ void CorvanelApplication::openCollection() {
 // Once per start, whichever collection lacks its index or part of it.
 void CorvanelApplication::adviseReindexWhenIndexIncomplete() {
     const Database& database = collection_->database();
-    if (reindexAdvised_ || database.hasCompleteSearchIndex()) {
+    if (reindexAdvised_ || (database.hasCompleteSearchIndex() && database.hasCurrentFolding())) {
         return;
     }
     reindexAdvised_ = true;
-    const QString whatIsSlow =
-        database.hasSearchIndex()
-            ? QStringLiteral(
-                  "O índice de busca desta coleção foi montado por uma versão anterior e não "
-                  "tem a parte das palavras curtas: as buscas funcionam, mas as de palavras de "
-                  "uma ou duas letras demoram mais, porque leem todos os textos.")
-            : QStringLiteral(
-                  "Esta coleção foi montada sem o índice de busca: as buscas funcionam, mas "
-                  "as primeiras podem demorar enquanto os textos são lidos.");
+    QString whatIsWrong;
+    QString whatReindexGives = QStringLiteral("Para buscar mais depressa");
+    if (!database.hasSearchIndex()) {
+        whatIsWrong = QStringLiteral(
+            "Esta coleção foi montada sem o índice de busca: as buscas funcionam, mas "
+            "as primeiras podem demorar enquanto os textos são lidos.");
+    } else if (!database.hasCurrentFolding()) {
+        whatIsWrong = QStringLiteral(
+            "O índice de busca desta coleção foi montado por uma versão anterior, que não lê "
+            "como espaço o espaço não separável e os demais espaços do Unicode: as buscas "
+            "funcionam, mas não acham os trechos escritos com esses espaços, comuns em textos "
+            "copiados da internet ou de PDFs.");
+        whatReindexGives = QStringLiteral("Para que as buscas achem esses trechos");
+    } else {
+        whatIsWrong = QStringLiteral(
+            "O índice de busca desta coleção foi montado por uma versão anterior e não "
+            "tem a parte das palavras curtas: as buscas funcionam, mas as de palavras de "
+            "uma ou duas letras demoram mais, porque leem todos os textos.");
+    }
     Prompts::current().information(
-        whatIsSlow + QStringLiteral("\n\nPara buscar mais depressa, feche o programa e execute:\n"
-                                    "corvanel-collection reindex \"%1\"")
-                         .arg(QDir::toNativeSeparators(programFolder_)));
+        whatIsWrong + QStringLiteral("\n\n%1, feche o programa e execute:\n"
+                                     "corvanel-collection reindex \"%2\"")
+                          .arg(whatReindexGives, QDir::toNativeSeparators(programFolder_)));
 }
 
 void CorvanelApplication::openAnotherCollection() {
@@ -173,6 +185,9 @@ void CorvanelApplication::switchCollection(const QString& folder) {
     contentLocation_->hide();
     programFolder_ = folder;
     contentLocation_->setProgramFolder(folder);
+    if (readingTools_) {
+        readingTools_->setCollection(folder);
+    }
     collection_->switchTo(connectionStringFor(folder));
     busy_->showBusy();
     const bool opened = runGuarded([this] { openCollection(); });
@@ -197,6 +212,10 @@ void CorvanelApplication::createUpdateAssistantAndAbout() {
 void CorvanelApplication::createViewer() {
     viewer_ = std::make_unique<DocumentViewer>();
     viewer_->setContentRootSource([this] { return contentRoot(); });
+    readingTools_ = std::make_unique<ReadingTools>(
+        *viewer_, mainWindow_.get(),
+        [this](const QString& pageName) { openRecentDocument(pageName); });
+    readingTools_->setCollection(programFolder_);
     if (mainWindow_) {
         mainWindow_->setPageOpener([this](const PageRequest& page) {
             viewer_->openPage(

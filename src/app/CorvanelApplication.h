@@ -19,6 +19,7 @@ class ResultListWindow;
 class AssociationWindow;
 class RememberedState;
 class SearchHistory;
+class ReadingTools;
 
 // Owns every window of the program, creates them once in their fixed order
 // while the splash reports progress, and wires them to one another.
@@ -49,6 +50,7 @@ public:
     DocumentViewer* viewer() const { return viewer_.get(); }
     AssociationWindow* associationWindow() const { return association_.get(); }
     PartnerWindow* partnerWindow() const { return partner_.get(); }
+    ReadingTools* readingTools() const { return readingTools_.get(); }
     RememberedState& rememberedState() const { return *state_; }
     SearchHistory& searchHistory() const { return *searchHistory_; }
 
@@ -83,6 +85,7 @@ private:
     std::unique_ptr<UpdateAssistant> updateAssistant_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<DocumentViewer> viewer_;
+    std::unique_ptr<ReadingTools> readingTools_;
     std::unique_ptr<ResultListWindow> resultList_;
     std::unique_ptr<PartnerWindow> partner_;
     std::unique_ptr<AssociationWindow> association_;

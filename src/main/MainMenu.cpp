@@ -1,9 +1,11 @@
 #include "MainMenu.h"
 
 #include "ContrastSetting.h"
+#include "DarkPages.h"
 #include "Look.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -54,7 +56,7 @@ void fillRecentDocuments(QMenu& menu, const QList<RecentDocument>& documents,
     }
 }
 
-void addContrastItem(QMenuBar& bar) {
+void addLookItems(QMenuBar& bar) {
     for (QAction* menuAction : bar.actions()) {
         QMenu* menu = menuAction->menu();
         if (menu == nullptr || menu->title() != u"Exibir") {
@@ -63,12 +65,27 @@ void addContrastItem(QMenuBar& bar) {
         menu->addSeparator();
         QAction* contrast = menu->addAction(QStringLiteral("Alto contraste"));
         contrast->setObjectName(QStringLiteral("AltoContraste1"));
-        contrast->setCheckable(true);
+        QAction* dark = menu->addAction(QStringLiteral("Tema escuro"));
+        // One look at a time; neither is the design's.
+        auto* looks = new QActionGroup(menu);
+        looks->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+        for (QAction* look : {contrast, dark}) {
+            look->setCheckable(true);
+            looks->addAction(look);
+        }
         contrast->setChecked(Look::scheme() == Look::Scheme::HighContrast);
-        QObject::connect(contrast, &QAction::toggled, &bar, [](bool on) {
-            Look::applyScheme(on ? Look::Scheme::HighContrast : Look::Scheme::Design);
-            ContrastSetting::store(on);
+        dark->setChecked(Look::scheme() == Look::Scheme::Dark);
+        QObject::connect(looks, &QActionGroup::triggered, &bar, [contrast, dark] {
+            Look::applyScheme(contrast->isChecked() ? Look::Scheme::HighContrast
+                              : dark->isChecked()   ? Look::Scheme::Dark
+                                                    : Look::Scheme::Design);
+            ContrastSetting::store(contrast->isChecked());
+            ContrastSetting::storeDarkTheme(dark->isChecked());
         });
+        QAction* darkPages = menu->addAction(QStringLiteral("Páginas escuras"));
+        darkPages->setCheckable(true);
+        darkPages->setChecked(DarkPages::enabled());
+        QObject::connect(darkPages, &QAction::toggled, &bar, &DarkPages::setEnabled);
     }
 }
 

@@ -20,8 +20,9 @@ void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run);
 void fillRecentDocuments(QMenu& menu, const QList<RecentDocument>& documents,
                          const std::function<void(const QString& pageName)>& open);
 
-// "Alto contraste", checkable, at the foot of the "Exibir" menu: switches the
-// look and remembers the choice.
-void addContrastItem(QMenuBar& bar);
+// At the foot of the "Exibir" menu, each checkable and remembered: "Alto
+// contraste" and "Tema escuro" (one or neither) switch the windows' look;
+// "Páginas escuras" shows the pages dark.
+void addLookItems(QMenuBar& bar);
 
 }  // namespace corvanel::main_window

@@ -53,8 +53,7 @@ void onClick(Sender* sender, QObject* receiver, Handler handler) {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     // Before any control is built, so that each takes the look's colours.
-    Look::applyScheme(ContrastSetting::highContrastAtStart() ? Look::Scheme::HighContrast
-                                                             : Look::Scheme::Design);
+    Look::applyScheme(ContrastSetting::schemeAtStart());
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(windowLayout().caption.toString());
     setFont(main_window::fontOf(windowLayout().font));

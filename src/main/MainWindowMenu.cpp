@@ -45,7 +45,7 @@ void MainWindow::buildMenu() {
     main_window::buildMainMenu(*menuBar(), [this](MenuCommand command) {
         runGuarded([this, command] { runMenuCommand(command); });
     });
-    main_window::addContrastItem(*menuBar());
+    main_window::addLookItems(*menuBar());
     if (auto* recent = menuBar()->findChild<QMenu*>(QStringLiteral("DocumentosRecentes1"))) {
         connect(recent, &QMenu::aboutToShow, this, [this, recent] {
             main_window::fillRecentDocuments(*recent,

@@ -42,7 +42,7 @@ void ListFiller::add(const ListedDocument& row) {
 void ListFiller::addStandardBlock(const ListedDocument& row, const QString& label) {
     const QString& code = row.code;
     if (!label.isEmpty()) {
-        lines_.add(label, code);
+        lines_.add(label, code, ResultLines::Kind::SectionLabel);
     }
     lines_.add(numbered(number_, row.title), code);
     lines_.add(row.subtitle, code);
@@ -77,7 +77,7 @@ std::vector<QStringList> DecisionTextLines::linesOf(const std::vector<std::int64
 void ListFiller::addDecisionBlock(const ListedDocument& row, const QString& label) {
     const QString& code = row.code;
     if (!label.isEmpty()) {
-        lines_.add(label, code);
+        lines_.add(label, code, ResultLines::Kind::SectionLabel);
     }
     lines_.addDecisionLines(row.textRow, QString::number(number_) + u" - ", kDecisionTextLines,
                             code);

@@ -1,5 +1,7 @@
 #include "ResultItemDrawer.h"
 
+#include "ResultLines.h"
+
 #include "LineCountGuess.h"
 #include "Look.h"
 #include "ResultListModel.h"
@@ -80,7 +82,9 @@ void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
 
     QColor background = option.palette.color(QPalette::Base);
-    QColor ink = isSectionLabel(text) ? kLabelText : option.palette.color(QPalette::Text);
+    const bool label = index.data(ResultListModel::KindRole).toInt() ==
+                       static_cast<int>(ResultLines::Kind::SectionLabel);
+    QColor ink = label ? kLabelText : option.palette.color(QPalette::Text);
     // The selection wins over the label's green.
     if (option.state.testFlag(QStyle::State_Selected)) {
         ink = kSelectedText;

@@ -1,6 +1,9 @@
 #include "ResultLines.h"
 
+#include "DatabaseError.h"
+
 #include <algorithm>
+#include <optional>
 
 namespace corvanel {
 
@@ -17,8 +20,8 @@ void ResultLines::clear() {
     decisions_.clear();
 }
 
-void ResultLines::add(const QString& line, const QString& key) {
-    entries_.push_back({line});
+void ResultLines::add(const QString& line, const QString& key, Kind kind) {
+    entries_.push_back({line, -1, 0, kind});
     keys_ << key;
 }
 
@@ -68,6 +71,71 @@ QString ResultLines::line(qsizetype row) const {
     }
     const QString& text = decisions_[index].lines[entry.part];
     return entry.part == 0 ? entry.text + text : text;
+}
+
+QString ResultLines::knownLine(qsizetype row) const {
+    const Entry& entry = entries_[static_cast<std::size_t>(row)];
+    if (entry.decision < 0) {
+        return entry.text;
+    }
+    const Decision& decision = decisions_[static_cast<std::size_t>(entry.decision)];
+    if (decision.unreadable) {
+        return {};
+    }
+    if (decision.lines.isEmpty()) {
+        return entry.part == 0 ? entry.text : QString();
+    }
+    const QString& text = decision.lines[entry.part];
+    return entry.part == 0 ? entry.text + text : text;
+}
+
+void ResultLines::readLines(qsizetype first, qsizetype last) {
+    first = std::max<qsizetype>(first, 0);
+    last = std::min(last, size() - 1);
+    std::int32_t firstDecision = -1;
+    std::int32_t lastDecision = -1;
+    for (qsizetype row = first; row <= last; ++row) {
+        const std::int32_t decision = entries_[static_cast<std::size_t>(row)].decision;
+        if (decision >= 0) {
+            lastDecision = decision;
+            if (firstDecision < 0) {
+                firstDecision = decision;
+            }
+        }
+    }
+    if (firstDecision < 0) {
+        return;
+    }
+    const auto begin = static_cast<std::size_t>(firstDecision);
+    const auto count = static_cast<std::size_t>(lastDecision - firstDecision + 1);
+    std::optional<DatabaseError> firstError;
+    for (std::size_t at = begin; at < begin + count; at += kDecisionsPerRead) {
+        const std::size_t end = std::min(at + kDecisionsPerRead, begin + count);
+        try {
+            read(at, end - at);
+        } catch (const DatabaseError&) {
+            // The batch's first text cannot be read: each is read alone below.
+        }
+        // Stopped short by an unreadable text: each alone, and every
+        // unreadable one shown blank from now on.
+        for (std::size_t one = at; one < end; ++one) {
+            Decision& decision = decisions_[one];
+            if (!decision.lines.isEmpty() || decision.unreadable) {
+                continue;
+            }
+            try {
+                read(one, 1);
+            } catch (const DatabaseError& error) {
+                decision.unreadable = true;
+                if (!firstError) {
+                    firstError = error;
+                }
+            }
+        }
+    }
+    if (firstError) {
+        throw *firstError;
+    }
 }
 
 QStringList ResultLines::lines() const {

@@ -65,6 +65,9 @@ public:
     void hidden();
     // Empties both lists, as callers do before a request.
     void clearLists();
+    // Reads the court decisions' lines first to last, before they are
+    // shown: DatabaseError when a text cannot be read.
+    void readLines(qsizetype first, qsizetype last) { lines_.readLines(first, last); }
 
     // What the window shows.
     const ResultLines& lines() const { return lines_; }

@@ -7,9 +7,10 @@ namespace corvanel {
 class ResultLines;
 
 // The result list as Qt's views see it: one item per line of ListBox1, the
-// key of ListBox2 behind it in KeyRole. It reads the lines where the result
-// list keeps them; whoever rewrites them brackets that with
-// beginRewrite() and endRewrite().
+// key of ListBox2 behind it in KeyRole, what the line is in KindRole. It
+// shows the lines as far as they are read and reads nothing itself: whoever
+// reads court decisions' lines calls linesRead(), and whoever rewrites the
+// lines brackets that with beginRewrite() and endRewrite().
 class ResultListModel final : public QAbstractListModel {
     Q_OBJECT
 
@@ -18,6 +19,8 @@ public:
     // Before a court decision's line is read: what goes before it, "" but
     // on its first line; no value on any other line.
     static constexpr int PendingPrefixRole = Qt::UserRole + 2;
+    // ResultLines::Kind, as an int.
+    static constexpr int KindRole = Qt::UserRole + 3;
 
     explicit ResultListModel(const ResultLines& lines, QObject* parent = nullptr);
 
@@ -25,16 +28,12 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     void beginRewrite() { beginResetModel(); }
-    void endRewrite() {
-        readErrorShown_ = false;
-        endResetModel();
-    }
+    void endRewrite() { endResetModel(); }
+    // After the lines first to last were read.
+    void linesRead(int first, int last);
 
 private:
-    QString lineAt(int row) const;
-
     const ResultLines& lines_;
-    mutable bool readErrorShown_ = false;
 };
 
 }  // namespace corvanel

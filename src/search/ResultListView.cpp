@@ -12,6 +12,8 @@ namespace {
 // Rows drawn for the first time may change their neighbours' places; a few
 // rounds settle any screenful.
 constexpr int kSettleRounds = 4;
+// One line per row of pixels on the tallest screen.
+constexpr int kRowsInAScreenAtMost = 256;
 }  // namespace
 
 ResultListView::ResultListView(QWidget* parent)
@@ -67,6 +69,25 @@ void ResultListView::reset() {
     QListView::reset();
     // A list filled anew is read from its first item.
     verticalScrollBar()->setValue(0);
+    Q_EMIT rowsInViewChanged();
+}
+
+std::optional<std::pair<int, int>> ResultListView::rowsInView() const {
+    const QAbstractItemModel* rows = model();
+    if (rows == nullptr || rows->rowCount() == 0) {
+        return std::nullopt;
+    }
+    const QModelIndex top = indexAt(QPoint(1, 0));
+    const QModelIndex bottom = indexAt(QPoint(1, viewport()->height() - 1));
+    const int first = top.isValid() ? top.row() : 0;
+    // Before the list is laid out, or below its last row: a screenful at most.
+    const int last = bottom.isValid() ? bottom.row() : first + kRowsInAScreenAtMost - 1;
+    return std::pair{first, std::min(last, rows->rowCount() - 1)};
+}
+
+void ResultListView::verticalScrollbarValueChanged(int value) {
+    QListView::verticalScrollbarValueChanged(value);
+    Q_EMIT rowsInViewChanged();
 }
 
 // The list itself lays out again only when it wraps; these items wrap
@@ -77,6 +98,7 @@ void ResultListView::resizeEvent(QResizeEvent* event) {
         drawer_->forgetHeights();
         scheduleDelayedItemsLayout();
     }
+    Q_EMIT rowsInViewChanged();
 }
 
 // A larger text (the zoom) wraps into more lines.

@@ -2,6 +2,9 @@
 
 #include <QListView>
 
+#include <optional>
+#include <utility>
+
 namespace corvanel {
 
 class ResultItemDrawer;
@@ -24,7 +27,14 @@ public:
     // The result list's model changes its rows only by a reset.
     void reset() override;
 
+    // The rows in view, first and last; none when the list is empty.
+    std::optional<std::pair<int, int>> rowsInView() const;
+
 Q_SIGNALS:
+    // Other rows came into view (a new fill, a scroll, a new size): their
+    // lines should be read before they are drawn.
+    void rowsInViewChanged();
+
     // Enter on a row: the keyboard's double click.
     void rowChosen(const QModelIndex& index);
 
@@ -33,6 +43,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void verticalScrollbarValueChanged(int value) override;
 
 private:
     bool settleVisibleRows();

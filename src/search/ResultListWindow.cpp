@@ -1,5 +1,7 @@
 #include "ResultListWindow.h"
 
+#include "DatabaseError.h"
+
 #include "Artwork.h"
 #include "BusyWindow.h"
 #include "Collection.h"
@@ -141,6 +143,8 @@ void ResultListWindow::createControls() {
     resultList_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(resultList_, &QListView::doubleClicked, this, &ResultListWindow::openLine);
     connect(resultList_, &ResultListView::rowChosen, this, &ResultListWindow::openLine);
+    connect(resultList_, &ResultListView::rowsInViewChanged, this,
+            &ResultListWindow::readLinesInView);
 
     searchCover_ =
         addCoverPanel(this, QStringLiteral("Panel1"), kSearchCover, &kSearchCoverPicture);
@@ -293,6 +297,29 @@ void ResultListWindow::showState() {
     if (logic_.header() == HeaderLayout::Listing && !KeyboardReach::isInSight(focusWidget())) {
         resultList_->setFocus(Qt::OtherFocusReason);
     }
+    readLinesInView();
+}
+
+// Court decisions' lines are read for the rows coming into view, before
+// they are drawn: drawing only draws. A text that cannot be read leaves its
+// lines blank and the window usable, and is told once per fill.
+void ResultListWindow::readLinesInView() {
+    const auto rows = resultList_->rowsInView();
+    if (!rows) {
+        return;
+    }
+    try {
+        logic_.readLines(rows->first, rows->second);
+    } catch (const DatabaseError& error) {
+        if (!readErrorShown_) {
+            readErrorShown_ = true;
+            // Not inside the scroll or the resize that brought the rows.
+            QMetaObject::invokeMethod(
+                this, [message = error.message()] { showStandardError(message); },
+                Qt::QueuedConnection);
+        }
+    }
+    model_->linesRead(rows->first, rows->second);
 }
 
 void ResultListWindow::applyHeader(HeaderLayout header) {
@@ -339,6 +366,7 @@ void ResultListWindow::listsAboutToChange() {
 }
 
 void ResultListWindow::listsChanged() {
+    readErrorShown_ = false;
     model_->endRewrite();
 }
 

@@ -94,6 +94,7 @@ private:
     void perform(const std::function<void()>& handler);
     void showState();
     void applyHeader(HeaderLayout header);
+    void readLinesInView();
 
     // ResultListHost
     void showBusy() override;
@@ -121,6 +122,7 @@ private:
     PageOpeners pageOpeners_;
     SearchHistory* searchHistory_ = nullptr;
     ZoomControl* zoom_ = nullptr;
+    bool readErrorShown_ = false;  // since the lists were last filled
 };
 
 }  // namespace corvanel

@@ -1,5 +1,6 @@
 #include "ContrastSetting.h"
 
+#include "Look.h"
 #include "UserSettings.h"
 
 #include <QDBusConnection>
@@ -22,6 +23,7 @@ namespace corvanel::ContrastSetting {
 namespace {
 
 const QString kKey = QStringLiteral("aparencia/altoContraste");
+const QString kDarkThemeKey = QStringLiteral("aparencia/temaEscuro");
 
 // Long enough for a desktop under load, short enough that a start-up
 // without an answer is not noticed.
@@ -144,6 +146,23 @@ bool highContrastAtStart() {
         return *choice;
     }
     return desktopAsksForHighContrast();
+}
+
+bool darkThemeStored() {
+    return UserSettings().raw().value(kDarkThemeKey, false).toBool();
+}
+
+void storeDarkTheme(bool dark) {
+    UserSettings settings;
+    settings.raw().setValue(kDarkThemeKey, dark);
+    settings.sync();
+}
+
+Look::Scheme schemeAtStart() {
+    if (highContrastAtStart()) {
+        return Look::Scheme::HighContrast;
+    }
+    return darkThemeStored() ? Look::Scheme::Dark : Look::Scheme::Design;
 }
 
 }  // namespace corvanel::ContrastSetting

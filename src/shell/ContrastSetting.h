@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Look.h"
+
 #include <optional>
 
 // Whether the windows show the high-contrast look: the user's own choice,
@@ -24,5 +26,13 @@ std::optional<bool> gnomeAsksForHighContrast();
 
 // The stored choice; the desktop is asked only when there is none.
 bool highContrastAtStart();
+
+// "Tema escuro": the user's choice, remembered between runs; off unless chosen.
+bool darkThemeStored();
+void storeDarkTheme(bool dark);
+
+// The look the windows start in: high contrast when chosen or asked for,
+// else the dark theme when chosen, else the design's.
+Look::Scheme schemeAtStart();
 
 }  // namespace corvanel::ContrastSetting

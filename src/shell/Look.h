@@ -16,11 +16,13 @@ class QWidget;
 namespace corvanel::Look {
 
 // The design's colours, or darker ones under which every text reaches
-// 4.5 : 1 for whoever needs more contrast.
-enum class Scheme { Design, HighContrast };
+// 4.5 : 1 for whoever needs more contrast, or a dark theme: dark panels,
+// light texts, a deep green frame.
+enum class Scheme { Design, HighContrast, Dark };
 Scheme scheme();
 // Windows built from now on take the scheme's colours; those already built
-// are recoloured.
+// are recoloured. The dark theme also darkens the application's palette,
+// and each window as it is shown.
 void applyScheme(Scheme scheme);
 
 // The window colour, Windows colour value 2213499; a deep green in high

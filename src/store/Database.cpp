@@ -111,6 +111,8 @@ void Database::defineFunctions() {
 void Database::chooseKeywordEngine() {
     hasSearchIndex_ = SearchIndex::isPresent(connection_);
     hasCompleteSearchIndex_ = hasSearchIndex_ && SearchIndex::hasShortStrings(connection_);
+    hasCurrentFolding_ = !hasSearchIndex_ ||
+                         SearchIndex::foldingVersion(connection_) == SearchIndex::kFoldingVersion;
     if (hasSearchIndex_) {
         matcher_ = std::make_unique<IndexedMatcher>(connection_);
         return;

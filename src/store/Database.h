@@ -42,7 +42,8 @@ struct SearchScope {
 // The collection's database file and the operations the windows run on it.
 // Search words are found as they are written, as one phrase, anywhere in the
 // title, key words, sub-title or text, ignoring letter case and accents and
-// reading every run of blanks and line breaks as one blank ('%' and '_' are
+// reading every run of blanks (the tab and every Unicode space separator,
+// no-break spaces included) and line breaks as one blank ('%' and '_' are
 // plain characters); codes are matched as LIKE between '%' wildcards would.
 // Titles are listed in Portuguese order. Failures raise DatabaseError with
 // the engine's message.
@@ -103,6 +104,10 @@ public:
     // The index and its short strings' part: an index written before that
     // part finds words of one or two characters by reading every text.
     bool hasCompleteSearchIndex() const { return hasCompleteSearchIndex_; }
+    // Whether the index was folded by this version's rules: one folded by
+    // an earlier version misses the texts that part words by no-break or
+    // other Unicode spaces, until reindexed.
+    bool hasCurrentFolding() const { return hasCurrentFolding_; }
 
     bool isReadOnly() const;
     const QString& filePath() const { return filePath_; }
@@ -128,6 +133,7 @@ private:
     sqlite::Connection connection_;
     bool hasSearchIndex_ = false;
     bool hasCompleteSearchIndex_ = false;
+    bool hasCurrentFolding_ = true;
     // Asks the connection, so is declared after it and goes first.
     std::unique_ptr<KeywordMatcher> matcher_;
     TitleOrder titleOrder_;

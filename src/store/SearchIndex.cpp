@@ -20,6 +20,7 @@ DROP TABLE IF EXISTS SEARCH_TRIGRAMS;
 DROP TABLE IF EXISTS SEARCH_TEXT;
 DROP TABLE IF EXISTS TITLE_ORDER;
 DROP TABLE IF EXISTS SEARCH_SHORT;
+DROP TABLE IF EXISTS SEARCH_FOLDING;
 CREATE TABLE SEARCH_TEXT (
     row     INTEGER PRIMARY KEY,
     folded  TEXT NOT NULL
@@ -32,6 +33,9 @@ CREATE TABLE TITLE_ORDER (
     row   INTEGER PRIMARY KEY,
     cod   INTEGER NOT NULL,
     rank  INTEGER NOT NULL
+);
+CREATE TABLE SEARCH_FOLDING (
+    version  INTEGER NOT NULL
 );
 )sql";
 
@@ -170,8 +174,19 @@ bool hasShortStrings(sqlite::Connection& connection) {
     return hasTable(connection, ShortStringIndex::kTable);
 }
 
+std::int64_t foldingVersion(sqlite::Connection& connection) {
+    if (!hasTable(connection, "SEARCH_FOLDING")) {
+        return 1;
+    }
+    sqlite::Statement version(connection, "select max(version) from SEARCH_FOLDING");
+    return version.step() && !version.isNull(0) ? version.int64(0) : 1;
+}
+
 void build(sqlite::Connection& connection) {
     connection.executeScript(kTables);
+    sqlite::Statement version(connection, "insert into SEARCH_FOLDING (version) values (?)");
+    version.bind(1, kFoldingVersion);
+    version.step();
     writeSearchText(connection);
     writeTitleOrder(connection, "TITLE_ORDER");
     connection.executeScript("CREATE INDEX TITLE_ORDER_rank ON TITLE_ORDER (rank)");

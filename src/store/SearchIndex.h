@@ -23,18 +23,26 @@ class Connection;
 //   (ShortStringIndex), for words the trigrams cannot find;
 // - TITLE_ORDER: per text row, its card and its place in the listings'
 //   order (the title in Portuguese order, then code and row), so listings
-//   read small rows and sort integers instead of collating titles.
+//   read small rows and sort integers instead of collating titles;
+// - SEARCH_FOLDING: the version of the folding the texts were written with.
 namespace SearchIndex {
 
 // FTS5 trigrams: words shorter than this are found in SEARCH_SHORT.
 constexpr size_t kShortestIndexedWords = 3;
 
+// Raised whenever folding for search changes, so that an index written by
+// the rules before is known as such. An index without SEARCH_FOLDING is 1:
+// it kept the blanks other than U+0020 and the tab as they were.
+constexpr std::int64_t kFoldingVersion = 2;
+
 bool isPresent(sqlite::Connection& connection);
 // Whether SEARCH_SHORT is there: an index written before it was is
 // complete otherwise, and short words are then found by reading the texts.
 bool hasShortStrings(sqlite::Connection& connection);
+// The version of the folding the index present was written with.
+std::int64_t foldingVersion(sqlite::Connection& connection);
 
-// Writes the three tables from LABELS and TEXTOS, replacing any there were,
+// Writes the tables from LABELS and TEXTOS, replacing any there were,
 // inside the caller's transaction. Throws DatabaseError.
 void build(sqlite::Connection& connection);
 

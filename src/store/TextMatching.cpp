@@ -72,8 +72,13 @@ void appendUtf8(char32_t cp, std::string& out) {
 }
 
 // The folded form of one code point, worked out with ICU: canonical
-// decomposition, combining marks dropped, then case folding.
+// decomposition, combining marks dropped, then case folding. Canonical
+// decomposition keeps the no-break spaces apart: every blank is read as ' '
+// first.
 std::string foldCodePoint(char32_t cp) {
+    if (isBlank(cp)) {
+        return " ";
+    }
     if (cp == 0xBA) {  // º
         return "o";
     }
@@ -123,6 +128,17 @@ private:
     std::array<std::string, kSize> entries_;
 };
 
+// ASCII, most of any text, folds by this table: capitals to small letters,
+// the tab to a blank.
+constexpr std::array<char, 0x80> kAsciiFolded = [] {
+    std::array<char, 0x80> table{};
+    for (char32_t c = 0; c < 0x80; ++c) {
+        const char32_t form = (c >= U'A' && c <= U'Z') ? c + (U'a' - U'A') : isBlank(c) ? U' ' : c;
+        table[c] = static_cast<char>(form);
+    }
+    return table;
+}();
+
 }  // namespace
 
 void appendFolded(std::string_view utf8, std::string& out) {
@@ -132,8 +148,7 @@ void appendFolded(std::string_view utf8, std::string& out) {
     while (i < utf8.size()) {
         const auto b = static_cast<unsigned char>(utf8[i]);
         if (b < 0x80) {
-            out +=
-                (b >= 'A' && b <= 'Z') ? static_cast<char>(b + ('a' - 'A')) : static_cast<char>(b);
+            out += kAsciiFolded[b];
             ++i;
             continue;
         }
@@ -161,8 +176,9 @@ std::string folded(std::string_view utf8) {
 void appendSearchFolded(std::string_view utf8, std::string& out) {
     const size_t start = out.size();
     appendFolded(utf8, out);
+    // Folding left every blank a ' ', and the line breaks as they were.
     const auto blank = [](char c) {
-        return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
+        return c == ' ' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
     };
     size_t kept = start;
     bool afterBlank = false;

@@ -11,9 +11,17 @@ namespace corvanel {
 // Works on UTF-8 directly, since the texts searched may be hundreds of
 // megabytes and are read from the database as UTF-8.
 
+// The blanks between words: the tab and every Unicode space separator.
+// Texts copied from the web or a PDF hold the no-break spaces (U+00A0,
+// U+202F) and the thin ones (U+2009) where a reader sees a plain blank.
+constexpr bool isBlank(char32_t cp) {
+    return cp == U' ' || cp == U'\t' || cp == 0xA0 || cp == 0x1680 ||
+           (cp >= 0x2000 && cp <= 0x200A) || cp == 0x202F || cp == 0x205F || cp == 0x3000;
+}
+
 // Appends to out the folded form of utf8: lower case, accents removed, the
-// ordinal indicators º and ª read as o and a. Invalid bytes are copied as
-// they are.
+// ordinal indicators º and ª read as o and a, every blank (isBlank) read as
+// U+0020. Invalid bytes are copied as they are.
 void appendFolded(std::string_view utf8, std::string& out);
 
 std::string folded(std::string_view utf8);

@@ -5,23 +5,30 @@
 #include "FindBar.h"
 #include "KeyboardReach.h"
 #include "Look.h"
+#include "OutlinePanel.h"
 #include "PageAddress.h"
 #include "PageBrowser.h"
 #include "PageCopy.h"
 #include "PageMarker.h"
+#include "PageOutline.h"
 #include "PagePdf.h"
+#include "PageTravel.h"
 #include "PictureButton.h"
 #include "PictureButtonConfigurations.h"
 #include "Prompts.h"
+#include "ViewerToolStrip.h"
 #include "WindowPlacement.h"
 #include "ZoomControl.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
+#include <QTreeWidget>
 
 namespace corvanel {
 
@@ -41,6 +48,14 @@ constexpr QSize kPageBrowserMargins{26, 90};
 constexpr int kGreyPanelMargin = 266;
 // The strip of marked words, inside the grey panel.
 constexpr QRect kFindBar{0, 11, 400, 26};
+// Back, forward and the commands' menu, at the right end of the grey panel;
+// the strip of marked words takes the rest of it.
+constexpr QSize kToolStrip{82, 24};
+constexpr int kToolStripTop = 12;
+constexpr int kToolStripMargin = 6;
+// The "Sumário", at the left of the page when shown.
+constexpr int kOutlineWidth = 240;
+constexpr int kOutlineGap = 3;
 }  // namespace layout
 
 namespace {
@@ -52,10 +67,14 @@ QString shownFile(const QString& root, const QString& pageName) {
     return url ? url->toLocalFile() : QString();
 }
 
-QUrl withoutQuery(QUrl url) {
-    url.setQuery(QString());
-    url.setFragment(QString());
-    return url;
+QUrl withoutQuery(const QUrl& url) {
+    return ViewerHistory::fileOf(url);
+}
+
+// The file of a document, as its address resolves.
+QUrl documentFile(const QString& root, const QString& pageName) {
+    return withoutQuery(
+        PageAddress::resolve(ContentAddress::pageAddress(root, pageName)).value_or(QUrl()));
 }
 
 }  // namespace
@@ -97,7 +116,6 @@ DocumentViewer::DocumentViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     findBar_->hide();
     marker_ = new PageMarker(pageBrowser_->page());
     zoom_ = new ZoomControl(this, pageBrowser_);
-    createCommands();
     connect(marker_, &PageMarker::positionChanged, this, &DocumentViewer::showMarks);
     connect(pageBrowser_, &QWebEngineView::loadFinished, this, &DocumentViewer::markLoadedPage);
     connect(zoom_, &ZoomControl::factorChanged, pageBrowser_, &QWebEngineView::setZoomFactor);
@@ -105,6 +123,8 @@ DocumentViewer::DocumentViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(findBar_, &FindBar::nextRequested, this, &DocumentViewer::findNext);
     connect(findBar_, &FindBar::previousRequested, this, &DocumentViewer::findPrevious);
     connect(findBar_, &FindBar::closeRequested, this, &DocumentViewer::closeFind);
+    // After the handlers of loads above: going back scrolls after they mark.
+    createCommands();
 
     resize(layout::kDesignSize);
     setMinimumSize(layout::kMinimumSize);
@@ -137,6 +157,8 @@ void DocumentViewer::createCommands() {
     };
     commands.insert(3, nullptr);
     commands << nullptr << zoom_->actions();
+    createReadingTools();
+    commands << nullptr << readingCommands_;
     QList<QAction*> menu;
     for (QAction* command : commands) {
         if (command == nullptr) {
@@ -146,6 +168,118 @@ void DocumentViewer::createCommands() {
         menu << command;
     }
     pageBrowser_->setWindowCommands(menu);
+    toolStrip_ =
+        new ViewerToolStrip(readingCommands_.at(0), readingCommands_.at(1), menu, greyPanel_);
+    toolStrip_->resize(layout::kToolStrip);
+}
+
+void DocumentViewer::createReadingTools() {
+    outline_ = new PageOutline(pageBrowser_->page());
+    outlinePanel_ = new OutlinePanel(outline_, this);
+    outlinePanel_->hide();
+    connect(outlinePanel_, &OutlinePanel::closeRequested, this, &DocumentViewer::toggleOutline);
+    travel_ = new PageTravel(pageBrowser_, [this](const QUrl& url) { return describePlace(url); });
+    connect(travel_, &PageTravel::placeEntered, this, &DocumentViewer::enterPlace);
+
+    QAction* back =
+        addCommand(QStringLiteral("Voltar"), QKeySequence::keyBindings(QKeySequence::Back),
+                   &DocumentViewer::goBack);
+    QAction* forward =
+        addCommand(QStringLiteral("Avançar"), QKeySequence::keyBindings(QKeySequence::Forward),
+                   &DocumentViewer::goForward);
+    back->setToolTip(QStringLiteral("Voltar (Alt+Esquerda)"));
+    forward->setToolTip(QStringLiteral("Avançar (Alt+Direita)"));
+    for (QAction* step : {back, forward}) {
+        step->setEnabled(false);
+    }
+    connect(travel_, &PageTravel::availabilityChanged, this, [back, forward](bool b, bool f) {
+        back->setEnabled(b);
+        forward->setEnabled(f);
+    });
+    QAction* outline = addCommand(QStringLiteral("Sumário"), {QKeySequence(Qt::Key_F9)},
+                                  &DocumentViewer::toggleOutline);
+    outline->setCheckable(true);
+    connect(this, &DocumentViewer::outlineShown, outline, &QAction::setChecked);
+    readingCommands_ = {
+        back,
+        forward,
+        outline,
+        addCommand(QStringLiteral("Ir para o artigo..."), {QKeySequence(Qt::CTRL | Qt::Key_G)},
+                   &DocumentViewer::goToArticle),
+        addCommand(QStringLiteral("Copiar com referência"),
+                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+                   &DocumentViewer::copyWithCitation),
+        addCommand(QStringLiteral("Adicionar aos favoritos..."),
+                   {QKeySequence(Qt::CTRL | Qt::Key_D)}, &DocumentViewer::addToFavourites),
+    };
+}
+
+ViewerPlace DocumentViewer::describePlace(const QUrl& url) const {
+    const bool isDocument = withoutQuery(url) == documentUrl_;
+    return {url, pageName_, isDocument ? searchWords_ : QStringList(), {}};
+}
+
+void DocumentViewer::enterPlace(const ViewerPlace& place) {
+    pageName_ = place.pageName;
+    searchWords_ = place.searchWords;
+    documentUrl_ = documentFile(contentRoot(), pageName_);
+    findBar_->setSearchWords(searchWords_.join(QStringLiteral(" · ")));
+    if (!isFinding()) {
+        findBar_->hide();
+    }
+}
+
+void DocumentViewer::goBack() {
+    travel_->back();
+}
+
+void DocumentViewer::goForward() {
+    travel_->forward();
+}
+
+void DocumentViewer::toggleOutline() {
+    outlinePanel_->setVisible(outlinePanel_->isHidden());
+    fitToWindowSize();
+    if (outlinePanel_->isHidden()) {
+        pageBrowser_->setFocus(Qt::OtherFocusReason);
+    } else {
+        outlinePanel_->tree()->setFocus(Qt::OtherFocusReason);
+    }
+    Q_EMIT outlineShown(!outlinePanel_->isHidden());
+}
+
+void DocumentViewer::goToArticle() {
+    if (outlinePanel_->isHidden()) {
+        toggleOutline();
+    }
+    outlinePanel_->focusArticleField();
+}
+
+void DocumentViewer::setCitationSource(std::function<CitationSource()> collection) {
+    citationSource_ = std::move(collection);
+}
+
+void DocumentViewer::copyWithCitation() {
+    const QString passage = pageBrowser_->selectedText();
+    if (passage.trimmed().isEmpty()) {
+        Prompts::current().information(
+            QStringLiteral("Selecione no documento o trecho a copiar com a referência."));
+        return;
+    }
+    CitationSource source = citationSource_ ? citationSource_() : CitationSource();
+    source.title = pageBrowser_->title().isEmpty() ? pageName_ : pageBrowser_->title();
+    source.date = QDate::currentDate();
+    QApplication::clipboard()->setMimeData(CitationCopy::mimeData(passage, source));
+}
+
+void DocumentViewer::addToFavourites() {
+    if (pageName_.isEmpty() || pageName_ == ContentAddress::kHelpPage) {
+        Prompts::current().information(
+            QStringLiteral("Abra um documento para adicioná-lo aos favoritos."));
+        return;
+    }
+    const bool ownTitle = withoutQuery(pageBrowser_->url()) == documentUrl_;
+    Q_EMIT favouriteRequested(pageName_, ownTitle ? pageBrowser_->title() : QString());
 }
 
 QAction* DocumentViewer::addCommand(const QString& text, const QList<QKeySequence>& keys,
@@ -181,8 +315,7 @@ void DocumentViewer::openPage(const QString& contentRoot, const QString& pageNam
     }
     pageName_ = pageName;
     searchWords_ = searchWords;
-    documentUrl_ = withoutQuery(
-        PageAddress::resolve(ContentAddress::pageAddress(contentRoot, pageName)).value_or(QUrl()));
+    documentUrl_ = documentFile(contentRoot, pageName);
     findBar_->setSearchWords(searchWords.join(QStringLiteral(" · ")));
     if (!isFinding()) {
         findBar_->hide();
@@ -336,9 +469,19 @@ QSize DocumentViewer::frameExtent() const {
 void DocumentViewer::fitToWindowSize() {
     setMinimumSize(layout::kMinimumSize - frameExtent());
     const QSize outer = frameGeometry().size();
-    pageBrowser_->resize(outer - layout::kPageBrowserMargins);
+    QRect page(layout::kPageBrowser.topLeft(), outer - layout::kPageBrowserMargins);
+    if (outlinePanel_ != nullptr && !outlinePanel_->isHidden()) {
+        outlinePanel_->setGeometry(page.adjusted(0, 0, layout::kOutlineWidth - page.width(), 0));
+        page.setLeft(page.left() + layout::kOutlineWidth + layout::kOutlineGap);
+    }
+    pageBrowser_->setGeometry(page);
     greyPanel_->resize(outer.width() - layout::kGreyPanelMargin, greyPanel_->height());
-    findBar_->resize(greyPanel_->width(), findBar_->height());
+    const int stripLeft =
+        greyPanel_->width() - layout::kToolStrip.width() - layout::kToolStripMargin;
+    if (toolStrip_ != nullptr) {
+        toolStrip_->move(stripLeft, layout::kToolStripTop);
+    }
+    findBar_->resize(stripLeft, findBar_->height());
 }
 
 }  // namespace corvanel

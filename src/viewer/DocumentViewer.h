@@ -1,6 +1,8 @@
 #pragma once
 
+#include "CitationCopy.h"
 #include "SaveDialog.h"
+#include "ViewerHistory.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,8 +18,12 @@ class QFrame;
 namespace corvanel {
 
 class FindBar;
+class OutlinePanel;
 class PageBrowser;
 class PageMarker;
+class PageOutline;
+class PageTravel;
+class ViewerToolStrip;
 class ZoomControl;
 
 // Whether opening a page empties the save buffer: documents do, help does not.
@@ -28,8 +34,11 @@ enum class SaveBufferOnOpen { Empty, Keep };
 //
 // Keys: Ctrl+F finds in the page, F3 / Shift+F3 step through the words
 // marked, Ctrl+P prints, Ctrl+Shift+P previews the print, Ctrl+Shift+S saves
-// a PDF, Ctrl+plus / Ctrl+minus / Ctrl+0 zoom. The same commands are at the
-// foot of the page's context menu.
+// a PDF, Ctrl+plus / Ctrl+minus / Ctrl+0 zoom, Alt+Left / Alt+Right go back
+// and forward, F9 shows the "Sumário", Ctrl+G goes to an article,
+// Ctrl+Shift+C copies with citation, Ctrl+D adds to the favourites. The
+// same commands are at the foot of the page's context menu and in the menu
+// of the header strip.
 class DocumentViewer final : public QWidget {
     Q_OBJECT
 
@@ -59,6 +68,14 @@ public:
     ZoomControl* zoom() const { return zoom_; }
     QStringList searchWords() const { return searchWords_; }
 
+    PageOutline* outline() const { return outline_; }
+    OutlinePanel* outlinePanel() const { return outlinePanel_; }
+    PageTravel* travel() const { return travel_; }
+    ViewerToolStrip* toolStrip() const { return toolStrip_; }
+
+    // The collection's name and edition, read at each copy with citation.
+    void setCitationSource(std::function<CitationSource()> collection);
+
     // The folder a file was saved to last, in this run or an earlier one.
     void setLastSaveFolder(const QString& folder);
 
@@ -69,6 +86,13 @@ public:
     void findPrevious();
     void showPrintPreview();
     void saveAsPdf();
+    void goBack();
+    void goForward();
+    void toggleOutline();
+    void goToArticle();
+    // The text selected in the page, with its citation, onto the clipboard.
+    void copyWithCitation();
+    void addToFavourites();
 
 Q_SIGNALS:
     // A document (not the help page) was opened, and its title was read.
@@ -78,6 +102,9 @@ Q_SIGNALS:
     void fileSaved(const QString& path);
     // The PDF asked for was written, or could not be (problem not empty).
     void pdfFinished(const QString& path, const QString& problem);
+    // "Adicionar aos favoritos" for the document shown.
+    void favouriteRequested(const QString& pageName, const QString& title);
+    void outlineShown(bool shown);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -88,6 +115,10 @@ protected:
 private:
     void addPictureButton(QStringView name, QPoint position, void (DocumentViewer::*handler)());
     void createCommands();
+    void createReadingTools();
+    // Back or forward to place: the viewer takes the place's state before it loads.
+    void enterPlace(const ViewerPlace& place);
+    ViewerPlace describePlace(const QUrl& url) const;
     QAction* addCommand(const QString& text, const QList<QKeySequence>& keys,
                         void (DocumentViewer::*handler)());
     // Marks the words wanted in a page just loaded: the typed ones while
@@ -118,6 +149,12 @@ private:
     QStringList searchWords_;
     QUrl documentUrl_;  // the file the search words belong to
     std::function<QString()> contentRoot_;
+    std::function<CitationSource()> citationSource_;
+    PageOutline* outline_ = nullptr;
+    OutlinePanel* outlinePanel_ = nullptr;
+    PageTravel* travel_ = nullptr;
+    ViewerToolStrip* toolStrip_ = nullptr;
+    QList<QAction*> readingCommands_;
     bool placed_ = false;
 };
 

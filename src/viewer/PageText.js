@@ -20,7 +20,8 @@
     // A character past ASCII: a high surrogate goes with the unit after it.
     const kCharacters = /[\ud800-\udbff][\s\S]|[^\x00-\x7f]/g;
     const kCapitals = /[A-Z]+/g;
-    // A run of blanks, but for a lone space.
+    // A run of blanks, but for a lone space. The program's table folds the
+    // other blanks (no-break, thin, ideographic spaces) to a space first.
     const kBlanks = /[\t\n\v\f\r ]*[\t\n\v\f\r][\t\n\v\f\r ]*| {2,}/g;
     // Joins the texts of the nodes: the parser leaves it out of a page's
     // text, and folding keeps it. After a high surrogate it makes no pair.

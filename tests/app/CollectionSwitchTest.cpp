@@ -6,6 +6,7 @@
 #include "RecordingPrompts.h"
 #include "Reindex.h"
 #include "ResultListWindow.h"
+#include "Sqlite.h"
 #include "TestCollection.h"
 #include "UserSettings.h"
 
@@ -173,6 +174,38 @@ TEST(OpeningACollectionWhoseIndexLacksItsShortStrings, TellsOnceThatShortWordsAr
     corvanel.start();
     EXPECT_EQ(prompts.messages.size(), 1) << "nothing to tell once reindexed";
     EXPECT_TRUE(corvanel.collection().database().hasCompleteSearchIndex());
+}
+
+// An index folded before no-break and other Unicode spaces were blanks
+// misses the texts written with them: the user is told once per start what
+// reindex gives, and it still searches.
+TEST(OpeningACollectionIndexedByEarlierFolding, TellsOnceThatReindexFindsTextsWithOtherSpaces) {
+    RecordingPrompts prompts;
+    TestCollection earlier({card(1, q("Conselho\u00a0Tutelar"), q("ECA"), q("A"), q("A02"), {},
+                                 {q("art.\u202f227")})});
+    sqlite::Connection(earlier.databasePath(), sqlite::OpenMode::ReadWrite)
+        .executeScript("DROP TABLE SEARCH_FOLDING");
+    const auto found = [](CorvanelApplication& corvanel, const char* words) {
+        return corvanel.collection().database().searchWords(q(words), SearchScope::allSections(),
+                                                            [](const ListedDocument&) {});
+    };
+    {
+        CorvanelApplication corvanel(earlier.programFolder());
+        corvanel.start();
+        ASSERT_EQ(prompts.messages.size(), 1);
+        const QString& advice = prompts.messages.first();
+        EXPECT_TRUE(advice.contains(u"espaço não separável")) << advice.toStdString();
+        EXPECT_TRUE(advice.contains(u"corvanel-collection reindex \"" +
+                                    QDir::toNativeSeparators(earlier.programFolder())));
+        EXPECT_FALSE(corvanel.collection().database().hasCurrentFolding());
+        EXPECT_EQ(found(corvanel, "art.\u2009227"), 1);
+    }
+    collection::reindex(earlier.programFolder());
+    CorvanelApplication corvanel(earlier.programFolder());
+    corvanel.start();
+    EXPECT_EQ(prompts.messages.size(), 1) << "nothing to tell once reindexed";
+    EXPECT_TRUE(corvanel.collection().database().hasCurrentFolding());
+    EXPECT_EQ(found(corvanel, "conselho tutelar"), 1);
 }
 
 }  // namespace

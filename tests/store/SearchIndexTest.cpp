@@ -32,12 +32,16 @@ QList<TestCard> cards() {
         card(5, q("Lei nº 8.069"), q("Congresso"), q("E"), q("E01"), q(""), {q("o e a"), q("")}),
         card(6, q("Nulos"), q("Nulos"), q("H"), q("H01"), q("x"), {q("texto")}),
         card(7, q("ÁGUA"), q(""), q("B"), q("B01"), q("ab"), {q("b\n\na")}),
+        // Blanks as texts copied from the web or a PDF hold them.
+        card(8, q("Conselho\u00a0Tutelar"), q("ECA"), q("A"), q("A02"), q("conselho\u2009tutelar"),
+             {q("Art.\u00a0227 e art.\u202f228;\u3000art.\u2009 229\tfim")}),
     };
 }
 
 // Words that find much, little or nothing: wildcards of LIKE that are plain
 // characters here, phrases over line breaks and runs of blanks, apostrophes,
-// ordinal indicators, letter case and accents, one and two letters, blanks.
+// ordinal indicators, letter case and accents, one and two letters, blanks
+// of every kind.
 const QStringList& words() {
     static const QStringList list{
         q("1%"),
@@ -87,6 +91,14 @@ const QStringList& words() {
         q(": "),
         q("a "),
         q("’"),
+        q("conselho\u00a0tutelar"),
+        q("conselho tutelar"),
+        q("art. 227"),
+        q("ART.\u202f228"),
+        q("228; art. 229 fim"),
+        q("\u00a0"),
+        q("\u2009a"),
+        q("e\u3000art"),
     };
     return list;
 }
@@ -144,7 +156,7 @@ TEST(KeywordEngines, FindExactlyWhatAPlainScanOfTheFoldedFieldsFinds) {
     sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
     const std::atomic<bool> stop{false};
     const TextIndex inMemory = TextIndex::load(collection.databasePath(), stop);
-    EXPECT_EQ(inMemory.rowCount(), 9u);  // card 4 has no text row
+    EXPECT_EQ(inMemory.rowCount(), 10u);  // card 4 has no text row
     Database database(collection.connectionString());
     ASSERT_TRUE(database.hasSearchIndex());
 
@@ -199,6 +211,15 @@ TEST(KeywordEngines, MendedFaultsOfTheLikePatterns) {
     EXPECT_EQ(codes(q("juiz  de\ndireito")), std::set<QString>{q("2")});
     // But never from one field into the next.
     EXPECT_TRUE(codes(q("guarda adoção")).empty());
+    // Every space separator and the tab are blanks, in the texts and in the words.
+    for (const char* words : {"conselho tutelar", "conselho\u00a0tutelar", "art. 227",
+                              "Art.\u2009227", "228; art. 229 fim", "ART.\u202f228;\t art."}) {
+        EXPECT_EQ(codes(q(words)), std::set<QString>{q("8")}) << words;
+    }
+    std::set<QString> narrowed;
+    database.narrowWords(q("conselho\u202ftutelar"), {1, 8},
+                         [&](const ListedDocument& d) { narrowed.insert(d.code); });
+    EXPECT_EQ(narrowed, std::set<QString>{q("8")});
 }
 
 TEST(KeywordEngines, ACollectionWithoutTheIndexSearchesAndListsAsOneWithIt) {
@@ -219,7 +240,7 @@ TEST(KeywordEngines, ACollectionWithoutTheIndexSearchesAndListsAsOneWithIt) {
         return rows;
     };
     EXPECT_EQ(listed(without), listed(withIndex));
-    EXPECT_EQ(listed(without).size(), 9u);
+    EXPECT_EQ(listed(without).size(), 10u);
 }
 
 }  // namespace

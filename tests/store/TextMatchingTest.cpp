@@ -2,6 +2,9 @@
 
 #include "QtPrinters.h"
 
+#include <QChar>
+#include <QString>
+
 #include <gtest/gtest.h>
 
 namespace corvanel {
@@ -25,6 +28,39 @@ TEST(TextMatching, FoldsCaseAccentsAndOrdinals) {
     // An overlong 'A' and a value past U+10FFFF are bytes, not letters.
     const std::string notUtf8 = "\xc1\x81\xf7\xbf\xbf\xbf";
     EXPECT_EQ(folded(notUtf8), notUtf8);
+}
+
+// Qt's own Unicode tables name the space separators the folding must know.
+TEST(TextMatching, TheTabAndEverySpaceSeparatorFoldToTheBlank) {
+    int blanks = 0;
+    for (char32_t cp = 0; cp <= 0x10FFFF; ++cp) {
+        const bool separator = cp == U'\t' || QChar::category(cp) == QChar::Separator_Space;
+        ASSERT_EQ(isBlank(cp), separator) << std::hex << static_cast<unsigned>(cp);
+        if (separator) {
+            const QByteArray utf8 = QString::fromUcs4(&cp, 1).toUtf8();
+            EXPECT_EQ(folded(utf8.toStdString()), " ") << std::hex << static_cast<unsigned>(cp);
+            ++blanks;
+        }
+    }
+    EXPECT_GT(blanks, 15);
+}
+
+TEST(TextMatching, RunsOfAnyBlanksAreOneBlankForSearch) {
+    // Pasted from a web page or a PDF, typed with a tab, or as the page writes them.
+    const std::pair<const char*, const char*> alike[] = {
+        {"conselho\u00a0tutelar", "conselho tutelar"},
+        {"art.\u2009227", "Art. 227"},
+        {"art.\u202f227", "art. 227"},
+        {"art.\t\u00a0 \u3000227", "art.\n227"},
+        {"\u205flei\u2003\u2002n\u00ba", " lei nº"},
+    };
+    for (const auto& [odd, plain] : alike) {
+        EXPECT_EQ(searchFolded(odd), searchFolded(plain)) << odd;
+    }
+    // LIKE reads each blank as one character, as it reads a space.
+    EXPECT_TRUE(like("%art. 227%", "Art.\u00a0227"));
+    EXPECT_TRUE(like("%conselho tutelar%", "o Conselho\u2009Tutelar"));
+    EXPECT_TRUE(like("art.__227", "art.\u202f\u3000227"));
 }
 
 TEST(TextMatching, ContainmentIgnoresCaseAndAccents) {

@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     // user's own, and no run sees another's.
     const QTemporaryDir configFolder;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder.path()));
+    const QTemporaryDir dataFolder;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataFolder.path()));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -4,7 +4,9 @@
 #include "CollectionBuild.h"
 #include "CollectionCheck.h"
 #include "CommandLine.h"
+#include "ConnectionString.h"
 #include "ContentFiles.h"
+#include "Database.h"
 #include "ReferenceTables.h"
 #include "Reindex.h"
 #include "SearchIndex.h"
@@ -195,6 +197,36 @@ TEST_F(CheckedCollection, ReportsShortStringsOfTheIndexThatAreMissingOrNoLongerM
     EXPECT_EQ(indexProblems(), QStringList());
     sqlite::Connection db(path(QStringLiteral("db3.mdb")), sqlite::OpenMode::ReadOnly);
     EXPECT_TRUE(SearchIndex::hasShortStrings(db));
+}
+
+// An index written before blanks other than U+0020 were blanks carries no
+// folding version: the collection opens and searches, check calls the index
+// stale, and reindex writes it again by today's rules.
+TEST_F(CheckedCollection, AnIndexFoldedByEarlierRulesIsStaleUntilReindexed) {
+    const QString database = path(QStringLiteral("db3.mdb"));
+    sqlite::Connection(database, sqlite::OpenMode::ReadWrite)
+        .executeScript("DROP TABLE SEARCH_FOLDING");
+    const auto indexProblems = [this] {
+        return checkCollection(folder_.path(), {.allowUnknownCodes = true})
+            .problems.filter(QStringLiteral("índice de busca"));
+    };
+    EXPECT_EQ(indexProblems(),
+              QStringList{QStringLiteral(
+                  "db3.mdb: o índice de busca foi montado com as regras de outra versão (as "
+                  "anteriores não leem como espaço o espaço não separável e os demais espaços do "
+                  "Unicode); \"corvanel-collection reindex\" o refaz")});
+    {
+        Database earlier(connectionStringFor(folder_.path()));
+        EXPECT_TRUE(earlier.hasSearchIndex());
+        int found = 0;
+        earlier.searchWords(QStringLiteral("sem\u00a0página"), SearchScope::allSections(),
+                            [&](const ListedDocument&) { ++found; });
+        EXPECT_EQ(found, 1);
+    }
+    reindex(folder_.path());
+    EXPECT_EQ(indexProblems(), QStringList());
+    sqlite::Connection db(database, sqlite::OpenMode::ReadOnly);
+    EXPECT_EQ(SearchIndex::foldingVersion(db), SearchIndex::kFoldingVersion);
 }
 
 TEST_F(CheckedCollection, TheCommandExitsWithOneOnProblemsAndTwoOnUsageErrors) {

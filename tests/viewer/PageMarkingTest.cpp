@@ -94,6 +94,29 @@ TEST_F(PageMarking, TheScriptFoldsThePageExactlyAsTheSearchFoldsItsText) {
     EXPECT_GE(counts.size(), 3);
 }
 
+// Pages write "art.&nbsp;227", and copy thin and narrow no-break spaces
+// from elsewhere; the words may hold them too. Each is a blank.
+TEST_F(PageMarking, EveryKindOfBlankIsMarkedAsTheBlankItIs) {
+    const QStringList written{
+        QStringLiteral("Art. 227"),        QStringLiteral("art.\u00a0227"),
+        QStringLiteral("art.\u2009227"),   QStringLiteral("art.\u202f227"),
+        QStringLiteral("art.\t227"),       QStringLiteral("art.\u00a0 \u3000227"),
+        QStringLiteral("art.\n\u205f227"),
+    };
+    QString page = QStringLiteral("<meta charset=\"utf-8\"><p>");
+    for (const QString& words : written) {
+        page += QString(words).replace(QChar(0xA0), QStringLiteral("&nbsp;")) +
+                QStringLiteral(" e art.227</p><p>");
+    }
+    writePage(QStringLiteral("L03"), page.toUtf8());
+    openAndWait(QStringLiteral("L03"));
+    for (const QString& words : written) {
+        waitForPosition([&] { viewer.marker()->mark({words}); });
+        EXPECT_EQ(viewer.marker()->count(), searchCount(words)) << words.toStdString();
+        EXPECT_EQ(markedTexts(), written) << words.toStdString();
+    }
+}
+
 TEST_F(PageMarking, F3AndShiftF3StepThroughTheMarksRoundTheEnds) {
     openAndWait(QStringLiteral("L01"), {QStringLiteral("compartilhada")});
     viewer.activateWindow();

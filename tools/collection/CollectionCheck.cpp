@@ -96,6 +96,14 @@ void checkSearchIndex(const QString& databasePath, QStringList& problems) {
                 "acrescenta");
             return;
         }
+        // Its texts were folded by other rules: what reindex mends, all of it.
+        if (SearchIndex::foldingVersion(db) != SearchIndex::kFoldingVersion) {
+            problems << QStringLiteral(
+                "db3.mdb: o índice de busca foi montado com as regras de outra versão (as "
+                "anteriores não leem como espaço o espaço não separável e os demais espaços do "
+                "Unicode); \"corvanel-collection reindex\" o refaz");
+            return;
+        }
         if (const int stale = staleIndexRows(db); stale > 0) {
             problems << QStringLiteral(
                             "db3.mdb: o índice de busca não corresponde aos textos em %1 "
