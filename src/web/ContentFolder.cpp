@@ -8,7 +8,7 @@ namespace corvanel::web {
 namespace {
 
 // Pages and their pictures; nothing of a collection comes near it.
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+constexpr qint64 kLargestFile = qint64{64} * 1024 * 1024;
 
 bool isSafeRelative(const QString& path) {
     if (path.isEmpty() || path.startsWith(u'/') || path.contains(u'\\') ||
