@@ -28,6 +28,11 @@ install_packages() {
 
 install_packages
 
+# The browser tests' accessibility rules (axe-core), pinned by package-lock.json.
+if [ ! -f "$repo/tests/browser/node_modules/axe-core/axe.min.js" ] && command -v npm >/dev/null; then
+    (cd "$repo/tests/browser" && npm ci --no-audit --no-fund)
+fi
+
 # The dev preset builds into build/; CI's preset is the same with warnings
 # as errors. The build type stays what it was unless CORVANEL_BUILD_TYPE says.
 preset="dev"

@@ -22,7 +22,9 @@ if ! DESTDIR="$stage" cmake --install "$build" --prefix /usr > "$stage.log" 2>&1
 fi
 
 expected=(
-    bin/corvanel bin/corvanel-query bin/corvanel-collection
+    bin/corvanel bin/corvanel-query bin/corvanel-collection bin/corvanel-serve
+    lib/systemd/system/corvanel-serve.service share/man/man1/corvanel-serve.1.gz
+    share/doc/corvanel/examples/nginx-corvanel.conf
     share/corvanel/db3.mdb share/corvanel/labels.dat share/corvanel/entrada2.htm
     share/applications/br.org.corvanel.Corvanel.desktop
     share/metainfo/br.org.corvanel.Corvanel.metainfo.xml
@@ -97,3 +99,24 @@ done
 zcat "$usr/share/man/man1/corvanel.1.gz" | grep -q '^\.SH TECLAS' ||
     fail "a página de manual do corvanel não lista as teclas"
 echo "instalação conferida: $(grep -c '^-- Installing' "$stage.log") arquivos"
+
+# The service: its settings installed, and the installed server on the
+# installed collection answers its health check and ends on TERM.
+[ -f "$stage/etc/default/corvanel-serve" ] || fail "não instalado: /etc/default/corvanel-serve"
+"$usr/bin/corvanel-serve" --collection "$usr/share/corvanel" --listen 127.0.0.1:0 \
+    2> "$stage/serve.err" &
+serve=$!
+port=""
+for _ in $(seq 100); do
+    port=$(sed -n 's/.* na porta \([0-9]*\)$/\1/p' "$stage/serve.err")
+    [ -n "$port" ] && break
+    sleep 0.1
+done
+[ -n "$port" ] || { kill "$serve"; fail "corvanel-serve não começou: $(cat "$stage/serve.err")"; }
+exec 3<> "/dev/tcp/127.0.0.1/$port"
+printf 'GET /saude HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n' >&3
+health=$(tail -n 1 <&3)
+exec 3<&-
+kill -TERM "$serve"
+wait "$serve" || fail "corvanel-serve saiu com $? depois de TERM"
+[ "$health" = ok ] || fail "corvanel-serve /saude respondeu: $health"

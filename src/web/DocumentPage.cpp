@@ -1,0 +1,90 @@
+#include "DocumentPage.h"
+
+#include "CollectionFiles.h"
+#include "ContentAddress.h"
+#include "PageMarking.h"
+#include "ResultAddress.h"
+#include "SiteFrame.h"
+
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace corvanel::web {
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// The result to go back to, rebuilt from what it parses to: nothing of the
+// request is echoed into the page unchecked.
+std::optional<QString> backAddress(const Request& request) {
+    if (!request.has(u"volta")) {
+        return std::nullopt;
+    }
+    Request back;
+    const QUrlQuery query(request.argument(u"volta"));
+    for (const auto& [name, value] : query.queryItems(QUrl::FullyDecoded)) {
+        back.arguments.emplace_back(name, value);
+    }
+    const ResultAddress::Parsed parsed = ResultAddress::parse(back);
+    if (!parsed.chain) {
+        return std::nullopt;
+    }
+    return u"/resultado?"_s + ResultAddress::queryOf(*parsed.chain, parsed.page);
+}
+
+}  // namespace
+
+Reply documentPage(const CollectionFiles& content, const std::optional<ListedDocument>& card,
+                   const Request& request) {
+    if (!card || !content.filePath(u"textos/"_s + card->code + u".htm")) {
+        return errorPage(404, u"Não há documento com este código."_s);
+    }
+    const QString& code = card->code;
+    const QString relative = u"textos/"_s + code + u".htm";
+    const QString pageAddress = u"/colecao/"_s + relative;
+    const QString title = card->title.trimmed().isEmpty() ? u"Documento "_s + code : card->title;
+    SiteFrame frame(title);
+    HtmlWriter& w = frame.writer();
+    w.open("header"_L1, {{"class"_L1, u"documento"_s}});
+    w.element("h1"_L1, title);
+    if (const std::optional<QString> back = backAddress(request)) {
+        w.element("a"_L1, u"Voltar ao resultado", {{"href"_L1, *back}});
+    }
+    // The collection's pages print themselves when asked so.
+    w.element("a"_L1, u"Imprimir",
+              {{"href"_L1, pageAddress + u"?op=Imprimir"_s}, {"target"_L1, u"_blank"_s}});
+    w.element("a"_L1, u"Baixar", {{"href"_L1, pageAddress}, {"download"_L1, code + u".htm"}});
+    w.close("header"_L1);
+    QString frameAddress = pageAddress;
+    if (request.has(u"marcar")) {
+        frameAddress += u"?marcar="_s +
+                        QString::fromLatin1(QUrl::toPercentEncoding(request.argument(u"marcar")));
+    }
+    // The page is untrusted: its scripts run, but in a frame of no origin.
+    w.open("iframe"_L1, {{"class"_L1, u"pagina"_s},
+                         {"id"_L1, u"pagina"_s},
+                         {"title"_L1, title},
+                         {"src"_L1, frameAddress},
+                         {"sandbox"_L1, u"allow-scripts allow-modals allow-popups"_s}});
+    w.close("iframe"_L1);
+    return frame.reply();
+}
+
+Reply collectionFile(const CollectionFiles& content, const QString& relativePath,
+                     const QString& wordsToMark) {
+    const std::optional<QString> path = content.filePath(relativePath);
+    const std::optional<QByteArray> bytes = path ? content.read(relativePath) : std::nullopt;
+    if (!bytes) {
+        return errorPage(404, u"Arquivo não encontrado no acervo."_s);
+    }
+    Reply reply;
+    reply.kind = Reply::Kind::Collection;
+    reply.contentType = CollectionFiles::contentTypeOf(*path);
+    reply.body = wordsToMark.isEmpty() || !reply.contentType.startsWith("text/html")
+                     ? *bytes
+                     : PageMarking::marked(*bytes, wordsToMark);
+    return reply;
+}
+
+}  // namespace corvanel::web

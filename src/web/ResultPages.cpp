@@ -1,0 +1,188 @@
+#include "ResultPages.h"
+
+#include "Database.h"
+#include "ResultAddress.h"
+#include "ResultCache.h"
+#include "ShownRows.h"
+#include "SiteFrame.h"
+
+#include <QUrl>
+
+namespace corvanel::web {
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+constexpr QStringView kNothingFound = u"Nenhum documento localizado para sua busca.";
+
+QString encoded(const QString& value) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+}
+
+// What the result shows, as the desktop names it beside the list.
+QString scopeCaption(const ResultChain& chain) {
+    if (std::holds_alternative<CollectionListing>(chain.steps.request)) {
+        return u"Lumbra"_s;
+    }
+    if (const auto* category = std::get_if<CategoryListing>(&chain.steps.request)) {
+        return u"Categoria "_s + category->category;
+    }
+    const auto& search = std::get<WordSearch>(chain.steps.request);
+    QString caption = search.scope.kind == SearchScope::Kind::AllSections
+                          ? u"Todos"_s
+                          : u"Seção "_s + chain.section;
+    if (!search.words.trimmed().isEmpty()) {
+        caption += u": “"_s + search.words + u"”";
+    }
+    return caption;
+}
+
+QString wordsToMark(const ResultChain& chain) {
+    QStringList words;
+    if (const auto* search = std::get_if<WordSearch>(&chain.steps.request)) {
+        if (!search->words.trimmed().isEmpty()) {
+            words << search->words;
+        }
+    }
+    words << chain.steps.narrowings;
+    return words.join(u'\n');
+}
+
+void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& backQuery,
+               const QString& marks) {
+    w.open("ol"_L1, {{"class"_L1, u"resultado"_s}});
+    for (const ShownRow& row : rows) {
+        QString address = u"/documento/"_s + row.code + u"?volta="_s + encoded(backQuery);
+        if (!marks.isEmpty()) {
+            address += u"&marcar="_s + encoded(marks);
+        }
+        w.open("li"_L1);
+        if (!row.labelLine.isEmpty()) {
+            w.element("span"_L1, row.labelLine, {{"class"_L1, u"rotulo"_s}});
+        }
+        if (row.decision) {
+            w.text(QString::number(row.number) + u" - ");
+            w.element("span"_L1, row.detail, {{"class"_L1, u"detalhe decisao"_s}});
+            w.element("a"_L1, u"Clique para visualizar", {{"href"_L1, address}});
+        } else {
+            w.text(QString::number(row.number) + u" - ");
+            w.element("a"_L1, row.title, {{"href"_L1, address}});
+            if (!row.detail.isEmpty()) {
+                w.element("span"_L1, row.detail, {{"class"_L1, u"detalhe"_s}});
+            }
+        }
+        w.close("li"_L1);
+    }
+    w.close("ol"_L1);
+}
+
+void writePager(HtmlWriter& w, const ResultChain& chain, int page, int pages) {
+    if (pages <= 1) {
+        return;
+    }
+    w.open("nav"_L1, {{"class"_L1, u"paginas"_s}, {"aria-label"_L1, u"Páginas"_s}});
+    if (page > 1) {
+        w.element("a"_L1, u"« Anterior",
+                  {{"href"_L1, u"/resultado?"_s + ResultAddress::queryOf(chain, page - 1)},
+                   {"rel"_L1, u"prev"_s}});
+    }
+    w.element("span"_L1, u"Página %1 de %2"_s.arg(page).arg(pages));
+    if (page < pages) {
+        w.element("a"_L1, u"Próxima »",
+                  {{"href"_L1, u"/resultado?"_s + ResultAddress::queryOf(chain, page + 1)},
+                   {"rel"_L1, u"next"_s}});
+    }
+    w.close("nav"_L1);
+}
+
+// The narrowing form carries the chain so far in hidden fields.
+void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
+    w.open("form"_L1, {{"class"_L1, u"busca"_s},
+                       {"action"_L1, u"/resultado"_s},
+                       {"method"_L1, u"get"_s},
+                       {"role"_L1, u"search"_s}});
+    const QString query = ResultAddress::queryOf(chain);
+    for (const QString& pair : query.split(u'&', Qt::SkipEmptyParts)) {
+        const qsizetype equals = pair.indexOf(u'=');
+        w.empty("input"_L1,
+                {{"type"_L1, u"hidden"_s},
+                 {"name"_L1, QUrl::fromPercentEncoding(pair.left(equals).toLatin1())},
+                 {"value"_L1, QUrl::fromPercentEncoding(pair.mid(equals + 1).toLatin1())}});
+    }
+    w.element("label"_L1, u"Buscar nos resultados", {{"for"_L1, u"dentro"_s}});
+    w.empty("input"_L1, {{"type"_L1, u"search"_s},
+                         {"id"_L1, u"dentro"_s},
+                         {"name"_L1, u"dentro"_s},
+                         {"required"_L1, u"required"_s}});
+    w.element("button"_L1, u"Buscar", {{"type"_L1, u"submit"_s}});
+    w.close("form"_L1);
+}
+
+}  // namespace
+
+Reply resultPage(Database& database, ResultCache& results, const Request& request) {
+    const ResultAddress::Parsed parsed = ResultAddress::parse(request);
+    if (!parsed.chain) {
+        return errorPage(400, parsed.problem);
+    }
+    const ResultChain& chain = *parsed.chain;
+    const std::shared_ptr<const SearchResult> held = resultOf(results, database, chain);
+    const SearchResult& result = *held;
+    const int total = result.count();
+    const int perPage = ResultAddress::kRowsPerPage;
+    const int pages = std::max(1, (total + perPage - 1) / perPage);
+    if (parsed.page > pages) {
+        return errorPage(404, u"Esta página do resultado não existe."_s);
+    }
+    SiteFrame frame(u"Resultado"_s);
+    HtmlWriter& w = frame.writer();
+    w.element("h1"_L1, u"Resultado");
+    w.element("p"_L1, u"Pesquisando: "_s + scopeCaption(chain));
+    if (!chain.steps.narrowings.isEmpty()) {
+        w.open("p"_L1, {{"class"_L1, u"passos"_s}});
+        w.text(u"Buscas nos resultados: ");
+        w.text(u"“"_s + chain.steps.narrowings.join(u"” › “"_s) + u"”");
+        w.close("p"_L1);
+    }
+    w.element("p"_L1, total == 1 ? u"1 documento"_s : u"%1 documentos"_s.arg(total),
+              {{"id"_L1, u"total"_s}});
+    // Only a labelled result can be searched again (a plain listing's
+    // narrowing finds nothing, as on the desktop).
+    if (result.labelled) {
+        writeNarrowingForm(w, chain);
+    }
+    if (!chain.steps.narrowings.isEmpty()) {
+        w.open("p"_L1);
+        w.element("a"_L1, u"Voltar",
+                  {{"href"_L1, u"/resultado?"_s + ResultAddress::previousQuery(chain)}});
+        w.close("p"_L1);
+    }
+    if (total == 0) {
+        w.element("p"_L1, kNothingFound);
+    } else {
+        const int first = (parsed.page - 1) * perPage;
+        writeRows(w, shownRows(database, result, first, perPage),
+                  ResultAddress::queryOf(chain, parsed.page), wordsToMark(chain));
+        writePager(w, chain, parsed.page, pages);
+    }
+    return frame.reply();
+}
+
+Reply authorsPage(Database& database) {
+    SiteFrame frame(u"Textos por autor"_s);
+    HtmlWriter& w = frame.writer();
+    w.element("h1"_L1, u"Textos por autor");
+    w.open("ol"_L1, {{"class"_L1, u"resultado"_s}});
+    int number = 0;
+    database.listAuthors([&](const QString& author) {
+        w.open("li"_L1);
+        w.text(QString::number(++number) + u" - ");
+        w.element("a"_L1, author, {{"href"_L1, u"/resultado?q="_s + encoded(author)}});
+        w.close("li"_L1);
+    });
+    w.close("ol"_L1);
+    return frame.reply();
+}
+
+}  // namespace corvanel::web

@@ -1,0 +1,58 @@
+#include "ShownRows.h"
+
+#include "Sections.h"
+
+#include <QHash>
+
+namespace corvanel::web {
+
+namespace {
+
+// A decision's start: five lines of the desktop's list hold no more.
+constexpr int kDecisionCharacters = 400;
+
+}  // namespace
+
+std::vector<ShownRow> shownRows(Database& database, const SearchResult& result, int first,
+                                int count) {
+    const auto size = static_cast<int>(result.rows.size());
+    first = std::clamp(first, 0, size);
+    const std::span<const ResultRow> page(result.rows.data() + first,
+                                          static_cast<std::size_t>(std::min(count, size - first)));
+    QHash<std::int64_t, ListedDocument> cards;
+    listRows(database, page,
+             [&cards](const ListedDocument& card) { cards.insert(card.textRow, card); });
+    std::vector<ShownRow> shown;
+    std::vector<std::int64_t> decisionRows;
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        const auto card = cards.constFind(page[i].textRow);
+        const SectionFacts* section = card == cards.cend() ? nullptr : sectionOfCard(card->section);
+        if (section == nullptr) {
+            continue;
+        }
+        ShownRow line{first + static_cast<int>(i) + 1,
+                      result.labelled ? section->labelLine.toString() : QString(),
+                      card->title,
+                      card->subtitle,
+                      card->code,
+                      section->name.toString()};
+        if (section->listsTextStart && card->section == section->cardLetter) {
+            line.decision = true;
+            decisionRows.push_back(card->textRow);
+        }
+        shown.push_back(std::move(line));
+    }
+    if (!decisionRows.empty()) {
+        const std::vector<QString> starts =
+            database.documentTextStarts(decisionRows, kDecisionCharacters);
+        auto start = starts.begin();
+        for (ShownRow& line : shown) {
+            if (line.decision) {
+                line.detail = (start++)->simplified();
+            }
+        }
+    }
+    return shown;
+}
+
+}  // namespace corvanel::web

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "HtmlWriter.h"
+#include "Reply.h"
+
+#include <QString>
+
+namespace corvanel::web {
+
+// The frame every page of the site shares: head, header with the way home
+// and the general search, the main part, and the footer. A page writes its
+// content between begin() and reply().
+class SiteFrame {
+public:
+    explicit SiteFrame(const QString& title);
+    HtmlWriter& writer() { return writer_; }
+    Reply reply(int status = 200);
+
+    // The style sheet every page links to.
+    static QByteArray styleSheet();
+
+private:
+    HtmlWriter writer_;
+};
+
+// A page telling what went wrong, in Portuguese, with the way back home.
+Reply errorPage(int status, const QString& message);
+
+}  // namespace corvanel::web

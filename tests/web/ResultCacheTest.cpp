@@ -1,0 +1,35 @@
+#include "Database.h"
+#include "ResultAddress.h"
+#include "ResultCache.h"
+#include "ServedCollection.h"
+
+#include <gtest/gtest.h>
+
+namespace corvanel::testing {
+namespace {
+
+// Whatever the cache holds or has let go, it answers what evaluating the
+// chain answers, for chains asked in turn and again.
+TEST(ResultCache, AnswersWhatEvaluatingAnswersWhateverItKeeps) {
+    Database database(servedCollection().collection().connectionString());
+    const QList<web::ResultChain> chains{
+        {SearchChain{WordSearch{q("comum"), SearchScope::allSections()}, {}}, {}},
+        {SearchChain{WordSearch{q("comum"), SearchScope::allSections()}, {q("007")}}, {}},
+        {SearchChain{WordSearch{q("proteção"), SearchScope::allSections()}, {}}, {}},
+        {SearchChain{CategoryListing{q("C11")}, {}}, {}},
+        {SearchChain{CollectionListing{}, {q("comum"), q("1")}}, {}},
+        {SearchChain{WordSearch{q(" "), SearchScope::section(q("B")), false}, {}}, q("B")},
+    };
+    for (const std::size_t budget : {std::size_t{0}, std::size_t{150}, std::size_t{100000}}) {
+        web::ResultCache cache(budget);
+        for (int round = 0; round < 2; ++round) {
+            for (const web::ResultChain& chain : chains) {
+                SCOPED_TRACE(web::ResultAddress::queryOf(chain).toStdString());
+                EXPECT_EQ(*web::resultOf(cache, database, chain), evaluate(database, chain.steps));
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace corvanel::testing

@@ -1,0 +1,130 @@
+#include "ServedCollection.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace corvanel::testing {
+namespace {
+
+struct Route {
+    const char* target;
+    int status;
+    const char* contentType;  // its start
+    const char* contains;     // in the body
+};
+
+TEST(Routes, EveryRouteAnswersWithItsPage) {
+    const Route routes[] = {
+        {"/saude", 200, "text/plain", "ok"},
+        {"/", 200, "text/html", "Total de Doc.: "},
+        {"/secao/A", 200, "text/html", "Buscar no Diretório"},
+        {"/secao/F", 200, "text/html", "12 a 18 anos"},
+        {"/secao/Z", 404, "text/html", "Não há seção"},
+        {"/resultado?q=comum", 200, "text/html", "Página 1 de 3"},
+        {"/resultado?q=comum&pagina=3", 200, "text/html", "« Anterior"},
+        {"/resultado?q=comum&pagina=4", 404, "text/html", "não existe"},
+        {"/resultado?q=comum&dentro=007", 200, "text/html", "Voltar"},
+        {"/resultado?secao=E", 200, "text/html", "documentos"},
+        {"/resultado?secao=A&q=comum&onde=A02", 200, "text/html", "Documento comum"},
+        {"/resultado?secao=A&onde=B02", 400, "text/html", "Filtro desconhecido"},
+        {"/resultado?categoria=C11", 200, "text/html", "Clique para visualizar"},
+        {"/resultado?categoria=Q99", 400, "text/html", "Categoria desconhecida"},
+        {"/resultado?lista=geral", 200, "text/html", "Textos:"},
+        {"/resultado?q=xyzzyinexistente", 200, "text/html", "Nenhum documento localizado"},
+        {"/resultado", 400, "text/html", "Escreva as palavras"},
+        {"/autores", 200, "text/html", "Autoria 3"},
+        {"/documento/1000?volta=q%3Dcomum", 200, "text/html", "/colecao/textos/1000.htm"},
+        {"/documento/1001", 200, "text/html", "<h1>Documento comum 001</h1>"},
+        {"/documento/99999", 404, "text/html", "Não há documento"},
+        {"/documento/abc", 404, "text/html", "Não há documento"},
+        {"/colecao/textos/1000.htm", 200, "text/html", "Documento comum 000"},
+        {"/api/v1/busca?q=comum&pagina=2", 200, "application/json", "\"pagina\":2"},
+        {"/api/v1/busca", 400, "application/json", "erro"},
+        {"/api/v1/secoes", 200, "application/json", "Ciclos de Vida"},
+        {"/api/v1/secoes/F", 200, "application/json", "F16"},
+        {"/api/v1/secoes/Q", 404, "application/json", "erro"},
+        {"/api/v1/documento/1000", 200, "application/json", "Documento comum 000"},
+        {"/api/v1/documento/99999", 404, "application/json", "erro"},
+        {"/api/v1/nada", 404, "application/json", "erro"},
+        {"/opensearch.xml", 200, "application/opensearchdescription+xml", "{searchTerms}"},
+        {"/recursos/site.css", 200, "text/css", "@media print"},
+        {"/nada", 404, "text/html", "Não há página"},
+    };
+    const ServedCollection& served = servedCollection();
+    for (const Route& route : routes) {
+        SCOPED_TRACE(route.target);
+        const HttpAnswer answer = served.get(route.target);
+        EXPECT_EQ(answer.status, route.status);
+        EXPECT_TRUE(answer.header("content-type").startsWith(route.contentType))
+            << answer.header("content-type").constData();
+        EXPECT_TRUE(answer.body.contains(QByteArray(route.contains)));
+        // Every answer carries the policies and sets no cookie.
+        EXPECT_EQ(answer.header("x-content-type-options"), "nosniff");
+        EXPECT_EQ(answer.header("referrer-policy"), "no-referrer");
+        EXPECT_TRUE(answer.header("content-security-policy").contains("frame-ancestors"));
+        EXPECT_EQ(answer.headers.count("set-cookie"), 0u);
+    }
+}
+
+TEST(Routes, CollectionPagesRunSandboxedAndSitePagesUnframed) {
+    const ServedCollection& served = servedCollection();
+    HttpAnswer page = served.get("/colecao/textos/1000.htm");
+    EXPECT_TRUE(page.header("content-security-policy").startsWith("sandbox"));
+    EXPECT_TRUE(page.header("content-security-policy").contains("connect-src 'none'"));
+    HttpAnswer site = served.get("/");
+    EXPECT_TRUE(site.header("content-security-policy").contains("frame-ancestors 'none'"));
+    HttpAnswer document = served.get("/documento/1000");
+    EXPECT_TRUE(document.body.contains("sandbox=\"allow-scripts"));
+}
+
+// HEAD tells the length GET would send, and sends nothing.
+TEST(Routes, HeadAnswersTheHeadersOfGet) {
+    const ServedCollection& served = servedCollection();
+    const HttpAnswer get = served.get("/resultado?q=comum");
+    const HttpAnswer head =
+        served.raw("HEAD /resultado?q=comum HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(head.status, 200);
+    EXPECT_TRUE(head.body.isEmpty());
+    EXPECT_EQ(head.header("content-length"), QByteArray::number(get.body.size()));
+}
+
+TEST(Routes, TextFromTheCollectionAndTheAddressIsEscaped) {
+    const ServedCollection& served = servedCollection();
+    const HttpAnswer answer = served.get("/resultado?q=%3Cscript%3Ealert(1)%3C/script%3E%22");
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_FALSE(answer.body.contains("<script>alert"));
+    EXPECT_TRUE(answer.body.contains("&lt;script&gt;alert(1)&lt;/script&gt;&quot;"));
+    // A "volta" that is no result is left out, never echoed.
+    const HttpAnswer document = served.get("/documento/1000?volta=%22%3E%3Cb%3Ex");
+    EXPECT_FALSE(document.body.contains("<b>x"));
+    EXPECT_FALSE(document.body.contains("Voltar ao resultado"));
+}
+
+// Each page of the result and of the API shows the rows numbered from where
+// the page starts, in the same order.
+TEST(Routes, PagesOfAResultFollowOnAndMatchTheApi) {
+    const ServedCollection& served = servedCollection();
+    int expected = 0;
+    for (int page = 1; page <= 3; ++page) {
+        const HttpAnswer answer =
+            served.get("/api/v1/busca?q=comum&pagina=" + QByteArray::number(page));
+        const QJsonObject object = QJsonDocument::fromJson(answer.body).object();
+        EXPECT_EQ(object[q("total")].toInt(), ServedCollection::kCommonCards);
+        const QJsonArray rows = object[q("linhas")].toArray();
+        EXPECT_EQ(rows.size(), std::min(100, ServedCollection::kCommonCards - expected));
+        for (const auto& row : rows) {
+            EXPECT_EQ(row.toObject()[q("numero")].toInt(), ++expected);
+        }
+        const HttpAnswer html = served.get("/resultado?q=comum&pagina=" + QByteArray::number(page));
+        const QString firstCode = QString::number(rows.first().toObject()[q("codigo")].toInteger());
+        EXPECT_TRUE(html.body.contains((q("/documento/") + firstCode).toUtf8()));
+    }
+    EXPECT_EQ(expected, ServedCollection::kCommonCards);
+}
+
+}  // namespace
+}  // namespace corvanel::testing
