@@ -15,7 +15,7 @@
 namespace corvanel {
 
 ReadingTools::ReadingTools(DocumentViewer& viewer, MainWindow* mainWindow,
-                           std::function<void(const QString& pageName)> open)
+                           const std::function<void(const QString& pageName)>& open)
     : favourites_(std::make_unique<FavouritesFile>()),
       window_(std::make_unique<FavouritesWindow>(*favourites_)) {
     FavouritesWindow* window = window_.get();

@@ -19,7 +19,7 @@ class ReadingTools {
 public:
     // open: how a favourite is opened (it may be missing from the collection).
     ReadingTools(DocumentViewer& viewer, MainWindow* mainWindow,
-                 std::function<void(const QString& pageName)> open);
+                 const std::function<void(const QString& pageName)>& open);
     ~ReadingTools();
     ReadingTools(const ReadingTools&) = delete;
     ReadingTools& operator=(const ReadingTools&) = delete;

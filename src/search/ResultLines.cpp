@@ -124,7 +124,7 @@ void ResultLines::readLines(qsizetype first, qsizetype last) {
         return;
     }
     const auto begin = static_cast<std::size_t>(firstDecision);
-    const auto count = static_cast<std::size_t>(lastDecision - firstDecision + 1);
+    const std::size_t count = static_cast<std::size_t>(lastDecision) - begin + 1;
     std::optional<DatabaseError> firstError;
     for (std::size_t at = begin; at < begin + count; at += kDecisionsPerRead) {
         const std::size_t end = std::min(at + kDecisionsPerRead, begin + count);

@@ -19,7 +19,7 @@ namespace {
 constexpr int kVersion = 1;
 constexpr QStringView kListFormat = u"corvanel-favoritos";
 // A reading list is small; a larger file is not one.
-constexpr qint64 kLargestFile = 8 * 1024 * 1024;
+constexpr qint64 kLargestFile = qint64{8} * 1024 * 1024;
 constexpr qsizetype kLongestTitle = 300;
 constexpr qsizetype kLongestPageName = 120;
 
@@ -41,7 +41,7 @@ QJsonArray toJson(const QList<Favourite>& favourites) {
 // The favourites of array that make sense; others are passed over.
 QList<Favourite> fromJson(const QJsonArray& array) {
     QList<Favourite> favourites;
-    for (const QJsonValue& value : array) {
+    for (const auto& value : array) {
         const QJsonObject object = value.toObject();
         Favourite favourite{
             object.value(u"documento").toString(),

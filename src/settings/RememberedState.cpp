@@ -176,7 +176,7 @@ void RememberedState::rememberDocument(const QString& collection, const RecentDo
     QHash<QString, int> perCollection;
     for (const Remembered& entry : std::as_const(documents)) {
         if (perCollection[entry.collection]++ < kHistoryLength &&
-            kept.size() < kHistoryLength * kMostCollections) {
+            kept.size() < qsizetype{kHistoryLength} * kMostCollections) {
             kept << entry;
         }
     }

@@ -23,38 +23,38 @@ QString writeFile(const QByteArray& pdf, const QString& path) {
 }
 
 QString drawPages(const QByteArray& pdf, QPrinter& printer, int maxDpi) {
-    const QString unprintable = QStringLiteral("Não foi possível imprimir a página.");
+    const auto unprintable = [] { return QStringLiteral("Não foi possível imprimir a página."); };
     // The PDF reader reads files; the page's PDF goes there only for it.
     QTemporaryFile file;
     if (!file.open() || file.write(pdf) != pdf.size() || !file.flush()) {
-        return unprintable;
+        return unprintable();
     }
     QPdfDocument document;
     if (document.load(file.fileName()) != QPdfDocument::Error::None || document.pageCount() == 0) {
-        return unprintable;
+        return unprintable();
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return unprintable;
+        return unprintable();
     }
     const int dpi = std::min(printer.resolution(), maxDpi);
     // The PDF already holds the margins: each page fills the whole sheet.
     const QRectF sheet = printer.paperRect(QPrinter::DevicePixel);
     for (int page = 0; page < document.pageCount(); ++page) {
         if (page > 0 && !printer.newPage()) {
-            return unprintable;
+            return unprintable();
         }
         const QSizeF points = document.pagePointSize(page);
         const QSize pixels = (points * dpi / 72.0).toSize();
         const QImage image = document.render(page, pixels);
         if (image.isNull()) {
-            return unprintable;
+            return unprintable();
         }
         const QRectF target(sheet.topLeft() - printer.pageRect(QPrinter::DevicePixel).topLeft(),
                             sheet.size());
         painter.drawImage(target, image);
     }
-    return painter.end() ? QString() : unprintable;
+    return painter.end() ? QString() : unprintable();
 }
 
 }  // namespace

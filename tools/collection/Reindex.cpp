@@ -38,7 +38,7 @@ QString databaseFileAt(const QString& path) {
 // rename: readers go on with the old file meanwhile, and a reindex killed
 // at any point leaves it byte for byte.
 QString reindex(const QString& path) {
-    const QString file = databaseFileAt(path);
+    QString file = databaseFileAt(path);
     try {
         OutputFile output(file);
         {
