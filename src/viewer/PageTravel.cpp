@@ -1,5 +1,7 @@
 #include "PageTravel.h"
 
+#include "ViewerHistory.h"
+
 #include <QPointer>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -34,12 +36,18 @@ void PageTravel::go(const std::optional<ViewerPlace>& place) {
         return;
     }
     pendingScroll_ = place->scroll;
+    pendingUrl_ = ViewerHistory::fileOf(place->url);
     Q_EMIT placeEntered(*place);
     Q_EMIT availabilityChanged(history_.canGoBack(), history_.canGoForward());
     browser_->load(place->url);
 }
 
 void PageTravel::pageLoaded(bool loaded) {
+    // The end of the load being left (or of one cut short) is not the place
+    // gone to: its scroll waits for that place's own page.
+    if (pendingScroll_ && (!loaded || ViewerHistory::fileOf(browser_->url()) != pendingUrl_)) {
+        return;
+    }
     settled_ = loaded;
     if (!pendingScroll_) {
         if (loaded) {

@@ -42,6 +42,7 @@ private:
     std::function<ViewerPlace(const QUrl&)> describe_;
     ViewerHistory history_;
     std::optional<QPointF> pendingScroll_;  // while a place gone to loads
+    QUrl pendingUrl_;                       // that place's page
     bool settled_ = false;                  // a page is shown and not being left
 };
 
