@@ -62,6 +62,10 @@ std::optional<QString> decoded(QByteArrayView raw, bool plusIsBlank) {
 // start of each request to its end.
 struct RawTarget {
     QByteArray target;
+    // The library closes a connection whose answer was queued before the
+    // request was read to its end, so a reading request is answered on the
+    // second call, never the first.
+    bool headersRead = false;
 };
 
 void logLibraryMessage(void*, const char* format, va_list arguments) {
@@ -79,6 +83,10 @@ MHD_Result countHeader(void* target, MHD_ValueKind, const char* key, const char*
     ++gathered.count;
     gathered.bytes += std::strlen(key) + (value != nullptr ? std::strlen(value) : 0) + 4;
     return MHD_YES;
+}
+
+bool isReading(const char* method) {
+    return std::strcmp(method, "GET") == 0 || std::strcmp(method, "HEAD") == 0;
 }
 
 bool isApi(const QString& path) {
@@ -149,6 +157,9 @@ struct RequestAnswer {
         if (target == nullptr || target->target.isNull()) {
             return MHD_NO;
         }
+        if (!std::exchange(target->headersRead, true) && isReading(method)) {
+            return MHD_YES;
+        }
         const QByteArray raw = std::exchange(target->target, QByteArray());
         return respond(*static_cast<HttpServer*>(self), connection, raw, method);
     }
@@ -156,7 +167,7 @@ struct RequestAnswer {
     static MHD_Result respond(const HttpServer& server, MHD_Connection* connection,
                               const QByteArray& target, const char* method) noexcept {
         try {
-            if (std::strcmp(method, "GET") != 0 && std::strcmp(method, "HEAD") != 0) {
+            if (!isReading(method)) {
                 // Its body is never read: the connection closes after the answer.
                 return send(connection,
                             errorPage(405, u"Este endereço só atende pedidos de leitura (GET)."_s),

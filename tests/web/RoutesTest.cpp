@@ -104,6 +104,21 @@ TEST(Routes, TextFromTheCollectionAndTheAddressIsEscaped) {
     EXPECT_FALSE(document.body.contains("Voltar ao resultado"));
 }
 
+// Browsers keep a connection open from page to page: every answer but the
+// one asked to close leaves it open for the next request.
+TEST(Routes, OneConnectionCarriesRequestAfterRequest) {
+    const QByteArray targets[] = {"/", "/colecao/textos/1000.htm", "/nada", "/resultado?q=comum",
+                                  "/colecao/textos/1001.htm"};
+    QByteArray requests;
+    for (const QByteArray& target : targets) {
+        requests += "GET " + target + " HTTP/1.1\r\nHost: x\r\n\r\n";
+    }
+    requests += "GET /saude HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n";
+    const HttpAnswer answers = servedCollection().raw(requests);
+    EXPECT_EQ(answers.body.count("HTTP/1.1 "), std::size(targets));
+    EXPECT_TRUE(answers.body.endsWith("\r\n\r\nok"));
+}
+
 // Each page of the result and of the API shows the rows numbered from where
 // the page starts, in the same order.
 TEST(Routes, PagesOfAResultFollowOnAndMatchTheApi) {
