@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace corvanel::web {
 
 namespace {
@@ -42,16 +45,26 @@ std::optional<QString> CollectionFiles::filePath(const QString& relativePath) co
     return canonical;
 }
 
-std::optional<QByteArray> CollectionFiles::read(const QString& relativePath) const {
-    const std::optional<QString> path = filePath(relativePath);
-    if (!path) {
+ServedFile CollectionFiles::open(const QString& checkedPath) {
+    // The path has its links resolved: a link put in its place since is not followed.
+    ServedFile file(
+        ::open(QFile::encodeName(checkedPath).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW), 0);
+    struct stat status {};
+    if (!file.isOpen() || ::fstat(file.descriptor(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > kLargestFile) {
+        return {};
+    }
+    return {file.release(), static_cast<std::uint64_t>(status.st_size)};
+}
+
+std::optional<QByteArray> CollectionFiles::read(const QString& checkedPath) {
+    const ServedFile file = open(checkedPath);
+    QFile reader;
+    if (!file.isOpen() ||
+        !reader.open(file.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         return std::nullopt;
     }
-    QFile file(*path);
-    if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    return file.readAll();
+    return reader.readAll();
 }
 
 QByteArray CollectionFiles::contentTypeOf(const QString& path) {

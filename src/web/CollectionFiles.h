@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContentFolder.h"
+#include "ServedFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,7 +22,10 @@ public:
     // The file at a relative path ("textos/12.htm"); none when the path is
     // unsafe or names no regular file inside the folder.
     std::optional<QString> filePath(const QString& relativePath) const;
-    std::optional<QByteArray> read(const QString& relativePath) const;
+    // A file filePath() gave, opened to be sent as it is, or read whole;
+    // none (closed) when it is no longer a regular file of a size served.
+    static ServedFile open(const QString& checkedPath);
+    static std::optional<QByteArray> read(const QString& checkedPath);
 
     // The content type a file is served with (pages keep the charset they
     // declare); empty for a kind of file never served.

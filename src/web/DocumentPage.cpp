@@ -73,18 +73,21 @@ Reply documentPage(const CollectionFiles& content, const std::optional<ListedDoc
 
 Reply collectionFile(const CollectionFiles& content, const QString& relativePath,
                      const QString& wordsToMark) {
-    const std::optional<QString> path = content.filePath(relativePath);
-    const std::optional<QByteArray> bytes = path ? content.read(relativePath) : std::nullopt;
-    if (!bytes) {
-        return errorPage(404, u"Arquivo não encontrado no acervo."_s);
+    if (const std::optional<QString> path = content.filePath(relativePath)) {
+        Reply reply;
+        reply.kind = Reply::Kind::Collection;
+        reply.contentType = CollectionFiles::contentTypeOf(*path);
+        if (wordsToMark.isEmpty() || !reply.contentType.startsWith("text/html")) {
+            reply.file = CollectionFiles::open(*path);
+            if (reply.file.isOpen()) {
+                return reply;
+            }
+        } else if (const std::optional<QByteArray> page = CollectionFiles::read(*path)) {
+            reply.body = PageMarking::marked(*page, wordsToMark);
+            return reply;
+        }
     }
-    Reply reply;
-    reply.kind = Reply::Kind::Collection;
-    reply.contentType = CollectionFiles::contentTypeOf(*path);
-    reply.body = wordsToMark.isEmpty() || !reply.contentType.startsWith("text/html")
-                     ? *bytes
-                     : PageMarking::marked(*bytes, wordsToMark);
-    return reply;
+    return errorPage(404, u"Arquivo não encontrado no acervo."_s);
 }
 
 }  // namespace corvanel::web

@@ -13,6 +13,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdarg>
@@ -94,10 +95,24 @@ bool isApi(const QString& path) {
 }
 
 // The library leaves the body out of an answer to HEAD by itself.
-MHD_Result send(MHD_Connection* connection, const Reply& reply, bool closing) {
-    MHD_Response* response = MHD_create_response_from_buffer(
-        static_cast<std::size_t>(reply.body.size()), const_cast<char*>(reply.body.constData()),
-        MHD_RESPMEM_MUST_COPY);
+MHD_Response* responseOf(Reply& reply) {
+    if (!reply.file.isOpen()) {
+        return MHD_create_response_from_buffer(static_cast<std::size_t>(reply.body.size()),
+                                               const_cast<char*>(reply.body.constData()),
+                                               MHD_RESPMEM_MUST_COPY);
+    }
+    // The library closes the file with the response, and only then.
+    const std::uint64_t size = reply.file.size();
+    const int descriptor = reply.file.release();
+    MHD_Response* response = MHD_create_response_from_fd64(size, descriptor);
+    if (response == nullptr) {
+        ::close(descriptor);
+    }
+    return response;
+}
+
+MHD_Result send(MHD_Connection* connection, Reply reply, bool closing) {
+    MHD_Response* response = responseOf(reply);
     if (response == nullptr) {
         return MHD_NO;
     }

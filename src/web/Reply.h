@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ServedFile.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,6 +19,8 @@ struct Reply {
     int status = 200;
     QByteArray contentType = "text/html; charset=utf-8";
     QByteArray body;
+    // When open, the body is this file as it is on the disk.
+    ServedFile file;
     Kind kind = Kind::SitePage;
     std::vector<std::pair<QByteArray, QByteArray>> headers;
 };
