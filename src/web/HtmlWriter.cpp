@@ -2,34 +2,42 @@
 
 namespace corvanel::web {
 
-QString HtmlWriter::escaped(QStringView text) {
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-            case u'&':
-                out += u"&amp;";
-                break;
-            case u'<':
-                out += u"&lt;";
-                break;
-            case u'>':
-                out += u"&gt;";
-                break;
-            case u'"':
-                out += u"&quot;";
-                break;
-            case u'\'':
-                out += u"&#39;";
-                break;
-            case 0:
-                out += QChar::ReplacementCharacter;
-                break;
-            default:
-                out += c;
+namespace {
+
+// What a character is written as in text and attribute values; null for
+// itself. A NUL would end the text early in some readers.
+QStringView entityOf(QChar c) {
+    switch (c.unicode()) {
+        case u'&':
+            return u"&amp;";
+        case u'<':
+            return u"&lt;";
+        case u'>':
+            return u"&gt;";
+        case u'"':
+            return u"&quot;";
+        case u'\'':
+            return u"&#39;";
+        case 0:
+            return u"\uFFFD";
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+void HtmlWriter::appendEscaped(QString& out, QStringView text) {
+    // Runs of plain characters are copied whole: most text has none to escape.
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (const QStringView entity = entityOf(text[i]); !entity.isNull()) {
+            out += text.sliced(plainFrom, i - plainFrom);
+            out += entity;
+            plainFrom = i + 1;
         }
     }
-    return out;
+    out += text.sliced(plainFrom);
 }
 
 void HtmlWriter::writeAttributes(std::initializer_list<Attribute> attributes) {
@@ -37,7 +45,7 @@ void HtmlWriter::writeAttributes(std::initializer_list<Attribute> attributes) {
         html_ += u' ';
         html_ += name;
         html_ += u"=\"";
-        html_ += escaped(value);
+        appendEscaped(html_, value);
         html_ += u'"';
     }
 }
@@ -60,7 +68,7 @@ void HtmlWriter::close(QLatin1StringView tag) {
 }
 
 void HtmlWriter::text(QStringView text) {
-    html_ += escaped(text);
+    appendEscaped(html_, text);
 }
 
 void HtmlWriter::element(QLatin1StringView tag, QStringView text,

@@ -41,9 +41,8 @@ public:
     const QString& html() const { return html_; }
     QByteArray utf8() const { return html_.toUtf8(); }
 
-    static QString escaped(QStringView text);
-
 private:
+    static void appendEscaped(QString& out, QStringView text);
     void writeAttributes(std::initializer_list<Attribute> attributes);
 
     QString html_;

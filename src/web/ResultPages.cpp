@@ -51,12 +51,14 @@ QString wordsToMark(const ResultChain& chain) {
 
 void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& backQuery,
                const QString& marks) {
+    // Every row goes back to the same page and marks the same words.
+    QString arguments = u"?volta="_s + encoded(backQuery);
+    if (!marks.isEmpty()) {
+        arguments += u"&marcar="_s + encoded(marks);
+    }
     w.open("ol"_L1, {{"class"_L1, u"resultado"_s}});
     for (const ShownRow& row : rows) {
-        QString address = u"/documento/"_s + row.code + u"?volta="_s + encoded(backQuery);
-        if (!marks.isEmpty()) {
-            address += u"&marcar="_s + encoded(marks);
-        }
+        const QString address = u"/documento/"_s + row.code + arguments;
         w.open("li"_L1);
         if (!row.labelLine.isEmpty()) {
             w.element("span"_L1, row.labelLine, {{"class"_L1, u"rotulo"_s}});
@@ -161,8 +163,7 @@ Reply resultPage(Database& database, ResultCache& results, const Request& reques
     if (total == 0) {
         w.element("p"_L1, kNothingFound);
     } else {
-        const int first = (parsed.page - 1) * perPage;
-        writeRows(w, shownRows(database, result, first, perPage),
+        writeRows(w, *shownPage(results, database, chain, result, parsed.page),
                   ResultAddress::queryOf(chain, parsed.page), wordsToMark(chain));
         writePager(w, chain, parsed.page, pages);
     }

@@ -8,7 +8,7 @@ class Database;
 
 namespace corvanel::web {
 
-class ResultCache;
+struct ResultCache;
 
 // /resultado: a chain's rows, a page of 100 at a time, with the narrowing
 // form and "Voltar" (the same chain less its last step).

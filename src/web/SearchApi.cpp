@@ -40,7 +40,7 @@ Reply searchAnswer(Database& database, ResultCache& results, const Request& requ
     const int total = result.count();
     const int perPage = ResultAddress::kRowsPerPage;
     QJsonArray rows;
-    for (const ShownRow& row : shownRows(database, result, (parsed.page - 1) * perPage, perPage)) {
+    for (const ShownRow& row : *shownPage(results, database, *parsed.chain, result, parsed.page)) {
         rows.append(QJsonObject{{u"numero"_s, row.number},
                                 {u"codigo"_s, row.code.toLongLong()},
                                 {u"titulo"_s, row.title},

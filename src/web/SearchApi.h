@@ -11,7 +11,7 @@ class Database;
 
 namespace corvanel::web {
 
-class ResultCache;
+struct ResultCache;
 struct Site;
 
 // /api/v1/busca: a chain's rows as JSON, 100 a page:

@@ -17,6 +17,8 @@ struct ShownRow {
     QString code;
     QString sectionName;
     bool decision = false;  // listed by its text's start instead of title and sub-title
+
+    bool operator==(const ShownRow&) const = default;
 };
 
 // The rows numbered [first + 1, first + count] of a result as the desktop's

@@ -9,7 +9,8 @@ namespace corvanel::testing {
 namespace {
 
 // Whatever the cache holds or has let go, it answers what evaluating the
-// chain answers, for chains asked in turn and again.
+// chain answers, and shows the rows of its pages as they are listed, for
+// chains asked in turn and again.
 TEST(ResultCache, AnswersWhatEvaluatingAnswersWhateverItKeeps) {
     Database database(servedCollection().collection().connectionString());
     const QList<web::ResultChain> chains{
@@ -21,11 +22,18 @@ TEST(ResultCache, AnswersWhatEvaluatingAnswersWhateverItKeeps) {
         {SearchChain{WordSearch{q(" "), SearchScope::section(q("B")), false}, {}}, q("B")},
     };
     for (const std::size_t budget : {std::size_t{0}, std::size_t{150}, std::size_t{100000}}) {
-        web::ResultCache cache(budget);
+        web::ResultCache cache(budget, budget);
         for (int round = 0; round < 2; ++round) {
             for (const web::ResultChain& chain : chains) {
                 SCOPED_TRACE(web::ResultAddress::queryOf(chain).toStdString());
-                EXPECT_EQ(*web::resultOf(cache, database, chain), evaluate(database, chain.steps));
+                const auto result = web::resultOf(cache, database, chain);
+                EXPECT_EQ(*result, evaluate(database, chain.steps));
+                for (const int page : {1, 3}) {
+                    const int first = (page - 1) * web::ResultAddress::kRowsPerPage;
+                    EXPECT_EQ(
+                        *web::shownPage(cache, database, chain, *result, page),
+                        web::shownRows(database, *result, first, web::ResultAddress::kRowsPerPage));
+                }
             }
         }
     }
