@@ -13,7 +13,8 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-constexpr QStringView kEdition = u"Edição I - Março/04";
+// The program's own edition line, shown for a collection that names none.
+constexpr QStringView kOwnEdition = u"Edição I - Março/04";
 // The authors node of the Textos tree lists authors, not a category.
 constexpr QStringView kAuthorsCode = u"A01";
 
@@ -79,7 +80,8 @@ Reply startPage(const Site& site) {
     SiteFrame frame(u"Início"_s);
     HtmlWriter& w = frame.writer();
     w.element("h1"_L1, u"Corvanel");
-    w.element("p"_L1, kEdition.toString() + u" · " + kVersionCaption);
+    const QString edition = site.edition.isEmpty() ? kOwnEdition.toString() : site.edition;
+    w.element("p"_L1, edition + u" · " + kVersionCaption);
     w.element("p"_L1, u"Total de Doc.: "_s + QString::number(site.documentCount));
     w.element("h2"_L1, u"Seções");
     w.open("ul"_L1, {{"class"_L1, u"secoes"_s}});
@@ -113,10 +115,7 @@ Reply sectionPage(const Site& site, QStringView letter) {
     HtmlWriter& w = frame.writer();
     w.element("h1"_L1, section.name);
     w.element("p"_L1, u"Doc. Cadastrados: "_s + QString::number(site.sectionTotals[index]));
-    w.open("form"_L1, {{"class"_L1, u"busca"_s},
-                       {"action"_L1, u"/resultado"_s},
-                       {"method"_L1, u"get"_s},
-                       {"role"_L1, u"search"_s}});
+    openSearchForm(w, u"busca"_s);
     w.empty("input"_L1, {{"type"_L1, u"hidden"_s},
                          {"name"_L1, u"secao"_s},
                          {"value"_L1, section.letter.toString()}});

@@ -42,6 +42,9 @@ void HtmlWriter::appendEscaped(QString& out, QStringView text) {
 
 void HtmlWriter::writeAttributes(std::initializer_list<Attribute> attributes) {
     for (const auto& [name, value] : attributes) {
+        if (value.isNull()) {
+            continue;
+        }
         html_ += u' ';
         html_ += name;
         html_ += u"=\"";

@@ -10,7 +10,7 @@
 namespace corvanel::web {
 
 // An attribute of an element: its name is our own literal, its value any
-// text, escaped when written.
+// text, escaped when written; a null value leaves the attribute out.
 using Attribute = std::pair<QLatin1StringView, QString>;
 
 // The one way the site writes HTML. Tag and attribute names are literals of

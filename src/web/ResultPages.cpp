@@ -100,10 +100,7 @@ void writePager(HtmlWriter& w, const ResultChain& chain, int page, int pages) {
 
 // The narrowing form carries the chain so far in hidden fields.
 void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
-    w.open("form"_L1, {{"class"_L1, u"busca"_s},
-                       {"action"_L1, u"/resultado"_s},
-                       {"method"_L1, u"get"_s},
-                       {"role"_L1, u"search"_s}});
+    openSearchForm(w, u"busca"_s);
     const QString query = ResultAddress::queryOf(chain);
     for (const QString& pair : query.split(u'&', Qt::SkipEmptyParts)) {
         const qsizetype equals = pair.indexOf(u'=');
@@ -112,12 +109,10 @@ void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
                  {"name"_L1, QUrl::fromPercentEncoding(pair.left(equals).toLatin1())},
                  {"value"_L1, QUrl::fromPercentEncoding(pair.mid(equals + 1).toLatin1())}});
     }
-    w.element("label"_L1, u"Buscar nos resultados", {{"for"_L1, u"dentro"_s}});
-    w.empty("input"_L1, {{"type"_L1, u"search"_s},
-                         {"id"_L1, u"dentro"_s},
-                         {"name"_L1, u"dentro"_s},
-                         {"required"_L1, u"required"_s}});
-    w.element("button"_L1, u"Buscar", {{"type"_L1, u"submit"_s}});
+    writeSearchBox(w, {.label = u"Buscar nos resultados"_s,
+                       .id = u"dentro"_s,
+                       .name = u"dentro"_s,
+                       .required = true});
     w.close("form"_L1);
 }
 

@@ -14,6 +14,7 @@ Site openSite(const QString& programFolder) {
     site.generation = ++openings;
     site.connectionString = connectionStringFor(programFolder);
     site.contentFolder = collection.contentFolder();
+    site.edition = collection.edition();
     site.documentCount = collection.documentCount().value_or(0);
     for (std::size_t i = 0; i < kSectionCount; ++i) {
         site.sectionTotals[i] = collection.sectionTotal(kSections[i].section).value_or(0);

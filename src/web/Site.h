@@ -14,6 +14,7 @@ namespace corvanel::web {
 struct Site {
     QString connectionString;
     ContentFolder contentFolder;  // decided once, as the desktop decides it
+    QString edition;              // the collection's own edition line; empty when none
     int documentCount = 0;
     std::array<int, kSectionCount> sectionTotals{};
     // Counts the openings: a worker's connection to an earlier one is reopened.

@@ -65,14 +65,12 @@ SiteFrame::SiteFrame(const QString& title) {
               {{"class"_L1, u"pular"_s}, {"href"_L1, u"#conteudo"_s}});
     w.open("header"_L1, {{"class"_L1, u"site"_s}});
     w.element("a"_L1, u"Corvanel", {{"class"_L1, u"nome"_s}, {"href"_L1, u"/"_s}});
-    w.open("form"_L1,
-           {{"action"_L1, u"/resultado"_s}, {"method"_L1, u"get"_s}, {"role"_L1, u"search"_s}});
-    w.element("label"_L1, u"Busca Geral", {{"for"_L1, u"busca-geral"_s}, {"class"_L1, u"pular"_s}});
-    w.empty("input"_L1, {{"type"_L1, u"search"_s},
-                         {"id"_L1, u"busca-geral"_s},
-                         {"name"_L1, u"q"_s},
-                         {"placeholder"_L1, u"Buscar Documento"_s}});
-    w.element("button"_L1, u"Buscar", {{"type"_L1, u"submit"_s}});
+    openSearchForm(w);
+    writeSearchBox(w, {.label = u"Busca Geral"_s,
+                       .id = u"busca-geral"_s,
+                       .name = u"q"_s,
+                       .labelHidden = true,
+                       .placeholder = u"Buscar Documento"_s});
     w.close("form"_L1);
     w.close("header"_L1);
     w.open("main"_L1, {{"id"_L1, u"conteudo"_s}});
@@ -94,6 +92,24 @@ Reply SiteFrame::reply(int status) {
 
 QByteArray SiteFrame::styleSheet() {
     return QByteArray(kStyleSheet);
+}
+
+void openSearchForm(HtmlWriter& w, const QString& cssClass) {
+    w.open("form"_L1, {{"class"_L1, cssClass},
+                       {"action"_L1, u"/resultado"_s},
+                       {"method"_L1, u"get"_s},
+                       {"role"_L1, u"search"_s}});
+}
+
+void writeSearchBox(HtmlWriter& w, const SearchBox& box) {
+    w.element("label"_L1, box.label,
+              {{"for"_L1, box.id}, {"class"_L1, box.labelHidden ? u"pular"_s : QString()}});
+    w.empty("input"_L1, {{"type"_L1, u"search"_s},
+                         {"id"_L1, box.id},
+                         {"name"_L1, box.name},
+                         {"placeholder"_L1, box.placeholder},
+                         {"required"_L1, box.required ? u"required"_s : QString()}});
+    w.element("button"_L1, u"Buscar", {{"type"_L1, u"submit"_s}});
 }
 
 Reply errorPage(int status, const QString& message) {

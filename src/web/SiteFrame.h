@@ -23,6 +23,19 @@ private:
     HtmlWriter writer_;
 };
 
+// A form that asks /resultado for a result by GET; closed by the caller.
+void openSearchForm(HtmlWriter& w, const QString& cssClass = {});
+// A labelled search box and its "Buscar" button, inside such a form.
+struct SearchBox {
+    QString label;
+    QString id;
+    QString name;
+    bool labelHidden = false;  // for screen readers only
+    QString placeholder{};     // none when null
+    bool required = false;
+};
+void writeSearchBox(HtmlWriter& w, const SearchBox& box);
+
 // A page telling what went wrong, in Portuguese, with the way back home.
 Reply errorPage(int status, const QString& message);
 

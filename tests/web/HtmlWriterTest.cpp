@@ -23,7 +23,7 @@ QString escapedByReplacing(QString text) {
 // wherever the characters to escape stand.
 TEST(HtmlWriter, EscapesTextAndValuesAsThePlainRule) {
     const QString texts[] = {
-        QString(),
+        u" "_s,
         u"criança"_s,
         u"<script>alert('x')</script>"_s,
         u"&&&"_s,
@@ -40,6 +40,10 @@ TEST(HtmlWriter, EscapesTextAndValuesAsThePlainRule) {
         const QString escaped = escapedByReplacing(text);
         EXPECT_EQ(w.html(), u"<p title=\""_s + escaped + u"\">"_s + escaped + u"</p>"_s);
     }
+    // A null value leaves its attribute out.
+    web::HtmlWriter w;
+    w.empty("input"_L1, {{"placeholder"_L1, QString()}, {"name"_L1, u"q"_s}});
+    EXPECT_EQ(w.html(), u"<input name=\"q\">"_s);
 }
 
 }  // namespace

@@ -1,4 +1,7 @@
+#include "BrowsePages.h"
 #include "ServedCollection.h"
+#include "Site.h"
+#include "Sqlite.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -102,6 +105,20 @@ TEST(Routes, TextFromTheCollectionAndTheAddressIsEscaped) {
     const HttpAnswer document = served.get("/documento/1000?volta=%22%3E%3Cb%3Ex");
     EXPECT_FALSE(document.body.contains("<b>x"));
     EXPECT_FALSE(document.body.contains("Voltar ao resultado"));
+}
+
+// The start page gives the collection's own edition line, or the program's
+// when the collection names none, as the desktop's start page does.
+TEST(Routes, StartPageNamesTheEditionOfTheCollection) {
+    const TestCollection named({card(1, q("Lei"), q("Federal"), q("B"), q("B02"))});
+    sqlite::Connection(named.databasePath(), sqlite::OpenMode::ReadWrite)
+        .executeScript("update CONTROLE set edicao = 'Edição II - Junho/26'");
+    const TestCollection unnamed({card(1, q("Lei"), q("Federal"), q("B"), q("B02"))});
+    const QByteArray namedPage = web::startPage(web::openSite(named.programFolder())).body;
+    const QByteArray unnamedPage = web::startPage(web::openSite(unnamed.programFolder())).body;
+    EXPECT_TRUE(namedPage.contains("Edição II - Junho/26"));
+    EXPECT_FALSE(namedPage.contains("Edição I - "));
+    EXPECT_TRUE(unnamedPage.contains("Edição I - Março/04"));
 }
 
 // Browsers keep a connection open from page to page: every answer but the
