@@ -18,6 +18,9 @@ using Attribute = std::pair<QLatin1StringView, QString>;
 // page can forget it. Elements are closed in order by close().
 class HtmlWriter {
 public:
+    // Room for a page of rows from the start, so it grows once or never.
+    HtmlWriter() { html_.reserve(32 * 1024); }
+
     void open(QLatin1StringView tag, std::initializer_list<Attribute> attributes = {});
     // An element without content (<meta>, <input>, <br>).
     void empty(QLatin1StringView tag, std::initializer_list<Attribute> attributes = {});
