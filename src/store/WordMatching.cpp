@@ -69,6 +69,18 @@ bool isWordCharacterBefore(std::string_view text, std::size_t at) {
     return isWordCodePoint(codePointAt(text, start));
 }
 
+std::string blankBounded(std::string_view words) {
+    std::string bounded;
+    if (isWordCharacterAt(words, 0)) {
+        bounded += ' ';
+    }
+    bounded += words;
+    if (isWordCharacterBefore(words, words.size())) {
+        bounded += ' ';
+    }
+    return bounded;
+}
+
 std::size_t find(std::string_view folded, std::string_view words, WordMatching matching,
                  std::size_t from) {
     if (words.empty()) {
@@ -107,7 +119,8 @@ std::size_t wordCount(std::string_view folded) {
         if (isContinuation(byte)) {
             continue;
         }
-        const bool word = isWordCharacterAt(folded, at);
+        // Folded texts are nearly all ASCII: ICU is asked only beyond it.
+        const bool word = byte < 0x80 ? isWordCodePoint(byte) : isWordCharacterAt(folded, at);
         words += word && !inWord ? 1 : 0;
         inWord = word;
     }

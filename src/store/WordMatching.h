@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace corvanel {
@@ -21,6 +22,11 @@ namespace word_matching {
 // characterBefore) is a letter or a digit. Invalid bytes are none.
 bool isWordCharacterAt(std::string_view text, std::size_t at);
 bool isWordCharacterBefore(std::string_view text, std::size_t at);
+
+// The words with a blank on each side that must be a word boundary (a side
+// that is a letter or a digit): wherever they occur so, they are whole.
+// The words themselves when neither side needs one.
+std::string blankBounded(std::string_view words);
 
 // Where words (folded, as searchFolded gives them) next occur in folded at or
 // after from, matched as asked; npos when nowhere. Empty words occur nowhere.
