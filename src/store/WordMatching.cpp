@@ -111,20 +111,4 @@ std::size_t count(std::string_view folded, std::string_view words, WordMatching 
     return found;
 }
 
-std::size_t wordCount(std::string_view folded) {
-    std::size_t words = 0;
-    bool inWord = false;
-    for (std::size_t at = 0; at < folded.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(folded[at]);
-        if (isContinuation(byte)) {
-            continue;
-        }
-        // Folded texts are nearly all ASCII: ICU is asked only beyond it.
-        const bool word = byte < 0x80 ? isWordCodePoint(byte) : isWordCharacterAt(folded, at);
-        words += word && !inWord ? 1 : 0;
-        inWord = word;
-    }
-    return words;
-}
-
 }  // namespace corvanel::word_matching

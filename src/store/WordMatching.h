@@ -42,9 +42,6 @@ inline bool contains(std::string_view folded, std::string_view words, WordMatchi
 // end of the one before.
 std::size_t count(std::string_view folded, std::string_view words, WordMatching matching);
 
-// How many words (runs of letters and digits) folded holds.
-std::size_t wordCount(std::string_view folded);
-
 }  // namespace word_matching
 
 }  // namespace corvanel
