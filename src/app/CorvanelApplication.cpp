@@ -21,6 +21,7 @@
 #include "RememberedState.h"
 #include "ResultListWindow.h"
 #include "SearchHistory.h"
+#include "SearchOptions.h"
 #include "SplashScreen.h"
 #include "StartupSequence.h"
 #include "UpdateAssistant.h"
@@ -91,6 +92,7 @@ bool CorvanelApplication::start() {
 void CorvanelApplication::createResultList(SplashScreen& splash) {
     resultList_ = std::make_unique<ResultListWindow>(*collection_);
     resultList_->setBusyWindow(busy_.get());
+    resultList_->searchOptions()->rememberIn(*state_);
     const auto openInViewer = [this](const QString& pageName, SaveBufferOnOpen saveBuffer,
                                      const QStringList& searchWords) {
         if (viewer_) {

@@ -18,12 +18,15 @@
 #include "ResizeRules.h"
 #include "ResultListWindow.h"
 #include "SearchHistory.h"
+#include "SearchOptions.h"
 #include "SectionPage.h"
 #include "SectionRequests.h"
 #include "StartPage.h"
 #include "UpdateAssistant.h"
 #include "WindowPlacement.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -216,7 +219,20 @@ void MainWindow::showCollectionName() {
 }
 
 void MainWindow::setResultList(ResultListWindow* resultList) {
+    if (resultList == resultList_) {
+        return;
+    }
     resultList_ = resultList;
+    SearchOptions* options = resultList->searchOptions();
+    for (SectionPage* page : sectionPages_) {
+        page->placeWholeWordsBox(
+            options->addWholeWordsBox(page, page->objectName() + u"PalavraInteira"));
+    }
+    for (QAction* menuAction : menuBar()->actions()) {
+        if (QMenu* menu = menuAction->menu(); menu != nullptr && menu->title() == u"Pesquisar") {
+            options->addMenuItems(*menu);
+        }
+    }
 }
 
 void MainWindow::setResultListOpener(ResultListOpener opener) {

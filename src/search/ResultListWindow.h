@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
@@ -21,6 +22,7 @@ namespace corvanel {
 class BusyWindow;
 class Collection;
 class ResultListModel;
+class SearchOptions;
 class SearchHistory;
 class ZoomControl;
 
@@ -49,6 +51,10 @@ public:
     const RequestFields& request() const { return logic_.fields; }
 
     QLineEdit* searchBox() const { return searchBox_; }
+    QCheckBox* wholeWordsBox() const { return wholeWordsBox_; }
+    // How searches match and results are listed: the window's own, which
+    // the main window's boxes and menu share.
+    SearchOptions* searchOptions() const { return options_; }
     QLineEdit* scopeField() const { return scopeField_; }
     QLineEdit* countField() const { return countField_; }
     ResultListView* resultList() const { return resultList_; }
@@ -109,6 +115,8 @@ private:
     ResultListLogic logic_;
     ResultListModel* model_ = nullptr;
     QLineEdit* searchBox_ = nullptr;
+    SearchOptions* options_ = nullptr;
+    QCheckBox* wholeWordsBox_ = nullptr;
     QLineEdit* scopeField_ = nullptr;
     QLineEdit* countField_ = nullptr;
     int headerDrop_ = 0;  // of the scope and count row, by the header's layout

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "FoldedRows.h"
+#include "WordMatching.h"
+
 #include <QString>
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace corvanel {
@@ -19,6 +24,21 @@ public:
     // The text rows (TEXTOS rowids, ascending) whose own text, or whose
     // card's title, key words or sub-title, the search words are found in.
     virtual std::vector<std::int64_t> matchingTextRows(const QString& words) = 0;
+
+    // The folded searchable text of each of rows the engine holds, in their
+    // order (SearchIndex::readFoldedRows).
+    virtual void readFoldedRows(std::span<const std::int64_t> rows,
+                                const SearchIndex::FoldedRowVisitor& visit) = 0;
+
+    // The same rows, matched as asked: whole words are the rows found
+    // anywhere whose folded text holds them between word boundaries.
+    std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching);
+
+protected:
+    // The rows among candidates (ascending, each holding the folded words
+    // somewhere) that hold them as whole words: each is read and confirmed.
+    virtual std::vector<std::int64_t> wholeWordRows(const std::vector<std::int64_t>& candidates,
+                                                    const std::string& foldedWords);
 };
 
 }  // namespace corvanel
