@@ -3,10 +3,9 @@
 #include "Collection.h"
 #include "ContentAddress.h"
 #include "Database.h"
+#include "DatabaseError.h"
 #include "ResultListHost.h"
 #include "SearchMessages.h"
-
-#include <algorithm>
 
 namespace corvanel {
 
@@ -47,13 +46,14 @@ ResultListLogic::ResultListLogic(Collection& collection, ResultListHost& host,
     : host_(host),
       collection_(collection),
       decisionText_(collection, decisionLines),
-      lines_(decisionText_) {}
+      lines_(decisionText_),
+      passages_(collection, lines_) {}
 
 void ResultListLogic::showRequest() {
     BusyPeriod busy(host_);
     clearLists();
     header_ = HeaderLayout::Plain;
-    passageWords_.clear();
+    passages_.setWords({});
     // Reopens a collection that failed to open, or says why it cannot.
     collection_.database();
     levels_.reset();
@@ -62,14 +62,15 @@ void ResultListLogic::showRequest() {
     SearchResult shown;
     if (plan.listing) {
         const SearchRequest& request = *plan.listing;
+        // Known before the fill: the list lays its rows out with room for them.
+        if (const auto* search = std::get_if<WordSearch>(&request)) {
+            passages_.setWords({search->words});
+        }
         shown = runFill(
             [&](Database& database, const ListedRowVisitor& visit) {
                 return evaluate(database, request, visit);
             },
             isLabelled(request), std::holds_alternative<AuthorListing>(request));
-        if (const auto* search = std::get_if<WordSearch>(&request)) {
-            setPassageWords({search->words});
-        }
     }
     rowCount_ = QString::number(shown.count());
     // Only a result under labels is searched again.
@@ -85,6 +86,7 @@ void ResultListLogic::showRequest() {
 void ResultListLogic::search() {
     BusyPeriod busy(host_);
     openNewLevel();
+    passages_.setWords(levels_.wordsInEffect());
     SearchResult found;
     if (const std::optional<WordSearch> words = scope_.keywordSearch(fields)) {
         found = runFill(
@@ -95,7 +97,6 @@ void ResultListLogic::search() {
     }
     rowCount_ = QString::number(found.count());
     levels_.setResult(std::move(found));
-    setPassageWords(levels_.wordsInEffect());
 }
 
 void ResultListLogic::narrow() {
@@ -103,6 +104,7 @@ void ResultListLogic::narrow() {
     // Among the rows shown when the button was pressed.
     const SearchResult among = levels_.current();
     openNewLevel(/*narrows=*/true);
+    passages_.setWords(levels_.wordsInEffect());
     SearchResult found = runFill(
         [&](Database& database, const ListedRowVisitor& visit) {
             return corvanel::narrow(database, among, fields.words, visit);
@@ -110,7 +112,6 @@ void ResultListLogic::narrow() {
         /*underLabels=*/true);
     rowCount_ = QString::number(found.count());
     levels_.setResult(std::move(found));
-    setPassageWords(levels_.wordsInEffect());
 }
 
 void ResultListLogic::stepBack() {
@@ -121,6 +122,7 @@ void ResultListLogic::stepBack() {
     BusyPeriod busy(host_);
     collection_.database();
     const ResultLevels::Entry& entry = levels_.stepBack();
+    passages_.setWords(levels_.wordsInEffect());
     // Whatever the window's request, the level stepped to is shown again,
     // plain.
     const std::vector<ResultRow>& rows = entry.result.rows;
@@ -136,24 +138,6 @@ void ResultListLogic::stepBack() {
         /*underLabels=*/false);
     rowCount_ = QString::number(listed.count());
     fields.words = entry.words;
-    setPassageWords(levels_.wordsInEffect());
-}
-
-void ResultListLogic::setPassageWords(QStringList words) {
-    const bool saysSomething = std::any_of(words.cbegin(), words.cend(),
-                                           [](const QString& w) { return !w.trimmed().isEmpty(); });
-    passageWords_ = saysSomething ? std::move(words) : QStringList();
-}
-
-Passage ResultListLogic::passageOfLine(qsizetype row) {
-    if (passageWords_.isEmpty() || row < 0 || row >= lines_.size()) {
-        return {};
-    }
-    const std::optional<std::int64_t> textRow = lines_.textRowOf(row);
-    if (!textRow) {
-        return {};
-    }
-    return passageOf(collection_.database().textRowFields(*textRow), passageWords_);
 }
 
 std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
@@ -168,8 +152,17 @@ std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
         search();
         return std::nullopt;
     }
-    return DocumentToOpen{ContentAddress::pageAddress(collection_.contentRoot(), key), key,
-                          levels_.wordsInEffect()};
+    DocumentToOpen document{ContentAddress::pageAddress(collection_.contentRoot(), key),
+                            key,
+                            levels_.wordsInEffect(),
+                            {}};
+    // A text that cannot be read keeps no one from its page: it opens at
+    // its first match.
+    try {
+        document.passage = passages_.of(row).text;
+    } catch (const DatabaseError&) {
+    }
+    return document;
 }
 
 void ResultListLogic::hidden() {

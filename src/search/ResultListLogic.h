@@ -7,6 +7,7 @@
 #include "ResultLevels.h"
 #include "ResultLines.h"
 #include "ScopeNames.h"
+#include "ShownPassages.h"
 
 #include <QString>
 
@@ -25,6 +26,8 @@ struct DocumentToOpen {
     QString address;          // the page address for the browser
     QString pageName;         // the document code
     QStringList searchWords;  // the words the document was found by, if any
+    // The words in context of the row opened, where the page opens.
+    QString passage;
 };
 
 // Everything the result-list window does, without the window: the request
@@ -78,10 +81,15 @@ public:
     int level() const { return levels_.level(); }
     // The words the rows shown were found by, for their passages; none for a
     // listing (nor for a search of blanks alone, which says nothing).
-    const QStringList& passageWords() const { return passageWords_; }
+    const QStringList& passageWords() const { return passages_.words(); }
     // The words in context of the text row a line shows; Nowhere for a line
-    // of no row or a result of no words. Reads the row's text.
-    Passage passageOfLine(qsizetype row);
+    // of no row or a result of no words. Reads the row's text if need be.
+    Passage passageOfLine(qsizetype row) { return passages_.of(row); }
+    // The passages of the rows shown, worked out for the lines in view.
+    const ShownPassages& passages() const { return passages_; }
+    // Works out the passages of lines first to last: DatabaseError when a
+    // text cannot be read.
+    void readPassages(qsizetype first, qsizetype last) { passages_.read(first, last); }
 
     // The results of this showing, level by level.
     const ResultLevels& levels() const { return levels_; }
@@ -91,7 +99,6 @@ private:
     // Fills the lists with what evaluation lists; returns its result.
     SearchResult runFill(const Evaluation& evaluation, bool underLabels, bool authors = false);
     void openNewLevel(bool narrows = false);
-    void setPassageWords(QStringList words);
 
     ResultListHost& host_;
     Collection& collection_;
@@ -99,7 +106,7 @@ private:
     ResultLines lines_;
     ResultLevels levels_;
     ShownScope scope_;
-    QStringList passageWords_;
+    ShownPassages passages_;
     QString rowCount_;
     HeaderLayout header_ = HeaderLayout::Plain;
 };

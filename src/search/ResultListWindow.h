@@ -68,12 +68,20 @@ public:
     // Ctrl+plus, Ctrl+minus, Ctrl+0: the list's text grows, its lines wrap anew.
     ZoomControl* zoom() const { return zoom_; }
 
+    // "Exibir > Trechos": the words in context under each row of a key-word
+    // result. On unless the user turns them off.
+    void setPassagesShown(bool shown);
+    bool passagesShown() const;
+
     // The window's commands, as its buttons and the list run them.
     void search();
     void narrow();
     void stepBack();
     void showHelp();
     void openLine(const QModelIndex& index);
+
+Q_SIGNALS:
+    void passagesShownChanged(bool shown);
 
 protected:
     void showEvent(QShowEvent* event) override;
