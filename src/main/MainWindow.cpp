@@ -24,6 +24,7 @@
 #include "UpdateAssistant.h"
 #include "WindowPlacement.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -217,6 +218,13 @@ void MainWindow::showCollectionName() {
 
 void MainWindow::setResultList(ResultListWindow* resultList) {
     resultList_ = resultList;
+    // "Exibir > Trechos" follows the list, whoever changes it.
+    if (auto* passages = findChild<QAction*>(QStringLiteral("Trechos1"))) {
+        passages->setChecked(resultList->passagesShown());
+        connect(passages, &QAction::toggled, resultList, &ResultListWindow::setPassagesShown);
+        connect(resultList, &ResultListWindow::passagesShownChanged, passages,
+                &QAction::setChecked);
+    }
 }
 
 void MainWindow::setResultListOpener(ResultListOpener opener) {

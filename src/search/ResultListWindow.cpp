@@ -302,7 +302,9 @@ void ResultListWindow::openLine(const QModelIndex& index) {
     std::optional<DocumentToOpen> document;
     perform([&] { document = logic_.openLine(index.isValid() ? index.row() : -1); });
     if (document && pageOpeners_.document) {
-        runGuarded([&] { pageOpeners_.document(document->pageName, document->searchWords); });
+        runGuarded([&] {
+            pageOpeners_.document(document->pageName, document->searchWords, document->passage);
+        });
     }
 }
 

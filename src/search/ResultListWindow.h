@@ -32,9 +32,12 @@ class ResultListWindow final : public QWidget, private ResultListHost {
 
 public:
     // Where a listed document (by its page name, with the words it was
-    // found by) and the help page open: the document viewer.
+    // found by and the words in context of the row opened) and the help
+    // page open: the document viewer.
     struct PageOpeners {
-        std::function<void(const QString& pageName, const QStringList& searchWords)> document;
+        std::function<void(const QString& pageName, const QStringList& searchWords,
+                           const QString& passage)>
+            document;
         std::function<void()> help;
     };
 

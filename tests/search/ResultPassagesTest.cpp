@@ -188,6 +188,26 @@ TEST_F(ResultPassages, ARowGrowsByItsPassageInAQuieterInkUntilTheyAreTurnedOff) 
     EXPECT_EQ(heightOf(row), withPassage);
 }
 
+TEST_F(ResultPassages, OpeningARowOpensAtItsOwnPassage) {
+    QStringList openedAt;
+    textos.setPageOpeners(
+        {[&](const QString& pageName, const QStringList& words, const QString& passage) {
+             EXPECT_EQ(pageName, q("1"));
+             EXPECT_EQ(words, QStringList{q("criança")});
+             openedAt << passage;
+         },
+         {}});
+    const QList<int> under = passageLines();
+    const int fourteenth = under[14];
+    textos.resultList()->scrollTo(at(fourteenth));
+    settle();
+    // Any line of the row: its title here.
+    textos.openLine(at(fourteenth - 1));
+    ASSERT_EQ(openedAt.size(), 1);
+    EXPECT_EQ(openedAt[0], passageAt(fourteenth).text);
+    EXPECT_TRUE(openedAt[0].contains(ownWord(14)));
+}
+
 TEST_F(ResultPassages, AListingHasNone) {
     textos.run({.kind = q("G"), .argument = q("T"), .clearsLists = true});
     settle();

@@ -20,9 +20,10 @@ protected:
     ResultWindowFixture() {
         opened_ = Collection::open(collection.programFolder());
         textos.setBusyWindow(&busy);
-        textos.setPageOpeners(
-            {[this](const QString& pageName, const QStringList&) { opened << pageName; },
-             [this] { opened << q("ajuda"); }});
+        textos.setPageOpeners({[this](const QString& pageName, const QStringList&, const QString&) {
+                                   opened << pageName;
+                               },
+                               [this] { opened << q("ajuda"); }});
     }
     ~ResultWindowFixture() override { textos.hide(); }
 
