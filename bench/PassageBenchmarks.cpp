@@ -18,6 +18,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+#include <utility>
+
 namespace corvanel::bench {
 
 namespace {
@@ -107,7 +110,8 @@ int main(int argc, char** argv) {
     corvanel::bench::ensureCollection();
     corvanel::bench::registerAll();
     // The same first screen without passages is the baseline.
-    corvanel::bench::RatioReporter reporter({{"WithPassages/", "WithoutPassages/"}});
+    corvanel::bench::RatioReporter reporter(
+        {std::pair<std::string, std::string>{"WithPassages/", "WithoutPassages/"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
