@@ -14,6 +14,7 @@
 #include "DisplayLineBreaker.h"
 #include "Look.h"
 #include "RatioReporter.h"
+#include "ResultArrangement.h"
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
 #include "ResultListWindow.h"
@@ -147,6 +148,37 @@ void QueryToOrderedCodes(benchmark::State& state, QStringView words) {
         rows = search([](const ListedDocument& row) { benchmark::DoNotOptimize(row.code); });
     }
     state.counters["rows"] = rows;
+}
+
+// The store with whole words: the engine's rows confirmed on their folded
+// text, then ordered and listed as above.
+void WholeWordsToOrderedCodes(benchmark::State& state, QStringView words) {
+    static Database database(connectionStringFor(collectionFolder()));
+    const auto search = [&](const Database::DocumentHandler& handler) {
+        return database.searchWords(words.toString(), SearchScope::allSections(), handler,
+                                    WordMatching::WholeWords);
+    };
+    int rows = search([](const ListedDocument&) {});
+    for (auto _ : state) {
+        rows = search([](const ListedDocument& row) { benchmark::DoNotOptimize(row.code); });
+    }
+    state.counters["rows"] = rows;
+}
+
+// The core: a search's result as found (title order), and the same ordered
+// by relevance.
+void CoreSearch(benchmark::State& state, QStringView words, ResultOrder order) {
+    static Database database(connectionStringFor(collectionFolder()));
+    const WordSearch search{words.toString(), SearchScope::allSections()};
+    size_t rows = 0;
+    for (auto _ : state) {
+        SearchResult found = evaluate(database, search);
+        if (order == ResultOrder::Relevance) {
+            found = orderedByRelevance(database, found, {search.words}, WordMatching::Anywhere);
+        }
+        rows = found.rows.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
 }
 
 // The index alone: words to the matching text rows, unordered, unlisted.
@@ -317,6 +349,16 @@ void registerAll() {
             (std::string("Store/QueryToOrderedCodes/") + name).c_str(),
             [words](benchmark::State& state) { QueryToOrderedCodes(state, words); }));
         asMilliseconds(benchmark::RegisterBenchmark(
+            (std::string("Options/WholeWords/") + name).c_str(),
+            [words](benchmark::State& state) { WholeWordsToOrderedCodes(state, words); }));
+        asMilliseconds(benchmark::RegisterBenchmark(
+            (std::string("Core/Search/") + name).c_str(),
+            [words](benchmark::State& state) { CoreSearch(state, words, ResultOrder::Title); }));
+        asMilliseconds(benchmark::RegisterBenchmark(
+            (std::string("Options/Relevance/") + name).c_str(), [words](benchmark::State& state) {
+                CoreSearch(state, words, ResultOrder::Relevance);
+            }));
+        asMilliseconds(benchmark::RegisterBenchmark(
             (std::string("Store/IndexMatchingRows/") + name).c_str(),
             [words](benchmark::State& state) { IndexMatchingRows(state, words); }));
         asMilliseconds(benchmark::RegisterBenchmark(
@@ -356,7 +398,9 @@ int main(int argc, char** argv) {
                                              {"Store/QueryToOrderedCodes/", "Baseline/FTS5/"},
                                              {"Store/IndexMatchingRows/", "Baseline/Memmem/"},
                                              {"Store/IndexMatchingRows/", "Baseline/FTS5/"},
-                                             {"Search/", "Baseline/Memmem/"}});
+                                             {"Search/", "Baseline/Memmem/"},
+                                             {"Options/WholeWords/", "Store/QueryToOrderedCodes/"},
+                                             {"Options/Relevance/", "Core/Search/"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -21,6 +21,7 @@
 #include "RememberedState.h"
 #include "ResultListWindow.h"
 #include "SearchHistory.h"
+#include "SearchOptions.h"
 #include "SplashScreen.h"
 #include "StartupSequence.h"
 #include "UpdateAssistant.h"
@@ -91,6 +92,7 @@ bool CorvanelApplication::start() {
 void CorvanelApplication::createResultList(SplashScreen& splash) {
     resultList_ = std::make_unique<ResultListWindow>(*collection_);
     resultList_->setBusyWindow(busy_.get());
+    resultList_->searchOptions()->rememberIn(*state_);
     const auto openInViewer = [this](const QString& pageName, SaveBufferOnOpen saveBuffer,
                                      const QStringList& searchWords, const MarkChoices& marking) {
         if (viewer_) {
@@ -98,9 +100,10 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
         }
     };
     resultList_->setPageOpeners(
-        {[openInViewer](const QString& pageName, const QStringList& searchWords,
-                        const QString& passage) {
-             openInViewer(pageName, SaveBufferOnOpen::Empty, searchWords, {.near = passage});
+        {[openInViewer](const DocumentToOpen& document) {
+             openInViewer(document.pageName, SaveBufferOnOpen::Empty, document.searchWords,
+                          {.wholeWords = document.matching == WordMatching::WholeWords,
+                           .near = document.passage});
          },
          [openInViewer] {
              openInViewer(ContentAddress::kHelpPage.toString(), SaveBufferOnOpen::Keep, {}, {});

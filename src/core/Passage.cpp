@@ -1,6 +1,7 @@
 #include "Passage.h"
 
 #include "TextMatching.h"
+#include "WordMatching.h"
 
 #include <algorithm>
 #include <optional>
@@ -114,10 +115,11 @@ std::vector<std::string> foldedWords(const QStringList& words) {
     return folded;
 }
 
-bool holds(const QString& field, const std::vector<std::string>& words) {
+bool holds(const QString& field, const std::vector<std::string>& words, WordMatching matching) {
     const std::string folded = searchFolded(field.toUtf8().toStdString());
-    return std::any_of(words.begin(), words.end(),
-                       [&](const std::string& w) { return folded.find(w) != std::string::npos; });
+    return std::any_of(words.begin(), words.end(), [&](const std::string& w) {
+        return word_matching::contains(folded, w, matching);
+    });
 }
 
 struct Match {
@@ -126,10 +128,10 @@ struct Match {
 };
 
 std::optional<Match> firstMatch(const std::string& folded, const std::vector<std::string>& words,
-                                std::size_t from = 0) {
+                                WordMatching matching, std::size_t from = 0) {
     std::optional<Match> first;
     for (const std::string& w : words) {
-        const std::size_t at = folded.find(w, from);
+        const std::size_t at = word_matching::find(folded, w, matching, from);
         if (at != std::string::npos && (!first || at < first->at)) {
             first = Match{at, w.size()};
         }
@@ -183,19 +185,24 @@ QString Passage::shown() const {
 }
 
 Passage passageOf(const TextRowFields& row, const QStringList& words, qsizetype length) {
+    return passageOf(row, words, WordMatching::Anywhere, length);
+}
+
+Passage passageOf(const TextRowFields& row, const QStringList& words, WordMatching matching,
+                  qsizetype length) {
     const std::vector<std::string> folded = foldedWords(words);
     Passage passage;
     if (folded.empty()) {
         return passage;
     }
     const FoldedText text(row.text);
-    const std::optional<Match> match = firstMatch(text.folded(), folded);
+    const std::optional<Match> match = firstMatch(text.folded(), folded, matching);
     if (!match) {
-        if (holds(row.title, folded)) {
+        if (holds(row.title, folded, matching)) {
             passage.place = Passage::Place::Title;
-        } else if (holds(row.keyWords, folded)) {
+        } else if (holds(row.keyWords, folded, matching)) {
             passage.place = Passage::Place::KeyWords;
-        } else if (holds(row.subtitle, folded)) {
+        } else if (holds(row.subtitle, folded, matching)) {
             passage.place = Passage::Place::Subtitle;
         }
         return passage;
@@ -242,8 +249,8 @@ Passage passageOf(const TextRowFields& row, const QStringList& words, qsizetype 
                                  ? match->at - static_cast<std::size_t>(4 * length)
                                  : 0;
     qsizetype markedUpTo = 0;
-    for (std::optional<Match> m = firstMatch(text.folded(), folded, from); m;
-         m = firstMatch(text.folded(), folded, m->at + 1)) {
+    for (std::optional<Match> m = firstMatch(text.folded(), folded, matching, from); m;
+         m = firstMatch(text.folded(), folded, matching, m->at + 1)) {
         const qsizetype first = text.characterOf(m->at);
         if (first >= end) {
             break;

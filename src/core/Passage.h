@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Database.h"
+#include "WordMatching.h"
 
 #include <QList>
 #include <QString>
@@ -38,7 +39,9 @@ struct Passage {
 
 // The passage of a row around the first place any of the words (each a
 // phrase, as searched) matches its text; failing that, the field that holds
-// them.
+// them. Words are matched anywhere, or as whole words when asked.
 Passage passageOf(const TextRowFields& row, const QStringList& words, qsizetype length = 200);
+Passage passageOf(const TextRowFields& row, const QStringList& words, WordMatching matching,
+                  qsizetype length = 200);
 
 }  // namespace corvanel

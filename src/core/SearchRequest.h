@@ -22,14 +22,19 @@ struct CategoryListing {
     QString category;
     bool operator==(const CategoryListing&) const = default;
 };
-// The key words, found as one phrase (see Database), within a scope. The
-// search button lists them under section labels; a section's own search and
-// listing list them plain.
+// The key words, found as one phrase (see Database), within a scope; found
+// anywhere, or as whole words only when asked. The search button lists them
+// under section labels; a section's own search and listing list them plain.
 struct WordSearch {
     QString words;
     SearchScope scope;
     bool underLabels = true;
+    bool wholeWords = false;
     bool operator==(const WordSearch&) const = default;
+
+    WordMatching matching() const {
+        return wholeWords ? WordMatching::WholeWords : WordMatching::Anywhere;
+    }
 };
 // The authors of the texts: a list of names, not of documents.
 struct AuthorListing {
@@ -45,11 +50,18 @@ bool isLabelled(const SearchRequest& request);
 
 // A request, then each narrowing in order: every narrowing searches its
 // words among the documents of the step before it. Stepping back is
-// dropping the last narrowing.
+// dropping the last narrowing. The narrowings are all matched one way,
+// wholeWords's: a front end with one "Palavra inteira" choice for its
+// search box sets it and its WordSearch's alike.
 struct SearchChain {
     SearchRequest request;
     QStringList narrowings;
+    bool wholeWords = false;
     bool operator==(const SearchChain&) const = default;
+
+    WordMatching narrowingMatching() const {
+        return wholeWords ? WordMatching::WholeWords : WordMatching::Anywhere;
+    }
 };
 
 }  // namespace corvanel

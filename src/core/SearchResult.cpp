@@ -47,7 +47,7 @@ SearchResult evaluate(Database& database, const SearchRequest& request,
             database.listCategory(listing.category, collect);
         }
         void operator()(const WordSearch& search) const {
-            database.searchWords(search.words, search.scope, collect);
+            database.searchWords(search.words, search.scope, collect, search.matching());
         }
         void operator()(const AuthorListing&) const {
             database.listAuthors([this](const QString& author) { result.authors << author; });
@@ -58,10 +58,11 @@ SearchResult evaluate(Database& database, const SearchRequest& request,
 }
 
 SearchResult narrow(Database& database, const SearchResult& previous, const QString& words,
-                    const ListedRowVisitor& visit) {
+                    const ListedRowVisitor& visit, WordMatching matching) {
     SearchResult result;
     result.labelled = true;
-    database.narrowWords(words, previous.narrowableDocuments(), collecting(result, visit));
+    database.narrowWords(words, previous.narrowableDocuments(), collecting(result, visit),
+                         matching);
     return result;
 }
 
@@ -72,8 +73,8 @@ SearchResult evaluate(Database& database, const SearchChain& chain, const Listed
     SearchResult result = evaluate(database, chain.request);
     for (qsizetype step = 0; step < chain.narrowings.size(); ++step) {
         const bool last = step + 1 == chain.narrowings.size();
-        result =
-            narrow(database, result, chain.narrowings[step], last ? visit : ListedRowVisitor());
+        result = narrow(database, result, chain.narrowings[step], last ? visit : ListedRowVisitor(),
+                        chain.narrowingMatching());
     }
     return result;
 }

@@ -21,6 +21,9 @@ struct SearchResult {
     std::vector<ResultRow> rows;
     QStringList authors;
     bool labelled = false;
+    // Grouped by document (groupedByDocument): for each row, how many rows
+    // of its document matched; empty for a result listed row by row.
+    std::vector<int> documentRowCounts;
 
     // What the result list counts: rows, or authors.
     int count() const;
@@ -39,8 +42,10 @@ SearchResult evaluate(Database& database, const SearchRequest& request,
 // The rows the words match among the documents of previous, in title order,
 // each text row once; under section labels.
 SearchResult narrow(Database& database, const SearchResult& previous, const QString& words,
-                    const ListedRowVisitor& visit = {});
-// A chain: its request, then each narrowing; visit sees the last step's rows.
+                    const ListedRowVisitor& visit = {},
+                    WordMatching matching = WordMatching::Anywhere);
+// A chain: its request, then each narrowing (matched as the chain says);
+// visit sees the last step's rows.
 SearchResult evaluate(Database& database, const SearchChain& chain,
                       const ListedRowVisitor& visit = {});
 

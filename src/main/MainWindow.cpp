@@ -18,6 +18,7 @@
 #include "ResizeRules.h"
 #include "ResultListWindow.h"
 #include "SearchHistory.h"
+#include "SearchOptions.h"
 #include "SectionPage.h"
 #include "SectionRequests.h"
 #include "StartPage.h"
@@ -25,6 +26,7 @@
 #include "WindowPlacement.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -217,6 +219,9 @@ void MainWindow::showCollectionName() {
 }
 
 void MainWindow::setResultList(ResultListWindow* resultList) {
+    if (resultList == resultList_) {
+        return;
+    }
     resultList_ = resultList;
     // "Exibir > Trechos" follows the list, whoever changes it.
     if (auto* passages = findChild<QAction*>(QStringLiteral("Trechos1"))) {
@@ -224,6 +229,16 @@ void MainWindow::setResultList(ResultListWindow* resultList) {
         connect(passages, &QAction::toggled, resultList, &ResultListWindow::setPassagesShown);
         connect(resultList, &ResultListWindow::passagesShownChanged, passages,
                 &QAction::setChecked);
+    }
+    SearchOptions* options = resultList->searchOptions();
+    for (SectionPage* page : sectionPages_) {
+        page->placeWholeWordsBox(
+            options->addWholeWordsBox(page, page->objectName() + u"PalavraInteira"));
+    }
+    for (QAction* menuAction : menuBar()->actions()) {
+        if (QMenu* menu = menuAction->menu(); menu != nullptr && menu->title() == u"Pesquisar") {
+            options->addMenuItems(*menu);
+        }
     }
 }
 

@@ -87,6 +87,7 @@ constexpr MainWindowLayout kLayout{
         .bottomStrip = {u"bottomStrip", u"main-section-strip.png", {210, 72, 525, 14}},
         .searchCaption = {u"Buscar por", {210, 35}},
         .searchField = {288, 32, 200, 24},
+        .wholeWordsBox = {288, 56, 140, 16},
         .whereCaption = {u"onde", {490, 35}},
         .filter = {528, 32, 145, 21},
         .searchButton = {680, 30},

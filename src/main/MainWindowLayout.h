@@ -131,6 +131,7 @@ struct SectionPageCommon {
     Picture bottomStrip;
     Label searchCaption;
     QRect searchField;
+    QRect wholeWordsBox;  // "Palavra inteira", under the search field
     Label whereCaption;
     QRect filter;
     QPoint searchButton;

@@ -5,6 +5,7 @@
 #include "MainWindowParts.h"
 #include "PictureButton.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -99,7 +100,20 @@ void SectionPage::addSearchRow(const main_window::SectionPageLayout& layout) {
 }
 
 QList<QWidget*> SectionPage::tabStops() const {
-    return {searchField_, filter_, searchButton_, tree_, listingButton_};
+    QList<QWidget*> stops{searchField_, filter_, searchButton_, tree_, listingButton_};
+    if (wholeWordsBox_ != nullptr) {
+        // After the search button: Tab from the field still reaches the filter.
+        stops.insert(3, wholeWordsBox_);
+    }
+    return stops;
+}
+
+void SectionPage::placeWholeWordsBox(QCheckBox* box) {
+    wholeWordsBox_ = box;
+    box->setParent(this);
+    box->setGeometry(common().wholeWordsBox);
+    box->setFont(searchField_->font());
+    box->show();
 }
 
 void SectionPage::focusSearchField() {

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -29,6 +30,11 @@ public:
     // The chosen filter item; -1 while none has been chosen.
     int filterIndex() const;
 
+    // The "Palavra inteira" box the search shares with every other, put in
+    // its place under the search field.
+    void placeWholeWordsBox(QCheckBox* box);
+    QCheckBox* wholeWordsBox() const { return wholeWordsBox_; }
+
     void focusSearchField();
     // The controls Tab stops at, in their order.
     QList<QWidget*> tabStops() const;
@@ -52,6 +58,7 @@ private:
     Section section_;
     QLineEdit* searchField_ = nullptr;
     QComboBox* filter_ = nullptr;
+    QCheckBox* wholeWordsBox_ = nullptr;
     QLineEdit* counter_ = nullptr;
     CategoryTree* tree_ = nullptr;
     QWidget* searchButton_ = nullptr;

@@ -25,7 +25,7 @@ QString numbered(int number, const QString& text) {
 }  // namespace
 
 // A row of any other section keeps its number but shows nothing.
-void ListFiller::add(const ListedDocument& row) {
+void ListFiller::add(const ListedDocument& row, int documentRows) {
     ++number_;
     const SectionFacts* section = sectionOfCard(row.section);
     if (section == nullptr) {
@@ -34,19 +34,29 @@ void ListFiller::add(const ListedDocument& row) {
     const QString label = underLabels_ ? section->labelLine.toString() : QString();
     lines_.beginBlock(row.textRow);
     if (section->listsTextStart && row.section == section->cardLetter) {
-        addDecisionBlock(row, label);
+        addDecisionBlock(row, label, documentRows);
     } else {
-        addStandardBlock(row, label);
+        addStandardBlock(row, label, documentRows);
     }
 }
 
-void ListFiller::addStandardBlock(const ListedDocument& row, const QString& label) {
+void ListFiller::addRowCount(int documentRows, const QString& code) {
+    if (documentRows > 0) {
+        lines_.add(documentRows == 1 ? QStringLiteral("1 trecho")
+                                     : QStringLiteral("%1 trechos").arg(documentRows),
+                   code);
+    }
+}
+
+void ListFiller::addStandardBlock(const ListedDocument& row, const QString& label,
+                                  int documentRows) {
     const QString& code = row.code;
     if (!label.isEmpty()) {
         lines_.add(label, code, ResultLines::Kind::SectionLabel);
     }
     lines_.add(numbered(number_, row.title), code);
     lines_.add(row.subtitle, code);
+    addRowCount(documentRows, code);
     lines_.addSeparator();
 }
 
@@ -75,13 +85,15 @@ std::vector<QStringList> DecisionTextLines::linesOf(const std::vector<std::int64
 }
 
 // The text's lines are read when they are first shown.
-void ListFiller::addDecisionBlock(const ListedDocument& row, const QString& label) {
+void ListFiller::addDecisionBlock(const ListedDocument& row, const QString& label,
+                                  int documentRows) {
     const QString& code = row.code;
     if (!label.isEmpty()) {
         lines_.add(label, code, ResultLines::Kind::SectionLabel);
     }
     lines_.addDecisionLines(row.textRow, QString::number(number_) + u" - ", kDecisionTextLines,
                             code);
+    addRowCount(documentRows, code);
     lines_.add(kDecisionClosing.toString(), code);
     lines_.addSeparator();
 }

@@ -37,15 +37,17 @@ public:
     ListFiller(ResultLines& lines, bool underLabels) : lines_(lines), underLabels_(underLabels) {}
 
     // The next row's block. A row of any other section keeps its number but
-    // shows nothing.
-    void add(const ListedDocument& row);
+    // shows nothing. A document listed once for all its matching rows says
+    // how many there are (documentRows, when not 0).
+    void add(const ListedDocument& row, int documentRows = 0);
     // The author listing: a numbered line and a separator per author, both
     // with the author as key.
     void addAuthors(const QStringList& authors);
 
 private:
-    void addStandardBlock(const ListedDocument& row, const QString& label);
-    void addDecisionBlock(const ListedDocument& row, const QString& label);
+    void addStandardBlock(const ListedDocument& row, const QString& label, int documentRows);
+    void addDecisionBlock(const ListedDocument& row, const QString& label, int documentRows);
+    void addRowCount(int documentRows, const QString& code);
 
     ResultLines& lines_;
     bool underLabels_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResultArrangement.h"
+
 #include <QString>
 
 namespace corvanel {
@@ -13,7 +15,9 @@ struct RequestFields {
     QString words;           // search words (the visible search box)
     QString adoptedSection;  // section letter named after a category listing
     QString subcategory = QStringLiteral(" ");  // sub-category code for section searches
-    QString subcategoryMode;  // "0": section searches filter by letter; else by subcategory
+    QString subcategoryMode;        // "0": section searches filter by letter; else by subcategory
+    bool wholeWords = false;        // "Palavra inteira": searches and narrowings match whole words
+    ResultArrangement arrangement;  // "Ordenar por", "Agrupar por documento"
 };
 
 }  // namespace corvanel

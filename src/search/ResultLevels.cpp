@@ -11,12 +11,12 @@ void ResultLevels::reset(SearchResult shown) {
     entries_.fill({});
 }
 
-void ResultLevels::open(const QString& kind, const QString& words, bool narrows) {
+void ResultLevels::open(const QString& kind, const QString& words, bool narrows, bool wholeWords) {
     ++level_;
     if (level_ - oldest_ >= kHistorySize) {
         ++oldest_;
     }
-    entries_[slot(level_)] = Entry{kind, words, narrows, {}};
+    entries_[slot(level_)] = Entry{kind, words, narrows, wholeWords, {}};
 }
 
 void ResultLevels::setResult(SearchResult result) {
@@ -51,6 +51,11 @@ QStringList ResultLevels::wordsInEffect() const {
         }
     }
     return words;
+}
+
+WordMatching ResultLevels::matchingInEffect() const {
+    return level_ >= 0 && entries_[slot(level_)].wholeWords ? WordMatching::WholeWords
+                                                            : WordMatching::Anywhere;
 }
 
 const ResultLevels::Entry& ResultLevels::stepBack() {

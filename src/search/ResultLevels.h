@@ -23,9 +23,10 @@ public:
     static constexpr int kHistorySize = 101;
 
     struct Entry {
-        QString kind;          // `tipo` when the level was opened
-        QString words;         // `Edit3` then
-        bool narrows = false;  // searched among the level below it
+        QString kind;             // `tipo` when the level was opened
+        QString words;            // `Edit3` then
+        bool narrows = false;     // searched among the level below it
+        bool wholeWords = false;  // its words matched as whole words
         SearchResult result;
     };
 
@@ -36,7 +37,8 @@ public:
     int level() const { return level_; }
 
     // Opens the next level, with no rows until setResult.
-    void open(const QString& kind, const QString& words, bool narrows = false);
+    void open(const QString& kind, const QString& words, bool narrows = false,
+              bool wholeWords = false);
     void setResult(SearchResult result);
     // The rows of the current level.
     const SearchResult& current() const;
@@ -47,6 +49,8 @@ public:
     // The words every document of the current level was found by: those of
     // the level's search and of each narrowing since, oldest first.
     QStringList wordsInEffect() const;
+    // How the current level matched its words; anywhere before any level.
+    WordMatching matchingInEffect() const;
 
     bool canStepBack() const { return level_ > oldest_; }
 

@@ -7,6 +7,8 @@
 #include "ResultListHost.h"
 #include "SearchMessages.h"
 
+#include <QHash>
+
 namespace corvanel {
 
 namespace {
@@ -39,6 +41,21 @@ private:
     ResultListHost& host_;
 };
 
+// A result shown again: the cards of its rows, each shown to visit when
+// there is one.
+SearchResult listedAgain(Database& database, const SearchResult& result,
+                         const ListedRowVisitor& visit) {
+    SearchResult again;
+    again.labelled = result.labelled;
+    listRows(database, result.rows, [&](const ListedDocument& card) {
+        again.rows.push_back({card.code.toLongLong(), card.textRow});
+        if (visit) {
+            visit(card);
+        }
+    });
+    return again;
+}
+
 }  // namespace
 
 ResultListLogic::ResultListLogic(Collection& collection, ResultListHost& host,
@@ -53,7 +70,8 @@ void ResultListLogic::showRequest() {
     BusyPeriod busy(host_);
     clearLists();
     header_ = HeaderLayout::Plain;
-    passages_.setWords({});
+    passages_.setWords({}, WordMatching::Anywhere);
+    found_ = {};
     // Reopens a collection that failed to open, or says why it cannot.
     collection_.database();
     levels_.reset();
@@ -64,15 +82,16 @@ void ResultListLogic::showRequest() {
         const SearchRequest& request = *plan.listing;
         // Known before the fill: the list lays its rows out with room for them.
         if (const auto* search = std::get_if<WordSearch>(&request)) {
-            passages_.setWords({search->words});
+            passages_.setWords({search->words}, search->matching());
         }
         shown = runFill(
             [&](Database& database, const ListedRowVisitor& visit) {
                 return evaluate(database, request, visit);
             },
             isLabelled(request), std::holds_alternative<AuthorListing>(request));
+    } else {
+        rowCount_ = QString::number(0);
     }
-    rowCount_ = QString::number(shown.count());
     // Only a result under labels is searched again.
     levels_.reset(shown.labelled ? std::move(shown) : SearchResult());
     // A category request names the section of its category.
@@ -86,7 +105,7 @@ void ResultListLogic::showRequest() {
 void ResultListLogic::search() {
     BusyPeriod busy(host_);
     openNewLevel();
-    passages_.setWords(levels_.wordsInEffect());
+    passages_.setWords(levels_.wordsInEffect(), levels_.matchingInEffect());
     SearchResult found;
     if (const std::optional<WordSearch> words = scope_.keywordSearch(fields)) {
         found = runFill(
@@ -94,8 +113,10 @@ void ResultListLogic::search() {
                 return evaluate(database, *words, visit);
             },
             /*underLabels=*/true);
+    } else {
+        found_ = {};
+        rowCount_ = QString::number(0);
     }
-    rowCount_ = QString::number(found.count());
     levels_.setResult(std::move(found));
 }
 
@@ -104,13 +125,13 @@ void ResultListLogic::narrow() {
     // Among the rows shown when the button was pressed.
     const SearchResult among = levels_.current();
     openNewLevel(/*narrows=*/true);
-    passages_.setWords(levels_.wordsInEffect());
+    passages_.setWords(levels_.wordsInEffect(), levels_.matchingInEffect());
     SearchResult found = runFill(
         [&](Database& database, const ListedRowVisitor& visit) {
-            return corvanel::narrow(database, among, fields.words, visit);
+            return corvanel::narrow(database, among, fields.words, visit,
+                                    levels_.matchingInEffect());
         },
         /*underLabels=*/true);
-    rowCount_ = QString::number(found.count());
     levels_.setResult(std::move(found));
 }
 
@@ -122,22 +143,25 @@ void ResultListLogic::stepBack() {
     BusyPeriod busy(host_);
     collection_.database();
     const ResultLevels::Entry& entry = levels_.stepBack();
-    passages_.setWords(levels_.wordsInEffect());
+    passages_.setWords(levels_.wordsInEffect(), levels_.matchingInEffect());
     // Whatever the window's request, the level stepped to is shown again,
     // plain.
-    const std::vector<ResultRow>& rows = entry.result.rows;
-    const SearchResult listed = runFill(
-        [&](Database& database, const ListedRowVisitor& visit) {
-            SearchResult again;
-            listRows(database, rows, [&](const ListedDocument& card) {
-                again.rows.push_back({card.code.toLongLong(), card.textRow});
-                visit(card);
-            });
-            return again;
-        },
-        /*underLabels=*/false);
-    rowCount_ = QString::number(listed.count());
+    const SearchResult again = entry.result;
+    runFill([&](Database& database,
+                const ListedRowVisitor& visit) { return listedAgain(database, again, visit); },
+            /*underLabels=*/false);
     fields.words = entry.words;
+}
+
+void ResultListLogic::rearrange() {
+    if (passages_.words().isEmpty() || found_.rows.empty()) {
+        return;
+    }
+    BusyPeriod busy(host_);
+    const SearchResult again = found_;
+    runFill([&](Database& database,
+                const ListedRowVisitor& visit) { return listedAgain(database, again, visit); },
+            foundUnderLabels_);
 }
 
 std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
@@ -155,6 +179,7 @@ std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
     DocumentToOpen document{ContentAddress::pageAddress(collection_.contentRoot(), key),
                             key,
                             levels_.wordsInEffect(),
+                            levels_.matchingInEffect(),
                             {}};
     // A text that cannot be read keeps no one from its page: it opens at
     // its first match.
@@ -174,7 +199,20 @@ void ResultListLogic::hidden() {
 void ResultListLogic::openNewLevel(bool narrows) {
     clearLists();
     collection_.database();
-    levels_.open(fields.kind, fields.words, narrows);
+    levels_.open(fields.kind, fields.words, narrows, fields.wholeWords);
+}
+
+int ResultListLogic::fillArranged(ListFiller& filler, const SearchResult& found) {
+    Database& database = collection_.database();
+    const SearchResult shown =
+        arranged(database, found, passages_.words(), passages_.matching(), fields.arrangement);
+    QHash<std::int64_t, int> documentRows;
+    for (size_t i = 0; i < shown.documentRowCounts.size(); ++i) {
+        documentRows.insert(shown.rows[i].textRow, shown.documentRowCounts[i]);
+    }
+    return listRows(database, shown.rows, [&](const ListedDocument& card) {
+        filler.add(card, documentRows.value(card.textRow));
+    });
 }
 
 void ResultListLogic::clearLists() {
@@ -187,9 +225,22 @@ SearchResult ResultListLogic::runFill(const Evaluation& evaluation, bool underLa
     {
         ListsRewrite rewrite(host_, lines_);
         ListFiller filler(lines_, underLabels);
-        result =
-            evaluation(collection_.database(), [&](const ListedDocument& row) { filler.add(row); });
+        // Title order, every row: listed as it is found.
+        const bool arranges =
+            !passages_.words().isEmpty() && fields.arrangement != ResultArrangement{};
+        int listed = 0;
+        if (arranges) {
+            result = evaluation(collection_.database(), {});
+            listed = fillArranged(filler, result);
+        } else {
+            result = evaluation(collection_.database(),
+                                [&](const ListedDocument& row) { filler.add(row); });
+            listed = result.count();
+        }
         filler.addAuthors(result.authors);
+        rowCount_ = QString::number(listed);
+        found_ = result;
+        foundUnderLabels_ = underLabels;
     }
     host_.processPendingMessages();
     // An empty author list is no failed search.

@@ -26,6 +26,8 @@ struct DocumentToOpen {
     QString address;          // the page address for the browser
     QString pageName;         // the document code
     QStringList searchWords;  // the words the document was found by, if any
+    // How they were matched: the page marks whole words only when they were.
+    WordMatching matching = WordMatching::Anywhere;
     // The words in context of the row opened, where the page opens.
     QString passage;
 };
@@ -62,6 +64,9 @@ public:
     void narrow();
     // "Voltar".
     void stepBack();
+    // The order or the grouping in the fields changed: the key-word result
+    // shown is listed again as they now ask. Nothing for a listing.
+    void rearrange();
     // A double click on line row: an author of the author list lists the
     // author's texts; a document's line gives the document to open.
     std::optional<DocumentToOpen> openLine(qsizetype row);
@@ -82,6 +87,8 @@ public:
     // The words the rows shown were found by, for their passages; none for a
     // listing (nor for a search of blanks alone, which says nothing).
     const QStringList& passageWords() const { return passages_.words(); }
+    // How those words were matched.
+    WordMatching passageMatching() const { return passages_.matching(); }
     // The words in context of the text row a line shows; Nowhere for a line
     // of no row or a result of no words. Reads the row's text if need be.
     Passage passageOfLine(qsizetype row) { return passages_.of(row); }
@@ -96,8 +103,12 @@ public:
 
 private:
     using Evaluation = std::function<SearchResult(Database&, const ListedRowVisitor&)>;
-    // Fills the lists with what evaluation lists; returns its result.
+    // Fills the lists with what evaluation lists, arranged as the fields ask
+    // when it was found by words, and counts what it listed; returns the
+    // result as found (title order, every row), which the levels keep.
     SearchResult runFill(const Evaluation& evaluation, bool underLabels, bool authors = false);
+    // Lists found as the fields' arrangement asks; returns the rows listed.
+    int fillArranged(ListFiller& filler, const SearchResult& found);
     void openNewLevel(bool narrows = false);
 
     ResultListHost& host_;
@@ -107,6 +118,9 @@ private:
     ResultLevels levels_;
     ShownScope scope_;
     ShownPassages passages_;
+    // What the lists show, as found, for listing it again in another order.
+    SearchResult found_;
+    bool foundUnderLabels_ = false;
     QString rowCount_;
     HeaderLayout header_ = HeaderLayout::Plain;
 };

@@ -14,10 +14,12 @@
 #include "ResultListView.h"
 #include "ResultListWindowLayout.h"
 #include "SearchHistory.h"
+#include "SearchOptions.h"
 #include "SearchWords.h"
 #include "WindowPlacement.h"
 #include "ZoomControl.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QHideEvent>
 #include <QLabel>
@@ -99,7 +101,8 @@ ResultListWindow::ResultListWindow(Collection& collection, QWidget* parent)
     : QWidget(parent, Qt::Window),
       decisionLines_(Look::sansSerif(result_list_layout::kWindowFontPixels),
                      ResultListLogic::kDecisionTextWidth),
-      logic_(collection, *this, decisionLines_) {
+      logic_(collection, *this, decisionLines_),
+      options_(new SearchOptions(this)) {
     setObjectName(QStringLiteral("Textos"));
     setWindowTitle(QStringLiteral("Resultados"));
     setFont(Look::sansSerif(result_list_layout::kWindowFontPixels));
@@ -150,6 +153,13 @@ void ResultListWindow::createControls() {
                      addPictureButton(this, kNarrowButton, [this] { narrow(); }),
                      addPictureButton(this, kBackButton, [this] { stepBack(); }),
                      addPictureButton(this, kHelpButton, [this] { showHelp(); })};
+    // After the buttons, so that Tab still goes from the box to the search.
+    wholeWordsBox_ = options_->addWholeWordsBox(this, QStringLiteral("PalavraInteira"));
+    wholeWordsBox_->setGeometry(kWholeWordsBox);
+    coveredTools_ << wholeWordsBox_;
+    // A result shown is listed again in the order or grouping chosen.
+    connect(options_, &SearchOptions::arrangementChanged, this,
+            [this] { perform([this] { logic_.rearrange(); }); });
 
     scopeCaption_ = addPicture(this, kScopeCaption);
     scopeField_ =
@@ -302,14 +312,14 @@ void ResultListWindow::openLine(const QModelIndex& index) {
     std::optional<DocumentToOpen> document;
     perform([&] { document = logic_.openLine(index.isValid() ? index.row() : -1); });
     if (document && pageOpeners_.document) {
-        runGuarded([&] {
-            pageOpeners_.document(document->pageName, document->searchWords, document->passage);
-        });
+        runGuarded([&] { pageOpeners_.document(*document); });
     }
 }
 
 void ResultListWindow::perform(const std::function<void()>& handler) {
     logic_.fields.words = searchBox_->text();
+    logic_.fields.wholeWords = options_->wholeWords();
+    logic_.fields.arrangement = options_->arrangement();
     runGuarded(handler);
     showState();
 }

@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QModelIndex;
@@ -21,6 +22,7 @@ namespace corvanel {
 class BusyWindow;
 class Collection;
 class ResultListModel;
+class SearchOptions;
 class SearchHistory;
 class ZoomControl;
 
@@ -31,13 +33,11 @@ class ResultListWindow final : public QWidget, private ResultListHost {
     Q_OBJECT
 
 public:
-    // Where a listed document (by its page name, with the words it was
-    // found by and the words in context of the row opened) and the help
-    // page open: the document viewer.
+    // Where a listed document (its page, the words it was found by and how,
+    // the words in context of the row opened) and the help page open: the
+    // document viewer.
     struct PageOpeners {
-        std::function<void(const QString& pageName, const QStringList& searchWords,
-                           const QString& passage)>
-            document;
+        std::function<void(const DocumentToOpen& document)> document;
         std::function<void()> help;
     };
 
@@ -52,6 +52,10 @@ public:
     const RequestFields& request() const { return logic_.fields; }
 
     QLineEdit* searchBox() const { return searchBox_; }
+    QCheckBox* wholeWordsBox() const { return wholeWordsBox_; }
+    // How searches match and results are listed: the window's own, which
+    // the main window's boxes and menu share.
+    SearchOptions* searchOptions() const { return options_; }
     QLineEdit* scopeField() const { return scopeField_; }
     QLineEdit* countField() const { return countField_; }
     ResultListView* resultList() const { return resultList_; }
@@ -120,6 +124,8 @@ private:
     ResultListLogic logic_;
     ResultListModel* model_ = nullptr;
     QLineEdit* searchBox_ = nullptr;
+    SearchOptions* options_ = nullptr;
+    QCheckBox* wholeWordsBox_ = nullptr;
     QLineEdit* scopeField_ = nullptr;
     QLineEdit* countField_ = nullptr;
     int headerDrop_ = 0;  // of the scope and count row, by the header's layout

@@ -39,6 +39,8 @@ constexpr Picture kEmblem{u"Image3", u"results-emblem.jpg", {320, 13, 129, 48}};
 constexpr Picture kButtonCaptions{u"Image2", u"results-button-captions.jpg", {548, 32, 77, 17}};
 
 constexpr QRect kSearchBox{14, 16, 251, 21};
+// "Palavra inteira", right of the emblem, covered with the search tools.
+constexpr QRect kWholeWordsBox{456, 12, 92, 17};
 
 constexpr Button kSearchButton{u"Bt_busca", {288, 5}};
 constexpr Button kNarrowButton{u"Tavik3", {288, 35}};

@@ -25,7 +25,7 @@ ShownScope ShownScope::authorTexts() {
 std::optional<WordSearch> ShownScope::keywordSearch(const RequestFields& fields) const {
     switch (searches) {
         case Searches::AllSections:
-            return WordSearch{fields.words, SearchScope::allSections()};
+            return WordSearch{fields.words, SearchScope::allSections(), true, fields.wholeWords};
         case Searches::Section:
             return sectionSearch(*section, fields, /*underLabels=*/true);
         case Searches::Nothing:
@@ -41,7 +41,7 @@ WordSearch sectionSearch(const SectionFacts& section, const RequestFields& field
     return {fields.words,
             fields.subcategoryMode == u"0" ? SearchScope::section(section.cardLetter.toString())
                                            : SearchScope::subcategory(fields.subcategory),
-            underLabels};
+            underLabels, fields.wholeWords};
 }
 
 }  // namespace corvanel

@@ -41,7 +41,8 @@ struct ShownScope {
 };
 
 // The key-word search of a section: by section letter when SUBCATOK is "0",
-// otherwise by the sub-category code in SUBCAT; under labels or plain.
+// otherwise by the sub-category code in SUBCAT; under labels or plain; whole
+// words when the fields ask for them.
 WordSearch sectionSearch(const SectionFacts& section, const RequestFields& fields,
                          bool underLabels);
 

@@ -10,13 +10,14 @@
 
 namespace corvanel {
 
-void ShownPassages::setWords(QStringList words) {
+void ShownPassages::setWords(QStringList words, WordMatching matching) {
     // Blanks alone say nothing: no passage would show a match.
     const bool saysSomething = std::any_of(words.cbegin(), words.cend(),
                                            [](const QString& w) { return !w.trimmed().isEmpty(); });
     words = saysSomething ? std::move(words) : QStringList();
-    if (words != words_) {
+    if (words != words_ || matching != matching_) {
         words_ = std::move(words);
+        matching_ = matching;
         byTextRow_.clear();
     }
 }
@@ -42,7 +43,7 @@ const Passage& ShownPassages::readOne(std::int64_t textRow) {
     // Kept empty when the text cannot be read, so it fails once, not at
     // every scroll.
     Passage& passage = byTextRow_[textRow];
-    passage = passageOf(collection_.database().textRowFields(textRow), words_);
+    passage = passageOf(collection_.database().textRowFields(textRow), words_, matching_);
     return passage;
 }
 

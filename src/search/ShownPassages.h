@@ -23,10 +23,11 @@ public:
     ShownPassages(Collection& collection, const ResultLines& lines)
         : collection_(collection), lines_(lines) {}
 
-    // The words of the result shown; none for a listing. Forgets every
-    // passage worked out for other words.
-    void setWords(QStringList words);
+    // The words of the result shown, and how they were matched; none for a
+    // listing. Forgets every passage worked out for other words.
+    void setWords(QStringList words, WordMatching matching);
     const QStringList& words() const { return words_; }
+    WordMatching matching() const { return matching_; }
 
     // Works out the passages of the blocks of lines first to last not known
     // yet: DatabaseError for the first text that cannot be read, whose
@@ -47,6 +48,7 @@ private:
     Collection& collection_;
     const ResultLines& lines_;
     QStringList words_;
+    WordMatching matching_ = WordMatching::Anywhere;
     QHash<std::int64_t, Passage> byTextRow_;
 };
 

@@ -24,6 +24,11 @@ const QString kDocuments = QStringLiteral("historico/documentos");
 const QString kPage = QStringLiteral("pagina");
 const QString kTitle = QStringLiteral("titulo");
 const QString kCollection = QStringLiteral("colecao");
+const QString kWholeWords = QStringLiteral("busca/palavraInteira");
+const QString kOrder = QStringLiteral("busca/ordem");
+const QString kGrouped = QStringLiteral("busca/agrupar");
+const QString kRelevance = QStringLiteral("relevancia");
+const QString kTitleOrder = QStringLiteral("titulo");
 // How many collections' recent documents are kept at most.
 constexpr int kMostCollections = 10;
 
@@ -50,6 +55,11 @@ QStringList cleanList(const QVariant& value) {
 // The same folder however it was written.
 QString collectionKey(const QString& folder) {
     return folder.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+// Only what the program writes turns a choice on: anything else is off.
+bool isOn(const QVariant& value) {
+    return value.toString() == u"true";
 }
 
 }  // namespace
@@ -208,6 +218,19 @@ void RememberedState::rememberDocument(const QString& collection, const RecentDo
 void RememberedState::clearHistory() {
     settings_.raw().remove(kSearches);
     settings_.raw().remove(kDocuments);
+    write();
+}
+
+SearchChoices RememberedState::searchChoices() const {
+    return {isOn(settings_.raw().value(kWholeWords)),
+            settings_.raw().value(kOrder).toString() == kRelevance,
+            isOn(settings_.raw().value(kGrouped))};
+}
+
+void RememberedState::storeSearchChoices(const SearchChoices& choices) {
+    settings_.raw().setValue(kWholeWords, choices.wholeWords);
+    settings_.raw().setValue(kOrder, choices.byRelevance ? kRelevance : kTitleOrder);
+    settings_.raw().setValue(kGrouped, choices.groupedByDocument);
     write();
 }
 

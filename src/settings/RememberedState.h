@@ -20,6 +20,17 @@ struct RecentDocument {
     bool operator==(const RecentDocument&) const = default;
 };
 
+// How the user last asked searches to be made and listed: "Palavra
+// inteira", "Ordenar por: relevância", "Agrupar por documento"; all off
+// unless chosen.
+struct SearchChoices {
+    bool wholeWords = false;
+    bool byRelevance = false;
+    bool groupedByDocument = false;
+
+    bool operator==(const SearchChoices&) const = default;
+};
+
 // Where a window was and how large, as the user left it.
 struct WindowFrame {
     QPoint position;  // of the frame's top left corner
@@ -61,6 +72,9 @@ public:
     QList<RecentDocument> recentDocuments(const QString& collection) const;
     // Moves the page to the top; a title left empty keeps the one known.
     void rememberDocument(const QString& collection, const RecentDocument& document);
+
+    SearchChoices searchChoices() const;
+    void storeSearchChoices(const SearchChoices& choices);
 
     // "Limpar histórico": the searches and the documents.
     void clearHistory();

@@ -222,11 +222,12 @@ constexpr size_t kListedFromLabels = 1000;
 // A few rows go into MATCHED_ROWS, from which the statement lists those
 // that pass its filter, in title order: a rare word reads only its own
 // rows and cards. Many rows are put in order in memory instead.
-int Database::listMatches(const QString& words, std::string_view filter,
+int Database::listMatches(const QString& words, WordMatching matching, std::string_view filter,
                           const std::function<void(sqlite::Statement&)>& bindFilter,
                           const DocumentHandler& handler, const QSet<std::int64_t>* documents) {
     // Front ends cut longer words and say so; the store holds to the bound whoever asks.
-    const std::vector<std::int64_t> rows = matcher_->matchingTextRows(boundedSearchWords(words));
+    const std::vector<std::int64_t> rows =
+        matcher_->matchingTextRows(boundedSearchWords(words), matching);
     if (rows.size() >= kListedFromLabels) {
         return listFromLabels(titleOrder_.inOrder(connection_, rows), filter, bindFilter, handler,
                               documents);
@@ -283,28 +284,33 @@ int Database::listFromLabels(const std::vector<TitleOrder::Placed>& rows, std::s
 }
 
 int Database::searchWords(const QString& words, const SearchScope& scope,
-                          const DocumentHandler& handler) {
+                          const DocumentHandler& handler, WordMatching matching) {
     switch (scope.kind) {
         case SearchScope::Kind::AllSections:
-            return listMatches(words, {}, {}, handler);
+            return listMatches(words, matching, {}, {}, handler);
         case SearchScope::Kind::Section:
             return listMatches(
-                words, queries::kInSection,
+                words, matching, queries::kInSection,
                 [&](sqlite::Statement& s) { s.bind(":letter", scope.filter); }, handler);
         case SearchScope::Kind::Subcategory:
             break;
     }
     return listMatches(
-        words, queries::kInSubcategory,
+        words, matching, queries::kInSubcategory,
         [&](sqlite::Statement& s) { s.bind(":subcategory", scope.filter); }, handler);
 }
 
 int Database::narrowWords(const QString& words, const QSet<std::int64_t>& documents,
-                          const DocumentHandler& handler) {
+                          const DocumentHandler& handler, WordMatching matching) {
     if (documents.isEmpty()) {
         return 0;
     }
-    return listMatches(words, {}, {}, handler, &documents);
+    return listMatches(words, matching, {}, {}, handler, &documents);
+}
+
+void Database::readFoldedRows(std::span<const std::int64_t> rows,
+                              const SearchIndex::FoldedRowVisitor& visit) {
+    matcher_->readFoldedRows(rows, visit);
 }
 
 namespace {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "CardLabels.h"
+#include "FoldedRows.h"
 #include "ListedDocument.h"
 #include "Sqlite.h"
 #include "TitleOrder.h"
+#include "WordMatching.h"
 
 #include <QSet>
 #include <QString>
@@ -44,8 +46,8 @@ struct SearchScope {
 // title, key words, sub-title or text, ignoring letter case and accents and
 // reading every run of blanks (the tab and every Unicode space separator,
 // no-break spaces included) and line breaks as one blank ('%' and '_' are
-// plain characters); codes are matched as LIKE between '%' wildcards would.
-// Words beyond kLongestSearchWords (SearchWords.h) are not looked at.
+// plain characters), or, when asked, as whole words only (WordMatching); codes are matched as LIKE
+// between '%' wildcards would. Words beyond kLongestSearchWords (SearchWords.h) are not looked at.
 // Titles are listed in Portuguese order. Failures raise DatabaseError with
 // the engine's message.
 //
@@ -84,10 +86,11 @@ public:
     // otherwise, and return the number of rows.
     int listCategory(const QString& category, const DocumentHandler& handler);
     int listCollection(const DocumentHandler& handler);
-    int searchWords(const QString& words, const SearchScope& scope, const DocumentHandler& handler);
+    int searchWords(const QString& words, const SearchScope& scope, const DocumentHandler& handler,
+                    WordMatching matching = WordMatching::Anywhere);
     // Every text row of the documents (codes) that the words match, once.
     int narrowWords(const QString& words, const QSet<std::int64_t>& documents,
-                    const DocumentHandler& handler);
+                    const DocumentHandler& handler, WordMatching matching = WordMatching::Anywhere);
     // The cards of these text rows (code, text row), in this order; a row
     // whose card is gone is left out.
     int listRows(std::span<const ResultRow> rows, const DocumentHandler& handler);
@@ -103,6 +106,11 @@ public:
         QString text;
     };
     TextRowFields textRowFields(std::int64_t textRow);
+
+    // The searchable text of each of these text rows, folded as searches
+    // fold it (SearchIndex::readFoldedRows), in their order.
+    void readFoldedRows(std::span<const std::int64_t> rows,
+                        const SearchIndex::FoldedRowVisitor& visit);
 
     // The first characters of a text row's text.
     QString documentTextStart(std::int64_t textRow, int characters);
@@ -133,7 +141,7 @@ private:
     void defineFunctions();
     void createScratchTables();
     void chooseKeywordEngine();
-    int listMatches(const QString& words, std::string_view filter,
+    int listMatches(const QString& words, WordMatching matching, std::string_view filter,
                     const std::function<void(sqlite::Statement&)>& bindFilter,
                     const DocumentHandler& handler, const QSet<std::int64_t>* documents = nullptr);
     int listDocuments(sqlite::Statement& statement, const DocumentHandler& handler,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FoldedRows.h"
 #include "KeywordMatcher.h"
 #include "SearchIndex.h"
 #include "TextMatching.h"
@@ -10,6 +11,8 @@ namespace corvanel {
 // the index on the store's own connection, which must outlive it.
 class IndexedMatcher final : public KeywordMatcher {
 public:
+    using KeywordMatcher::matchingTextRows;
+
     IndexedMatcher(sqlite::Connection& connection, std::int64_t lastTextRow)
         : connection_(connection), lastTextRow_(lastTextRow) {}
 
@@ -19,6 +22,11 @@ public:
             connection_,
             searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))),
             lastTextRow_);
+    }
+
+    void readFoldedRows(std::span<const std::int64_t> rows,
+                        const SearchIndex::FoldedRowVisitor& visit) override {
+        SearchIndex::readFoldedRows(connection_, rows, visit);
     }
 
 private:

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "FoldedRows.h"
+#include "WordMatching.h"
+
 #include <QString>
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace corvanel {
@@ -19,6 +23,15 @@ public:
     // The text rows (TEXTOS rowids, ascending) whose own text, or whose
     // card's title, key words or sub-title, the search words are found in.
     virtual std::vector<std::int64_t> matchingTextRows(const QString& words) = 0;
+
+    // The folded searchable text of each of rows the engine holds, in their
+    // order (SearchIndex::readFoldedRows).
+    virtual void readFoldedRows(std::span<const std::int64_t> rows,
+                                const SearchIndex::FoldedRowVisitor& visit) = 0;
+
+    // The same rows, matched as asked: whole words are the rows found
+    // anywhere whose folded text holds them between word boundaries.
+    std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching);
 };
 
 }  // namespace corvanel

@@ -97,6 +97,16 @@ std::vector<std::int64_t> TextIndex::matchingTextRows(const std::string& foldedW
     return result;
 }
 
+std::optional<std::string_view> TextIndex::foldedRow(std::int64_t rowid) const {
+    const auto at = std::lower_bound(rowids_.begin(), rowids_.end(), rowid);
+    if (at == rowids_.end() || *at != rowid) {
+        return std::nullopt;
+    }
+    const auto row = static_cast<size_t>(at - rowids_.begin());
+    // Without the '\0' that ends it.
+    return std::string_view(folded_).substr(rowStart(row), rowStart(row + 1) - rowStart(row) - 1);
+}
+
 // One pass over the rows' bytes: after a hit the rest of that row is skipped.
 void TextIndex::findText(const std::string& text, size_t first, size_t last,
                          std::vector<char>& matched) const {
@@ -151,6 +161,16 @@ std::vector<std::int64_t> TextIndexMatcher::matchingTextRows(const QString& word
     const QByteArray utf8 = words.toUtf8();
     return loader_.index().matchingTextRows(
         searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))));
+}
+
+void TextIndexMatcher::readFoldedRows(std::span<const std::int64_t> rows,
+                                      const SearchIndex::FoldedRowVisitor& visit) {
+    const TextIndex& index = loader_.index();
+    for (const std::int64_t row : rows) {
+        if (const std::optional<std::string_view> folded = index.foldedRow(row)) {
+            visit(row, *folded);
+        }
+    }
 }
 
 }  // namespace corvanel

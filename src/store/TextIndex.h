@@ -9,6 +9,7 @@
 #include <future>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvanel {
@@ -36,6 +37,8 @@ public:
                                                int threads = 0) const;
 
     size_t rowCount() const { return rowids_.size(); }
+    // The folded text of a text row; none when the index does not hold it.
+    std::optional<std::string_view> foldedRow(std::int64_t rowid) const;
 
 private:
     void read(const QString& databasePath, const std::atomic<bool>& stop);
@@ -79,8 +82,11 @@ class TextIndexMatcher final : public KeywordMatcher {
 public:
     explicit TextIndexMatcher(QString databasePath);
 
+    using KeywordMatcher::matchingTextRows;
     void prepareInBackground() override;
     std::vector<std::int64_t> matchingTextRows(const QString& words) override;
+    void readFoldedRows(std::span<const std::int64_t> rows,
+                        const SearchIndex::FoldedRowVisitor& visit) override;
 
 private:
     TextIndexLoader loader_;

@@ -113,5 +113,23 @@ TEST(Passages, SayWhichFieldHoldsWordsTheTextLacks) {
     EXPECT_EQ(passageOf(row, {q("texto")}).shown(), q("Um texto sem elas."));
 }
 
+// Whole words: the passage is around the word itself, and marks nothing
+// inside longer words.
+TEST(Passages, OfWholeWordsMarkOnlyTheWordsThemselves) {
+    const TextRowFields row{
+        q("Aguardando"), q("guardado"), {}, q("aguardando a Guarda, salvaguarda e guarda.")};
+    const Passage passage = passageOf(row, {q("guarda")}, WordMatching::WholeWords);
+    ASSERT_EQ(passage.place, Passage::Place::Text);
+    QStringList marked;
+    for (const Passage::Mark& mark : passage.marks) {
+        marked << passage.text.mid(mark.start, mark.length);
+    }
+    EXPECT_EQ(marked, (QStringList{q("Guarda"), q("guarda")}));
+    EXPECT_EQ(passageOf(row, {q("guardado")}, WordMatching::WholeWords).place,
+              Passage::Place::KeyWords);
+    EXPECT_EQ(passageOf(row, {q("aguarda")}, WordMatching::WholeWords).place,
+              Passage::Place::Nowhere);
+}
+
 }  // namespace
 }  // namespace corvanel

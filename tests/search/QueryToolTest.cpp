@@ -144,5 +144,56 @@ TEST(QueryTool, BadArgumentsAndAnUnopenableDatabaseExitWithTwo) {
     }
 }
 
+// The documents of the rows listed, in list order, with the count line a
+// grouped row carries.
+QStringList listedRows(const QueryOutput& output) {
+    QStringList rows;
+    for (const QString& line : output.lines) {
+        const QString key = line.section(u'\t', 1);
+        if (line.contains(u" - ")) {
+            rows << key;
+        } else if (line.contains(u" trecho")) {
+            rows.last() += u' ' + line.section(u'\t', 0, 0);
+        }
+    }
+    return rows;
+}
+
+TEST(QueryTool, WholeWordsOrderAndGroupingChangeOnlyWhatTheyAskFor) {
+    const TestCollection collection({
+        testing::card(1, q("Ação"), q("Autor"), q("A"), q("A01"), {}, {q("aguardando a decisão")}),
+        testing::card(2, q("Bem-estar"), q("Autor"), q("A"), q("A01"), {},
+                      {q("a guarda dos filhos"), q("nada"), q("outra guarda e mais guarda")}),
+        testing::card(3, q("Zeta: guarda"), q("Autor"), q("A"), q("A01"), {}, {q("nada")}),
+    });
+    const auto search = [&](QStringList options) {
+        return query(QStringList{q("--db"), collection.databasePath(), q("--tipo"), q("T"),
+                                 q("--edit4= "), q("--edit3"), q("guarda"), q("--then"),
+                                 q("search")} +
+                     options);
+    };
+    const struct {
+        QStringList options;
+        QStringList rows;
+    } cases[] = {
+        {{}, {q("1"), q("2"), q("2"), q("3")}},
+        {{q("--palavra-inteira")}, {q("2"), q("2"), q("3")}},
+        {{q("--agrupar")}, {q("1 1 trecho"), q("2 2 trechos"), q("3 1 trecho")}},
+        {{q("--ordem"), q("relevancia")}, {q("3"), q("2"), q("1"), q("2")}},
+        {{q("--ordem=relevancia"), q("--agrupar"), q("--palavra-inteira")},
+         {q("3 1 trecho"), q("2 2 trechos")}},
+    };
+    for (const auto& c : cases) {
+        const QueryOutput output = search(c.options);
+        EXPECT_EQ(output.status, 0);
+        EXPECT_EQ(listedRows(output), c.rows) << c.options.join(u' ').toStdString();
+    }
+    // Title order asked is the output of always.
+    EXPECT_EQ(search({q("--ordem"), q("titulo")}).lines, search({}).lines);
+    const QueryOutput unknown = search({q("--ordem"), q("data")});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_TRUE(unknown.errors.contains(u"ordem desconhecida")) << unknown.errors.toStdString();
+}
+
 }  // namespace
 }  // namespace corvanel

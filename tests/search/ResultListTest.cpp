@@ -478,5 +478,23 @@ TEST_F(ResultList, ADocumentOpensWithTheWordsItWasFoundBy) {
     EXPECT_EQ(wordsOfFirstDocument(), QStringList{q("texto")});
 }
 
+// The levels keep what was found; only the lists follow the order and the
+// grouping asked.
+TEST_F(ResultList, AResultShownIsListedAgainInTheOrderAndGroupingAsked) {
+    request("T", " ");
+    search("texto");
+    const QStringList byTitle = codes();
+    const SearchResult found = logic.levels().current();
+    logic.fields.arrangement = {ResultOrder::Relevance, true};
+    logic.rearrange();
+    EXPECT_NE(codes(), byTitle);
+    EXPECT_EQ(codeSet(), QSet<QString>(byTitle.begin(), byTitle.end()));
+    EXPECT_EQ(logic.levels().current(), found);
+    logic.fields.arrangement = {};
+    logic.rearrange();
+    EXPECT_EQ(codes(), byTitle);
+    EXPECT_TRUE(host.settled());
+}
+
 }  // namespace
 }  // namespace corvanel

@@ -2,6 +2,7 @@
 #include "RecordingPrompts.h"
 #include "ResultListModel.h"
 #include "ResultListWindow.h"
+#include "SearchOptions.h"
 #include "TestCollection.h"
 
 #include <QApplication>
@@ -190,13 +191,12 @@ TEST_F(ResultPassages, ARowGrowsByItsPassageInAQuieterInkUntilTheyAreTurnedOff) 
 
 TEST_F(ResultPassages, OpeningARowOpensAtItsOwnPassage) {
     QStringList openedAt;
-    textos.setPageOpeners(
-        {[&](const QString& pageName, const QStringList& words, const QString& passage) {
-             EXPECT_EQ(pageName, q("1"));
-             EXPECT_EQ(words, QStringList{q("criança")});
-             openedAt << passage;
-         },
-         {}});
+    textos.setPageOpeners({[&](const DocumentToOpen& document) {
+                               EXPECT_EQ(document.pageName, q("1"));
+                               EXPECT_EQ(document.searchWords, QStringList{q("criança")});
+                               openedAt << document.passage;
+                           },
+                           {}});
     const QList<int> under = passageLines();
     const int fourteenth = under[14];
     textos.resultList()->scrollTo(at(fourteenth));
@@ -206,6 +206,22 @@ TEST_F(ResultPassages, OpeningARowOpensAtItsOwnPassage) {
     ASSERT_EQ(openedAt.size(), 1);
     EXPECT_EQ(openedAt[0], passageAt(fourteenth).text);
     EXPECT_TRUE(openedAt[0].contains(ownWord(14)));
+}
+
+TEST_F(ResultPassages, AGroupedRowShowsItsCountAndItsBestPassageAndOpensThere) {
+    QString openedAt;
+    textos.setPageOpeners(
+        {[&](const DocumentToOpen& document) { openedAt = document.passage; }, {}});
+    textos.searchOptions()->setGroupedByDocument(true);
+    settle();
+    const QList<int> under = passageLines();
+    ASSERT_EQ(under.size(), 2);
+    const int statute = under[1];
+    EXPECT_EQ(at(statute).data().toString(), q("%1 trechos").arg(kArticles));
+    const Passage best = passageAt(statute);
+    EXPECT_TRUE(best.text.contains(ownWord(1)));
+    textos.openLine(at(statute));
+    EXPECT_EQ(openedAt, best.text);
 }
 
 TEST_F(ResultPassages, AListingHasNone) {

@@ -20,10 +20,9 @@ protected:
     ResultWindowFixture() {
         opened_ = Collection::open(collection.programFolder());
         textos.setBusyWindow(&busy);
-        textos.setPageOpeners({[this](const QString& pageName, const QStringList&, const QString&) {
-                                   opened << pageName;
-                               },
-                               [this] { opened << q("ajuda"); }});
+        textos.setPageOpeners(
+            {[this](const DocumentToOpen& document) { opened << document.pageName; },
+             [this] { opened << q("ajuda"); }});
     }
     ~ResultWindowFixture() override { textos.hide(); }
 

@@ -95,7 +95,7 @@ TEST_F(ResultWindowKeys, TheSearchLayoutTabsThroughBoxButtonsAndListAndSpaceRuns
     request("T", " ", "");
     EXPECT_EQ(focusName(), q("Edit3"));
     EXPECT_EQ(tabOrder(), (QStringList{q("Edit3"), q("Bt_busca"), q("Tavik3"), q("Tavik4"),
-                                       q("Tavik1"), q("ListBox1")}));
+                                       q("Tavik1"), q("PalavraInteira"), q("ListBox1")}));
     ASSERT_EQ(focusName(), q("Edit3"));
     type("silva");
     press(Qt::Key_Tab);

@@ -155,6 +155,8 @@ int runQueryScript(const QueryScript& script, const TextLineBreaker& decisionLin
                    QTextStream& out, QTextStream& err) {
     ScriptRun run(connectionStringOf(script.database), decisionLines, script.passages, out);
     ResultListLogic& logic = run.logic();
+    logic.fields.wholeWords = script.wholeWords;
+    logic.fields.arrangement = script.arrangement;
     try {
         logic.collection().readContentRoot();
     } catch (const DatabaseError& error) {

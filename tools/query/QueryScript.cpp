@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -42,6 +43,14 @@ constexpr std::array<std::pair<QStringView, Step::Kind>, 4> kSteps{{
 constexpr QStringView kDatabase = u"db";
 constexpr QStringView kThen = u"then";
 constexpr QStringView kPassages = u"trechos";
+constexpr QStringView kWholeWords = u"palavra-inteira";
+constexpr QStringView kOrder = u"ordem";
+constexpr QStringView kGrouped = u"agrupar";
+
+constexpr std::array<std::pair<QStringView, ResultOrder>, 2> kOrders{{
+    {u"titulo", ResultOrder::Title},
+    {u"relevancia", ResultOrder::Relevance},
+}};
 
 constexpr QStringView kClosing =
     u"Os campos escritos valem a partir da exibição ou do passo seguinte, na ordem da\n"
@@ -101,6 +110,20 @@ cli::ProgramSyntax querySyntax() {
         QStringLiteral("depois de cada documento de uma busca por palavras, o trecho do\n"
                        "texto em que elas estão, numa linha que começa com \"» \""));
     syntax.options << QCommandLineOption(
+        kWholeWords.toString(),
+        QStringLiteral("as buscas e as buscas nos resultados acham as palavras inteiras:\n"
+                       "\"guarda\" acha \"Guarda\", mas não \"aguardando\""));
+    syntax.options << QCommandLineOption(
+        kOrder.toString(),
+        QStringLiteral("a ordem das buscas por palavras: titulo (a de sempre) ou relevancia\n"
+                       "(no título, depois nas palavras-chave, depois mais ocorrências por\n"
+                       "mil palavras do texto; empates em ordem de título)"),
+        QStringLiteral("ORDEM"));
+    syntax.options << QCommandLineOption(
+        kGrouped.toString(),
+        QStringLiteral("nas buscas por palavras, cada documento uma vez, no seu melhor trecho,\n"
+                       "com uma linha \"N trechos\""));
+    syntax.options << QCommandLineOption(
         kThen.toString(), QStringLiteral("um passo depois da exibição: search, narrow, back, open"),
         QStringLiteral("PASSO"));
     syntax.closing = kClosing.toString();
@@ -116,6 +139,18 @@ std::optional<QueryScript> scriptFrom(const QCommandLineParser& parser, QString&
     }
     script.database = values.last();
     script.passages = parser.isSet(kPassages.toString());
+    script.wholeWords = parser.isSet(kWholeWords.toString());
+    script.arrangement.groupedByDocument = parser.isSet(kGrouped.toString());
+    if (parser.isSet(kOrder.toString())) {
+        const QString order = parser.value(kOrder.toString());
+        const auto* named = std::find_if(kOrders.begin(), kOrders.end(),
+                                         [&](const auto& known) { return known.first == order; });
+        if (named == kOrders.end()) {
+            error = QStringLiteral("ordem desconhecida: %1 (titulo ou relevancia)").arg(order);
+            return std::nullopt;
+        }
+        script.arrangement.order = named->second;
+    }
 
     // The parser keeps each option's values in order and the order of the
     // options; the rows of "open" are its positional arguments, in turn.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramCommandLine.h"
+#include "ResultArrangement.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,10 @@ struct QueryScript {
     std::vector<Action> actions;
     // After each document of a key-word result, the words in context.
     bool passages = false;
+    // Searches and narrowings match whole words only.
+    bool wholeWords = false;
+    // The order of key-word results, and whether each document is listed once.
+    ResultArrangement arrangement;
 };
 
 // The tool's options, help and exit statuses.

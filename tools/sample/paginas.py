@@ -116,6 +116,14 @@ HELP = [
     "- várias palavras são procuradas juntas, na mesma ordem, e não separadamente;",
     "- evite o apóstrofo ('): em vez de d'água, procure por água.",
     "Quando nada é encontrado, o programa avisa “Nenhum documento localizado para sua busca.”",
+    "## Palavra inteira, ordem e agrupamento",
+    "Marque **Palavra inteira**, ao lado da caixa de busca (ou no menu Pesquisar), para achar "
+    "as palavras só onde uma palavra começa e termina: “guarda” acha “Guarda”, mas não "
+    "“aguardando” nem “guardado”.",
+    "No menu Pesquisar, **Ordenar por › Relevância** põe primeiro os documentos com as palavras "
+    "no título, depois os que as têm nas palavras-chave, depois os que as repetem mais vezes a "
+    "cada mil palavras do texto; empates ficam em ordem de título. **Agrupar por documento** "
+    "lista cada documento uma vez, com o número de trechos achados, e o abre no melhor deles.",
     "## Refinar e voltar",
     "Na janela aberta pela **Busca Geral**, depois de uma primeira busca, digite novas palavras "
     "e clique em **Buscar Resultados**: a procura se limita aos documentos da lista atual. "

@@ -1,0 +1,117 @@
+#include "WordMatching.h"
+
+#include <unicode/uchar.h>
+
+namespace corvanel::word_matching {
+
+namespace {
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The code point of the UTF-8 sequence starting at text[at]; none (-1) for
+// bytes that are not one.
+UChar32 codePointAt(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    int length = 0;
+    UChar32 cp = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+    } else {
+        return -1;
+    }
+    if (at + static_cast<std::size_t>(length) > text.size()) {
+        return -1;
+    }
+    for (std::size_t k = 1; k < static_cast<std::size_t>(length); ++k) {
+        const auto byte = static_cast<unsigned char>(text[at + k]);
+        if (!isContinuation(byte)) {
+            return -1;
+        }
+        cp = (cp << 6) | (byte & 0x3F);
+    }
+    return cp;
+}
+
+bool isWordCodePoint(UChar32 cp) {
+    if (cp < 0x80) {
+        return (cp >= 'a' && cp <= 'z') || (cp >= '0' && cp <= '9') || (cp >= 'A' && cp <= 'Z');
+    }
+    return cp > 0 && u_isalnum(cp) != 0;
+}
+
+}  // namespace
+
+bool isWordCharacterAt(std::string_view text, std::size_t at) {
+    return at < text.size() && isWordCodePoint(codePointAt(text, at));
+}
+
+bool isWordCharacterBefore(std::string_view text, std::size_t at) {
+    if (at == 0 || at > text.size()) {
+        return false;
+    }
+    // Back to the lead byte, at most three continuation bytes away.
+    std::size_t start = at - 1;
+    while (start > 0 && at - start < 4 && isContinuation(static_cast<unsigned char>(text[start]))) {
+        --start;
+    }
+    return isWordCodePoint(codePointAt(text, start));
+}
+
+std::size_t find(std::string_view folded, std::string_view words, WordMatching matching,
+                 std::size_t from) {
+    if (words.empty()) {
+        return std::string_view::npos;
+    }
+    if (matching == WordMatching::Anywhere) {
+        return folded.find(words, from);
+    }
+    // Only a word character needs a boundary beside it.
+    const bool boundedBefore = isWordCharacterAt(words, 0);
+    const bool boundedAfter = isWordCharacterBefore(words, words.size());
+    for (std::size_t at = folded.find(words, from); at != std::string_view::npos;
+         at = folded.find(words, at + 1)) {
+        if ((!boundedBefore || !isWordCharacterBefore(folded, at)) &&
+            (!boundedAfter || !isWordCharacterAt(folded, at + words.size()))) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
+std::size_t count(std::string_view folded, std::string_view words, WordMatching matching) {
+    std::size_t found = 0;
+    for (std::size_t at = find(folded, words, matching); at != std::string_view::npos;
+         at = find(folded, words, matching, at + words.size())) {
+        ++found;
+    }
+    return found;
+}
+
+std::size_t wordCount(std::string_view folded) {
+    std::size_t words = 0;
+    bool inWord = false;
+    for (std::size_t at = 0; at < folded.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(folded[at]);
+        if (isContinuation(byte)) {
+            continue;
+        }
+        const bool word = isWordCharacterAt(folded, at);
+        words += word && !inWord ? 1 : 0;
+        inWord = word;
+    }
+    return words;
+}
+
+}  // namespace corvanel::word_matching

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace corvanel {
+
+// How search words meet a text: anywhere, as the collection has always
+// searched ("guarda" finds "aguardando"), or only as whole words, where a
+// word begins and ends ("guarda" finds "Guarda" but not "guardado"). Word
+// characters are the letters and digits of the folded text; a phrase is
+// whole where its first word begins one and its last ends one, and words
+// that begin or end with another character ("§ 2o", "(lei") are bounded
+// there by that character itself.
+enum class WordMatching : std::uint8_t { Anywhere, WholeWords };
+
+namespace word_matching {
+
+// Whether the UTF-8 character at text[at] (or ending just before at, for
+// characterBefore) is a letter or a digit. Invalid bytes are none.
+bool isWordCharacterAt(std::string_view text, std::size_t at);
+bool isWordCharacterBefore(std::string_view text, std::size_t at);
+
+// Where words (folded, as searchFolded gives them) next occur in folded at or
+// after from, matched as asked; npos when nowhere. Empty words occur nowhere.
+std::size_t find(std::string_view folded, std::string_view words, WordMatching matching,
+                 std::size_t from = 0);
+
+// Whether words occur in folded, matched as asked.
+inline bool contains(std::string_view folded, std::string_view words, WordMatching matching) {
+    return find(folded, words, matching) != std::string_view::npos;
+}
+
+// How many times words occur in folded, each occurrence counted from the
+// end of the one before.
+std::size_t count(std::string_view folded, std::string_view words, WordMatching matching);
+
+// How many words (runs of letters and digits) folded holds.
+std::size_t wordCount(std::string_view folded);
+
+}  // namespace word_matching
+
+}  // namespace corvanel
