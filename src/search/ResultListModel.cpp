@@ -31,7 +31,7 @@ void ResultListModel::showPassages(const ShownPassages* passages) {
 // Whoever moves through the list hears a row's passage on its first line,
 // where the keys land, and on the line it is drawn under.
 QString ResultListModel::accessibleText(int row) const {
-    const QString line = lines_.knownLine(row);
+    QString line = lines_.knownLine(row);
     // A separator row is blank to the eye and says nothing to the ear.
     if (line.trimmed().isEmpty() && (passages_ == nullptr || !passages_->isDrawnUnder(row))) {
         return {};
@@ -68,7 +68,10 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
             const Passage* passage = passages_ != nullptr && passages_->isDrawnUnder(index.row())
                                          ? passages_->known(index.row())
                                          : nullptr;
-            return passage != nullptr ? QVariant::fromValue(*passage) : QVariant();
+            // One that shows nothing leaves the line as it is.
+            return passage != nullptr && passage->place != Passage::Place::Nowhere
+                       ? QVariant::fromValue(*passage)
+                       : QVariant();
         }
         case PassageAwaitedRole:
             return passages_ != nullptr && passages_->isDrawnUnder(index.row()) &&

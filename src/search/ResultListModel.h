@@ -24,7 +24,7 @@ public:
     // ResultLines::Kind, as an int.
     static constexpr int KindRole = Qt::UserRole + 3;
     // On the line a row's passage is drawn under: the Passage once worked
-    // out, and whether it is still to come.
+    // out (none when it shows nothing), and whether it is still to come.
     static constexpr int PassageRole = Qt::UserRole + 4;
     static constexpr int PassageAwaitedRole = Qt::UserRole + 5;
 
