@@ -341,7 +341,10 @@ void registerAll() {
         {"TwoLetters", words::kTwoLetters},
         {"Blank", words::kBlank},
     };
-    for (const auto& [name, words] : searches) {
+    for (const auto& search : searches) {
+        // Named copies: a lambda may not capture a structured binding in C++20.
+        const std::string name = search.first;
+        const QStringView words = search.second;
         asMilliseconds(benchmark::RegisterBenchmark(
             (std::string("Search/") + name).c_str(),
             [words](benchmark::State& state) { KeywordSearch(state, words); }));

@@ -12,8 +12,8 @@ class Database;
 
 // The order a key-word result is listed in: the listings' title order (the
 // default), or relevance: matches in the title first, then in the key words,
-// then by the number of matches per thousand words of the text, ties in
-// title order.
+// then by the number of matches per thousand words of the text (as its
+// blanks part them), ties in title order.
 enum class ResultOrder : std::uint8_t { Title, Relevance };
 
 // How a front end lists a key-word result: its order, and whether each

@@ -157,9 +157,13 @@ void ResultListWindow::createControls() {
     wholeWordsBox_ = options_->addWholeWordsBox(this, QStringLiteral("PalavraInteira"));
     wholeWordsBox_->setGeometry(kWholeWordsBox);
     coveredTools_ << wholeWordsBox_;
-    // A result shown is listed again in the order or grouping chosen.
-    connect(options_, &SearchOptions::arrangementChanged, this,
-            [this] { perform([this] { logic_.rearrange(); }); });
+    // A result shown is listed again in the order or grouping chosen; a
+    // hidden window's, when it is next asked for one.
+    connect(options_, &SearchOptions::arrangementChanged, this, [this] {
+        if (isVisible()) {
+            perform([this] { logic_.rearrange(); });
+        }
+    });
 
     scopeCaption_ = addPicture(this, kScopeCaption);
     scopeField_ =

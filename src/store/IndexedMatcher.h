@@ -4,6 +4,10 @@
 #include "KeywordMatcher.h"
 #include "SearchIndex.h"
 #include "TextMatching.h"
+#include "WordMatching.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace corvanel {
 
@@ -27,6 +31,25 @@ public:
     void readFoldedRows(std::span<const std::int64_t> rows,
                         const SearchIndex::FoldedRowVisitor& visit) override {
         SearchIndex::readFoldedRows(connection_, rows, visit);
+    }
+
+protected:
+    // A common word stands between blanks in nearly every row that holds it:
+    // the index names those rows, and only the others are read.
+    std::vector<std::int64_t> wholeWordRows(const std::vector<std::int64_t>& candidates,
+                                            const std::string& foldedWords) override {
+        const std::vector<std::int64_t> sure = SearchIndex::matchingTextRows(
+            connection_, word_matching::blankBounded(foldedWords), lastTextRow_);
+        std::vector<std::int64_t> unsure;
+        std::set_difference(candidates.begin(), candidates.end(), sure.begin(), sure.end(),
+                            std::back_inserter(unsure));
+        const std::vector<std::int64_t> confirmed =
+            KeywordMatcher::wholeWordRows(unsure, foldedWords);
+        std::vector<std::int64_t> whole;
+        whole.reserve(candidates.size() - unsure.size() + confirmed.size());
+        std::merge(sure.begin(), sure.end(), confirmed.begin(), confirmed.end(),
+                   std::back_inserter(whole));
+        return whole;
     }
 
 private:

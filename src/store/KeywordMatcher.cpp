@@ -8,13 +8,19 @@ std::vector<std::int64_t> KeywordMatcher::matchingTextRows(const QString& words,
                                                            WordMatching matching) {
     std::vector<std::int64_t> rows = matchingTextRows(words);
     const std::string folded = searchFolded(words.toUtf8().toStdString());
-    // Words of blanks alone list every row, whole or not.
-    if (matching == WordMatching::Anywhere || folded.find_first_not_of(' ') == std::string::npos) {
+    // Words that neither begin nor end with a letter or a digit (blanks
+    // alone among them) are whole wherever they are.
+    if (matching == WordMatching::Anywhere || word_matching::blankBounded(folded) == folded) {
         return rows;
     }
+    return wholeWordRows(rows, folded);
+}
+
+std::vector<std::int64_t> KeywordMatcher::wholeWordRows(const std::vector<std::int64_t>& candidates,
+                                                        const std::string& foldedWords) {
     std::vector<std::int64_t> whole;
-    readFoldedRows(rows, [&](std::int64_t row, std::string_view text) {
-        if (word_matching::contains(text, folded, matching)) {
+    readFoldedRows(candidates, [&](std::int64_t row, std::string_view text) {
+        if (word_matching::contains(text, foldedWords, WordMatching::WholeWords)) {
             whole.push_back(row);
         }
     });

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace corvanel {
@@ -32,6 +33,12 @@ public:
     // The same rows, matched as asked: whole words are the rows found
     // anywhere whose folded text holds them between word boundaries.
     std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching);
+
+protected:
+    // The rows among candidates (ascending, each holding the folded words
+    // somewhere) that hold them as whole words: each is read and confirmed.
+    virtual std::vector<std::int64_t> wholeWordRows(const std::vector<std::int64_t>& candidates,
+                                                    const std::string& foldedWords);
 };
 
 }  // namespace corvanel

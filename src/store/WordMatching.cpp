@@ -69,6 +69,18 @@ bool isWordCharacterBefore(std::string_view text, std::size_t at) {
     return isWordCodePoint(codePointAt(text, start));
 }
 
+std::string blankBounded(std::string_view words) {
+    std::string bounded;
+    if (isWordCharacterAt(words, 0)) {
+        bounded += ' ';
+    }
+    bounded += words;
+    if (isWordCharacterBefore(words, words.size())) {
+        bounded += ' ';
+    }
+    return bounded;
+}
+
 std::size_t find(std::string_view folded, std::string_view words, WordMatching matching,
                  std::size_t from) {
     if (words.empty()) {
@@ -97,21 +109,6 @@ std::size_t count(std::string_view folded, std::string_view words, WordMatching 
         ++found;
     }
     return found;
-}
-
-std::size_t wordCount(std::string_view folded) {
-    std::size_t words = 0;
-    bool inWord = false;
-    for (std::size_t at = 0; at < folded.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(folded[at]);
-        if (isContinuation(byte)) {
-            continue;
-        }
-        const bool word = isWordCharacterAt(folded, at);
-        words += word && !inWord ? 1 : 0;
-        inWord = word;
-    }
-    return words;
 }
 
 }  // namespace corvanel::word_matching

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace corvanel {
@@ -22,6 +23,11 @@ namespace word_matching {
 bool isWordCharacterAt(std::string_view text, std::size_t at);
 bool isWordCharacterBefore(std::string_view text, std::size_t at);
 
+// The words with a blank on each side that must be a word boundary (a side
+// that is a letter or a digit): wherever they occur so, they are whole.
+// The words themselves when neither side needs one.
+std::string blankBounded(std::string_view words);
+
 // Where words (folded, as searchFolded gives them) next occur in folded at or
 // after from, matched as asked; npos when nowhere. Empty words occur nowhere.
 std::size_t find(std::string_view folded, std::string_view words, WordMatching matching,
@@ -35,9 +41,6 @@ inline bool contains(std::string_view folded, std::string_view words, WordMatchi
 // How many times words occur in folded, each occurrence counted from the
 // end of the one before.
 std::size_t count(std::string_view folded, std::string_view words, WordMatching matching);
-
-// How many words (runs of letters and digits) folded holds.
-std::size_t wordCount(std::string_view folded);
 
 }  // namespace word_matching
 

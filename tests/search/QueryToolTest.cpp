@@ -166,7 +166,7 @@ TEST(QueryTool, WholeWordsOrderAndGroupingChangeOnlyWhatTheyAskFor) {
                       {q("a guarda dos filhos"), q("nada"), q("outra guarda e mais guarda")}),
         testing::card(3, q("Zeta: guarda"), q("Autor"), q("A"), q("A01"), {}, {q("nada")}),
     });
-    const auto search = [&](QStringList options) {
+    const auto search = [&](const QStringList& options) {
         return query(QStringList{q("--db"), collection.databasePath(), q("--tipo"), q("T"),
                                  q("--edit4= "), q("--edit3"), q("guarda"), q("--then"),
                                  q("search")} +

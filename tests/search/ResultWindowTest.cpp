@@ -5,13 +5,16 @@
 #include "ResultListWindow.h"
 #include "ResultWindowFixture.h"
 #include "SearchCollection.h"
+#include "SearchOptions.h"
 #include "SearchWords.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
@@ -162,6 +165,40 @@ TEST(ResultWindowErrors, AnUnreadableTextShowsTheStandardBoxOnceItIsDrawnAndTheW
     EXPECT_EQ(textos.countField()->text(), q("1"));
     EXPECT_EQ(textos.scopeField()->text(), q("Legislação"));
     textos.hide();
+}
+
+// "Palavra inteira" and the arrangement reach the next search, a result
+// shown is listed again when the arrangement changes, and both are
+// remembered for the next run.
+TEST_F(ResultWindow, SearchOptionsReachTheSearchesAndAreRemembered) {
+    const QTemporaryDir folder;
+    const QString settings = folder.filePath(q("corvanel.conf"));
+    RememberedState state(settings);
+    textos.searchOptions()->rememberIn(state);
+    request("T", " ", "");
+    textos.searchBox()->setText(q("sobr"));
+    textos.search();
+    EXPECT_EQ(textos.countField()->text(), q("3"));
+
+    QTest::mouseClick(textos.wholeWordsBox(), Qt::LeftButton, {},
+                      QPoint(4, textos.wholeWordsBox()->height() / 2));
+    EXPECT_TRUE(textos.searchOptions()->wholeWords());
+    textos.search();
+    EXPECT_EQ(textos.countField()->text(), q("0"));
+    textos.searchBox()->setText(q("sobre"));
+    textos.search();
+    EXPECT_EQ(textos.countField()->text(), q("3"));
+    EXPECT_FALSE(shownLines().contains(q("1 trecho")));
+
+    textos.searchOptions()->setGroupedByDocument(true);
+    EXPECT_EQ(shownLines().count(q("1 trecho")), 3);
+    EXPECT_FALSE(busy.isVisible());
+
+    SearchOptions nextRun;
+    RememberedState again(settings);
+    nextRun.rememberIn(again);
+    EXPECT_TRUE(nextRun.wholeWords());
+    EXPECT_EQ(nextRun.arrangement(), (ResultArrangement{ResultOrder::Title, true}));
 }
 
 }  // namespace

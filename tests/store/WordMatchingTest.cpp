@@ -45,22 +45,5 @@ TEST(WordMatching, FindsWordsOnlyBetweenWordBoundaries) {
     }
 }
 
-TEST(WordMatching, CountsWordsAsRunsOfLettersAndDigits) {
-    const struct {
-        const char* text;
-        std::size_t words;
-    } cases[] = {
-        {"", 0},
-        {"   ", 0},
-        {"a", 1},
-        {"art. 227, § 2o", 3},
-        {"guarda-compartilhada", 2},
-        {"\u03b1\u03b2 \u0436", 2},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(word_matching::wordCount(c.text), c.words) << c.text;
-    }
-}
-
 }  // namespace
 }  // namespace corvanel
