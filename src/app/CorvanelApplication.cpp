@@ -94,17 +94,19 @@ void CorvanelApplication::createResultList(SplashScreen& splash) {
     resultList_->setBusyWindow(busy_.get());
     resultList_->searchOptions()->rememberIn(*state_);
     const auto openInViewer = [this](const QString& pageName, SaveBufferOnOpen saveBuffer,
-                                     const QStringList& searchWords) {
+                                     const QStringList& searchWords, const MarkChoices& marking) {
         if (viewer_) {
-            viewer_->openPage(contentRoot(), pageName, saveBuffer, searchWords);
+            viewer_->openPage(contentRoot(), pageName, saveBuffer, searchWords, marking);
         }
     };
     resultList_->setPageOpeners(
-        {[openInViewer](const QString& pageName, const QStringList& searchWords) {
-             openInViewer(pageName, SaveBufferOnOpen::Empty, searchWords);
+        {[openInViewer](const DocumentToOpen& document) {
+             openInViewer(document.pageName, SaveBufferOnOpen::Empty, document.searchWords,
+                          {.wholeWords = document.matching == WordMatching::WholeWords,
+                           .near = document.passage});
          },
          [openInViewer] {
-             openInViewer(ContentAddress::kHelpPage.toString(), SaveBufferOnOpen::Keep, {});
+             openInViewer(ContentAddress::kHelpPage.toString(), SaveBufferOnOpen::Keep, {}, {});
          }});
     if (mainWindow_) {
         mainWindow_->setResultList(resultList_.get());
@@ -287,6 +289,10 @@ void CorvanelApplication::rememberReading() {
         QObject::connect(
             resultList_->zoom(), &ZoomControl::factorChanged, resultList_.get(),
             [&state](double factor) { state.storeZoom(QStringLiteral("lista"), factor); });
+        resultList_->setPassagesShown(state.passagesShown());
+        QObject::connect(resultList_.get(), &ResultListWindow::passagesShownChanged,
+                         resultList_.get(),
+                         [&state](bool shown) { state.storePassagesShown(shown); });
     }
     if (viewer_) {
         viewer_->zoom()->setFactor(state.zoom(QStringLiteral("leitor")).value_or(1.0));

@@ -32,6 +32,7 @@ void buildMainMenu(QMenuBar& bar, const std::function<void(MenuCommand)>& run) {
         if (item.command == MenuCommand::Sair) {
             action->setShortcuts({QKeySequence(item.shortcut), QKeySequence(Qt::CTRL | Qt::Key_Q)});
         }
+        action->setCheckable(item.command == MenuCommand::Trechos);
         const MenuCommand command = item.command;
         QObject::connect(action, &QAction::triggered, &bar, [run, command] { run(command); });
     }

@@ -223,6 +223,13 @@ void MainWindow::setResultList(ResultListWindow* resultList) {
         return;
     }
     resultList_ = resultList;
+    // "Exibir > Trechos" follows the list, whoever changes it.
+    if (auto* passages = findChild<QAction*>(QStringLiteral("Trechos1"))) {
+        passages->setChecked(resultList->passagesShown());
+        connect(passages, &QAction::toggled, resultList, &ResultListWindow::setPassagesShown);
+        connect(resultList, &ResultListWindow::passagesShownChanged, passages,
+                &QAction::setChecked);
+    }
     SearchOptions* options = resultList->searchOptions();
     for (SectionPage* page : sectionPages_) {
         page->placeWholeWordsBox(

@@ -136,6 +136,7 @@ constexpr MainWindowLayout kLayout{
         {u"Exibir", u"Experiências", u"Experincias1", Qt::CTRL | Qt::Key_E, MenuCommand::Experiencias},
         {u"Exibir", u"Modelos", u"Modelos1", Qt::CTRL | Qt::Key_M, MenuCommand::Modelos},
         {u"Exibir", u"Ciclos de Vida", u"CiclosdeVida1", Qt::ControlModifier | Qt::AltModifier | Qt::Key_A, MenuCommand::Ciclos},
+        {u"Exibir", u"Trechos", u"Trechos1", Qt::Key_unknown, MenuCommand::Trechos},
         {u"Sobre", u"Atualizar", u"Atualizar1", Qt::Key_unknown, MenuCommand::Atualizar},
         {u"Sobre", u"Ajuda", u"Ajuda1", Qt::Key_unknown, MenuCommand::Ajuda},
         {u"Sobre", u"Versão", u"EquipedeDesenvolvimento1", Qt::Key_unknown, MenuCommand::Versao},

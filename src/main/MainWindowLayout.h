@@ -37,6 +37,7 @@ enum class MenuCommand {
     Experiencias,
     Modelos,
     Ciclos,
+    Trechos,  // checked: the result list shows the words in context
     Atualizar,
     Ajuda,
     Versao,
@@ -190,7 +191,7 @@ struct MainWindowLayout {
     SectionPageCommon sectionCommon;
     std::array<SectionPageLayout, kSectionCount> sections;  // in section order
 
-    std::array<MenuItem, 16> menu;
+    std::array<MenuItem, 17> menu;
     std::array<TreeLayout, kTreeCount> trees;  // in TreeId order
 };
 

@@ -4,6 +4,7 @@
 
 #include "LineCountGuess.h"
 #include "Look.h"
+#include "PassageLayout.h"
 #include "ResultListModel.h"
 #include "Sections.h"
 #include "WrappedText.h"
@@ -30,6 +31,19 @@ constexpr int kTextPadding = 4;
 constexpr int kBrokenWidthSlack = 4;
 // Lines this short recur (closings, separators, labels): measured once.
 constexpr qsizetype kRepeatedTextLength = 32;
+
+// Quieter than the row's own text, as readable: the ink most of the way to
+// the background; the ink itself where contrast is what the user asked for.
+QColor passageInk(const QColor& ink, const QColor& background) {
+    if (Look::scheme() == Look::Scheme::HighContrast) {
+        return ink;
+    }
+    constexpr float kInkShare = 0.62F;
+    const auto mix = [](float a, float b) { return a * kInkShare + b * (1 - kInkShare); };
+    return QColor::fromRgbF(mix(ink.redF(), background.redF()),
+                            mix(ink.greenF(), background.greenF()),
+                            mix(ink.blueF(), background.blueF()));
+}
 
 bool laysOutAlike(const QFont& a, const QFont& b) {
     const QFontInfo first(a);
@@ -95,7 +109,20 @@ void ResultItemDrawer::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->fillRect(option.rect, background);
     painter->setFont(option.font);
     painter->setPen(ink);
-    WrappedText::draw(*painter, textRect, text, option.direction);
+    const QVariant passage = index.data(ResultListModel::PassageRole);
+    // A blank line gives its place to the passage under it.
+    const bool passageAlone = passage.isValid() && text.trimmed().isEmpty();
+    if (!passageAlone) {
+        WrappedText::draw(*painter, textRect, text, option.direction);
+    }
+    if (passage.isValid()) {
+        const int top = passageAlone ? 0 : WrappedText::height(text, option.font, textRect.width());
+        painter->setPen(
+            option.state.testFlag(QStyle::State_Selected) ? ink : passageInk(ink, background));
+        const PassageLayout layout(passage.value<Passage>(), option.font, textRect.width(),
+                                   option.direction);
+        layout.draw(*painter, textRect.topLeft() + QPoint(0, top));
+    }
     if (!picture_.isNull()) {
         const int left =
             rightToLeft ? option.rect.right() + 1 - pictureOffset() + 2 : option.rect.left() + 2;
@@ -145,12 +172,26 @@ QSize ResultItemDrawer::sizeHint(const QStyleOptionViewItem& option,
 // part of a second: rows are guessed from their characters' advances and
 // measured when drawn. Short lines recur and are measured once. A court
 // decision's line not read yet is one line high when it surely fits;
-// otherwise one line is guessed until it is drawn.
+// otherwise one line is guessed until it is drawn. A passage still to come
+// is guessed one line: rows only grow when it comes, and so never bring
+// rows into view that were not read.
 int ResultItemDrawer::measureOrGuess(const QModelIndex& index, const QFont& font,
                                      int listWidth) const {
+    const int text = measureOrGuessText(index, font, listWidth);
+    const int passage = passageHeight(index, font, listWidth);
+    const int height = rowHeight(std::abs(text) + std::abs(passage));
+    return text < 0 || passage < 0 ? -height : height;
+}
+
+// Below 0 when guessed.
+int ResultItemDrawer::measureOrGuessText(const QModelIndex& index, const QFont& font,
+                                         int listWidth) const {
     const QVariant prefix = index.data(ResultListModel::PendingPrefixRole);
     if (!prefix.isValid()) {
         const QString text = index.data().toString();
+        if (givesPlaceToPassage(index, text)) {
+            return 0;
+        }
         if (const auto known = repeatedHeights_.constFind(text); known != repeatedHeights_.cend()) {
             return *known;
         }
@@ -168,6 +209,24 @@ int ResultItemDrawer::measureOrGuess(const QModelIndex& index, const QFont& font
     return fitsOneLine(prefix.toString(), font, listWidth) ? oneLine : -oneLine;
 }
 
+// Below 0 when guessed.
+int ResultItemDrawer::passageHeight(const QModelIndex& index, const QFont& font,
+                                    int listWidth) const {
+    const QVariant passage = index.data(ResultListModel::PassageRole);
+    if (passage.isValid()) {
+        return PassageLayout(passage.value<Passage>(), font, listWidth - pictureOffset()).height();
+    }
+    if (index.data(ResultListModel::PassageAwaitedRole).toBool()) {
+        return -QFontMetrics(font).lineSpacing();
+    }
+    return 0;
+}
+
+bool ResultItemDrawer::givesPlaceToPassage(const QModelIndex& index, const QString& text) const {
+    return text.trimmed().isEmpty() && (index.data(ResultListModel::PassageRole).isValid() ||
+                                        index.data(ResultListModel::PassageAwaitedRole).toBool());
+}
+
 bool ResultItemDrawer::fitsOneLine(const QString& prefix, const QFont& font, int listWidth) const {
     if (brokenWidth_ <= 0) {
         return false;
@@ -179,7 +238,7 @@ bool ResultItemDrawer::fitsOneLine(const QString& prefix, const QFont& font, int
     }
     return listFontBreaksAlike_ &&
            widestPrefix(prefix.size(), font) + brokenWidth_ + kBrokenWidthSlack <=
-               listWidth - pictureOffset();
+               textWidth(listWidth);
 }
 
 // A number's prefix ("12 - ") is no wider than the widest of its length
@@ -206,8 +265,15 @@ bool ResultItemDrawer::settle(const QStyleOptionViewItem& option, const QModelIn
         return false;
     }
     const int guess = -heights_[row];
-    heights_[row] = measure(index.data().toString(), option.font, measuredWidth_);
-    return heights_[row] != guess;
+    const QString text = index.data().toString();
+    const int textHeight = givesPlaceToPassage(index, text)
+                               ? 0
+                               : WrappedText::height(text, option.font, textWidth(measuredWidth_));
+    const int passage = passageHeight(index, option.font, measuredWidth_);
+    const int height = rowHeight(textHeight + std::abs(passage));
+    // A passage still to come keeps its row guessed.
+    heights_[row] = passage < 0 ? -height : height;
+    return height != guess;
 }
 
 std::optional<int> ResultItemDrawer::guess(const QString& text, const QFont& font,
@@ -215,15 +281,19 @@ std::optional<int> ResultItemDrawer::guess(const QString& text, const QFont& fon
     if (!lineCountGuess_ || lineCountGuess_->font() != font) {
         lineCountGuess_ = std::make_unique<LineCountGuess>(font);
     }
-    const std::optional<int> lines = lineCountGuess_->lines(text, listWidth - pictureOffset());
+    const std::optional<int> lines = lineCountGuess_->lines(text, textWidth(listWidth));
     if (!lines) {
         return std::nullopt;
     }
-    return rowHeight(*lines * lineCountGuess_->lineSpacing());
+    return *lines * lineCountGuess_->lineSpacing();
 }
 
 int ResultItemDrawer::measure(const QString& text, const QFont& font, int listWidth) const {
-    return rowHeight(WrappedText::height(text, font, listWidth - pictureOffset()));
+    return WrappedText::height(text, font, textWidth(listWidth));
+}
+
+int ResultItemDrawer::textWidth(int listWidth) const {
+    return listWidth - pictureOffset();
 }
 
 int ResultItemDrawer::rowHeight(int textHeight) const {

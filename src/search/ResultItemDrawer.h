@@ -17,7 +17,8 @@ class LineCountGuess;
 
 // Draws and measures the items of the result list: text wrapped inside the
 // list's width, the item picture at its left, section labels in green, the
-// list's own selection colours. Heights are kept per row for the width they
+// list's own selection colours, a row's words in context under its last
+// line in a quieter ink. Heights are kept per row for the width they
 // were measured at, so that a long list lays out once per fill or width.
 class ResultItemDrawer final : public QAbstractItemDelegate {
     Q_OBJECT
@@ -48,9 +49,14 @@ public:
 
 private:
     int pictureOffset() const;
+    int textWidth(int listWidth) const;
+    // Heights of the text alone, without the row's padding.
     int measure(const QString& text, const QFont& font, int listWidth) const;
-    int rowHeight(int textHeight) const;
     std::optional<int> guess(const QString& text, const QFont& font, int listWidth) const;
+    int measureOrGuessText(const QModelIndex& index, const QFont& font, int listWidth) const;
+    int passageHeight(const QModelIndex& index, const QFont& font, int listWidth) const;
+    bool givesPlaceToPassage(const QModelIndex& index, const QString& text) const;
+    int rowHeight(int textHeight) const;
     int measureOrGuess(const QModelIndex& index, const QFont& font, int listWidth) const;
     bool fitsOneLine(const QString& prefix, const QFont& font, int listWidth) const;
     int widestPrefix(qsizetype length, const QFont& font) const;
@@ -68,6 +74,7 @@ private:
     mutable QFont listFont_;
     mutable bool listFontBreaksAlike_ = false;
     mutable QHash<qsizetype, int> prefixWidths_;
+    // Of short texts alone, measured once.
     mutable QHash<QString, int> repeatedHeights_;
     mutable std::unique_ptr<LineCountGuess> lineCountGuess_;
 };

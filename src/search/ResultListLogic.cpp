@@ -3,12 +3,11 @@
 #include "Collection.h"
 #include "ContentAddress.h"
 #include "Database.h"
+#include "DatabaseError.h"
 #include "ResultListHost.h"
 #include "SearchMessages.h"
 
 #include <QHash>
-
-#include <algorithm>
 
 namespace corvanel {
 
@@ -64,13 +63,14 @@ ResultListLogic::ResultListLogic(Collection& collection, ResultListHost& host,
     : host_(host),
       collection_(collection),
       decisionText_(collection, decisionLines),
-      lines_(decisionText_) {}
+      lines_(decisionText_),
+      passages_(collection, lines_) {}
 
 void ResultListLogic::showRequest() {
     BusyPeriod busy(host_);
     clearLists();
     header_ = HeaderLayout::Plain;
-    setPassageWords({}, WordMatching::Anywhere);
+    passages_.setWords({}, WordMatching::Anywhere);
     found_ = {};
     // Reopens a collection that failed to open, or says why it cannot.
     collection_.database();
@@ -80,8 +80,9 @@ void ResultListLogic::showRequest() {
     SearchResult shown;
     if (plan.listing) {
         const SearchRequest& request = *plan.listing;
+        // Known before the fill: the list lays its rows out with room for them.
         if (const auto* search = std::get_if<WordSearch>(&request)) {
-            setPassageWords({search->words}, search->matching());
+            passages_.setWords({search->words}, search->matching());
         }
         shown = runFill(
             [&](Database& database, const ListedRowVisitor& visit) {
@@ -104,7 +105,7 @@ void ResultListLogic::showRequest() {
 void ResultListLogic::search() {
     BusyPeriod busy(host_);
     openNewLevel();
-    setPassageWords(levels_.wordsInEffect(), levels_.matchingInEffect());
+    passages_.setWords(levels_.wordsInEffect(), levels_.matchingInEffect());
     SearchResult found;
     if (const std::optional<WordSearch> words = scope_.keywordSearch(fields)) {
         found = runFill(
@@ -124,7 +125,7 @@ void ResultListLogic::narrow() {
     // Among the rows shown when the button was pressed.
     const SearchResult among = levels_.current();
     openNewLevel(/*narrows=*/true);
-    setPassageWords(levels_.wordsInEffect(), levels_.matchingInEffect());
+    passages_.setWords(levels_.wordsInEffect(), levels_.matchingInEffect());
     SearchResult found = runFill(
         [&](Database& database, const ListedRowVisitor& visit) {
             return corvanel::narrow(database, among, fields.words, visit,
@@ -142,7 +143,7 @@ void ResultListLogic::stepBack() {
     BusyPeriod busy(host_);
     collection_.database();
     const ResultLevels::Entry& entry = levels_.stepBack();
-    setPassageWords(levels_.wordsInEffect(), levels_.matchingInEffect());
+    passages_.setWords(levels_.wordsInEffect(), levels_.matchingInEffect());
     // Whatever the window's request, the level stepped to is shown again,
     // plain.
     const SearchResult again = entry.result;
@@ -153,7 +154,7 @@ void ResultListLogic::stepBack() {
 }
 
 void ResultListLogic::rearrange() {
-    if (passageWords_.isEmpty() || found_.rows.empty()) {
+    if (passages_.words().isEmpty() || found_.rows.empty()) {
         return;
     }
     BusyPeriod busy(host_);
@@ -161,25 +162,6 @@ void ResultListLogic::rearrange() {
     runFill([&](Database& database,
                 const ListedRowVisitor& visit) { return listedAgain(database, again, visit); },
             foundUnderLabels_);
-}
-
-void ResultListLogic::setPassageWords(QStringList words, WordMatching matching) {
-    const bool saysSomething = std::any_of(words.cbegin(), words.cend(),
-                                           [](const QString& w) { return !w.trimmed().isEmpty(); });
-    passageWords_ = saysSomething ? std::move(words) : QStringList();
-    passageMatching_ = matching;
-}
-
-Passage ResultListLogic::passageOfLine(qsizetype row) {
-    if (passageWords_.isEmpty() || row < 0 || row >= lines_.size()) {
-        return {};
-    }
-    const std::optional<std::int64_t> textRow = lines_.textRowOf(row);
-    if (!textRow) {
-        return {};
-    }
-    return passageOf(collection_.database().textRowFields(*textRow), passageWords_,
-                     passageMatching_);
 }
 
 std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
@@ -194,8 +176,18 @@ std::optional<DocumentToOpen> ResultListLogic::openLine(qsizetype row) {
         search();
         return std::nullopt;
     }
-    return DocumentToOpen{ContentAddress::pageAddress(collection_.contentRoot(), key), key,
-                          levels_.wordsInEffect(), levels_.matchingInEffect()};
+    DocumentToOpen document{ContentAddress::pageAddress(collection_.contentRoot(), key),
+                            key,
+                            levels_.wordsInEffect(),
+                            levels_.matchingInEffect(),
+                            {}};
+    // A text that cannot be read keeps no one from its page: it opens at
+    // its first match.
+    try {
+        document.passage = passages_.of(row).text;
+    } catch (const DatabaseError&) {
+    }
+    return document;
 }
 
 void ResultListLogic::hidden() {
@@ -213,7 +205,7 @@ void ResultListLogic::openNewLevel(bool narrows) {
 int ResultListLogic::fillArranged(ListFiller& filler, const SearchResult& found) {
     Database& database = collection_.database();
     const SearchResult shown =
-        arranged(database, found, passageWords_, passageMatching_, fields.arrangement);
+        arranged(database, found, passages_.words(), passages_.matching(), fields.arrangement);
     QHash<std::int64_t, int> documentRows;
     for (size_t i = 0; i < shown.documentRowCounts.size(); ++i) {
         documentRows.insert(shown.rows[i].textRow, shown.documentRowCounts[i]);
@@ -234,7 +226,8 @@ SearchResult ResultListLogic::runFill(const Evaluation& evaluation, bool underLa
         ListsRewrite rewrite(host_, lines_);
         ListFiller filler(lines_, underLabels);
         // Title order, every row: listed as it is found.
-        const bool arranges = !passageWords_.isEmpty() && fields.arrangement != ResultArrangement{};
+        const bool arranges =
+            !passages_.words().isEmpty() && fields.arrangement != ResultArrangement{};
         int listed = 0;
         if (arranges) {
             result = evaluation(collection_.database(), {});

@@ -7,6 +7,7 @@
 #include "ResultLevels.h"
 #include "ResultLines.h"
 #include "ScopeNames.h"
+#include "ShownPassages.h"
 
 #include <QString>
 
@@ -27,6 +28,8 @@ struct DocumentToOpen {
     QStringList searchWords;  // the words the document was found by, if any
     // How they were matched: the page marks whole words only when they were.
     WordMatching matching = WordMatching::Anywhere;
+    // The words in context of the row opened, where the page opens.
+    QString passage;
 };
 
 // Everything the result-list window does, without the window: the request
@@ -83,12 +86,17 @@ public:
     int level() const { return levels_.level(); }
     // The words the rows shown were found by, for their passages; none for a
     // listing (nor for a search of blanks alone, which says nothing).
-    const QStringList& passageWords() const { return passageWords_; }
+    const QStringList& passageWords() const { return passages_.words(); }
     // How those words were matched.
-    WordMatching passageMatching() const { return passageMatching_; }
+    WordMatching passageMatching() const { return passages_.matching(); }
     // The words in context of the text row a line shows; Nowhere for a line
-    // of no row or a result of no words. Reads the row's text.
-    Passage passageOfLine(qsizetype row);
+    // of no row or a result of no words. Reads the row's text if need be.
+    Passage passageOfLine(qsizetype row) { return passages_.of(row); }
+    // The passages of the rows shown, worked out for the lines in view.
+    const ShownPassages& passages() const { return passages_; }
+    // Works out the passages of lines first to last: DatabaseError when a
+    // text cannot be read.
+    void readPassages(qsizetype first, qsizetype last) { passages_.read(first, last); }
 
     // The results of this showing, level by level.
     const ResultLevels& levels() const { return levels_; }
@@ -102,7 +110,6 @@ private:
     // Lists found as the fields' arrangement asks; returns the rows listed.
     int fillArranged(ListFiller& filler, const SearchResult& found);
     void openNewLevel(bool narrows = false);
-    void setPassageWords(QStringList words, WordMatching matching);
 
     ResultListHost& host_;
     Collection& collection_;
@@ -110,8 +117,7 @@ private:
     ResultLines lines_;
     ResultLevels levels_;
     ShownScope scope_;
-    QStringList passageWords_;
-    WordMatching passageMatching_ = WordMatching::Anywhere;
+    ShownPassages passages_;
     // What the lists show, as found, for listing it again in another order.
     SearchResult found_;
     bool foundUnderLabels_ = false;

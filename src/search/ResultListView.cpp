@@ -65,6 +65,12 @@ bool ResultListView::settleVisibleRows() {
     return changed;
 }
 
+void ResultListView::measureAgain() {
+    drawer_->forgetHeights();
+    scheduleDelayedItemsLayout();
+    viewport()->update();
+}
+
 void ResultListView::reset() {
     drawer_->forgetHeights();
     QListView::reset();
@@ -106,8 +112,7 @@ void ResultListView::resizeEvent(QResizeEvent* event) {
 void ResultListView::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        drawer_->forgetHeights();
-        scheduleDelayedItemsLayout();
+        measureAgain();
     }
 }
 

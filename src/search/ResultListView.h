@@ -24,6 +24,10 @@ public:
     // Court decisions' lines come broken no wider than width in font.
     void setBrokenLines(const QFont& font, int width);
 
+    // After what the rows show changed otherwise than by a reset: every row
+    // measured again, the scroll kept.
+    void measureAgain();
+
     // The result list's model changes its rows only by a reset.
     void reset() override;
 

@@ -172,6 +172,7 @@ void ResultListWindow::createControls() {
     countField_ = addReadOnlyField(this, QStringLiteral("Edit5"), kCountField, headerFieldFont());
 
     model_ = new ResultListModel(logic_.lines(), this);
+    model_->showPassages(&logic_.passages());
     resultList_ = new ResultListView(this);
     resultList_->setObjectName(QStringLiteral("ListBox1"));
     resultList_->setGeometry(kResultList);
@@ -315,7 +316,7 @@ void ResultListWindow::openLine(const QModelIndex& index) {
     std::optional<DocumentToOpen> document;
     perform([&] { document = logic_.openLine(index.isValid() ? index.row() : -1); });
     if (document && pageOpeners_.document) {
-        runGuarded([&] { pageOpeners_.document(document->pageName, document->searchWords); });
+        runGuarded([&] { pageOpeners_.document(*document); });
     }
 }
 
@@ -341,26 +342,47 @@ void ResultListWindow::showState() {
     readLinesInView();
 }
 
-// Court decisions' lines are read for the rows coming into view, before
-// they are drawn: drawing only draws. A text that cannot be read leaves its
-// lines blank and the window usable, and is told once per fill.
+// Court decisions' lines and the rows' passages are read for the rows
+// coming into view, before they are drawn: drawing only draws. A text that
+// cannot be read leaves its lines blank and the window usable, and is told
+// once per fill.
 void ResultListWindow::readLinesInView() {
     const auto rows = resultList_->rowsInView();
     if (!rows) {
         return;
     }
-    try {
-        logic_.readLines(rows->first, rows->second);
-    } catch (const DatabaseError& error) {
-        if (!readErrorShown_) {
-            readErrorShown_ = true;
-            // Not inside the scroll or the resize that brought the rows.
-            QMetaObject::invokeMethod(
-                this, [message = error.message()] { showStandardError(message); },
-                Qt::QueuedConnection);
+    const auto readOrTell = [this](const std::function<void()>& read) {
+        try {
+            read();
+        } catch (const DatabaseError& error) {
+            if (!readErrorShown_) {
+                readErrorShown_ = true;
+                // Not inside the scroll or the resize that brought the rows.
+                QMetaObject::invokeMethod(
+                    this, [message = error.message()] { showStandardError(message); },
+                    Qt::QueuedConnection);
+            }
         }
+    };
+    readOrTell([&] { logic_.readLines(rows->first, rows->second); });
+    if (model_->showsPassages()) {
+        readOrTell([&] { logic_.readPassages(rows->first, rows->second); });
     }
     model_->linesRead(rows->first, rows->second);
+}
+
+void ResultListWindow::setPassagesShown(bool shown) {
+    if (shown == model_->showsPassages()) {
+        return;
+    }
+    model_->showPassages(shown ? &logic_.passages() : nullptr);
+    resultList_->measureAgain();
+    readLinesInView();
+    Q_EMIT passagesShownChanged(shown);
+}
+
+bool ResultListWindow::passagesShown() const {
+    return model_->showsPassages();
 }
 
 void ResultListWindow::applyHeader(HeaderLayout header) {

@@ -33,10 +33,11 @@ class ResultListWindow final : public QWidget, private ResultListHost {
     Q_OBJECT
 
 public:
-    // Where a listed document (by its page name, with the words it was
-    // found by) and the help page open: the document viewer.
+    // Where a listed document (its page, the words it was found by and how,
+    // the words in context of the row opened) and the help page open: the
+    // document viewer.
     struct PageOpeners {
-        std::function<void(const QString& pageName, const QStringList& searchWords)> document;
+        std::function<void(const DocumentToOpen& document)> document;
         std::function<void()> help;
     };
 
@@ -74,12 +75,20 @@ public:
     // Ctrl+plus, Ctrl+minus, Ctrl+0: the list's text grows, its lines wrap anew.
     ZoomControl* zoom() const { return zoom_; }
 
+    // "Exibir > Trechos": the words in context under each row of a key-word
+    // result. On unless the user turns them off.
+    void setPassagesShown(bool shown);
+    bool passagesShown() const;
+
     // The window's commands, as its buttons and the list run them.
     void search();
     void narrow();
     void stepBack();
     void showHelp();
     void openLine(const QModelIndex& index);
+
+Q_SIGNALS:
+    void passagesShownChanged(bool shown);
 
 protected:
     void showEvent(QShowEvent* event) override;

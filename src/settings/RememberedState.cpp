@@ -18,6 +18,7 @@ const QString kPosition = QStringLiteral("/posicao");
 const QString kSize = QStringLiteral("/tamanho");
 const QString kZoom = QStringLiteral("/zoom");
 const QString kSaveFolder = QStringLiteral("pastas/ultimaGravacao");
+const QString kPassages = QStringLiteral("lista/trechos");
 const QString kSearches = QStringLiteral("historico/buscas");
 const QString kDocuments = QStringLiteral("historico/documentos");
 const QString kPage = QStringLiteral("pagina");
@@ -102,6 +103,16 @@ std::optional<double> RememberedState::zoom(const QString& view) const {
 
 void RememberedState::storeZoom(const QString& view, double factor) {
     settings_.raw().setValue(view + kZoom, factor);
+    write();
+}
+
+bool RememberedState::passagesShown() const {
+    // Anything but what storePassagesShown writes leaves them on.
+    return settings_.raw().value(kPassages).toString() != u"false";
+}
+
+void RememberedState::storePassagesShown(bool shown) {
+    settings_.raw().setValue(kPassages, shown);
     write();
 }
 

@@ -56,6 +56,11 @@ public:
     std::optional<double> zoom(const QString& view) const;
     void storeZoom(const QString& view, double factor);
 
+    // "Exibir > Trechos": the result list's words in context; on until
+    // turned off.
+    bool passagesShown() const;
+    void storePassagesShown(bool shown);
+
     QString lastSaveFolder() const;
     void storeSaveFolder(const QString& folder);
 

@@ -215,12 +215,17 @@ void DocumentViewer::createReadingTools() {
 
 ViewerPlace DocumentViewer::describePlace(const QUrl& url) const {
     const bool isDocument = withoutQuery(url) == documentUrl_;
-    return {url, pageName_, isDocument ? searchWords_ : QStringList(), {}};
+    return {url,
+            pageName_,
+            isDocument ? searchWords_ : QStringList(),
+            {},
+            isDocument ? searchMarking_ : MarkChoices()};
 }
 
 void DocumentViewer::enterPlace(const ViewerPlace& place) {
     pageName_ = place.pageName;
     searchWords_ = place.searchWords;
+    searchMarking_ = place.marking;
     documentUrl_ = documentFile(contentRoot(), pageName_);
     findBar_->setSearchWords(searchWords_.join(QStringLiteral(" · ")));
     if (!isFinding()) {
@@ -307,7 +312,8 @@ QString DocumentViewer::contentRoot() const {
 }
 
 void DocumentViewer::openPage(const QString& contentRoot, const QString& pageName,
-                              SaveBufferOnOpen saveBuffer, const QStringList& searchWords) {
+                              SaveBufferOnOpen saveBuffer, const QStringList& searchWords,
+                              const MarkChoices& marking) {
     pageBrowser_->Navigate(ContentAddress::pageAddress(contentRoot, pageName));
     if (saveBuffer == SaveBufferOnOpen::Empty) {
         saveBuffer_.clear();
@@ -315,6 +321,7 @@ void DocumentViewer::openPage(const QString& contentRoot, const QString& pageNam
     pageName_ = pageName;
     pageTitle_.clear();
     searchWords_ = searchWords;
+    searchMarking_ = marking;
     documentUrl_ = withoutQuery(pageBrowser_->lastUrl());
     findBar_->setSearchWords(searchWords.join(QStringLiteral(" · ")));
     if (!isFinding()) {
@@ -352,7 +359,7 @@ void DocumentViewer::markWanted(PageMarker::Reveal reveal) {
     if (isFinding()) {
         marker_->mark({findBar_->findText()}, reveal);
     } else if (!searchWords_.isEmpty() && withoutQuery(pageBrowser_->url()) == documentUrl_) {
-        marker_->mark(searchWords_, reveal);
+        marker_->mark(searchWords_, reveal, searchMarking_);
     } else {
         marker_->clear();
     }

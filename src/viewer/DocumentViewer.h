@@ -53,9 +53,10 @@ public:
     // viewer's state, then shows the viewer and brings it to the front. A
     // navigation that fails raises before anything else changes.
     // searchWords: the words of the search the page was found by, marked
-    // in it once it is shown.
+    // in it once it is shown, as marking asks (whole words, the occurrence
+    // of a row's words in context current).
     void openPage(const QString& contentRoot, const QString& pageName, SaveBufferOnOpen saveBuffer,
-                  const QStringList& searchWords = {});
+                  const QStringList& searchWords = {}, const MarkChoices& marking = {});
 
     // The name of the page opened last.
     QString pageName() const { return pageName_; }
@@ -151,6 +152,7 @@ private:
     PageMarker* marker_ = nullptr;
     ZoomControl* zoom_ = nullptr;
     QStringList searchWords_;
+    MarkChoices searchMarking_;
     QUrl documentUrl_;  // the file the search words belong to
     std::function<QString()> contentRoot_;
     std::function<CitationSource()> citationSource_;

@@ -54,7 +54,7 @@ const QString& PageMarker::script() {
     return source;
 }
 
-void PageMarker::mark(const QStringList& words, Reveal reveal) {
+void PageMarker::mark(const QStringList& words, Reveal reveal, const MarkChoices& choices) {
     const int generation = ++generation_;
     const QStringList needles = PageFolding::needles(words);
     if (needles.isEmpty()) {
@@ -62,22 +62,25 @@ void PageMarker::mark(const QStringList& words, Reveal reveal) {
         return;
     }
     static const QString commonTable = json(PageFolding::commonFoldingTable());
-    markWith(commonTable, needles, true, reveal, generation);
+    // The page folds as the words are folded.
+    const MarkChoices folded{choices.wholeWords, PageFolding::needles({choices.near}).value(0)};
+    markWith(commonTable, needles, true, reveal, folded, generation);
 }
 
 // One trip to the page when it uses common characters alone; one more to
 // fold the others it uses.
 void PageMarker::markWith(const QString& table, const QStringList& needles, bool askMissing,
-                          Reveal reveal, int generation) {
+                          Reveal reveal, const MarkChoices& choices, int generation) {
     const auto flag = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
     const QString call =
-        QStringLiteral("corvanelMarks.mark(%1, %2, %3, %4, %5)")
+        QStringLiteral("corvanelMarks.mark(%1, %2, %3, %4, %5, %6, %7)")
             .arg(QString::number(generation), table, json(QJsonArray::fromStringList(needles)),
-                 flag(askMissing), flag(reveal == Reveal::First));
+                 flag(askMissing), flag(reveal == Reveal::First), json(choices.near),
+                 flag(choices.wholeWords));
     QPointer<PageMarker> self(this);
     page_->runJavaScript(
         script() + u"\n;" + call, kWorld,
-        [self, needles, reveal, generation](const QVariant& answer) {
+        [self, needles, reveal, choices, generation](const QVariant& answer) {
             if (!self || !answer.isValid() || generation != self->generation_) {
                 return;
             }
@@ -87,7 +90,7 @@ void PageMarker::markWith(const QString& table, const QStringList& needles, bool
                 for (auto character = missing.begin(); character != missing.end(); ++character) {
                     wider.insert(character.key(), character.value());
                 }
-                self->markWith(json(wider), needles, false, reveal, generation);
+                self->markWith(json(wider), needles, false, reveal, choices, generation);
                 return;
             }
             self->report(answer);

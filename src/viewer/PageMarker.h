@@ -7,6 +7,17 @@ class QWebEnginePage;
 
 namespace corvanel {
 
+// What else a marking of words is asked.
+struct MarkChoices {
+    // Only where the words are whole: no letter or digit of the folded text
+    // goes on before or after them.
+    bool wholeWords = false;
+    // A text around the occurrence to make current (a result row's words in
+    // context): the occurrence it surrounds, or the one most like it
+    // around; the first when none is.
+    QString near = {};
+};
+
 // Marks words in the page a browser shows, found as the key-word search
 // finds them (case, accents and line breaks aside), and steps through the
 // occurrences. The marks live in the page shown, never in its file; a new
@@ -24,8 +35,10 @@ public:
     enum class Reveal { First, Stay };
 
     // Marks every occurrence of each of words, replacing the marks there
-    // were, and makes the first occurrence current.
-    void mark(const QStringList& words, Reveal reveal = Reveal::First);
+    // were, and makes the first occurrence current, or the one choices
+    // tell.
+    void mark(const QStringList& words, Reveal reveal = Reveal::First,
+              const MarkChoices& choices = {});
     void clear();
     void next();
     void previous();
@@ -48,7 +61,7 @@ private:
     enum class Ending { Step, Marking };
 
     void markWith(const QString& table, const QStringList& needles, bool askMissing, Reveal reveal,
-                  int generation);
+                  const MarkChoices& choices, int generation);
     void markMore(int generation);
     void run(const QString& call, int generation, Ending ending = Ending::Step);
     void report(const QVariant& position);

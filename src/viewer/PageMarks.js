@@ -23,16 +23,33 @@
     let marking = null;  // what mark() found, and how much of it is marked
     let current = -1;
 
-    // Occurrences of every needle, left to right, none overlapping another.
-    function occurrences(text, needles) {
+    // Letters and digits of the folded text: what a whole word is made of.
+    const kWordCharacter = /[\p{L}\p{N}]/u;
+
+    function isWordCharacter(text, at) {
+        return at >= 0 && at < text.length && kWordCharacter.test(text[at]);
+    }
+
+    // Whether [start, end) of text is whole where it begins and ends with
+    // a word character: no letter or digit goes on either side of it.
+    function isWhole(text, start, end) {
+        return !(isWordCharacter(text, start) && isWordCharacter(text, start - 1)) &&
+               !(isWordCharacter(text, end - 1) && isWordCharacter(text, end));
+    }
+
+    // Occurrences of every needle, left to right, none overlapping another;
+    // only whole ones when wholeWords.
+    function occurrences(text, needles, wholeWords) {
         const found = [];
         for (const needle of needles) {
             if (needle.length === 0) {
                 continue;
             }
             for (let at = text.indexOf(needle); at >= 0;
-                 at = text.indexOf(needle, at + needle.length)) {
-                found.push([at, at + needle.length]);
+                 at = text.indexOf(needle, at + (wholeWords ? 1 : needle.length))) {
+                if (!wholeWords || isWhole(text, at, at + needle.length)) {
+                    found.push([at, at + needle.length]);
+                }
             }
         }
         found.sort((a, b) => a[0] - b[0] || b[1] - a[1]);
@@ -43,6 +60,61 @@
             }
         }
         return kept;
+    }
+
+    // How many units a and b have alike, from their ends when backwards.
+    function alike(a, b, backwards) {
+        const most = Math.min(a.length, b.length);
+        let n = 0;
+        while (n < most && (backwards ? a[a.length - 1 - n] === b[b.length - 1 - n]
+                                      : a[n] === b[n])) {
+            ++n;
+        }
+        return n;
+    }
+
+    // The occurrence the text around it (near: a passage, folded, around its
+    // first occurrence of a needle) tells: the first inside a copy of near;
+    // else the one with the most alike on either side; else the first.
+    function nearest(text, ranges, needles, near) {
+        if (!near || ranges.length < 2) {
+            return 0;
+        }
+        const copy = text.indexOf(near);
+        if (copy >= 0) {
+            const m = ranges.findIndex((range) => range[0] >= copy);
+            if (m >= 0 && ranges[m][1] <= copy + near.length) {
+                return m;
+            }
+        }
+        let first = -1;
+        let length = 0;
+        for (const needle of needles) {
+            const at = needle.length > 0 ? near.indexOf(needle) : -1;
+            if (at >= 0 && (first < 0 || at < first)) {
+                first = at;
+                length = needle.length;
+            }
+        }
+        if (first < 0) {
+            return 0;
+        }
+        const before = near.substring(0, first);
+        const after = near.substring(first + length);
+        // A few units alike may be chance: a word or so is needed.
+        let best = 0;
+        let bestScore = 8;
+        for (let m = 0; m < ranges.length; ++m) {
+            const [start, end] = ranges[m];
+            const score =
+                alike(text.substring(Math.max(0, start - before.length), start), before, true) +
+                alike(text.substring(end, end + after.length), after, false);
+            if (score > bestScore) {
+                best = m;
+                bestScore = score;
+            }
+        }
+        return best;
     }
 
     // The pieces of text nodes occurrence m covers: [node, start, end]. A
@@ -169,11 +241,13 @@
     }
 
     // Marks the needles (folded by the program) in the text folded with
-    // table, for the program's request token. Answers the characters the
-    // table lacks when asked to; or else makes the first occurrence current
-    // (scrolled into sight when reveal) and answers [1, the count, how many
-    // are still to be marked].
-    function mark(token, table, needles, askMissing, reveal = true) {
+    // table, for the program's request token; only whole words when
+    // wholeWords. Answers the characters the table lacks when asked to; or
+    // else makes current the occurrence near tells (see nearest(); the
+    // first without it), scrolled into sight when reveal, and answers [its
+    // number from 1, the count, how many are still to be marked].
+    function mark(token, table, needles, askMissing, reveal = true, near = '',
+                  wholeWords = false) {
         clear();
         const missing = askMissing ? new Set() : null;
         const page = corvanelText.foldedPage(table, missing);
@@ -181,18 +255,27 @@
             return Array.from(missing).join('');
         }
         page.cuts = new Map();
-        const ranges = occurrences(page.text, needles);
+        const ranges = occurrences(page.text, needles, wholeWords);
         marking = {token, page, ranges, elements: new Array(ranges.length), inserted: [], next: 0};
         if (ranges.length > 0) {
             addStyle();
         }
-        let near = 1;
-        while (near < Math.min(ranges.length, kFirstMarks) &&
-               ranges[near][0] - ranges[0][0] < kScreenful) {
-            ++near;
+        const chosen = nearest(page.text, ranges, needles, near);
+        // Those shown with the one made current come with it.
+        for (let m = chosen; m < Math.min(ranges.length, chosen + kFirstMarks) &&
+                             ranges[m][0] - ranges[chosen][0] < kScreenful;
+             ++m) {
+            insert(m);
         }
-        more(token, Infinity, near);
-        return go(0, reveal).concat(pending());
+        for (let m = chosen - 1; m >= Math.max(0, chosen - kFirstMarks) &&
+                                 ranges[chosen][0] - ranges[m][0] < kScreenful;
+             --m) {
+            insert(m);
+        }
+        while (marking.next < ranges.length && marking.elements[marking.next] !== undefined) {
+            ++marking.next;
+        }
+        return go(chosen, reveal).concat(pending());
     }
 
     // Marks up to most further occurrences of request token, for about

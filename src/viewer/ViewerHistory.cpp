@@ -15,6 +15,7 @@ void ViewerHistory::visit(const ViewerPlace& place) {
         ViewerPlace& kept = places_[current_];
         kept.pageName = place.pageName;
         kept.searchWords = place.searchWords;
+        kept.marking = place.marking;
         return;
     }
     places_.resize(current_ + 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageMarker.h"
+
 #include <QList>
 #include <QPointF>
 #include <QString>
@@ -17,6 +19,7 @@ struct ViewerPlace {
     QString pageName;
     QStringList searchWords;
     QPointF scroll;
+    MarkChoices marking = {};  // of the search words
 };
 
 // The viewer's back and forward, through documents opened and links

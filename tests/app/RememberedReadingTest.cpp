@@ -143,6 +143,27 @@ TEST_F(RememberedReading, ADocumentMissingFromTheCollectionIsReportedNotOpened) 
 }
 
 // A page name means a document only in its own collection.
+TEST_F(RememberedReading, TheMenuTurnsPassagesOffForThisRunAndTheNext) {
+    startProgram();
+    QAction* passages = corvanel->mainWindow()->findChild<QAction*>(q("Trechos1"));
+    ASSERT_NE(passages, nullptr);
+    EXPECT_TRUE(passages->isCheckable());
+    EXPECT_TRUE(passages->isChecked());
+    EXPECT_TRUE(results().passagesShown());
+    passages->trigger();
+    EXPECT_FALSE(results().passagesShown());
+    corvanel.reset();
+
+    startProgram();
+    passages = corvanel->mainWindow()->findChild<QAction*>(q("Trechos1"));
+    EXPECT_FALSE(results().passagesShown());
+    EXPECT_FALSE(passages->isChecked());
+    results().setPassagesShown(true);
+    EXPECT_TRUE(passages->isChecked());
+    corvanel.reset();
+    EXPECT_TRUE(RememberedState(UserSettings::defaultFilePath()).passagesShown());
+}
+
 TEST(RecentDocuments, EachCollectionKeepsItsOwn) {
     QTemporaryDir folder;
     const QString sample = folder.filePath(q("amostra"));
@@ -172,7 +193,7 @@ TEST_F(RememberedReading, DamagedSettingsAreSurvivedWithDefaults) {
         QFile settings(file);
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
         settings.write(
-            "[leitor]\nzoom=muito\n[lista]\nzoom=1e308\n"
+            "[leitor]\nzoom=muito\n[lista]\nzoom=1e308\ntrechos=talvez\n"
             "[janelas]\nForm10\\posicao=@Point(900000 -900000)\n"
             "Form10\\tamanho=@Size(0 0)\nTextos\\posicao=texto\n"
             "[historico]\nbuscas=, ,guarda,guarda\n"
@@ -183,6 +204,7 @@ TEST_F(RememberedReading, DamagedSettingsAreSurvivedWithDefaults) {
     startProgram();
     EXPECT_DOUBLE_EQ(viewer().zoom()->factor(), 1.0);
     EXPECT_DOUBLE_EQ(results().zoom()->factor(), 1.0);
+    EXPECT_TRUE(results().passagesShown());
     EXPECT_EQ(corvanel->searchHistory().searches(), QStringList{q("guarda")});
     EXPECT_EQ(corvanel->rememberedState().recentDocuments(collection.programFolder()),
               (QList<RecentDocument>{{q("1"), QString()}}));

@@ -1,14 +1,17 @@
 #include "CorvanelApplication.h"
 #include "DocumentViewer.h"
 #include "PageBrowser.h"
+#include "PageMarker.h"
 #include "PictureButton.h"
 #include "RecordingPrompts.h"
 #include "ResultListWindow.h"
+#include "SearchOptions.h"
 #include "TestCollection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "QtPrinters.h"
@@ -82,6 +85,25 @@ protected:
     testing::RecordingPrompts prompts;
     CorvanelApplication corvanel{collection.programFolder()};
 };
+
+TEST_F(OpeningAResult, ADocumentFoundByWholeWordsIsMarkedByWholeWords) {
+    QFile page(collection.contentFolder() + q("textos/2.htm"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<meta charset=\"utf-8\"><p>A guarda, aguardando a Guarda.</p>");
+    page.close();
+    for (const bool whole : {true, false}) {
+        results().searchOptions()->setWholeWords(whole);
+        request("G", "T");
+        results().searchBox()->setText(q("guarda"));
+        results().search();
+        const int row = shownLines().indexOf(q("1 - Guarda compartilhada"));
+        ASSERT_GE(row, 0);
+        QSignalSpy marked(viewer().marker(), &PageMarker::positionChanged);
+        results().openLine(results().resultList()->model()->index(row, 0));
+        ASSERT_TRUE(marked.wait(30000));
+        EXPECT_EQ(viewer().marker()->count(), whole ? 2 : 3);
+    }
+}
 
 TEST_F(OpeningAResult, EveryRowOfADocumentOpensItsPageAndASeparatorNothing) {
     request("G", "T");

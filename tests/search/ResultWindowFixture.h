@@ -21,7 +21,7 @@ protected:
         opened_ = Collection::open(collection.programFolder());
         textos.setBusyWindow(&busy);
         textos.setPageOpeners(
-            {[this](const QString& pageName, const QStringList&) { opened << pageName; },
+            {[this](const DocumentToOpen& document) { opened << document.pageName; },
              [this] { opened << q("ajuda"); }});
     }
     ~ResultWindowFixture() override { textos.hide(); }

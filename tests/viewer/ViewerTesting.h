@@ -44,9 +44,10 @@ protected:
     }
 
     // Opens page and waits until its marks (if any) have been counted.
-    void openAndWait(const QString& page, const QStringList& words = {}) {
+    void openAndWait(const QString& page, const QStringList& words = {},
+                     const MarkChoices& marking = {}) {
         QSignalSpy marked(viewer.marker(), &PageMarker::positionChanged);
-        viewer.openPage(contentRoot, page, SaveBufferOnOpen::Empty, words);
+        viewer.openPage(contentRoot, page, SaveBufferOnOpen::Empty, words, marking);
         ASSERT_TRUE(marked.wait(30000) || !marked.isEmpty()) << "the page was never marked";
     }
     // Runs step and waits for the position it reports.

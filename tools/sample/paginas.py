@@ -116,6 +116,11 @@ HELP = [
     "- várias palavras são procuradas juntas, na mesma ordem, e não separadamente;",
     "- evite o apóstrofo ('): em vez de d'água, procure por água.",
     "Quando nada é encontrado, o programa avisa “Nenhum documento localizado para sua busca.”",
+    "## Trechos",
+    "Sob cada documento achado, a lista mostra um trecho do texto em volta das palavras, com "
+    "elas em negrito; quando as palavras estão só no título, nas palavras-chave ou no "
+    "subtítulo, ela diz onde. Aberto o documento, a marca atual é a do trecho daquela linha, e "
+    "F3 segue dali. O menu Exibir › **Trechos** mostra ou esconde os trechos.",
     "## Palavra inteira, ordem e agrupamento",
     "Marque **Palavra inteira**, ao lado da caixa de busca (ou no menu Pesquisar), para achar "
     "as palavras só onde uma palavra começa e termina: “guarda” acha “Guarda”, mas não "
