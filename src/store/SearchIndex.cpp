@@ -1,5 +1,6 @@
 #include "SearchIndex.h"
 
+#include "FoldedRows.h"
 #include "PortugueseCollation.h"
 #include "ShortStringIndex.h"
 #include "Sqlite.h"
@@ -15,19 +16,22 @@ namespace {
 // The trigram tokenizer sees text already folded by the program's own
 // rules, so it is told to change nothing (case_sensitive 1). detail=full
 // keeps positions: a phrase is then found exactly, with no second check.
+// The index keeps no copy of the text (content ''): what needs the folded
+// text folds the cards and texts again (FoldedRows), and SEARCH_DIGEST
+// tells whether they are still what was indexed.
 constexpr const char* kTables = R"sql(
 DROP TABLE IF EXISTS SEARCH_TRIGRAMS;
 DROP TABLE IF EXISTS SEARCH_TEXT;
+DROP TABLE IF EXISTS SEARCH_DIGEST;
 DROP TABLE IF EXISTS TITLE_ORDER;
 DROP TABLE IF EXISTS SEARCH_SHORT;
 DROP TABLE IF EXISTS SEARCH_FOLDING;
-CREATE TABLE SEARCH_TEXT (
-    row     INTEGER PRIMARY KEY,
-    folded  TEXT NOT NULL
-);
 CREATE VIRTUAL TABLE SEARCH_TRIGRAMS USING fts5(
-    folded, content = 'SEARCH_TEXT', content_rowid = 'row',
-    tokenize = 'trigram case_sensitive 1', detail = full
+    folded, content = '', tokenize = 'trigram case_sensitive 1', detail = full
+);
+CREATE TABLE SEARCH_DIGEST (
+    row     INTEGER PRIMARY KEY,
+    digest  INTEGER NOT NULL
 );
 CREATE TABLE TITLE_ORDER (
     row   INTEGER PRIMARY KEY,
@@ -47,19 +51,21 @@ void writeSearchText(sqlite::Connection& connection) {
     sqlite::Statement lastRow(connection, "select coalesce(max(rowid), 0) from TEXTOS");
     ShortStringIndex shortStrings(lastRow.step() ? lastRow.int64(0) : 0);
     sqlite::Statement rows(connection, kRowFields);
-    sqlite::Statement text(connection, "insert into SEARCH_TEXT (row, folded) values (?, ?)");
     sqlite::Statement trigrams(connection,
                                "insert into SEARCH_TRIGRAMS (rowid, folded) values (?, ?)");
+    sqlite::Statement digest(connection, "insert into SEARCH_DIGEST (row, digest) values (?, ?)");
     std::string folded;
     while (rows.step()) {
         folded.clear();
         appendRowText(rows.utf8(1), rows.utf8(2), rows.utf8(3), rows.utf8(4), folded);
-        for (sqlite::Statement* insert : {&text, &trigrams}) {
-            insert->bind(1, rows.int64(0));
-            insert->bindUtf8(2, folded);
-            insert->step();
-            insert->reset();
-        }
+        trigrams.bind(1, rows.int64(0));
+        trigrams.bindUtf8(2, folded);
+        trigrams.step();
+        trigrams.reset();
+        digest.bind(1, rows.int64(0));
+        digest.bind(2, rowDigest(folded));
+        digest.step();
+        digest.reset();
         shortStrings.add(rows.int64(0), folded);
     }
     connection.executeScript(ShortStringIndex::kCreate);
@@ -153,9 +159,11 @@ std::string_view leadingCharacters(std::string_view words, size_t characters) {
 }
 
 // A collection indexed before SEARCH_SHORT was written is scanned.
-// Short words are common: each row is read piece by piece from its start
-// and left at its first hit, so most rows are read only in part.
-std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std::string& words) {
+// Short words are common: each row of its SEARCH_TEXT is read piece by
+// piece from its start and left at its first hit, so most rows are read
+// only in part.
+std::vector<std::int64_t> scannedCopyRows(sqlite::Connection& connection,
+                                          const std::string& words) {
     constexpr int kPiece = 8192;
     const int overlap = static_cast<int>(words.size()) - 1;
     sqlite::Statement rows(connection, "select row from SEARCH_TEXT order by row");
@@ -181,11 +189,49 @@ std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std:
     return found;
 }
 
+std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std::string& words) {
+    if (hasFoldedTextTable(connection)) {
+        return scannedCopyRows(connection, words);
+    }
+    std::vector<std::int64_t> found;
+    readAllFoldedRows(connection, [&](std::int64_t row, std::string_view folded) {
+        if (folded.find(words) != std::string_view::npos) {
+            found.push_back(row);
+        }
+    });
+    return found;
+}
+
+// The rows among candidates (ascending) whose folded text holds the words.
+std::vector<std::int64_t> confirmedRows(sqlite::Connection& connection,
+                                        const std::vector<std::int64_t>& candidates,
+                                        const std::string& words) {
+    std::vector<std::int64_t> found;
+    readFoldedRows(connection, candidates, [&](std::int64_t row, std::string_view folded) {
+        if (folded.find(words) != std::string_view::npos) {
+            found.push_back(row);
+        }
+    });
+    return found;
+}
+
 }  // namespace
 
 bool isPresent(sqlite::Connection& connection) {
-    return hasTable(connection, "SEARCH_TEXT") && hasTable(connection, "SEARCH_TRIGRAMS") &&
-           hasTable(connection, "TITLE_ORDER");
+    return hasTable(connection, "SEARCH_TRIGRAMS") && hasTable(connection, "TITLE_ORDER");
+}
+
+bool hasFoldedTextTable(sqlite::Connection& connection) {
+    return hasTable(connection, kFoldedTextTable);
+}
+
+std::int64_t rowDigest(std::string_view folded) {
+    // FNV-1a: enough to tell a changed text from the indexed one.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : folded) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    return static_cast<std::int64_t>(hash);
 }
 
 bool hasShortStrings(sqlite::Connection& connection) {
@@ -252,7 +298,7 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
                                            const std::string& foldedWords,
                                            std::optional<std::int64_t> lastRow) {
     if (foldedWords.empty()) {
-        sqlite::Statement all(connection, "select row from SEARCH_TEXT order by row");
+        sqlite::Statement all(connection, "select row from TITLE_ORDER order by row");
         return rowsOf(all);
     }
     if (characterCount(foldedWords) < kShortestIndexedWords) {
@@ -268,14 +314,12 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
         indexed.bindUtf8(1, phrase(foldedWords));
         return rowsOf(indexed);
     }
-    sqlite::Statement confirmed(
+    sqlite::Statement candidates(
         connection,
-        "select S.row from SEARCH_TRIGRAMS T cross join SEARCH_TEXT S on S.row = T.rowid "
-        "where SEARCH_TRIGRAMS match ? and instr(S.folded, ?) > 0 order by S.row");
-    confirmed.bindUtf8(
+        "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? order by rowid");
+    candidates.bindUtf8(
         1, phrase(std::string(leadingCharacters(foldedWords, kMostPhraseTrigrams + 2))));
-    confirmed.bindUtf8(2, foldedWords);
-    return rowsOf(confirmed);
+    return confirmedRows(connection, rowsOf(candidates), foldedWords);
 }
 
 }  // namespace corvanel::SearchIndex

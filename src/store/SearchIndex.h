@@ -15,11 +15,13 @@ class Connection;
 // What the key-word search reads from a collection, written once when the
 // collection is built so that opening it reads nothing whole:
 //
-// - SEARCH_TEXT: per text row (TEXTOS rowid), the card's title, key words
-//   and sub-title and the row's own text, folded for search and joined by
-//   line breaks (which folding never leaves, so no match runs from one
-//   field into the next);
-// - SEARCH_TRIGRAMS: an FTS5 trigram index over SEARCH_TEXT;
+// - SEARCH_TRIGRAMS: an FTS5 trigram index, without a copy of the text,
+//   over each text row's searchable text (TEXTOS rowid): the card's title,
+//   key words and sub-title and the row's own text, folded for search and
+//   joined by line breaks (which folding never leaves, so no match runs
+//   from one field into the next);
+// - SEARCH_DIGEST: per text row, a digest of that text, so that a check
+//   tells a text changed since it was indexed;
 // - SEARCH_SHORT: the rows holding each string of one or two characters
 //   (ShortStringIndex), for words the trigrams cannot find;
 // - TITLE_ORDER: per text row, its card and its place in the listings'
@@ -36,7 +38,13 @@ constexpr size_t kShortestIndexedWords = 3;
 // it kept the blanks other than U+0020 and the tab as they were.
 constexpr std::int64_t kFoldingVersion = 2;
 
+// Collections indexed before kept a folded copy of every row's text in
+// SEARCH_TEXT (row, folded), the trigrams' content, and no SEARCH_DIGEST;
+// they are read as they are.
+constexpr const char* kFoldedTextTable = "SEARCH_TEXT";
+
 bool isPresent(sqlite::Connection& connection);
+bool hasFoldedTextTable(sqlite::Connection& connection);
 // Whether SEARCH_SHORT is there: an index written before it was is
 // complete otherwise, and short words are then found by reading the texts.
 bool hasShortStrings(sqlite::Connection& connection);
@@ -51,10 +59,13 @@ void build(sqlite::Connection& connection);
 // list a collection built without the index.
 void createTemporaryTitleOrder(sqlite::Connection& connection);
 
-// The searchable text of one text row, as SEARCH_TEXT holds it; a NULL
+// The searchable text of one text row, as the trigrams index it; a NULL
 // field reads as empty.
 void appendRowText(std::string_view title, std::string_view keywords, std::string_view subtitle,
                    std::string_view text, std::string& out);
+
+// What SEARCH_DIGEST holds for a row's searchable text.
+std::int64_t rowDigest(std::string_view folded);
 
 // The highest text row number (TEXTOS rowid), 0 for none. The builder
 // numbers rows from 1 without gaps, so a number far beyond the count of rows

@@ -140,7 +140,7 @@ void nullCardSix(const QString& databasePath) {
 void dropIndex(const QString& databasePath) {
     sqlite::Connection(databasePath, sqlite::OpenMode::ReadWrite)
         .executeScript(
-            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_DIGEST; DROP TABLE TITLE_ORDER");
 }
 
 std::vector<std::int64_t> searchedRows(Database& database, const QString& words) {
@@ -195,6 +195,27 @@ TEST(KeywordEngines, ShortWordsWithoutTheirTableAreScannedAlike) {
         EXPECT_EQ(SearchIndex::matchingTextRows(db, searchFolded(word.toStdString())),
                   fromTable[word])
             << word.toStdString();
+    }
+}
+
+// Every form an index was written in answers as the plain scan does:
+// today's, the earlier one with a folded copy of the texts, and either one
+// without its short strings' table.
+TEST(KeywordEngines, EveryFormOfTheIndexFindsWhatAPlainScanFinds) {
+    for (const bool copy : {false, true}) {
+        for (const bool shortStrings : {true, false}) {
+            TestCollection collection(
+                cards(),
+                {.root = {}, .withShortStringIndex = shortStrings, .withFoldedTextCopy = copy});
+            sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+            ASSERT_EQ(SearchIndex::hasFoldedTextTable(db), copy);
+            ASSERT_EQ(SearchIndex::hasShortStrings(db), shortStrings);
+            for (const QString& word : words()) {
+                EXPECT_EQ(SearchIndex::matchingTextRows(db, searchFolded(word.toStdString())),
+                          scanned(db, word))
+                    << word.toStdString() << " copy " << copy << " short " << shortStrings;
+            }
+        }
     }
 }
 

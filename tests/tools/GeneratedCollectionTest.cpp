@@ -97,7 +97,7 @@ TEST_F(GeneratedCollection, CardsCarryOnlyListedCodesInTheSectionsShares) {
 TEST_F(GeneratedCollection, TheWordsTheBenchmarksSearchForAreWhereTheySay) {
     generate(small(300));
     sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
-    sqlite::Statement all(db, "select count(*) from SEARCH_TEXT");
+    sqlite::Statement all(db, "select count(*) from TITLE_ORDER");
     ASSERT_TRUE(all.step());
     const auto textRows = static_cast<size_t>(all.int64(0));
     const auto rowsWith = [&](QStringView word) {

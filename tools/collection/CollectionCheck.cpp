@@ -6,6 +6,7 @@
 #include "ConnectionString.h"
 #include "DatabaseError.h"
 #include "DatabasePassword.h"
+#include "FoldedRows.h"
 #include "Schema.h"
 #include "SearchIndex.h"
 #include "Sections.h"
@@ -96,8 +97,9 @@ int misplacedTitles(sqlite::Connection& db) {
                             stray.int64(0));
 }
 
-// FTS5 compares its trigrams with SEARCH_TEXT only through a write
-// statement; it changes nothing, and is rolled back all the same. The
+// FTS5 checks its trigrams (against SEARCH_TEXT too where a collection
+// keeps it) only through a write statement; it changes nothing, and is
+// rolled back all the same. The
 // problem found, if any.
 QString trigramProblem(const QString& databasePath) {
     const QString unchecked =
@@ -130,12 +132,17 @@ QString trigramProblem(const QString& databasePath) {
 }
 
 // The text rows whose searchable text differs from what the index holds
-// for them (or that it lacks), plus the index's rows of no text row.
+// for them (or that it lacks), plus the index's rows of no text row. The
+// index holds a digest of each row's text, or in a collection indexed
+// earlier the folded text itself.
 int staleIndexRows(sqlite::Connection& db) {
-    sqlite::Statement rows(db,
-                           "select L.titulo, L.pchave, L.subtitulo, T.conteudo, S.folded "
-                           "from TEXTOS T join LABELS L on L.cod = T.cod_texto "
-                           "left join SEARCH_TEXT S on S.row = T.rowid");
+    const bool copy = SearchIndex::hasFoldedTextTable(db);
+    const std::string indexed = copy ? SearchIndex::kFoldedTextTable : "SEARCH_DIGEST";
+    sqlite::Statement rows(db, "select L.titulo, L.pchave, L.subtitulo, T.conteudo, S." +
+                                   std::string(copy ? "folded" : "digest") +
+                                   " from TEXTOS T join LABELS L on L.cod = T.cod_texto "
+                                   "left join " +
+                                   indexed + " S on S.row = T.rowid");
     int stale = 0;
     int withIndexRow = 0;
     std::string expected;
@@ -144,26 +151,23 @@ int staleIndexRows(sqlite::Connection& db) {
         SearchIndex::appendRowText(rows.utf8(0), rows.utf8(1), rows.utf8(2), rows.utf8(3),
                                    expected);
         withIndexRow += rows.isNull(4) ? 0 : 1;
-        if (rows.isNull(4) || rows.utf8(4) != expected) {
-            ++stale;
-        }
+        const bool same =
+            !rows.isNull(4) &&
+            (copy ? rows.utf8(4) == expected : rows.int64(4) == SearchIndex::rowDigest(expected));
+        stale += same ? 0 : 1;
     }
-    sqlite::Statement counts(db,
-                             "select (select count(*) from SEARCH_TEXT), "
-                             "(select count(*) from TITLE_ORDER)");
+    sqlite::Statement counts(
+        db, "select (select count(*) from " + indexed + "), (select count(*) from TITLE_ORDER)");
     counts.step();
     return stale + static_cast<int>(counts.int64(0) - withIndexRow) +
            static_cast<int>(std::abs(counts.int64(1) - counts.int64(0)));
 }
 
-// The entries of SEARCH_SHORT that differ from what SEARCH_TEXT gives.
+// The entries of SEARCH_SHORT that differ from what the rows' text gives.
 int staleShortStrings(sqlite::Connection& db) {
-    sqlite::Statement lastRow(db, "select coalesce(max(row), 0) from SEARCH_TEXT");
-    ShortStringIndex expected(lastRow.step() ? lastRow.int64(0) : 0);
-    sqlite::Statement rows(db, "select row, folded from SEARCH_TEXT");
-    while (rows.step()) {
-        expected.add(rows.int64(0), rows.utf8(1));
-    }
+    ShortStringIndex expected(SearchIndex::lastTextRow(db));
+    SearchIndex::readAllFoldedRows(
+        db, [&](std::int64_t row, std::string_view folded) { expected.add(row, folded); });
     return expected.entriesDifferingFrom(db);
 }
 
@@ -185,11 +189,12 @@ void checkSearchIndex(const QString& databasePath, QStringList& problems) {
                 "Unicode); \"corvanel-collection reindex\" o refaz");
             return;
         }
-        if (const int stale = staleIndexRows(db); stale > 0) {
+        const int staleRows = staleIndexRows(db);
+        if (staleRows > 0) {
             problems << QStringLiteral(
                             "db3.mdb: o índice de busca não corresponde aos textos em %1 "
                             "linha(s); \"corvanel-collection reindex\" o refaz")
-                            .arg(stale);
+                            .arg(staleRows);
         }
         if (const int misplaced = misplacedTitles(db); misplaced > 0) {
             problems << QStringLiteral(
@@ -205,7 +210,9 @@ void checkSearchIndex(const QString& databasePath, QStringList& problems) {
                 "db3.mdb: falta a parte do índice de busca que acha as palavras de uma ou "
                 "duas letras (o índice foi montado por uma versão anterior; sem ela essas "
                 "buscas leem todos os textos); \"corvanel-collection reindex\" a acrescenta");
-        } else if (const int stale = staleShortStrings(db); stale > 0) {
+        } else if (const int stale = staleRows > 0 ? 0 : staleShortStrings(db); stale > 0) {
+            // Compared with the texts as they are now: texts changed since
+            // indexing were told above, and reindex mends both.
             problems << QStringLiteral(
                             "db3.mdb: a parte do índice de busca que acha as palavras de uma "
                             "ou duas letras não corresponde aos textos em %1 sequência(s) de "
