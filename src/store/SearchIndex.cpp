@@ -2,6 +2,7 @@
 
 #include "FoldedRows.h"
 #include "PortugueseCollation.h"
+#include "Sections.h"
 #include "ShortStringIndex.h"
 #include "Sqlite.h"
 #include "TextMatching.h"
@@ -26,6 +27,7 @@ DROP TABLE IF EXISTS SEARCH_DIGEST;
 DROP TABLE IF EXISTS TITLE_ORDER;
 DROP TABLE IF EXISTS SEARCH_SHORT;
 DROP TABLE IF EXISTS SEARCH_FOLDING;
+DROP TABLE IF EXISTS TEXT_OPENINGS;
 CREATE VIRTUAL TABLE SEARCH_TRIGRAMS USING fts5(
     folded, content = '', tokenize = 'trigram case_sensitive 1', detail = full
 );
@@ -40,6 +42,10 @@ CREATE TABLE TITLE_ORDER (
 );
 CREATE TABLE SEARCH_FOLDING (
     version  INTEGER NOT NULL
+);
+CREATE TABLE TEXT_OPENINGS (
+    row      INTEGER PRIMARY KEY,
+    opening  TEXT
 );
 )sql";
 
@@ -110,6 +116,28 @@ void writeTitleOrder(sqlite::Connection& connection, const char* table) {
         insert.step();
         insert.reset();
     }
+}
+
+// The card letters whose cards are listed by the start of their text.
+std::string openingLetters() {
+    std::string letters;
+    for (const SectionFacts& facts : kSections) {
+        if (facts.listsTextStart) {
+            letters +=
+                (letters.empty() ? "'" : ", '") + facts.cardLetter.toString().toStdString() + "'";
+        }
+    }
+    return letters;
+}
+
+void writeTextOpenings(sqlite::Connection& connection) {
+    sqlite::Statement openings(
+        connection,
+        "insert into TEXT_OPENINGS (row, opening) select T.rowid, substr(T.conteudo, "
+        "1, ?) from TEXTOS T join LABELS L on L.cod = T.cod_texto where L.sessao in (" +
+            openingLetters() + ")");
+    openings.bind(1, kTextOpeningCharacters);
+    openings.step();
 }
 
 bool hasTable(sqlite::Connection& connection, std::string_view name) {
@@ -221,6 +249,24 @@ bool isPresent(sqlite::Connection& connection) {
     return hasTable(connection, "SEARCH_TRIGRAMS") && hasTable(connection, "TITLE_ORDER");
 }
 
+std::vector<std::int64_t> staleTextOpenings(sqlite::Connection& connection) {
+    const std::string letters = openingLetters();
+    sqlite::Statement stale(
+        connection,
+        "select T.rowid from TEXTOS T join LABELS L on L.cod = T.cod_texto left join "
+        "TEXT_OPENINGS O on O.row = T.rowid where case when O.row is null then L.sessao in (" +
+            letters + ") else L.sessao not in (" + letters +
+            ") or O.opening is not substr(T.conteudo, 1, ?1) end "
+            "union select O.row from TEXT_OPENINGS O where not exists (select 1 from TEXTOS T "
+            "join LABELS L on L.cod = T.cod_texto where T.rowid = O.row) order by 1");
+    stale.bind(1, kTextOpeningCharacters);
+    return rowsOf(stale);
+}
+
+bool hasTextOpenings(sqlite::Connection& connection) {
+    return hasTable(connection, "TEXT_OPENINGS");
+}
+
 bool hasFoldedTextTable(sqlite::Connection& connection) {
     return hasTable(connection, kFoldedTextTable);
 }
@@ -254,6 +300,7 @@ void build(sqlite::Connection& connection) {
     writeSearchText(connection);
     writeTitleOrder(connection, "TITLE_ORDER");
     connection.executeScript("CREATE INDEX TITLE_ORDER_rank ON TITLE_ORDER (rank)");
+    writeTextOpenings(connection);
 }
 
 void createTemporaryTitleOrder(sqlite::Connection& connection) {

@@ -27,6 +27,9 @@ class Connection;
 // - TITLE_ORDER: per text row, its card and its place in the listings'
 //   order (the title in Portuguese order, then code and row), so listings
 //   read small rows and sort integers instead of collating titles;
+// - TEXT_OPENINGS: the first kTextOpeningCharacters characters of the text
+//   of each row whose card is listed by the start of its text (court
+//   decisions), so that a list reads them instead of whole texts;
 // - SEARCH_FOLDING: the version of the folding the texts were written with.
 namespace SearchIndex {
 
@@ -43,8 +46,17 @@ constexpr std::int64_t kFoldingVersion = 2;
 // they are read as they are.
 constexpr const char* kFoldedTextTable = "SEARCH_TEXT";
 
+// Enough for the first lines a list shows of a text.
+constexpr int kTextOpeningCharacters = 4000;
+
 bool isPresent(sqlite::Connection& connection);
 bool hasFoldedTextTable(sqlite::Connection& connection);
+// Whether TEXT_OPENINGS is there: an index written before it was is read
+// without it.
+bool hasTextOpenings(sqlite::Connection& connection);
+// The text rows whose stored opening differs from their text's, or that
+// lack one or have one they should not (ascending).
+std::vector<std::int64_t> staleTextOpenings(sqlite::Connection& connection);
 // Whether SEARCH_SHORT is there: an index written before it was is
 // complete otherwise, and short words are then found by reading the texts.
 bool hasShortStrings(sqlite::Connection& connection);

@@ -219,6 +219,39 @@ TEST(KeywordEngines, EveryFormOfTheIndexFindsWhatAPlainScanFinds) {
     }
 }
 
+// A text's start reads the same from the openings stored at build time as
+// from the text itself, however many characters are asked for.
+TEST(TextOpenings, GiveWhatTheTextsOwnStartGives) {
+    QList<TestCard> decisions = cards();
+    decisions << card(9, q("Acórdão longo"), q("STJ"), q("C"), q("C13"), q(""),
+                      {QString(5000, u'ç') + q("fim"), q("")});
+    TestCollection collection(decisions);
+    std::vector<std::int64_t> rows;
+    for (std::int64_t row = 1; row <= 13; ++row) {
+        rows.push_back(row);
+    }
+    Database stored(collection.connectionString());
+    std::vector<std::vector<QString>> fromOpenings;
+    for (const int characters : {1, 100, 4000, 4001, 6000}) {
+        fromOpenings.push_back(stored.documentTextStarts(rows, characters));
+    }
+    {
+        sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadWrite);
+        EXPECT_EQ(SearchIndex::staleTextOpenings(db), std::vector<std::int64_t>());
+        db.executeScript("DROP TABLE TEXT_OPENINGS");
+    }
+    Database withoutOpenings(collection.connectionString());
+    size_t at = 0;
+    for (const int characters : {1, 100, 4000, 4001, 6000}) {
+        EXPECT_EQ(withoutOpenings.documentTextStarts(rows, characters), fromOpenings[at++])
+            << characters;
+        for (const std::int64_t row : rows) {
+            EXPECT_EQ(stored.documentTextStart(row, characters),
+                      withoutOpenings.documentTextStart(row, characters));
+        }
+    }
+}
+
 TEST(KeywordEngines, MendedFaultsOfTheLikePatterns) {
     TestCollection collection(cards());
     Database database(collection.connectionString());

@@ -89,7 +89,7 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
         if (!options.withSearchIndex) {
             db.executeScript(
                 "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_DIGEST; DROP TABLE TITLE_ORDER;"
-                "DROP TABLE SEARCH_SHORT");
+                "DROP TABLE SEARCH_SHORT; DROP TABLE TEXT_OPENINGS");
         } else if (!options.withShortStringIndex) {
             db.executeScript("DROP TABLE SEARCH_SHORT");
         }

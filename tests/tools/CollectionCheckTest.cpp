@@ -326,6 +326,10 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"GarbageTrigrams", inDatabase("DELETE FROM SEARCH_TRIGRAMS_data WHERE id > 10"),
               "db3.mdb: os trigramas do índice de busca não correspondem ao texto indexado "
               "(database disk image is malformed); \"corvanel-collection reindex\" os refaz"},
+        Fault{"WrongOpening",
+              inDatabase("INSERT OR REPLACE INTO TEXT_OPENINGS VALUES (1, 'outro')"),
+              "db3.mdb: o índice de busca não corresponde aos textos em 1 linha(s); "
+              "\"corvanel-collection reindex\" o refaz"},
         Fault{"RankTwice", inDatabase("UPDATE TITLE_ORDER SET rank = 0 WHERE rank = 1"),
               "db3.mdb: a ordem dos títulos do índice de busca não corresponde aos textos em 1 "
               "posição(ões); \"corvanel-collection reindex\" a refaz"},

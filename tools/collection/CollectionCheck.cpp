@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace corvanel::collection {
@@ -140,10 +141,10 @@ int staleIndexRows(sqlite::Connection& db) {
     const std::string indexed = copy ? SearchIndex::kFoldedTextTable : "SEARCH_DIGEST";
     sqlite::Statement rows(db, "select L.titulo, L.pchave, L.subtitulo, T.conteudo, S." +
                                    std::string(copy ? "folded" : "digest") +
-                                   " from TEXTOS T join LABELS L on L.cod = T.cod_texto "
+                                   ", T.rowid from TEXTOS T join LABELS L on L.cod = T.cod_texto "
                                    "left join " +
                                    indexed + " S on S.row = T.rowid");
-    int stale = 0;
+    std::set<std::int64_t> stale;
     int withIndexRow = 0;
     std::string expected;
     while (rows.step()) {
@@ -154,12 +155,18 @@ int staleIndexRows(sqlite::Connection& db) {
         const bool same =
             !rows.isNull(4) &&
             (copy ? rows.utf8(4) == expected : rows.int64(4) == SearchIndex::rowDigest(expected));
-        stale += same ? 0 : 1;
+        if (!same) {
+            stale.insert(rows.int64(5));
+        }
+    }
+    if (SearchIndex::hasTextOpenings(db)) {
+        const std::vector<std::int64_t> openings = SearchIndex::staleTextOpenings(db);
+        stale.insert(openings.begin(), openings.end());
     }
     sqlite::Statement counts(
         db, "select (select count(*) from " + indexed + "), (select count(*) from TITLE_ORDER)");
     counts.step();
-    return stale + static_cast<int>(counts.int64(0) - withIndexRow) +
+    return static_cast<int>(stale.size()) + static_cast<int>(counts.int64(0) - withIndexRow) +
            static_cast<int>(std::abs(counts.int64(1) - counts.int64(0)));
 }
 
