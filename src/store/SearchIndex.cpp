@@ -20,7 +20,7 @@ namespace {
 // The index keeps no copy of the text (content ''): what needs the folded
 // text folds the cards and texts again (FoldedRows), and SEARCH_DIGEST
 // tells whether they are still what was indexed.
-constexpr const char* kTables = R"sql(
+constexpr const char* kDropTables = R"sql(
 DROP TABLE IF EXISTS SEARCH_TRIGRAMS;
 DROP TABLE IF EXISTS SEARCH_TEXT;
 DROP TABLE IF EXISTS SEARCH_DIGEST;
@@ -28,6 +28,9 @@ DROP TABLE IF EXISTS TITLE_ORDER;
 DROP TABLE IF EXISTS SEARCH_SHORT;
 DROP TABLE IF EXISTS SEARCH_FOLDING;
 DROP TABLE IF EXISTS TEXT_OPENINGS;
+)sql";
+
+constexpr const char* kTables = R"sql(
 CREATE VIRTUAL TABLE SEARCH_TRIGRAMS USING fts5(
     folded, content = '', tokenize = 'trigram case_sensitive 1', detail = full
 );
@@ -292,7 +295,12 @@ std::int64_t foldingVersion(sqlite::Connection& connection) {
     return version.step() && !version.isNull(0) ? version.int64(0) : 1;
 }
 
+void drop(sqlite::Connection& connection) {
+    connection.executeScript(kDropTables);
+}
+
 void build(sqlite::Connection& connection) {
+    drop(connection);
     connection.executeScript(kTables);
     sqlite::Statement version(connection, "insert into SEARCH_FOLDING (version) values (?)");
     version.bind(1, kFoldingVersion);

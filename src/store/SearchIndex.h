@@ -66,6 +66,8 @@ std::int64_t foldingVersion(sqlite::Connection& connection);
 // Writes the tables from LABELS and TEXTOS, replacing any there were,
 // inside the caller's transaction. Throws DatabaseError.
 void build(sqlite::Connection& connection);
+// Drops the tables, of this index or an earlier one, if there are any.
+void drop(sqlite::Connection& connection);
 
 // Writes TITLE_ORDER alone as a temporary table of the connection: enough to
 // list a collection built without the index.
