@@ -22,6 +22,7 @@
 #include "Sqlite.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
+#include "WordIndex.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,6 +35,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace corvanel::bench {
 
@@ -166,7 +168,14 @@ int orderedCodes(const QString& words) {
 
 // The index alone: words to the matching text rows, unordered, unlisted.
 size_t indexRows(const std::string& folded) {
-    return SearchIndex::matchingTextRows(readOnlyConnection(), folded).size();
+    // The vocabulary read once, as the program's matcher keeps it.
+    static const std::optional<WordIndex> words =
+        WordIndex::isPresent(readOnlyConnection())
+            ? std::optional<WordIndex>(std::in_place, readOnlyConnection())
+            : std::nullopt;
+    return SearchIndex::matchingTextRows(readOnlyConnection(), folded, std::nullopt,
+                                         words ? &*words : nullptr)
+        .size();
 }
 
 // Baseline: the folded text held in memory, scanned with memmem on one

@@ -6,6 +6,7 @@
 #include "ShortStringIndex.h"
 #include "Sqlite.h"
 #include "TextMatching.h"
+#include "WordIndex.h"
 
 #include <algorithm>
 #include <optional>
@@ -28,6 +29,8 @@ DROP TABLE IF EXISTS TITLE_ORDER;
 DROP TABLE IF EXISTS SEARCH_SHORT;
 DROP TABLE IF EXISTS SEARCH_FOLDING;
 DROP TABLE IF EXISTS TEXT_OPENINGS;
+DROP TABLE IF EXISTS SEARCH_WORDS;
+DROP TABLE IF EXISTS SEARCH_TERMS;
 )sql";
 
 constexpr const char* kTables = R"sql(
@@ -63,6 +66,8 @@ void writeSearchText(sqlite::Connection& connection) {
     sqlite::Statement trigrams(connection,
                                "insert into SEARCH_TRIGRAMS (rowid, folded) values (?, ?)");
     sqlite::Statement digest(connection, "insert into SEARCH_DIGEST (row, digest) values (?, ?)");
+    connection.executeScript(WordIndex::kCreate);
+    sqlite::Statement words(connection, WordIndex::kInsert);
     std::string folded;
     while (rows.step()) {
         folded.clear();
@@ -71,12 +76,17 @@ void writeSearchText(sqlite::Connection& connection) {
         trigrams.bindUtf8(2, folded);
         trigrams.step();
         trigrams.reset();
+        words.bind(1, rows.int64(0));
+        words.bindUtf8(2, folded);
+        words.step();
+        words.reset();
         digest.bind(1, rows.int64(0));
         digest.bind(2, rowDigest(folded));
         digest.step();
         digest.reset();
         shortStrings.add(rows.int64(0), folded);
     }
+    WordIndex::writeTerms(connection);
     connection.executeScript(ShortStringIndex::kCreate);
     shortStrings.write(connection);
 }
@@ -351,7 +361,8 @@ std::int64_t lastTextRow(sqlite::Connection& connection) {
 
 std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
                                            const std::string& foldedWords,
-                                           std::optional<std::int64_t> lastRow) {
+                                           std::optional<std::int64_t> lastRow,
+                                           const WordIndex* words) {
     if (foldedWords.empty()) {
         sqlite::Statement all(connection, "select row from TITLE_ORDER order by row");
         return rowsOf(all);
@@ -361,6 +372,15 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
                    ? ShortStringIndex::matchingTextRows(
                          connection, foldedWords, lastRow ? *lastRow : lastTextRow(connection))
                    : scannedRows(connection, foldedWords);
+    }
+    std::optional<WordIndex> loaded;
+    if (words == nullptr && WordIndex::isPresent(connection)) {
+        words = &loaded.emplace(connection);
+    }
+    if (words != nullptr) {
+        if (auto rows = words->matchingTextRows(connection, foldedWords)) {
+            return std::move(*rows);
+        }
     }
     if (characterCount(foldedWords) - 2 <= kMostPhraseTrigrams) {
         sqlite::Statement indexed(connection,

@@ -12,6 +12,8 @@ namespace sqlite {
 class Connection;
 }
 
+class WordIndex;
+
 // What the key-word search reads from a collection, written once when the
 // collection is built so that opening it reads nothing whole:
 //
@@ -22,6 +24,8 @@ class Connection;
 //   from one field into the next);
 // - SEARCH_DIGEST: per text row, a digest of that text, so that a check
 //   tells a text changed since it was indexed;
+// - SEARCH_WORDS and SEARCH_TERMS: a word index over the same text and its
+//   vocabulary (WordIndex), which answers words of letters and digits;
 // - SEARCH_SHORT: the rows holding each string of one or two characters
 //   (ShortStringIndex), for words the trigrams cannot find;
 // - TITLE_ORDER: per text row, its card and its place in the listings'
@@ -90,9 +94,11 @@ std::int64_t lastTextRow(sqlite::Connection& connection);
 // The text rows (ascending) whose searchable text contains the folded
 // words (searchFolded), read from the index. lastRow: lastTextRow(), asked
 // when not given.
+// words: the word index's vocabulary, read for this call when not given.
 std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
                                            const std::string& foldedWords,
-                                           std::optional<std::int64_t> lastRow = std::nullopt);
+                                           std::optional<std::int64_t> lastRow = std::nullopt,
+                                           const WordIndex* words = nullptr);
 
 }  // namespace SearchIndex
 

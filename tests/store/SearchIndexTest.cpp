@@ -99,6 +99,14 @@ const QStringList& words() {
         q("\u00a0"),
         q("\u2009a"),
         q("e\u3000art"),
+        // Whole words, and words that stand apart by more than a blank.
+        q("juiz de direito"),
+        q("medida excepcional"),
+        q("excepcional taxa"),
+        q("art 227"),
+        q("competencia do"),
+        q("petencia"),
+        q("ncia do juiz de dir"),
         // Longer than one phrase of trigrams is asked as.
         q("a competencia do juiz de direito e do foro do domicilio"),
         q("a competencia do juiz de direito e do foro do domicilio."),

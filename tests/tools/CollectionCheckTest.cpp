@@ -326,6 +326,9 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"GarbageTrigrams", inDatabase("DELETE FROM SEARCH_TRIGRAMS_data WHERE id > 10"),
               "db3.mdb: os trigramas do índice de busca não correspondem ao texto indexado "
               "(database disk image is malformed); \"corvanel-collection reindex\" os refaz"},
+        Fault{"GarbageWords", inDatabase("DELETE FROM SEARCH_WORDS_data WHERE id > 10"),
+              "db3.mdb: as palavras do índice de busca estão danificadas (database disk image is "
+              "malformed); \"corvanel-collection reindex\" as refaz"},
         Fault{"WrongOpening",
               inDatabase("INSERT OR REPLACE INTO TEXT_OPENINGS VALUES (1, 'outro')"),
               "db3.mdb: o índice de busca não corresponde aos textos em 1 linha(s); "

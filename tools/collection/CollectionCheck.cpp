@@ -12,6 +12,7 @@
 #include "Sections.h"
 #include "ShortStringIndex.h"
 #include "Sqlite.h"
+#include "WordIndex.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -98,36 +99,53 @@ int misplacedTitles(sqlite::Connection& db) {
                             stray.int64(0));
 }
 
-// FTS5 checks its trigrams (against SEARCH_TEXT too where a collection
-// keeps it) only through a write statement; it changes nothing, and is
-// rolled back all the same. The
-// problem found, if any.
-QString trigramProblem(const QString& databasePath) {
-    const QString unchecked =
-        QStringLiteral("db3.mdb: os trigramas do índice de busca não puderam ser conferidos (%1)");
+// One of the index's FTS5 tables, and how check speaks of it.
+struct FullTextTable {
+    const char* name;
+    QString unchecked;  // %1: why
+    QString damaged;    // %1: the engine's message
+};
+
+const FullTextTable& trigramTable() {
+    static const FullTextTable table{
+        "SEARCH_TRIGRAMS",
+        QStringLiteral("db3.mdb: os trigramas do índice de busca não puderam ser conferidos (%1)"),
+        QStringLiteral("db3.mdb: os trigramas do índice de busca não correspondem ao texto "
+                       "indexado (%1); \"corvanel-collection reindex\" os refaz")};
+    return table;
+}
+
+const FullTextTable& wordTable() {
+    static const FullTextTable table{
+        "SEARCH_WORDS",
+        QStringLiteral("db3.mdb: as palavras do índice de busca não puderam ser conferidas (%1)"),
+        QStringLiteral("db3.mdb: as palavras do índice de busca estão danificadas (%1); "
+                       "\"corvanel-collection reindex\" as refaz")};
+    return table;
+}
+
+// FTS5 checks its index (against SEARCH_TEXT too where a collection keeps
+// it) only through a write statement; it changes nothing, and is rolled
+// back all the same. The problem found, if any.
+QString fullTextProblem(const QString& databasePath, const FullTextTable& table) {
     try {
         sqlite::Connection db(databasePath, sqlite::OpenMode::ReadWrite);
         if (db.isReadOnly()) {
-            return unchecked.arg(QStringLiteral("o arquivo é somente leitura"));
+            return table.unchecked.arg(QStringLiteral("o arquivo é somente leitura"));
         }
         db.executeScript("BEGIN");
         try {
-            db.executeScript(
-                "INSERT INTO SEARCH_TRIGRAMS (SEARCH_TRIGRAMS, rank) VALUES ('integrity-check', "
-                "1)");
+            const std::string check = std::string("INSERT INTO ") + table.name + " (" + table.name +
+                                      ", rank) VALUES ('integrity-check', 1)";
+            db.executeScript(check.c_str());
         } catch (const DatabaseError& error) {
             db.executeScript("ROLLBACK");
-            if (!sqlite::isDamaged(error)) {
-                return unchecked.arg(error.engineMessage());
-            }
-            return QStringLiteral(
-                       "db3.mdb: os trigramas do índice de busca não correspondem ao texto "
-                       "indexado (%1); \"corvanel-collection reindex\" os refaz")
+            return (sqlite::isDamaged(error) ? table.damaged : table.unchecked)
                 .arg(error.engineMessage());
         }
         db.executeScript("ROLLBACK");
     } catch (const DatabaseError& error) {
-        return unchecked.arg(error.engineMessage());
+        return table.unchecked.arg(error.engineMessage());
     }
     return {};
 }
@@ -209,8 +227,13 @@ void checkSearchIndex(const QString& databasePath, QStringList& problems) {
                             "textos em %1 posição(ões); \"corvanel-collection reindex\" a refaz")
                             .arg(misplaced);
         }
-        if (const QString problem = trigramProblem(databasePath); !problem.isEmpty()) {
-            problems << problem;
+        for (const FullTextTable* table : {&trigramTable(), &wordTable()}) {
+            if (table == &wordTable() && !WordIndex::isPresent(db)) {
+                continue;  // indexed before the words were
+            }
+            if (const QString problem = fullTextProblem(databasePath, *table); !problem.isEmpty()) {
+                problems << problem;
+            }
         }
         if (!SearchIndex::hasShortStrings(db)) {
             problems << QStringLiteral(
