@@ -2,6 +2,9 @@
 
 #include "SearchIndex.h"
 #include "Sqlite.h"
+#include "TextMatching.h"
+
+#include <algorithm>
 
 #include <string>
 
@@ -47,7 +50,68 @@ private:
     std::string folded_;
 };
 
+// Whether a field, folded for search, holds the words: the field is folded
+// a piece at a time and the search starts where the last one could not see.
+bool fieldHolds(std::string_view field, std::string_view words, std::string& folded) {
+    constexpr size_t kPiece = 16384;
+    folded.clear();
+    size_t searched = 0;
+    for (size_t at = 0; at < field.size();) {
+        size_t end = std::min(field.size(), at + kPiece);
+        while (end < field.size() && (static_cast<unsigned char>(field[end]) & 0xC0) == 0x80) {
+            ++end;  // whole characters
+        }
+        const size_t junction = folded.size();
+        appendSearchFolded(field.substr(at, end - at), folded);
+        // Each piece reads its own run of blanks as one: a run cut in two
+        // would be two blanks.
+        if (junction > 0 && junction < folded.size() && folded[junction - 1] == ' ' &&
+            folded[junction] == ' ') {
+            folded.erase(junction, 1);
+        }
+        if (folded.find(words, searched) != std::string::npos) {
+            return true;
+        }
+        searched = folded.size() >= words.size() ? folded.size() - words.size() + 1 : 0;
+        at = end;
+    }
+    return false;
+}
+
 }  // namespace
+
+std::vector<std::int64_t> rowsHolding(sqlite::Connection& connection,
+                                      const std::vector<std::int64_t>& candidates,
+                                      const std::string& foldedWords) {
+    std::vector<std::int64_t> found;
+    const auto holds = [&](std::int64_t row, std::string_view folded) {
+        if (folded.find(foldedWords) != std::string_view::npos) {
+            found.push_back(row);
+        }
+    };
+    if (hasFoldedTextTable(connection)) {
+        readFoldedRows(connection, candidates, holds);
+        return found;
+    }
+    // The fields are joined by line breaks, which no folded words hold: the
+    // words are in the row's text when they are in one of its fields.
+    sqlite::Statement fields(connection, std::string(kFields) + " and T.rowid = ?");
+    std::string folded;
+    for (const std::int64_t row : candidates) {
+        fields.reset();
+        fields.bind(1, row);
+        if (!fields.step()) {
+            continue;
+        }
+        for (int field = 1; field <= 4; ++field) {
+            if (fieldHolds(fields.utf8(field), foldedWords, folded)) {
+                found.push_back(row);
+                break;
+            }
+        }
+    }
+    return found;
+}
 
 void readFoldedRows(sqlite::Connection& connection, const std::vector<std::int64_t>& rows,
                     const FoldedRowVisitor& visitor) {

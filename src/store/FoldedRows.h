@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,13 @@ void readFoldedRows(sqlite::Connection& connection, const std::vector<std::int64
 
 // The same for every text row with a card, ascending.
 void readAllFoldedRows(sqlite::Connection& connection, const FoldedRowVisitor& visitor);
+
+// The rows among candidates (ascending) whose searchable text holds the
+// folded words. Each text is folded piece by piece and left at its first
+// hit, so a long text that holds the words early is not folded whole.
+std::vector<std::int64_t> rowsHolding(sqlite::Connection& connection,
+                                      const std::vector<std::int64_t>& candidates,
+                                      const std::string& foldedWords);
 
 }  // namespace SearchIndex
 

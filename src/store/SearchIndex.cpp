@@ -243,19 +243,6 @@ std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std:
     return found;
 }
 
-// The rows among candidates (ascending) whose folded text holds the words.
-std::vector<std::int64_t> confirmedRows(sqlite::Connection& connection,
-                                        const std::vector<std::int64_t>& candidates,
-                                        const std::string& words) {
-    std::vector<std::int64_t> found;
-    readFoldedRows(connection, candidates, [&](std::int64_t row, std::string_view folded) {
-        if (folded.find(words) != std::string_view::npos) {
-            found.push_back(row);
-        }
-    });
-    return found;
-}
-
 }  // namespace
 
 bool isPresent(sqlite::Connection& connection) {
@@ -394,7 +381,7 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
         "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? order by rowid");
     candidates.bindUtf8(
         1, phrase(std::string(leadingCharacters(foldedWords, kMostPhraseTrigrams + 2))));
-    return confirmedRows(connection, rowsOf(candidates), foldedWords);
+    return rowsHolding(connection, rowsOf(candidates), foldedWords);
 }
 
 }  // namespace corvanel::SearchIndex

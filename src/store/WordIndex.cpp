@@ -157,14 +157,7 @@ std::optional<std::vector<std::int64_t>> WordIndex::matchingTextRows(
     for (const std::string_view term : *endingWithFirst) {
         match += (match.empty() ? "\"" : " OR \"") + std::string(term) + rest + "\"*";
     }
-    std::vector<std::int64_t> found;
-    SearchIndex::readFoldedRows(connection, rowsOf(connection, match),
-                                [&](std::int64_t row, std::string_view folded) {
-                                    if (folded.find(foldedWords) != std::string_view::npos) {
-                                        found.push_back(row);
-                                    }
-                                });
-    return found;
+    return SearchIndex::rowsHolding(connection, rowsOf(connection, match), foldedWords);
 }
 
 }  // namespace corvanel

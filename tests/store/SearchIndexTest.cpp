@@ -260,6 +260,26 @@ TEST(TextOpenings, GiveWhatTheTextsOwnStartGives) {
     }
 }
 
+// Long texts are read for the words piece by piece: words and runs of
+// blanks that fall across two pieces, and characters cut in two, are found
+// as in the whole text.
+TEST(KeywordEngines, LongTextsAreFoundAcrossTheirPieces) {
+    QList<TestCard> longTexts;
+    for (const int length : {16370, 16380, 16383, 16384, 16385, 16390, 8191, 8192}) {
+        longTexts << card(length, q("Longo"), q("Autor"), q("C"), q("C13"), q(""),
+                          {QString(length / 2, u'ç') + q("  \n conselho, tutelar do juiz") +
+                           QString(length, u'x') + q("\t\tfim do texto")});
+    }
+    TestCollection collection(longTexts);
+    sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+    for (const char* words : {"c conselho", "ç conselho", "cc conselho, tutelar do juiz",
+                              "tutelar do juiz", "conselho tutelar", "x fim do texto", "juizxxx",
+                              "xxxx fim", "juiz de direito e do foro do domicilio"}) {
+        EXPECT_EQ(SearchIndex::matchingTextRows(db, searchFolded(words)), scanned(db, q(words)))
+            << words;
+    }
+}
+
 TEST(KeywordEngines, MendedFaultsOfTheLikePatterns) {
     TestCollection collection(cards());
     Database database(collection.connectionString());
