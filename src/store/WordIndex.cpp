@@ -76,6 +76,19 @@ WordIndex::WordIndex(sqlite::Connection& connection) {
     }
 }
 
+std::optional<std::vector<std::int64_t>> WordIndex::wholeWordCandidates(
+    sqlite::Connection& connection, const std::string& foldedWords) const {
+    const std::optional<std::vector<std::string_view>> words = plainWords(foldedWords);
+    if (!words) {
+        return std::nullopt;
+    }
+    if (!std::all_of(words->begin(), words->end(),
+                     [&](std::string_view word) { return hasTerm(word); })) {
+        return std::vector<std::int64_t>();
+    }
+    return rowsOf(connection, quoted(foldedWords));
+}
+
 bool WordIndex::hasTerm(std::string_view word) const {
     return std::binary_search(terms_.begin(), terms_.end(), word);
 }

@@ -43,6 +43,14 @@ CREATE TABLE SEARCH_TERMS (term TEXT PRIMARY KEY) WITHOUT ROWID;
     std::optional<std::vector<std::int64_t>> matchingTextRows(sqlite::Connection& connection,
                                                               const std::string& foldedWords) const;
 
+    // The text rows (ascending) where the folded words stand as whole words
+    // of the text, one after the other, whatever separates them: what a
+    // search for whole words confirms with its own test of the words' edges
+    // and separators. Nothing when the words are not of letters and digits
+    // between single blanks.
+    std::optional<std::vector<std::int64_t>> wholeWordCandidates(
+        sqlite::Connection& connection, const std::string& foldedWords) const;
+
     // Whether the folded word is a word of the texts, whole.
     bool hasTerm(std::string_view word) const;
 

@@ -1,9 +1,11 @@
 #include "Database.h"
+#include "FoldedRows.h"
 #include "SearchIndex.h"
 #include "Sqlite.h"
 #include "TestCollection.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
+#include "WordIndex.h"
 
 #include "QtPrinters.h"
 
@@ -278,6 +280,46 @@ TEST(KeywordEngines, LongTextsAreFoundAcrossTheirPieces) {
         EXPECT_EQ(SearchIndex::matchingTextRows(db, searchFolded(words)), scanned(db, q(words)))
             << words;
     }
+}
+
+// Whole words: the rows where a plain scan finds them with no letter or
+// digit on either side are all among the word index's candidates, and a
+// single word's candidates are exactly those rows.
+TEST(WholeWords, TheWordIndexGivesEveryRowThatHoldsThemWhole) {
+    TestCollection collection(cards());
+    sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+    const WordIndex index(db);
+    const auto isWordCharacter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    };
+    int found = 0;
+    for (const QString& word : words()) {
+        const std::string wanted = searchFolded(word.toStdString());
+        const auto candidates = index.wholeWordCandidates(db, wanted);
+        if (!candidates) {
+            continue;
+        }
+        std::vector<std::int64_t> whole;
+        SearchIndex::readAllFoldedRows(db, [&](std::int64_t row, std::string_view text) {
+            for (size_t at = text.find(wanted); at != std::string_view::npos;
+                 at = text.find(wanted, at + 1)) {
+                const size_t end = at + wanted.size();
+                if ((at == 0 || !isWordCharacter(text[at - 1])) &&
+                    (end == text.size() || !isWordCharacter(text[end]))) {
+                    whole.push_back(row);
+                    return;
+                }
+            }
+        });
+        EXPECT_TRUE(
+            std::includes(candidates->begin(), candidates->end(), whole.begin(), whole.end()))
+            << wanted;
+        if (wanted.find(' ') == std::string::npos) {
+            EXPECT_EQ(*candidates, whole) << wanted;
+        }
+        found += whole.empty() ? 0 : 1;
+    }
+    EXPECT_GT(found, 5);
 }
 
 TEST(KeywordEngines, MendedFaultsOfTheLikePatterns) {
