@@ -429,7 +429,9 @@ void registerAll() {
         {"Phrase/ar_do_con", QStringLiteral("ar do con")},
         {"Passage2500", passage.empty() ? QString() : QString::fromStdString(passage.front())},
     };
-    for (const auto& [name, words] : searches) {
+    for (const auto& search : searches) {
+        const std::string& name = search.first;
+        const QString words = search.second;
         asMilliseconds(benchmark::RegisterBenchmark(
             ("Search/" + name).c_str(),
             [words](benchmark::State& state) { KeywordSearch(state, words); }));
@@ -441,9 +443,10 @@ void registerAll() {
             {"Baseline/Memmem/", {memmemRows, false}},
             {"Baseline/FTS5/", {fts5Rows, true}},
         };
-        for (const auto& [prefix, engine] : engines) {
+        for (const auto& prefixed : engines) {
+            const auto engine = prefixed.second;
             asMilliseconds(benchmark::RegisterBenchmark(
-                (prefix + name).c_str(), [words, engine](benchmark::State& state) {
+                (prefixed.first + name).c_str(), [words, engine](benchmark::State& state) {
                     FoldedRows(state, words, engine.first, engine.second);
                 }));
         }
@@ -462,10 +465,12 @@ void registerAll() {
              }
          }},
     };
-    for (const auto& [name, answer] : sampledEngines) {
-        asMilliseconds(benchmark::RegisterBenchmark(name, [answer](benchmark::State& state) {
-                           EachOfSampled(state, randomSubstrings(), answer);
-                       })->Iterations(1));
+    for (const auto& sampled : sampledEngines) {
+        const std::function<void(const std::string&)> answer = sampled.second;
+        asMilliseconds(
+            benchmark::RegisterBenchmark(sampled.first, [answer](benchmark::State& state) {
+                EachOfSampled(state, randomSubstrings(), answer);
+            })->Iterations(1));
     }
     asMilliseconds(benchmark::RegisterBenchmark("Search/NarrowCommonByTwoLetters", Narrowing));
     asMilliseconds(
