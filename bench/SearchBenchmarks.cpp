@@ -18,10 +18,12 @@
 #include "ResultListHost.h"
 #include "ResultListLogic.h"
 #include "ResultListWindow.h"
+#include "SampledText.h"
 #include "SearchIndex.h"
 #include "Sqlite.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
+#include "WordIndex.h"
 
 #include <QApplication>
 #include <QFile>
@@ -29,7 +31,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace corvanel::bench {
 
@@ -118,10 +126,10 @@ void AuthorList(benchmark::State& state) {
 
 // Every search opens a level, so these runs also go far past the history's
 // 101 levels.
-void KeywordSearch(benchmark::State& state, QStringView words) {
+void KeywordSearch(benchmark::State& state, const QString& words) {
     session().show("T", " ");
     for (auto _ : state) {
-        session().search(words.toString());
+        session().search(words);
     }
     reportLines(state);
 }
@@ -137,15 +145,76 @@ void Narrowing(benchmark::State& state) {
     reportLines(state);
 }
 
-// The store alone: words to document codes in title order.
-void QueryToOrderedCodes(benchmark::State& state, QStringView words) {
+Database& storeDatabase() {
     static Database database(connectionStringFor(collectionFolder()));
-    const auto search = [&](const Database::DocumentHandler& handler) {
-        return database.searchWords(words.toString(), SearchScope::allSections(), handler);
-    };
-    int rows = search([](const ListedDocument&) {});  // loads the text index
+    return database;
+}
+
+sqlite::Connection& readOnlyConnection() {
+    static sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
+    return db;
+}
+
+const TextIndex& memoryIndex() {
+    static const std::atomic<bool> stop{false};
+    static const TextIndex index = TextIndex::load(databasePath(), stop);
+    return index;
+}
+
+// The store alone: words to document codes in title order.
+int orderedCodes(const QString& words) {
+    return storeDatabase().searchWords(
+        words, SearchScope::allSections(),
+        [](const ListedDocument& row) { benchmark::DoNotOptimize(row.code); });
+}
+
+// The index alone: words to the matching text rows, unordered, unlisted.
+size_t indexRows(const std::string& folded) {
+    // The vocabulary read once, as the program's matcher keeps it.
+    static const std::optional<WordIndex> words =
+        WordIndex::isPresent(readOnlyConnection())
+            ? std::optional<WordIndex>(std::in_place, readOnlyConnection())
+            : std::nullopt;
+    return SearchIndex::matchingTextRows(readOnlyConnection(), folded, std::nullopt,
+                                         words ? &*words : nullptr)
+        .size();
+}
+
+// Baseline: the folded text held in memory, scanned with memmem on one
+// thread (what the earlier engine did, without its loading).
+size_t memmemRows(const std::string& folded) {
+    return memoryIndex().matchingTextRows(folded, 1).size();
+}
+
+// Baseline: FTS5's own answer to the phrase, unordered, nothing listed.
+size_t fts5Rows(const std::string& folded) {
+    std::string phrase = "\"";
+    for (const char c : folded) {
+        phrase += c;
+        if (c == '"') {
+            phrase += '"';
+        }
+    }
+    phrase += '"';
+    sqlite::Statement query(readOnlyConnection(),
+                            "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ?");
+    query.bindUtf8(1, phrase);
+    size_t rows = 0;
+    while (query.step()) {
+        ++rows;
+    }
+    return rows;
+}
+
+bool hasTrigrams(const std::string& folded) {
+    return SearchIndex::isPresent(readOnlyConnection()) &&
+           characterCount(folded) >= SearchIndex::kShortestIndexedWords;
+}
+
+void QueryToOrderedCodes(benchmark::State& state, const QString& words) {
+    int rows = orderedCodes(words);  // loads the text index
     for (auto _ : state) {
-        rows = search([](const ListedDocument& row) { benchmark::DoNotOptimize(row.code); });
+        rows = orderedCodes(words);
     }
     state.counters["rows"] = rows;
 }
@@ -181,54 +250,72 @@ void CoreSearch(benchmark::State& state, QStringView words, ResultOrder order) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-// The index alone: words to the matching text rows, unordered, unlisted.
-void IndexMatchingRows(benchmark::State& state, QStringView words) {
-    static sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
-    const std::string folded = searchFolded(words.toString().toStdString());
-    if (!SearchIndex::isPresent(db)) {
-        state.SkipWithError("the collection has no search index");
+using FoldedEngine = size_t (*)(const std::string& folded);
+
+void FoldedRows(benchmark::State& state, const QString& words, FoldedEngine engine,
+                bool needsTrigrams) {
+    const std::string folded = searchFolded(words.toStdString());
+    if (needsTrigrams && !hasTrigrams(folded)) {
+        state.SkipWithError("no trigram for these words");
         return;
     }
-    size_t rows = 0;
+    size_t rows = engine(folded);
     for (auto _ : state) {
-        rows = SearchIndex::matchingTextRows(db, folded).size();
-    }
-    state.counters["rows"] = static_cast<double>(rows);
-}
-// Baseline: the folded text held in memory, scanned with memmem on one
-// thread (what the earlier engine did, without its loading).
-void BaselineMemmem(benchmark::State& state, QStringView words) {
-    static const std::atomic<bool> stop{false};
-    static const TextIndex index = TextIndex::load(databasePath(), stop);
-    const std::string folded = searchFolded(words.toString().toStdString());
-    size_t rows = 0;
-    for (auto _ : state) {
-        rows = index.matchingTextRows(folded, 1).size();
+        rows = engine(folded);
     }
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-// Baseline: FTS5's own answer to the phrase, unordered, nothing listed.
-void BaselineFts5(benchmark::State& state, QStringView words) {
-    static sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
-    const std::string folded = searchFolded(words.toString().toStdString());
-    if (!SearchIndex::isPresent(db) ||
-        characterCount(folded) < SearchIndex::kShortestIndexedWords) {
-        state.SkipWithError("no trigram for these words");
-        return;
-    }
-    const std::string phrase = '"' + folded + '"';
-    size_t rows = 0;
+// The processor time of this thread: on a machine others share, wall time
+// measures them too.
+double threadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    constexpr double kMillisecondsPerSecond = 1e3;
+    constexpr double kNanosecondsPerMillisecond = 1e6;
+    return static_cast<double>(now.tv_sec) * kMillisecondsPerSecond +
+           static_cast<double>(now.tv_nsec) / kNanosecondsPerMillisecond;
+}
+
+// Many words once each, every one timed: the spread is what a reader feels.
+// Wall time and the thread's processor time, each as median, p90 and most.
+void EachOfSampled(benchmark::State& state, const std::vector<std::string>& pieces,
+                   const std::function<void(const std::string&)>& answer) {
+    std::vector<double> wall;
+    std::vector<double> processor;
     for (auto _ : state) {
-        sqlite::Statement query(db,
-                                "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ?");
-        query.bindUtf8(1, phrase);
-        rows = 0;
-        while (query.step()) {
-            ++rows;
+        wall.clear();
+        processor.clear();
+        for (const std::string& piece : pieces) {
+            const auto start = std::chrono::steady_clock::now();
+            const double startProcessor = threadMilliseconds();
+            answer(piece);
+            processor.push_back(threadMilliseconds() - startProcessor);
+            wall.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
         }
     }
-    state.counters["rows"] = static_cast<double>(rows);
+    const auto report = [&](std::vector<double>& milliseconds, const std::string& prefix) {
+        std::sort(milliseconds.begin(), milliseconds.end());
+        const auto at = [&](double share) {
+            return milliseconds[static_cast<size_t>(share *
+                                                    static_cast<double>(milliseconds.size() - 1))];
+        };
+        state.counters[prefix + "median_ms"] = at(0.5);
+        state.counters[prefix + "p90_ms"] = at(0.9);
+        state.counters[prefix + "max_ms"] = milliseconds.back();
+    };
+    state.counters["queries"] = static_cast<double>(wall.size());
+    report(wall, "");
+    report(processor, "cpu_");
+}
+
+// Pieces of the texts themselves, 3 to 30 characters: words, parts of words,
+// phrases, punctuation, as a reader types them.
+const std::vector<std::string>& randomSubstrings() {
+    static const std::vector<std::string> pieces = sampledText(databasePath(), 150, 3, 30, 23);
+    return pieces;
 }
 
 // The first search right after the collection is opened, as at start-up.
@@ -324,6 +411,32 @@ void WindowListingScrolledToEnd(benchmark::State& state) {
     state.counters["lines"] = window.lines();
 }
 
+// The file's pages by table (an FTS5 index's own tables under its name),
+// beside the size of the texts it indexes.
+void printTableSizes() {
+    sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
+    sqlite::Statement texts(db, "select sum(length(cast(conteudo as blob))) from TEXTOS");
+    texts.step();
+    const double megabyte = 1e6;
+    std::printf("%-28s %10.1f MB\n", "texts (TEXTOS.conteudo)",
+                static_cast<double>(texts.int64(0)) / megabyte);
+    try {
+        sqlite::Statement tables(
+            db,
+            "select coalesce((select T.name from sqlite_master T where T.type = 'table' and "
+            "D.name like T.name || '\\_%' escape '\\' and T.sql like 'CREATE VIRTUAL%'), "
+            "(select I.tbl_name from sqlite_master I where I.type = 'index' and I.name = D.name), "
+            "D.name) as owner, sum(D.pgsize) from dbstat D group by owner order by 2 desc");
+        while (tables.step()) {
+            std::printf("%-28s %10.1f MB\n", tables.text(0).toUtf8().constData(),
+                        static_cast<double>(tables.int64(1)) / megabyte);
+        }
+    } catch (const DatabaseError& error) {
+        std::printf("dbstat: %s\n", error.message().toUtf8().constData());
+    }
+    std::fflush(stdout);
+}
+
 void registerAll() {
     const auto asMilliseconds = [](benchmark::internal::Benchmark* b) {
         b->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -335,21 +448,28 @@ void registerAll() {
         benchmark::RegisterBenchmark("Window/ListingFirstPaint", WindowListingFirstPaint));
     asMilliseconds(
         benchmark::RegisterBenchmark("Window/ListingScrolledToEnd", WindowListingScrolledToEnd));
-    const std::pair<const char*, QStringView> searches[] = {
-        {"Rare", words::kRare},
-        {"Common", words::kCommon},
-        {"TwoLetters", words::kTwoLetters},
-        {"Blank", words::kBlank},
+    // A passage of a text pasted whole as the words.
+    const std::vector<std::string> passage = sampledText(databasePath(), 1, 2500, 2500, 5);
+    const std::vector<std::pair<std::string, QString>> searches = {
+        {"Rare", words::kRare.toString()},
+        {"Common", words::kCommon.toString()},
+        {"TwoLetters", words::kTwoLetters.toString()},
+        {"Blank", words::kBlank.toString()},
+        {"Phrase/conselho_tutelar", QStringLiteral("conselho tutelar")},
+        {"Phrase/direito_da_crianca", QStringLiteral("direito da criança")},
+        {"Phrase/do_conselho", QStringLiteral("do conselho")},
+        {"Phrase/ar_do_con", QStringLiteral("ar do con")},
+        {"Passage2500", passage.empty() ? QString() : QString::fromStdString(passage.front())},
     };
     for (const auto& search : searches) {
         // Named copies: a lambda may not capture a structured binding in C++20.
         const std::string name = search.first;
-        const QStringView words = search.second;
+        const QString words = search.second;
         asMilliseconds(benchmark::RegisterBenchmark(
-            (std::string("Search/") + name).c_str(),
+            ("Search/" + name).c_str(),
             [words](benchmark::State& state) { KeywordSearch(state, words); }));
         asMilliseconds(benchmark::RegisterBenchmark(
-            (std::string("Store/QueryToOrderedCodes/") + name).c_str(),
+            ("Store/QueryToOrderedCodes/" + name).c_str(),
             [words](benchmark::State& state) { QueryToOrderedCodes(state, words); }));
         asMilliseconds(benchmark::RegisterBenchmark(
             (std::string("Options/WholeWords/") + name).c_str(),
@@ -361,15 +481,39 @@ void registerAll() {
             (std::string("Options/Relevance/") + name).c_str(), [words](benchmark::State& state) {
                 CoreSearch(state, words, ResultOrder::Relevance);
             }));
-        asMilliseconds(benchmark::RegisterBenchmark(
-            (std::string("Store/IndexMatchingRows/") + name).c_str(),
-            [words](benchmark::State& state) { IndexMatchingRows(state, words); }));
-        asMilliseconds(benchmark::RegisterBenchmark(
-            (std::string("Baseline/Memmem/") + name).c_str(),
-            [words](benchmark::State& state) { BaselineMemmem(state, words); }));
-        asMilliseconds(benchmark::RegisterBenchmark(
-            (std::string("Baseline/FTS5/") + name).c_str(),
-            [words](benchmark::State& state) { BaselineFts5(state, words); }));
+        const std::pair<const char*, std::pair<FoldedEngine, bool>> engines[] = {
+            {"Store/IndexMatchingRows/", {indexRows, false}},
+            {"Baseline/Memmem/", {memmemRows, false}},
+            {"Baseline/FTS5/", {fts5Rows, true}},
+        };
+        for (const auto& prefixed : engines) {
+            const auto engine = prefixed.second;
+            asMilliseconds(benchmark::RegisterBenchmark(
+                (prefixed.first + name).c_str(), [words, engine](benchmark::State& state) {
+                    FoldedRows(state, words, engine.first, engine.second);
+                }));
+        }
+    }
+    const std::pair<const char*, std::function<void(const std::string&)>> sampledEngines[] = {
+        {"Store/QueryToOrderedCodes/RandomSubstrings",
+         [](const std::string& piece) { orderedCodes(QString::fromStdString(piece)); }},
+        {"Store/IndexMatchingRows/RandomSubstrings",
+         [](const std::string& piece) { indexRows(searchFolded(piece)); }},
+        {"Baseline/Memmem/RandomSubstrings",
+         [](const std::string& piece) { memmemRows(searchFolded(piece)); }},
+        {"Baseline/FTS5/RandomSubstrings",
+         [](const std::string& piece) {
+             if (hasTrigrams(searchFolded(piece))) {
+                 fts5Rows(searchFolded(piece));
+             }
+         }},
+    };
+    for (const auto& sampled : sampledEngines) {
+        const std::function<void(const std::string&)> answer = sampled.second;
+        asMilliseconds(
+            benchmark::RegisterBenchmark(sampled.first, [answer](benchmark::State& state) {
+                EachOfSampled(state, randomSubstrings(), answer);
+            })->Iterations(1));
     }
     asMilliseconds(benchmark::RegisterBenchmark("Search/NarrowCommonByTwoLetters", Narrowing));
     asMilliseconds(
@@ -396,6 +540,7 @@ int main(int argc, char** argv) {
         }
     }
     corvanel::bench::ensureCollection();
+    corvanel::bench::printTableSizes();
     corvanel::bench::registerAll();
     corvanel::bench::RatioReporter reporter({{"Store/QueryToOrderedCodes/", "Baseline/Memmem/"},
                                              {"Store/QueryToOrderedCodes/", "Baseline/FTS5/"},

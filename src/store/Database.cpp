@@ -382,13 +382,18 @@ Database::TextRowFields Database::textRowFields(std::int64_t textRow) {
 }
 
 QString Database::documentTextStart(std::int64_t textRow, int characters) {
+    const bool openings = SearchIndex::hasTextOpenings(connection_);
     if (!textStart_) {
-        textStart_.emplace(connection_, queries::kDocumentTextStart);
+        textStart_.emplace(connection_, openings ? queries::kDocumentTextStartFromOpenings
+                                                 : queries::kDocumentTextStart);
     }
     sqlite::Statement& statement = *textStart_;
     statement.reset();
     statement.bind(":row", textRow);
     statement.bind(":characters", characters);
+    if (openings) {
+        statement.bind(":stored", SearchIndex::kTextOpeningCharacters);
+    }
     QString text = statement.step() ? statement.text(0) : QString();
     // Done with the row: the statement holds no read open between calls.
     statement.reset();
@@ -406,8 +411,13 @@ std::vector<QString> Database::documentTextStarts(const std::vector<std::int64_t
     }
     list.back() = u']';
     QHash<std::int64_t, QString> read;
-    sqlite::Statement statement(connection_, queries::kDocumentTextStarts);
+    const bool openings = SearchIndex::hasTextOpenings(connection_);
+    sqlite::Statement statement(connection_, openings ? queries::kDocumentTextStartsFromOpenings
+                                                      : queries::kDocumentTextStarts);
     statement.bind(":characters", characters);
+    if (openings) {
+        statement.bind(":stored", SearchIndex::kTextOpeningCharacters);
+    }
     statement.bind(":rows", list);
     while (statement.step()) {
         read.insert(statement.int64(0), statement.text(1));

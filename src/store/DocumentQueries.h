@@ -72,6 +72,16 @@ inline constexpr std::string_view kDocumentTextStart =
 inline constexpr std::string_view kDocumentTextStarts =
     "select rowid, substr(conteudo, 1, :characters) from TEXTOS "
     "where rowid in (select value from json_each(:rows))";
+// The same from the openings the index stores, when they hold as many
+// characters: reading a long text's start reads the whole text otherwise.
+inline constexpr std::string_view kDocumentTextStartFromOpenings =
+    "select coalesce((select substr(O.opening, 1, :characters) from TEXT_OPENINGS O"
+    " where O.row = T.rowid and :characters <= :stored), substr(T.conteudo, 1, :characters))"
+    " from TEXTOS T where T.rowid = :row";
+inline constexpr std::string_view kDocumentTextStartsFromOpenings =
+    "select T.rowid, coalesce((select substr(O.opening, 1, :characters) from TEXT_OPENINGS O"
+    " where O.row = T.rowid and :characters <= :stored), substr(T.conteudo, 1, :characters))"
+    " from TEXTOS T where T.rowid in (select value from json_each(:rows))";
 
 // clang-format on
 

@@ -4,10 +4,12 @@
 #include "KeywordMatcher.h"
 #include "SearchIndex.h"
 #include "TextMatching.h"
+#include "WordIndex.h"
 #include "WordMatching.h"
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 namespace corvanel {
 
@@ -22,10 +24,15 @@ public:
 
     std::vector<std::int64_t> matchingTextRows(const QString& words) override {
         const QByteArray utf8 = words.toUtf8();
+        if (!words_) {
+            words_.emplace(WordIndex::isPresent(connection_)
+                               ? std::optional<WordIndex>(std::in_place, connection_)
+                               : std::nullopt);
+        }
         return SearchIndex::matchingTextRows(
             connection_,
             searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))),
-            lastTextRow_);
+            lastTextRow_, *words_ ? &**words_ : nullptr);
     }
 
     void readFoldedRows(std::span<const std::int64_t> rows,
@@ -55,6 +62,9 @@ protected:
 private:
     sqlite::Connection& connection_;
     std::int64_t lastTextRow_;
+    // The word index's vocabulary, read at the first search; none in a
+    // collection indexed before it was written.
+    std::optional<std::optional<WordIndex>> words_;
 };
 
 }  // namespace corvanel

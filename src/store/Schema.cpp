@@ -96,6 +96,25 @@ const Shapes& builtShapes() {
     return shapes;
 }
 
+// Tables an earlier builder wrote that today's does not, with their shape:
+// a collection built then is read with them.
+const Shapes& earlierShapes() {
+    static const Shapes shapes{
+        {keyOf(QString::fromLatin1(SearchIndex::kFoldedTextTable)),
+         {QString(), {QStringLiteral("row"), QStringLiteral("folded")}}},
+    };
+    return shapes;
+}
+
+const TableShape* shapeWritten(const QString& table) {
+    for (const Shapes* shapes : {&builtShapes(), &earlierShapes()}) {
+        if (const auto found = shapes->constFind(keyOf(table)); found != shapes->constEnd()) {
+            return &*found;
+        }
+    }
+    return nullptr;
+}
+
 QString quotedName(const QString& name) {
     return u'"' + name + u'"';
 }
@@ -108,8 +127,8 @@ bool isLaterColumn(const QString& table, const QString& column) {
 }
 
 QString tableDifference(sqlite::Connection& connection, const QString& name, const QString& sql) {
-    const auto built = builtShapes().constFind(keyOf(name));
-    if (built == builtShapes().constEnd()) {
+    const TableShape* built = shapeWritten(name);
+    if (built == nullptr) {
         return QStringLiteral("tem a tabela %1, que o programa não escreve").arg(quotedName(name));
     }
     if (moduleOf(sql) != built->module) {
@@ -131,8 +150,8 @@ QString tableDifference(sqlite::Connection& connection, const QString& name, con
 }
 
 QString indexDifference(sqlite::Connection& connection, const QString& name, const QString& table) {
-    const auto built = builtShapes().constFind(keyOf(table));
-    if (built == builtShapes().constEnd() || !built->module.isEmpty()) {
+    const TableShape* built = shapeWritten(table);
+    if (built == nullptr || !built->module.isEmpty()) {
         return QStringLiteral("tem o índice %1 de uma tabela que o programa não escreve")
             .arg(quotedName(name));
     }

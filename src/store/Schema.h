@@ -24,7 +24,8 @@ QString programPassword();
 // it does not. Views, triggers, tables the builder never writes, indexes on
 // expressions and generated columns differ; so does a missing column or a
 // missing LABELS, TEXTOS or CONTROLE. A collection written before the search
-// index or its short strings' part does not. Reads the schema alone.
+// index or its short strings' part, or with the folded copy of the texts
+// an earlier index kept, does not. Reads the schema alone.
 // Throws DatabaseError.
 QString differenceFromBuilt(sqlite::Connection& connection);
 

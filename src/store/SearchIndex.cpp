@@ -1,9 +1,12 @@
 #include "SearchIndex.h"
 
+#include "FoldedRows.h"
 #include "PortugueseCollation.h"
+#include "Sections.h"
 #include "ShortStringIndex.h"
 #include "Sqlite.h"
 #include "TextMatching.h"
+#include "WordIndex.h"
 
 #include <algorithm>
 #include <optional>
@@ -15,19 +18,28 @@ namespace {
 // The trigram tokenizer sees text already folded by the program's own
 // rules, so it is told to change nothing (case_sensitive 1). detail=full
 // keeps positions: a phrase is then found exactly, with no second check.
-constexpr const char* kTables = R"sql(
+// The index keeps no copy of the text (content ''): what needs the folded
+// text folds the cards and texts again (FoldedRows), and SEARCH_DIGEST
+// tells whether they are still what was indexed.
+constexpr const char* kDropTables = R"sql(
 DROP TABLE IF EXISTS SEARCH_TRIGRAMS;
 DROP TABLE IF EXISTS SEARCH_TEXT;
+DROP TABLE IF EXISTS SEARCH_DIGEST;
 DROP TABLE IF EXISTS TITLE_ORDER;
 DROP TABLE IF EXISTS SEARCH_SHORT;
 DROP TABLE IF EXISTS SEARCH_FOLDING;
-CREATE TABLE SEARCH_TEXT (
-    row     INTEGER PRIMARY KEY,
-    folded  TEXT NOT NULL
-);
+DROP TABLE IF EXISTS TEXT_OPENINGS;
+DROP TABLE IF EXISTS SEARCH_WORDS;
+DROP TABLE IF EXISTS SEARCH_TERMS;
+)sql";
+
+constexpr const char* kTables = R"sql(
 CREATE VIRTUAL TABLE SEARCH_TRIGRAMS USING fts5(
-    folded, content = 'SEARCH_TEXT', content_rowid = 'row',
-    tokenize = 'trigram case_sensitive 1', detail = full
+    folded, content = '', tokenize = 'trigram case_sensitive 1', detail = full
+);
+CREATE TABLE SEARCH_DIGEST (
+    row     INTEGER PRIMARY KEY,
+    digest  INTEGER NOT NULL
 );
 CREATE TABLE TITLE_ORDER (
     row   INTEGER PRIMARY KEY,
@@ -36,6 +48,10 @@ CREATE TABLE TITLE_ORDER (
 );
 CREATE TABLE SEARCH_FOLDING (
     version  INTEGER NOT NULL
+);
+CREATE TABLE TEXT_OPENINGS (
+    row      INTEGER PRIMARY KEY,
+    opening  TEXT
 );
 )sql";
 
@@ -47,21 +63,30 @@ void writeSearchText(sqlite::Connection& connection) {
     sqlite::Statement lastRow(connection, "select coalesce(max(rowid), 0) from TEXTOS");
     ShortStringIndex shortStrings(lastRow.step() ? lastRow.int64(0) : 0);
     sqlite::Statement rows(connection, kRowFields);
-    sqlite::Statement text(connection, "insert into SEARCH_TEXT (row, folded) values (?, ?)");
     sqlite::Statement trigrams(connection,
                                "insert into SEARCH_TRIGRAMS (rowid, folded) values (?, ?)");
+    sqlite::Statement digest(connection, "insert into SEARCH_DIGEST (row, digest) values (?, ?)");
+    connection.executeScript(WordIndex::kCreate);
+    sqlite::Statement words(connection, WordIndex::kInsert);
     std::string folded;
     while (rows.step()) {
         folded.clear();
         appendRowText(rows.utf8(1), rows.utf8(2), rows.utf8(3), rows.utf8(4), folded);
-        for (sqlite::Statement* insert : {&text, &trigrams}) {
-            insert->bind(1, rows.int64(0));
-            insert->bindUtf8(2, folded);
-            insert->step();
-            insert->reset();
-        }
+        trigrams.bind(1, rows.int64(0));
+        trigrams.bindUtf8(2, folded);
+        trigrams.step();
+        trigrams.reset();
+        words.bind(1, rows.int64(0));
+        words.bindUtf8(2, folded);
+        words.step();
+        words.reset();
+        digest.bind(1, rows.int64(0));
+        digest.bind(2, rowDigest(folded));
+        digest.step();
+        digest.reset();
         shortStrings.add(rows.int64(0), folded);
     }
+    WordIndex::writeTerms(connection);
     connection.executeScript(ShortStringIndex::kCreate);
     shortStrings.write(connection);
 }
@@ -104,6 +129,28 @@ void writeTitleOrder(sqlite::Connection& connection, const char* table) {
         insert.step();
         insert.reset();
     }
+}
+
+// The card letters whose cards are listed by the start of their text.
+std::string openingLetters() {
+    std::string letters;
+    for (const SectionFacts& facts : kSections) {
+        if (facts.listsTextStart) {
+            letters +=
+                (letters.empty() ? "'" : ", '") + facts.cardLetter.toString().toStdString() + "'";
+        }
+    }
+    return letters;
+}
+
+void writeTextOpenings(sqlite::Connection& connection) {
+    sqlite::Statement openings(
+        connection,
+        "insert into TEXT_OPENINGS (row, opening) select T.rowid, substr(T.conteudo, "
+        "1, ?) from TEXTOS T join LABELS L on L.cod = T.cod_texto where L.sessao in (" +
+            openingLetters() + ")");
+    openings.bind(1, kTextOpeningCharacters);
+    openings.step();
 }
 
 bool hasTable(sqlite::Connection& connection, std::string_view name) {
@@ -153,9 +200,11 @@ std::string_view leadingCharacters(std::string_view words, size_t characters) {
 }
 
 // A collection indexed before SEARCH_SHORT was written is scanned.
-// Short words are common: each row is read piece by piece from its start
-// and left at its first hit, so most rows are read only in part.
-std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std::string& words) {
+// Short words are common: each row of its SEARCH_TEXT is read piece by
+// piece from its start and left at its first hit, so most rows are read
+// only in part.
+std::vector<std::int64_t> scannedCopyRows(sqlite::Connection& connection,
+                                          const std::string& words) {
     constexpr int kPiece = 8192;
     const int overlap = static_cast<int>(words.size()) - 1;
     sqlite::Statement rows(connection, "select row from SEARCH_TEXT order by row");
@@ -181,11 +230,54 @@ std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std:
     return found;
 }
 
+std::vector<std::int64_t> scannedRows(sqlite::Connection& connection, const std::string& words) {
+    if (hasFoldedTextTable(connection)) {
+        return scannedCopyRows(connection, words);
+    }
+    std::vector<std::int64_t> found;
+    readAllFoldedRows(connection, [&](std::int64_t row, std::string_view folded) {
+        if (folded.find(words) != std::string_view::npos) {
+            found.push_back(row);
+        }
+    });
+    return found;
+}
+
 }  // namespace
 
 bool isPresent(sqlite::Connection& connection) {
-    return hasTable(connection, "SEARCH_TEXT") && hasTable(connection, "SEARCH_TRIGRAMS") &&
-           hasTable(connection, "TITLE_ORDER");
+    return hasTable(connection, "SEARCH_TRIGRAMS") && hasTable(connection, "TITLE_ORDER");
+}
+
+std::vector<std::int64_t> staleTextOpenings(sqlite::Connection& connection) {
+    const std::string letters = openingLetters();
+    sqlite::Statement stale(
+        connection,
+        "select T.rowid from TEXTOS T join LABELS L on L.cod = T.cod_texto left join "
+        "TEXT_OPENINGS O on O.row = T.rowid where case when O.row is null then L.sessao in (" +
+            letters + ") else L.sessao not in (" + letters +
+            ") or O.opening is not substr(T.conteudo, 1, ?1) end "
+            "union select O.row from TEXT_OPENINGS O where not exists (select 1 from TEXTOS T "
+            "join LABELS L on L.cod = T.cod_texto where T.rowid = O.row) order by 1");
+    stale.bind(1, kTextOpeningCharacters);
+    return rowsOf(stale);
+}
+
+bool hasTextOpenings(sqlite::Connection& connection) {
+    return hasTable(connection, "TEXT_OPENINGS");
+}
+
+bool hasFoldedTextTable(sqlite::Connection& connection) {
+    return hasTable(connection, kFoldedTextTable);
+}
+
+std::int64_t rowDigest(std::string_view folded) {
+    // FNV-1a: enough to tell a changed text from the indexed one.
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : folded) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    return static_cast<std::int64_t>(hash);
 }
 
 bool hasShortStrings(sqlite::Connection& connection) {
@@ -200,7 +292,12 @@ std::int64_t foldingVersion(sqlite::Connection& connection) {
     return version.step() && !version.isNull(0) ? version.int64(0) : 1;
 }
 
+void drop(sqlite::Connection& connection) {
+    connection.executeScript(kDropTables);
+}
+
 void build(sqlite::Connection& connection) {
+    drop(connection);
     connection.executeScript(kTables);
     sqlite::Statement version(connection, "insert into SEARCH_FOLDING (version) values (?)");
     version.bind(1, kFoldingVersion);
@@ -208,6 +305,7 @@ void build(sqlite::Connection& connection) {
     writeSearchText(connection);
     writeTitleOrder(connection, "TITLE_ORDER");
     connection.executeScript("CREATE INDEX TITLE_ORDER_rank ON TITLE_ORDER (rank)");
+    writeTextOpenings(connection);
 }
 
 void createTemporaryTitleOrder(sqlite::Connection& connection) {
@@ -250,9 +348,10 @@ std::int64_t lastTextRow(sqlite::Connection& connection) {
 
 std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
                                            const std::string& foldedWords,
-                                           std::optional<std::int64_t> lastRow) {
+                                           std::optional<std::int64_t> lastRow,
+                                           const WordIndex* words) {
     if (foldedWords.empty()) {
-        sqlite::Statement all(connection, "select row from SEARCH_TEXT order by row");
+        sqlite::Statement all(connection, "select row from TITLE_ORDER order by row");
         return rowsOf(all);
     }
     if (characterCount(foldedWords) < kShortestIndexedWords) {
@@ -261,6 +360,15 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
                          connection, foldedWords, lastRow ? *lastRow : lastTextRow(connection))
                    : scannedRows(connection, foldedWords);
     }
+    std::optional<WordIndex> loaded;
+    if (words == nullptr && WordIndex::isPresent(connection)) {
+        words = &loaded.emplace(connection);
+    }
+    if (words != nullptr) {
+        if (auto rows = words->matchingTextRows(connection, foldedWords)) {
+            return std::move(*rows);
+        }
+    }
     if (characterCount(foldedWords) - 2 <= kMostPhraseTrigrams) {
         sqlite::Statement indexed(connection,
                                   "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? "
@@ -268,14 +376,12 @@ std::vector<std::int64_t> matchingTextRows(sqlite::Connection& connection,
         indexed.bindUtf8(1, phrase(foldedWords));
         return rowsOf(indexed);
     }
-    sqlite::Statement confirmed(
+    sqlite::Statement candidates(
         connection,
-        "select S.row from SEARCH_TRIGRAMS T cross join SEARCH_TEXT S on S.row = T.rowid "
-        "where SEARCH_TRIGRAMS match ? and instr(S.folded, ?) > 0 order by S.row");
-    confirmed.bindUtf8(
+        "select rowid from SEARCH_TRIGRAMS where SEARCH_TRIGRAMS match ? order by rowid");
+    candidates.bindUtf8(
         1, phrase(std::string(leadingCharacters(foldedWords, kMostPhraseTrigrams + 2))));
-    confirmed.bindUtf8(2, foldedWords);
-    return rowsOf(confirmed);
+    return rowsHolding(connection, rowsOf(candidates), foldedWords);
 }
 
 }  // namespace corvanel::SearchIndex

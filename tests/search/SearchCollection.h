@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ResultListHost.h"
+#include "Sqlite.h"
 #include "TestCollection.h"
 
 #include <QFile>
@@ -46,17 +47,29 @@ inline QList<TestCard> withDamagedDecision() {
     return cards;
 }
 
-// Points the overflow page holding the middle of card 10's text nowhere, as
-// a damaged file may: reading that text fails, everything else reads.
+// Points the overflow pages holding the middle of card 10's text, and of
+// the opening the lists read of it, nowhere, as a damaged file may: reading
+// either fails, everything else reads.
 inline void damageDecision(const QString& databasePath) {
+    {
+        // An opening with a mark of its own, long enough for a chain of
+        // overflow pages as the text's.
+        sqlite::Connection db(databasePath, sqlite::OpenMode::ReadWrite);
+        db.executeScript(
+            "UPDATE TEXT_OPENINGS SET opening = (SELECT substr(conteudo, 1, 5000) || 'ABERTURA' "
+            "|| substr(conteudo, 5001, 5000) FROM TEXTOS WHERE rowid = row) "
+            "WHERE row IN (SELECT rowid FROM TEXTOS WHERE cod_texto = 10)");
+    }
     QFile file(databasePath);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     const QByteArray bytes = file.readAll();
     const qsizetype pageSize = (static_cast<uchar>(bytes[16]) << 8) | static_cast<uchar>(bytes[17]);
-    const qsizetype at = bytes.indexOf("MARCADOR");
-    ASSERT_GT(at, pageSize);
-    ASSERT_TRUE(file.seek(at / pageSize * pageSize));
-    file.write(QByteArray(4, '\x7f'));
+    for (const char* marker : {"MARCADOR", "ABERTURA"}) {
+        const qsizetype at = bytes.indexOf(marker);
+        ASSERT_GT(at, pageSize) << marker;
+        ASSERT_TRUE(file.seek(at / pageSize * pageSize));
+        file.write(QByteArray(4, '\x7f'));
+    }
 }
 
 // Remembers what the result-list logic asked of its host.

@@ -1,9 +1,11 @@
 #include "Database.h"
+#include "FoldedRows.h"
 #include "SearchIndex.h"
 #include "Sqlite.h"
 #include "TestCollection.h"
 #include "TextIndex.h"
 #include "TextMatching.h"
+#include "WordIndex.h"
 
 #include "QtPrinters.h"
 
@@ -99,6 +101,14 @@ const QStringList& words() {
         q("\u00a0"),
         q("\u2009a"),
         q("e\u3000art"),
+        // Whole words, and words that stand apart by more than a blank.
+        q("juiz de direito"),
+        q("medida excepcional"),
+        q("excepcional taxa"),
+        q("art 227"),
+        q("competencia do"),
+        q("petencia"),
+        q("ncia do juiz de dir"),
         // Longer than one phrase of trigrams is asked as.
         q("a competencia do juiz de direito e do foro do domicilio"),
         q("a competencia do juiz de direito e do foro do domicilio."),
@@ -140,7 +150,7 @@ void nullCardSix(const QString& databasePath) {
 void dropIndex(const QString& databasePath) {
     sqlite::Connection(databasePath, sqlite::OpenMode::ReadWrite)
         .executeScript(
-            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_DIGEST; DROP TABLE TITLE_ORDER");
 }
 
 std::vector<std::int64_t> searchedRows(Database& database, const QString& words) {
@@ -196,6 +206,120 @@ TEST(KeywordEngines, ShortWordsWithoutTheirTableAreScannedAlike) {
                   fromTable[word])
             << word.toStdString();
     }
+}
+
+// Every form an index was written in answers as the plain scan does:
+// today's, the earlier one with a folded copy of the texts, and either one
+// without its short strings' table.
+TEST(KeywordEngines, EveryFormOfTheIndexFindsWhatAPlainScanFinds) {
+    for (const bool copy : {false, true}) {
+        for (const bool shortStrings : {true, false}) {
+            TestCollection collection(
+                cards(),
+                {.root = {}, .withShortStringIndex = shortStrings, .withFoldedTextCopy = copy});
+            sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+            ASSERT_EQ(SearchIndex::hasFoldedTextTable(db), copy);
+            ASSERT_EQ(SearchIndex::hasShortStrings(db), shortStrings);
+            for (const QString& word : words()) {
+                EXPECT_EQ(SearchIndex::matchingTextRows(db, searchFolded(word.toStdString())),
+                          scanned(db, word))
+                    << word.toStdString() << " copy " << copy << " short " << shortStrings;
+            }
+        }
+    }
+}
+
+// A text's start reads the same from the openings stored at build time as
+// from the text itself, however many characters are asked for.
+TEST(TextOpenings, GiveWhatTheTextsOwnStartGives) {
+    QList<TestCard> decisions = cards();
+    decisions << card(9, q("Acórdão longo"), q("STJ"), q("C"), q("C13"), q(""),
+                      {QString(5000, u'ç') + q("fim"), q("")});
+    TestCollection collection(decisions);
+    std::vector<std::int64_t> rows;
+    for (std::int64_t row = 1; row <= 13; ++row) {
+        rows.push_back(row);
+    }
+    Database stored(collection.connectionString());
+    std::vector<std::vector<QString>> fromOpenings;
+    for (const int characters : {1, 100, 4000, 4001, 6000}) {
+        fromOpenings.push_back(stored.documentTextStarts(rows, characters));
+    }
+    {
+        sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadWrite);
+        EXPECT_EQ(SearchIndex::staleTextOpenings(db), std::vector<std::int64_t>());
+        db.executeScript("DROP TABLE TEXT_OPENINGS");
+    }
+    Database withoutOpenings(collection.connectionString());
+    size_t at = 0;
+    for (const int characters : {1, 100, 4000, 4001, 6000}) {
+        EXPECT_EQ(withoutOpenings.documentTextStarts(rows, characters), fromOpenings[at++])
+            << characters;
+        for (const std::int64_t row : rows) {
+            EXPECT_EQ(stored.documentTextStart(row, characters),
+                      withoutOpenings.documentTextStart(row, characters));
+        }
+    }
+}
+
+// Long texts are read for the words piece by piece: words and runs of
+// blanks that fall across two pieces, and characters cut in two, are found
+// as in the whole text.
+TEST(KeywordEngines, LongTextsAreFoundAcrossTheirPieces) {
+    QList<TestCard> longTexts;
+    for (const int length : {16370, 16380, 16383, 16384, 16385, 16390, 8191, 8192}) {
+        longTexts << card(length, q("Longo"), q("Autor"), q("C"), q("C13"), q(""),
+                          {QString(length / 2, u'ç') + q("  \n conselho, tutelar do juiz") +
+                           QString(length, u'x') + q("\t\tfim do texto")});
+    }
+    TestCollection collection(longTexts);
+    sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+    for (const char* words : {"c conselho", "ç conselho", "cc conselho, tutelar do juiz",
+                              "tutelar do juiz", "conselho tutelar", "x fim do texto", "juizxxx",
+                              "xxxx fim", "juiz de direito e do foro do domicilio"}) {
+        EXPECT_EQ(SearchIndex::matchingTextRows(db, searchFolded(words)), scanned(db, q(words)))
+            << words;
+    }
+}
+
+// Whole words: the rows where a plain scan finds them with no letter or
+// digit on either side are all among the word index's candidates, and a
+// single word's candidates are exactly those rows.
+TEST(WholeWords, TheWordIndexGivesEveryRowThatHoldsThemWhole) {
+    TestCollection collection(cards());
+    sqlite::Connection db(collection.databasePath(), sqlite::OpenMode::ReadOnly);
+    const WordIndex index(db);
+    const auto isWordCharacter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    };
+    int found = 0;
+    for (const QString& word : words()) {
+        const std::string wanted = searchFolded(word.toStdString());
+        const auto candidates = index.wholeWordCandidates(db, wanted);
+        if (!candidates) {
+            continue;
+        }
+        std::vector<std::int64_t> whole;
+        SearchIndex::readAllFoldedRows(db, [&](std::int64_t row, std::string_view text) {
+            for (size_t at = text.find(wanted); at != std::string_view::npos;
+                 at = text.find(wanted, at + 1)) {
+                const size_t end = at + wanted.size();
+                if ((at == 0 || !isWordCharacter(text[at - 1])) &&
+                    (end == text.size() || !isWordCharacter(text[end]))) {
+                    whole.push_back(row);
+                    return;
+                }
+            }
+        });
+        EXPECT_TRUE(
+            std::includes(candidates->begin(), candidates->end(), whole.begin(), whole.end()))
+            << wanted;
+        if (wanted.find(' ') == std::string::npos) {
+            EXPECT_EQ(*candidates, whole) << wanted;
+        }
+        found += whole.empty() ? 0 : 1;
+    }
+    EXPECT_GT(found, 5);
 }
 
 TEST(KeywordEngines, MendedFaultsOfTheLikePatterns) {

@@ -3,12 +3,16 @@
 #include "Catalogue.h"
 #include "CollectionWriter.h"
 #include "ConnectionString.h"
+#include "FoldedRows.h"
 #include "Sqlite.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace corvanel::testing {
 
@@ -35,6 +39,30 @@ QList<TestCard> fixtureCards(const QString& catalogueName) {
     return cards;
 }
 
+void keepFoldedTextCopy(const QString& databasePath) {
+    sqlite::Connection db(databasePath, sqlite::OpenMode::ReadWrite);
+    std::vector<std::pair<std::int64_t, std::string>> rows;
+    SearchIndex::readAllFoldedRows(
+        db, [&](std::int64_t row, std::string_view folded) { rows.emplace_back(row, folded); });
+    db.executeScript(R"sql(
+DROP TABLE SEARCH_TRIGRAMS;
+DROP TABLE SEARCH_DIGEST;
+CREATE TABLE SEARCH_TEXT (row INTEGER PRIMARY KEY, folded TEXT NOT NULL);
+CREATE VIRTUAL TABLE SEARCH_TRIGRAMS USING fts5(
+    folded, content = 'SEARCH_TEXT', content_rowid = 'row',
+    tokenize = 'trigram case_sensitive 1', detail = full
+);
+)sql");
+    sqlite::Statement insert(db, "insert into SEARCH_TEXT (row, folded) values (?, ?)");
+    for (const auto& [row, folded] : rows) {
+        insert.bind(1, row);
+        insert.bindUtf8(2, folded);
+        insert.step();
+        insert.reset();
+    }
+    db.executeScript("INSERT INTO SEARCH_TRIGRAMS (SEARCH_TRIGRAMS) VALUES ('rebuild')");
+}
+
 TestCollection::TestCollection(const QList<TestCard>& cards) : TestCollection(cards, Options()) {}
 
 TestCollection::TestCollection(const QList<TestCard>& cards, const Options& options) {
@@ -49,6 +77,9 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
         }
     }
     collection::writeCollection(databasePath(), cards, options.root.value_or(contentFolder()));
+    if (options.withSearchIndex && options.withFoldedTextCopy) {
+        keepFoldedTextCopy(databasePath());
+    }
 
     if (!options.withRootRow || !options.withSearchIndex || !options.withShortStringIndex) {
         sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadWrite);
@@ -57,8 +88,8 @@ TestCollection::TestCollection(const QList<TestCard>& cards, const Options& opti
         }
         if (!options.withSearchIndex) {
             db.executeScript(
-                "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER;"
-                "DROP TABLE SEARCH_SHORT");
+                "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_DIGEST; DROP TABLE TITLE_ORDER;"
+                "DROP TABLE SEARCH_SHORT; DROP TABLE TEXT_OPENINGS");
         } else if (!options.withShortStringIndex) {
             db.executeScript("DROP TABLE SEARCH_SHORT");
         }

@@ -26,6 +26,11 @@ TestCard card(qint64 cod, const QString& titulo, const QString& subtitulo, const
 // The cards of a catalogue in tests/fixtures (the publisher's JSON Lines).
 QList<TestCard> fixtureCards(const QString& catalogueName);
 
+// Rewrites the search index of the database at path as builders wrote it
+// when it kept a folded copy of every text row (SEARCH_TEXT) as the
+// trigrams' content, with no digests.
+void keepFoldedTextCopy(const QString& databasePath);
+
 // A real db3.mdb in a temporary program folder, built from cards; and a
 // content folder beside it (with or without its marker file).
 class TestCollection {
@@ -40,6 +45,8 @@ public:
         bool withSearchIndex = true;
         // false: an index written before its short strings' part was.
         bool withShortStringIndex = true;
+        // true: an index written when it kept a folded copy of the texts.
+        bool withFoldedTextCopy = false;
     };
 
     explicit TestCollection(const QList<TestCard>& cards);

@@ -11,6 +11,7 @@
 #include "Reindex.h"
 #include "SearchIndex.h"
 #include "Sqlite.h"
+#include "TestCollection.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -158,11 +159,26 @@ TEST_F(CheckedCollection, ReportsASearchIndexThatIsMissingOrNoLongerMatchesTheTe
     {
         sqlite::Connection db(path(QStringLiteral("db3.mdb")), sqlite::OpenMode::ReadWrite);
         db.executeScript(
-            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_DIGEST; DROP TABLE TITLE_ORDER");
     }
     ASSERT_EQ(indexProblems().size(), 1);
     EXPECT_TRUE(
         indexProblems().first().startsWith(QStringLiteral("db3.mdb: falta o índice de busca")));
+}
+
+// A collection indexed when the index kept a folded copy of the texts is
+// checked against that copy.
+TEST_F(CheckedCollection, AnIndexWithItsFoldedCopyOfTheTextsIsCheckedAgainstIt) {
+    const QString database = path(QStringLiteral("db3.mdb"));
+    const QStringList today = checkCollection(folder_.path(), {.allowUnknownCodes = true}).problems;
+    testing::keepFoldedTextCopy(database);
+    EXPECT_EQ(checkCollection(folder_.path(), {.allowUnknownCodes = true}).problems, today);
+    sqlite::Connection(database, sqlite::OpenMode::ReadWrite)
+        .executeScript("UPDATE SEARCH_TEXT SET folded = 'outro texto' WHERE row = 2");
+    EXPECT_TRUE(checkCollection(folder_.path(), {.allowUnknownCodes = true})
+                    .problems.contains(QStringLiteral(
+                        "db3.mdb: o índice de busca não corresponde aos textos em 1 linha(s); "
+                        "\"corvanel-collection reindex\" o refaz")));
 }
 
 // The short strings' bitmaps are checked against the indexed texts, and
@@ -240,7 +256,7 @@ TEST_F(CheckedCollection, ReindexWritesANewFileAndLeavesTheOldOneToItsReaders) {
     const QString database = path(QStringLiteral("db3.mdb"));
     sqlite::Connection(database, sqlite::OpenMode::ReadWrite)
         .executeScript(
-            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_DIGEST; DROP TABLE TITLE_ORDER");
     QFile oldFile(database);
     ASSERT_TRUE(oldFile.open(QIODevice::ReadOnly));
     const QByteArray before = oldFile.readAll();
@@ -310,6 +326,13 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"GarbageTrigrams", inDatabase("DELETE FROM SEARCH_TRIGRAMS_data WHERE id > 10"),
               "db3.mdb: os trigramas do índice de busca não correspondem ao texto indexado "
               "(database disk image is malformed); \"corvanel-collection reindex\" os refaz"},
+        Fault{"GarbageWords", inDatabase("DELETE FROM SEARCH_WORDS_data WHERE id > 10"),
+              "db3.mdb: as palavras do índice de busca estão danificadas (database disk image is "
+              "malformed); \"corvanel-collection reindex\" as refaz"},
+        Fault{"WrongOpening",
+              inDatabase("INSERT OR REPLACE INTO TEXT_OPENINGS VALUES (1, 'outro')"),
+              "db3.mdb: o índice de busca não corresponde aos textos em 1 linha(s); "
+              "\"corvanel-collection reindex\" o refaz"},
         Fault{"RankTwice", inDatabase("UPDATE TITLE_ORDER SET rank = 0 WHERE rank = 1"),
               "db3.mdb: a ordem dos títulos do índice de busca não corresponde aos textos em 1 "
               "posição(ões); \"corvanel-collection reindex\" a refaz"},

@@ -117,7 +117,7 @@ TEST_F(CommandLine, ReindexAddsTheSearchIndexToACollectionBuiltWithoutIt) {
     ASSERT_TRUE(indexed());
     sqlite::Connection(output(), sqlite::OpenMode::ReadWrite)
         .executeScript(
-            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_TEXT; DROP TABLE TITLE_ORDER");
+            "DROP TABLE SEARCH_TRIGRAMS; DROP TABLE SEARCH_DIGEST; DROP TABLE TITLE_ORDER");
     ASSERT_FALSE(indexed());
 
     const Outcome result = run({QStringLiteral("reindex"), folder_.path()});

@@ -2,10 +2,12 @@
 #include "CollectionCheck.h"
 #include "CollectionGenerator.h"
 #include "ContentFiles.h"
+#include "SampledText.h"
 #include "SearchIndex.h"
 #include "Sqlite.h"
 #include "TestFiles.h"
 #include "TextMatching.h"
+#include "WordIndex.h"
 
 #include <QStringDecoder>
 #include <QTemporaryDir>
@@ -14,7 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace corvanel::bench {
 namespace {
@@ -97,7 +103,7 @@ TEST_F(GeneratedCollection, CardsCarryOnlyListedCodesInTheSectionsShares) {
 TEST_F(GeneratedCollection, TheWordsTheBenchmarksSearchForAreWhereTheySay) {
     generate(small(300));
     sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
-    sqlite::Statement all(db, "select count(*) from SEARCH_TEXT");
+    sqlite::Statement all(db, "select count(*) from TITLE_ORDER");
     ASSERT_TRUE(all.step());
     const auto textRows = static_cast<size_t>(all.int64(0));
     const auto rowsWith = [&](QStringView word) {
@@ -107,6 +113,73 @@ TEST_F(GeneratedCollection, TheWordsTheBenchmarksSearchForAreWhereTheySay) {
     EXPECT_GT(rowsWith(words::kCommon), textRows / 2);
     EXPECT_GT(rowsWith(words::kTwoLetters), textRows / 2);
     EXPECT_LT(rowsWith(words::kCommon), textRows);
+}
+
+// Every engine of the index against a plain scan of each folded field:
+// pieces of the texts at random, as a reader types them, and words that
+// look alike to the word index but not to the texts.
+TEST_F(GeneratedCollection, TheIndexFindsWhatAPlainScanFindsForPiecesOfTheTexts) {
+    generate(small(300));
+    std::vector<std::string> queries = sampledText(databasePath(), 150, 3, 30, 11);
+    ASSERT_EQ(queries.size(), 150u);
+    for (const char* awkward : {"crianca",
+                                "criancas",
+                                "crianc",
+                                "rianca",
+                                "conselho tutelar",
+                                "do conselho",
+                                "ar do con",
+                                "conselho  tutelar",
+                                "conselho, tutelar",
+                                "tutelar conselho",
+                                "xilogravura",
+                                "xilogravuras",
+                                "direito da crianca e do adolescente",
+                                "estatuto da",
+                                "da crianca",
+                                "criança e",
+                                " crianca",
+                                "crianca ",
+                                "ção",
+                                "2024",
+                                "art 1",
+                                "art. 1",
+                                "zzzq"}) {
+        queries.emplace_back(awkward);
+    }
+    sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
+    sqlite::Statement rows(db,
+                           "select T.rowid, L.titulo, L.pchave, L.subtitulo, T.conteudo from "
+                           "TEXTOS T, LABELS L where L.cod = T.cod_texto order by T.rowid");
+    std::vector<std::pair<std::int64_t, std::vector<std::string>>> fields;
+    while (rows.step()) {
+        std::vector<std::string> folded;
+        for (int field = 1; field <= 4; ++field) {
+            folded.push_back(searchFolded(rows.utf8(field)));
+        }
+        fields.emplace_back(rows.int64(0), std::move(folded));
+    }
+    const WordIndex words(db);
+    int byWords = 0;
+    int found = 0;
+    for (const std::string& query : queries) {
+        const std::string wanted = searchFolded(query);
+        std::vector<std::int64_t> expected;
+        for (const auto& [row, folded] : fields) {
+            if (std::any_of(folded.begin(), folded.end(), [&](const std::string& field) {
+                    return field.find(wanted) != std::string::npos;
+                })) {
+                expected.push_back(row);
+            }
+        }
+        EXPECT_EQ(SearchIndex::matchingTextRows(db, wanted), expected) << query;
+        byWords += words.matchingTextRows(db, wanted).has_value() ? 1 : 0;
+        found += expected.empty() ? 0 : 1;
+    }
+    // Both the word index and the trigrams answered, and most pieces are found.
+    EXPECT_GT(byWords, 20);
+    EXPECT_LT(byWords, static_cast<int>(queries.size()) - 20);
+    EXPECT_GT(found, 150);
 }
 
 TEST_F(GeneratedCollection, WithoutPagesOnlyTheDocumentsPagesAreReportedMissing) {

@@ -6,11 +6,13 @@
 #include "ConnectionString.h"
 #include "DatabaseError.h"
 #include "DatabasePassword.h"
+#include "FoldedRows.h"
 #include "Schema.h"
 #include "SearchIndex.h"
 #include "Sections.h"
 #include "ShortStringIndex.h"
 #include "Sqlite.h"
+#include "WordIndex.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -22,6 +24,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace corvanel::collection {
@@ -96,47 +99,70 @@ int misplacedTitles(sqlite::Connection& db) {
                             stray.int64(0));
 }
 
-// FTS5 compares its trigrams with SEARCH_TEXT only through a write
-// statement; it changes nothing, and is rolled back all the same. The
-// problem found, if any.
-QString trigramProblem(const QString& databasePath) {
-    const QString unchecked =
-        QStringLiteral("db3.mdb: os trigramas do índice de busca não puderam ser conferidos (%1)");
+// One of the index's FTS5 tables, and how check speaks of it.
+struct FullTextTable {
+    const char* name;
+    QString unchecked;  // %1: why
+    QString damaged;    // %1: the engine's message
+};
+
+const FullTextTable& trigramTable() {
+    static const FullTextTable table{
+        "SEARCH_TRIGRAMS",
+        QStringLiteral("db3.mdb: os trigramas do índice de busca não puderam ser conferidos (%1)"),
+        QStringLiteral("db3.mdb: os trigramas do índice de busca não correspondem ao texto "
+                       "indexado (%1); \"corvanel-collection reindex\" os refaz")};
+    return table;
+}
+
+const FullTextTable& wordTable() {
+    static const FullTextTable table{
+        "SEARCH_WORDS",
+        QStringLiteral("db3.mdb: as palavras do índice de busca não puderam ser conferidas (%1)"),
+        QStringLiteral("db3.mdb: as palavras do índice de busca estão danificadas (%1); "
+                       "\"corvanel-collection reindex\" as refaz")};
+    return table;
+}
+
+// FTS5 checks its index (against SEARCH_TEXT too where a collection keeps
+// it) only through a write statement; it changes nothing, and is rolled
+// back all the same. The problem found, if any.
+QString fullTextProblem(const QString& databasePath, const FullTextTable& table) {
     try {
         sqlite::Connection db(databasePath, sqlite::OpenMode::ReadWrite);
         if (db.isReadOnly()) {
-            return unchecked.arg(QStringLiteral("o arquivo é somente leitura"));
+            return table.unchecked.arg(QStringLiteral("o arquivo é somente leitura"));
         }
         db.executeScript("BEGIN");
         try {
-            db.executeScript(
-                "INSERT INTO SEARCH_TRIGRAMS (SEARCH_TRIGRAMS, rank) VALUES ('integrity-check', "
-                "1)");
+            const std::string check = std::string("INSERT INTO ") + table.name + " (" + table.name +
+                                      ", rank) VALUES ('integrity-check', 1)";
+            db.executeScript(check.c_str());
         } catch (const DatabaseError& error) {
             db.executeScript("ROLLBACK");
-            if (!sqlite::isDamaged(error)) {
-                return unchecked.arg(error.engineMessage());
-            }
-            return QStringLiteral(
-                       "db3.mdb: os trigramas do índice de busca não correspondem ao texto "
-                       "indexado (%1); \"corvanel-collection reindex\" os refaz")
+            return (sqlite::isDamaged(error) ? table.damaged : table.unchecked)
                 .arg(error.engineMessage());
         }
         db.executeScript("ROLLBACK");
     } catch (const DatabaseError& error) {
-        return unchecked.arg(error.engineMessage());
+        return table.unchecked.arg(error.engineMessage());
     }
     return {};
 }
 
 // The text rows whose searchable text differs from what the index holds
-// for them (or that it lacks), plus the index's rows of no text row.
+// for them (or that it lacks), plus the index's rows of no text row. The
+// index holds a digest of each row's text, or in a collection indexed
+// earlier the folded text itself.
 int staleIndexRows(sqlite::Connection& db) {
-    sqlite::Statement rows(db,
-                           "select L.titulo, L.pchave, L.subtitulo, T.conteudo, S.folded "
-                           "from TEXTOS T join LABELS L on L.cod = T.cod_texto "
-                           "left join SEARCH_TEXT S on S.row = T.rowid");
-    int stale = 0;
+    const bool copy = SearchIndex::hasFoldedTextTable(db);
+    const std::string indexed = copy ? SearchIndex::kFoldedTextTable : "SEARCH_DIGEST";
+    sqlite::Statement rows(db, "select L.titulo, L.pchave, L.subtitulo, T.conteudo, S." +
+                                   std::string(copy ? "folded" : "digest") +
+                                   ", T.rowid from TEXTOS T join LABELS L on L.cod = T.cod_texto "
+                                   "left join " +
+                                   indexed + " S on S.row = T.rowid");
+    std::set<std::int64_t> stale;
     int withIndexRow = 0;
     std::string expected;
     while (rows.step()) {
@@ -144,26 +170,29 @@ int staleIndexRows(sqlite::Connection& db) {
         SearchIndex::appendRowText(rows.utf8(0), rows.utf8(1), rows.utf8(2), rows.utf8(3),
                                    expected);
         withIndexRow += rows.isNull(4) ? 0 : 1;
-        if (rows.isNull(4) || rows.utf8(4) != expected) {
-            ++stale;
+        const bool same =
+            !rows.isNull(4) &&
+            (copy ? rows.utf8(4) == expected : rows.int64(4) == SearchIndex::rowDigest(expected));
+        if (!same) {
+            stale.insert(rows.int64(5));
         }
     }
-    sqlite::Statement counts(db,
-                             "select (select count(*) from SEARCH_TEXT), "
-                             "(select count(*) from TITLE_ORDER)");
+    if (SearchIndex::hasTextOpenings(db)) {
+        const std::vector<std::int64_t> openings = SearchIndex::staleTextOpenings(db);
+        stale.insert(openings.begin(), openings.end());
+    }
+    sqlite::Statement counts(
+        db, "select (select count(*) from " + indexed + "), (select count(*) from TITLE_ORDER)");
     counts.step();
-    return stale + static_cast<int>(counts.int64(0) - withIndexRow) +
+    return static_cast<int>(stale.size()) + static_cast<int>(counts.int64(0) - withIndexRow) +
            static_cast<int>(std::abs(counts.int64(1) - counts.int64(0)));
 }
 
-// The entries of SEARCH_SHORT that differ from what SEARCH_TEXT gives.
+// The entries of SEARCH_SHORT that differ from what the rows' text gives.
 int staleShortStrings(sqlite::Connection& db) {
-    sqlite::Statement lastRow(db, "select coalesce(max(row), 0) from SEARCH_TEXT");
-    ShortStringIndex expected(lastRow.step() ? lastRow.int64(0) : 0);
-    sqlite::Statement rows(db, "select row, folded from SEARCH_TEXT");
-    while (rows.step()) {
-        expected.add(rows.int64(0), rows.utf8(1));
-    }
+    ShortStringIndex expected(SearchIndex::lastTextRow(db));
+    SearchIndex::readAllFoldedRows(
+        db, [&](std::int64_t row, std::string_view folded) { expected.add(row, folded); });
     return expected.entriesDifferingFrom(db);
 }
 
@@ -185,11 +214,12 @@ void checkSearchIndex(const QString& databasePath, QStringList& problems) {
                 "Unicode); \"corvanel-collection reindex\" o refaz");
             return;
         }
-        if (const int stale = staleIndexRows(db); stale > 0) {
+        const int staleRows = staleIndexRows(db);
+        if (staleRows > 0) {
             problems << QStringLiteral(
                             "db3.mdb: o índice de busca não corresponde aos textos em %1 "
                             "linha(s); \"corvanel-collection reindex\" o refaz")
-                            .arg(stale);
+                            .arg(staleRows);
         }
         if (const int misplaced = misplacedTitles(db); misplaced > 0) {
             problems << QStringLiteral(
@@ -197,15 +227,22 @@ void checkSearchIndex(const QString& databasePath, QStringList& problems) {
                             "textos em %1 posição(ões); \"corvanel-collection reindex\" a refaz")
                             .arg(misplaced);
         }
-        if (const QString problem = trigramProblem(databasePath); !problem.isEmpty()) {
-            problems << problem;
+        for (const FullTextTable* table : {&trigramTable(), &wordTable()}) {
+            if (table == &wordTable() && !WordIndex::isPresent(db)) {
+                continue;  // indexed before the words were
+            }
+            if (const QString problem = fullTextProblem(databasePath, *table); !problem.isEmpty()) {
+                problems << problem;
+            }
         }
         if (!SearchIndex::hasShortStrings(db)) {
             problems << QStringLiteral(
                 "db3.mdb: falta a parte do índice de busca que acha as palavras de uma ou "
                 "duas letras (o índice foi montado por uma versão anterior; sem ela essas "
                 "buscas leem todos os textos); \"corvanel-collection reindex\" a acrescenta");
-        } else if (const int stale = staleShortStrings(db); stale > 0) {
+        } else if (const int stale = staleRows > 0 ? 0 : staleShortStrings(db); stale > 0) {
+            // Compared with the texts as they are now: texts changed since
+            // indexing were told above, and reindex mends both.
             problems << QStringLiteral(
                             "db3.mdb: a parte do índice de busca que acha as palavras de uma "
                             "ou duas letras não corresponde aos textos em %1 sequência(s) de "

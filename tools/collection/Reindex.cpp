@@ -67,6 +67,10 @@ QString reindex(const QString& path) {
         sqlite::Connection copy(output.temporaryPath(), sqlite::OpenMode::Create);
         copy.executeScript("PRAGMA journal_mode = OFF");
         PortugueseCollation::registerWith(copy);
+        // The old index goes first, and the space it took with it: the file
+        // keeps no free pages the new index does not fill.
+        SearchIndex::drop(copy);
+        copy.executeScript("VACUUM");
         copy.executeScript("BEGIN");
         SearchIndex::build(copy);
         copy.executeScript("COMMIT");

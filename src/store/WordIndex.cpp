@@ -1,0 +1,176 @@
+#include "WordIndex.h"
+
+#include "FoldedRows.h"
+#include "Sqlite.h"
+
+#include <algorithm>
+
+namespace corvanel {
+
+namespace {
+
+// Beyond these the candidates' doclists cost more than the trigrams.
+constexpr size_t kMostTerms = 64;
+constexpr size_t kShortestEdgeWord = 3;
+constexpr size_t kMostWords = 12;
+
+bool isWordCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// Lower-case ASCII letters and digits between single blanks: what the
+// word tokenizer cuts exactly where a search finds the words.
+std::optional<std::vector<std::string_view>> plainWords(std::string_view folded) {
+    std::vector<std::string_view> words;
+    size_t start = 0;
+    for (size_t at = 0; at <= folded.size(); ++at) {
+        if (at == folded.size() || folded[at] == ' ') {
+            if (at == start) {
+                return std::nullopt;  // a blank at an end, or two
+            }
+            words.push_back(folded.substr(start, at - start));
+            start = at + 1;
+        } else if (!isWordCharacter(folded[at])) {
+            return std::nullopt;
+        }
+    }
+    return words;
+}
+
+std::string quoted(std::string_view term) {
+    return '"' + std::string(term) + '"';
+}
+
+std::vector<std::int64_t> rowsOf(sqlite::Connection& connection, const std::string& match) {
+    sqlite::Statement query(
+        connection, "select rowid from SEARCH_WORDS where SEARCH_WORDS match ? order by rowid");
+    query.bindUtf8(1, match);
+    std::vector<std::int64_t> rows;
+    while (query.step()) {
+        rows.push_back(query.int64(0));
+    }
+    return rows;
+}
+
+}  // namespace
+
+void WordIndex::writeTerms(sqlite::Connection& connection) {
+    connection.executeScript(
+        "CREATE VIRTUAL TABLE temp.SEARCH_WORDS_VOCABULARY USING fts5vocab(main, SEARCH_WORDS, "
+        "row);"
+        "INSERT INTO SEARCH_TERMS (term) SELECT term FROM temp.SEARCH_WORDS_VOCABULARY;"
+        "DROP TABLE temp.SEARCH_WORDS_VOCABULARY;");
+}
+
+bool WordIndex::isPresent(sqlite::Connection& connection) {
+    sqlite::Statement tables(connection,
+                             "select count(*) from sqlite_master where type = 'table' and name "
+                             "in ('SEARCH_WORDS', 'SEARCH_TERMS')");
+    return tables.step() && tables.int64(0) == 2;
+}
+
+WordIndex::WordIndex(sqlite::Connection& connection) {
+    sqlite::Statement terms(connection, "select term from SEARCH_TERMS order by term");
+    while (terms.step()) {
+        terms_.emplace_back(terms.utf8(0));
+    }
+}
+
+std::optional<std::vector<std::int64_t>> WordIndex::wholeWordCandidates(
+    sqlite::Connection& connection, const std::string& foldedWords) const {
+    const std::optional<std::vector<std::string_view>> words = plainWords(foldedWords);
+    if (!words) {
+        return std::nullopt;
+    }
+    if (!std::all_of(words->begin(), words->end(),
+                     [&](std::string_view word) { return hasTerm(word); })) {
+        return std::vector<std::int64_t>();
+    }
+    return rowsOf(connection, quoted(foldedWords));
+}
+
+bool WordIndex::hasTerm(std::string_view word) const {
+    return std::binary_search(terms_.begin(), terms_.end(), word);
+}
+
+template <typename Accept>
+std::optional<std::vector<std::string_view>> WordIndex::termsWhere(Accept accept,
+                                                                   size_t limit) const {
+    std::vector<std::string_view> found;
+    for (const std::string& term : terms_) {
+        if (accept(std::string_view(term))) {
+            if (found.size() == limit) {
+                return std::nullopt;
+            }
+            found.emplace_back(term);
+        }
+    }
+    return found;
+}
+
+std::optional<std::vector<std::string_view>> WordIndex::termsStartingWith(std::string_view start,
+                                                                          size_t limit) const {
+    std::vector<std::string_view> found;
+    for (auto term = std::lower_bound(terms_.begin(), terms_.end(), start);
+         term != terms_.end() && std::string_view(*term).substr(0, start.size()) == start; ++term) {
+        if (found.size() == limit) {
+            return std::nullopt;
+        }
+        found.emplace_back(*term);
+    }
+    return found;
+}
+
+std::optional<std::vector<std::int64_t>> WordIndex::matchingTextRows(
+    sqlite::Connection& connection, const std::string& foldedWords) const {
+    const std::optional<std::vector<std::string_view>> words = plainWords(foldedWords);
+    if (!words || words->size() > kMostWords || words->front().size() < kShortestEdgeWord ||
+        words->back().size() < kShortestEdgeWord) {
+        return std::nullopt;
+    }
+    if (words->size() == 1) {
+        // A word inside a word of the text: every term holding it, and its
+        // rows are exactly the answer.
+        const std::string_view word = words->front();
+        const auto holding = termsWhere(
+            [&](std::string_view term) { return term.find(word) != std::string_view::npos; },
+            kMostTerms);
+        if (!holding) {
+            return std::nullopt;
+        }
+        std::string match;
+        for (const std::string_view term : *holding) {
+            match += (match.empty() ? "" : " OR ") + quoted(term);
+        }
+        return match.empty() ? std::vector<std::int64_t>() : rowsOf(connection, match);
+    }
+    const std::string_view first = words->front();
+    const auto endingWithFirst = termsWhere(
+        [&](std::string_view term) {
+            return term.size() >= first.size() && term.substr(term.size() - first.size()) == first;
+        },
+        kMostTerms);
+    const auto startingWithLast = termsStartingWith(words->back(), kMostTerms);
+    if (!endingWithFirst || !startingWithLast) {
+        return std::nullopt;
+    }
+    std::string rest;
+    for (size_t i = 1; i < words->size(); ++i) {
+        if (i + 1 < words->size() && !hasTerm((*words)[i])) {
+            return std::vector<std::int64_t>();  // a middle word no text holds whole
+        }
+        rest += ' ' + std::string((*words)[i]);
+    }
+    if (endingWithFirst->empty() || startingWithLast->empty()) {
+        return std::vector<std::int64_t>();
+    }
+    // Consecutive words of a text may stand apart by more than a blank
+    // ("conselho, tutelar"): the phrase's rows are read to confirm.
+    std::string match;
+    for (const std::string_view term : *endingWithFirst) {
+        match += (match.empty() ? "\"" : " OR \"") + std::string(term) + rest + "\"*";
+    }
+    return SearchIndex::rowsHolding(connection, rowsOf(connection, match), foldedWords);
+}
+
+}  // namespace corvanel
