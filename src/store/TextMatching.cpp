@@ -12,47 +12,6 @@ namespace corvanel {
 
 namespace {
 
-// Decodes one UTF-8 sequence at text[i]; returns its length, or 0 when the
-// bytes there are not valid UTF-8.
-int decodeUtf8(std::string_view text, size_t i, char32_t& cp) {
-    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char b0 = byte(i);
-    if (b0 < 0x80) {
-        cp = b0;
-        return 1;
-    }
-    int length = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        length = 2;
-        cp = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        length = 3;
-        cp = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        length = 4;
-        cp = b0 & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + static_cast<size_t>(length) > text.size()) {
-        return 0;
-    }
-    for (int k = 1; k < length; ++k) {
-        const unsigned char b = byte(i + static_cast<size_t>(k));
-        if ((b & 0xC0) != 0x80) {
-            return 0;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are no UTF-8 either:
-    // read as code points, they would match letters or vanish from the text.
-    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kLeast[length] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
-        return 0;
-    }
-    return length;
-}
-
 void appendUtf8(char32_t cp, std::string& out) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -140,6 +99,45 @@ constexpr std::array<char, 0x80> kAsciiFolded = [] {
 }();
 
 }  // namespace
+
+int decodeUtf8(std::string_view utf8, size_t at, char32_t& cp) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(utf8[k]); };
+    const unsigned char b0 = byte(at);
+    if (b0 < 0x80) {
+        cp = b0;
+        return 1;
+    }
+    int length = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        length = 2;
+        cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        length = 3;
+        cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        length = 4;
+        cp = b0 & 0x07;
+    } else {
+        return 0;
+    }
+    if (at + static_cast<size_t>(length) > utf8.size()) {
+        return 0;
+    }
+    for (int k = 1; k < length; ++k) {
+        const unsigned char b = byte(at + static_cast<size_t>(k));
+        if ((b & 0xC0) != 0x80) {
+            return 0;
+        }
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are no UTF-8 either:
+    // read as code points, they would match letters or vanish from the utf8.
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kLeast[length] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        return 0;
+    }
+    return length;
+}
 
 void appendFolded(std::string_view utf8, std::string& out) {
     const FoldTable& table = FoldTable::instance();

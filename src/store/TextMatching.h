@@ -32,6 +32,11 @@ std::string folded(std::string_view utf8);
 void appendSearchFolded(std::string_view utf8, std::string& out);
 std::string searchFolded(std::string_view utf8);
 
+// Decodes the UTF-8 sequence at utf8[at] into cp; returns its length, or 0
+// where the bytes are no UTF-8 (cut short, overlong, a surrogate, past
+// U+10FFFF).
+int decodeUtf8(std::string_view utf8, size_t at, char32_t& cp);
+
 // Characters, not bytes, of a UTF-8 text.
 size_t characterCount(std::string_view utf8);
 

@@ -1,5 +1,7 @@
 #include "WordMatching.h"
 
+#include "TextMatching.h"
+
 #include <unicode/uchar.h>
 
 namespace corvanel::word_matching {
@@ -13,35 +15,8 @@ bool isContinuation(unsigned char byte) {
 // The code point of the UTF-8 sequence starting at text[at]; none (-1) for
 // bytes that are not one.
 UChar32 codePointAt(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int length = 0;
-    UChar32 cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        cp = lead & 0x07;
-    } else {
-        return -1;
-    }
-    if (at + static_cast<std::size_t>(length) > text.size()) {
-        return -1;
-    }
-    for (std::size_t k = 1; k < static_cast<std::size_t>(length); ++k) {
-        const auto byte = static_cast<unsigned char>(text[at + k]);
-        if (!isContinuation(byte)) {
-            return -1;
-        }
-        cp = (cp << 6) | (byte & 0x3F);
-    }
-    return cp;
+    char32_t cp = 0;
+    return decodeUtf8(text, at, cp) > 0 ? static_cast<UChar32>(cp) : -1;
 }
 
 bool isWordCodePoint(UChar32 cp) {
