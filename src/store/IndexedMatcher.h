@@ -24,15 +24,8 @@ public:
 
     std::vector<std::int64_t> matchingTextRows(const QString& words) override {
         const QByteArray utf8 = words.toUtf8();
-        if (!words_) {
-            words_.emplace(WordIndex::isPresent(connection_)
-                               ? std::optional<WordIndex>(std::in_place, connection_)
-                               : std::nullopt);
-        }
-        return SearchIndex::matchingTextRows(
-            connection_,
-            searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))),
-            lastTextRow_, *words_ ? &**words_ : nullptr);
+        return indexedRows(
+            searchFolded(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size()))));
     }
 
     void readFoldedRows(std::span<const std::int64_t> rows,
@@ -45,8 +38,8 @@ protected:
     // the index names those rows, and only the others are read.
     std::vector<std::int64_t> wholeWordRows(const std::vector<std::int64_t>& candidates,
                                             const std::string& foldedWords) override {
-        const std::vector<std::int64_t> sure = SearchIndex::matchingTextRows(
-            connection_, word_matching::blankBounded(foldedWords), lastTextRow_);
+        const std::vector<std::int64_t> sure =
+            indexedRows(word_matching::blankBounded(foldedWords));
         std::vector<std::int64_t> unsure;
         std::set_difference(candidates.begin(), candidates.end(), sure.begin(), sure.end(),
                             std::back_inserter(unsure));
@@ -60,6 +53,16 @@ protected:
     }
 
 private:
+    std::vector<std::int64_t> indexedRows(const std::string& foldedWords) {
+        if (!words_) {
+            words_.emplace(WordIndex::isPresent(connection_)
+                               ? std::optional<WordIndex>(std::in_place, connection_)
+                               : std::nullopt);
+        }
+        return SearchIndex::matchingTextRows(connection_, foldedWords, lastTextRow_,
+                                             *words_ ? &**words_ : nullptr);
+    }
+
     sqlite::Connection& connection_;
     std::int64_t lastTextRow_;
     // The word index's vocabulary, read at the first search; none in a
