@@ -40,6 +40,12 @@ QStringView cutAfterWord(QStringView text, qsizetype length) {
 
 }  // namespace
 
+DisplayLineBreaker::DisplayLineBreaker(const QFont& font, int width, Measure measure)
+    : font_(font),
+      width_(width),
+      advances_(measure == Measure::Advances ? std::make_shared<AdvanceLineLayout>(font, width)
+                                             : nullptr) {}
+
 QStringList DisplayLineBreaker::firstLines(const QString& text, int count) const {
     QStringList lines;
     qsizetype start = 0;
@@ -58,6 +64,10 @@ QStringList DisplayLineBreaker::firstLines(const QString& text, int count) const
 std::vector<QStringList> DisplayLineBreaker::firstLinesOfEach(const std::vector<QString>& texts,
                                                               int count) const {
     std::vector<QStringList> lines(texts.size());
+    if (advances_) {
+        // About as far as the first attempt at each text's lines reaches.
+        advances_->learnPairs(texts, kCharactersPerLine * (count + 2));
+    }
     const auto breakRange = [&](std::size_t first, std::size_t end) {
         for (std::size_t i = first; i < end; ++i) {
             lines[i] = firstLines(texts[i], count);
@@ -97,6 +107,11 @@ void DisplayLineBreaker::addParagraphLines(QStringView paragraph, int count,
 QStringList DisplayLineBreaker::layOut(QStringView text, int count) const {
     if (text.isEmpty()) {
         return {QString()};
+    }
+    if (advances_) {
+        if (std::optional<QStringList> lines = advances_->layOut(text, count)) {
+            return *std::move(lines);
+        }
     }
     const QString content = text.toString();
     QTextLayout layout(content, font_);

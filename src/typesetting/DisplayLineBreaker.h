@@ -1,10 +1,13 @@
 #pragma once
 
+#include "AdvanceLineLayout.h"
 #include "TextLineBreaker.h"
 
 #include <QFont>
 #include <QStringList>
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace corvanel {
@@ -14,7 +17,11 @@ namespace corvanel {
 // line would grow wider than the box (anywhere in a word wider than it).
 class DisplayLineBreaker final : public TextLineBreaker {
 public:
-    DisplayLineBreaker(const QFont& font, int width) : font_(font), width_(width) {}
+    // How lines are measured: from the font's advances where they tell the
+    // layout engine's answer, or by the layout engine alone.
+    enum class Measure : std::uint8_t { Advances, LayoutEngine };
+
+    DisplayLineBreaker(const QFont& font, int width, Measure measure = Measure::Advances);
 
     const QFont& font() const { return font_; }
     int width() const { return width_; }
@@ -32,6 +39,8 @@ private:
 
     QFont font_;
     int width_;
+    // Shared by copies: it only learns.
+    std::shared_ptr<const AdvanceLineLayout> advances_;
 };
 
 }  // namespace corvanel
