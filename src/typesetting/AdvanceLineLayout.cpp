@@ -7,6 +7,8 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace corvanel {
 
@@ -25,6 +27,59 @@ Fixed fixed(qreal pixels) {
 
 bool isBlank(QChar c) {
     return c == u' ';
+}
+
+// A word of letters, opened by brackets and closed by brackets and
+// punctuation, breaks nowhere inside.
+bool breaksNowhere(QStringView word) {
+    const auto opening = [](QChar c) { return c == u'(' || c == u'[' || c == u'{'; };
+    const auto plain = [](QChar c) { return c.isLetter(); };
+    const auto closing = [](QChar c) { return QStringView(u".,;:!?)]}").contains(c); };
+    const auto* at = std::find_if_not(word.begin(), word.end(), opening);
+    const auto* const letters = at;
+    at = std::find_if_not(at, word.end(), plain);
+    return at != letters && std::all_of(at, word.end(), closing);
+}
+
+// Where the engine may break a line in text, marked before the character.
+void markBreaks(QStringView text, qsizetype offset, std::vector<bool>& breaksBefore) {
+    // The engine's character attributes, a byte each, for most words.
+    std::array<unsigned char, 256> attributes{};
+    const bool fits = std::cmp_less(text.size(), attributes.size());
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text.data(), text.size(),
+                               fits ? attributes.data() : nullptr,
+                               fits ? static_cast<qsizetype>(attributes.size()) : 0);
+    for (qsizetype at = finder.toNextBoundary(); at > 0 && at < text.size();
+         at = finder.toNextBoundary()) {
+        breaksBefore[static_cast<std::size_t>(offset + at)] = true;
+    }
+}
+
+// Marks where the engine may break a line inside the paragraph's words.
+// The engine reads a number across blanks (a figure after it may join a
+// break inside it); without figures, a word breaks where it would alone.
+void markBreaksInsideWords(QStringView paragraph, std::vector<bool>& breaksBefore) {
+    if (std::any_of(paragraph.begin(), paragraph.end(),
+                    [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        markBreaks(paragraph, 0, breaksBefore);
+        return;
+    }
+    qsizetype at = 0;
+    while (at < paragraph.size()) {
+        if (isBlank(paragraph[at])) {
+            ++at;
+            continue;
+        }
+        qsizetype end = at;
+        while (end < paragraph.size() && !isBlank(paragraph[end])) {
+            ++end;
+        }
+        const QStringView word = paragraph.sliced(at, end - at);
+        if (!breaksNowhere(word)) {
+            markBreaks(word, at, breaksBefore);
+        }
+        at = end;
+    }
 }
 
 }  // namespace
@@ -168,10 +223,7 @@ std::optional<QStringList> AdvanceLineLayout::layOut(QStringView paragraph, int 
         advances[static_cast<std::size_t>(i)] = advance;
     }
     std::vector<bool> breaksBefore(static_cast<std::size_t>(size) + 1);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, paragraph.data(), size);
-    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary()) {
-        breaksBefore[static_cast<std::size_t>(at)] = true;
-    }
+    markBreaksInsideWords(paragraph, breaksBefore);
 
     QStringList lines;
     qsizetype at = 0;
