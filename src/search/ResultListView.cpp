@@ -212,7 +212,10 @@ QModelIndex ResultListView::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
     } else if (cursorAction == MoveUp) {
         row = previousBlock(current.row());
     } else {
-        const QModelIndex moved = QListView::moveCursor(cursorAction, modifiers);
+        // Batches end the list where they have got to so far.
+        const QModelIndex moved = cursorAction == MoveEnd
+                                      ? model()->index(model()->rowCount() - 1, 0)
+                                      : QListView::moveCursor(cursorAction, modifiers);
         if (!moved.isValid()) {
             return moved;
         }
