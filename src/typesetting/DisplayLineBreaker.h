@@ -27,14 +27,17 @@ public:
     int width() const { return width_; }
 
     // The first count display lines; those the text does not reach are empty.
-    QStringList firstLines(const QString& text, int count) const;
+    QStringList firstLines(const QString& text, int count) const {
+        return firstLinesAndReach(text, count).lines;
+    }
+    FirstLines firstLinesAndReach(const QString& text, int count) const;
     // The same for each text, in their order. Shaping is the cost: many
     // texts are shared among the processor's cores.
-    std::vector<QStringList> firstLinesOfEach(const std::vector<QString>& texts,
-                                              int count) const override;
+    std::vector<FirstLines> firstLinesOfEach(const std::vector<QString>& texts,
+                                             int count) const override;
 
 private:
-    void addParagraphLines(QStringView paragraph, int count, QStringList& lines) const;
+    qsizetype addParagraphLines(QStringView paragraph, int count, QStringList& lines) const;
     QStringList layOut(QStringView text, int count) const;
 
     QFont font_;

@@ -84,10 +84,10 @@ TEST_F(LineBreaking, ManyTextsAtOnceBreakAsEachAlone) {
     for (int i = 0; i < 1200; ++i) {
         texts.push_back(paragraph(20 + (i * 37) % 180) + (i % 5 == 0 ? q("\nfim") : QString()));
     }
-    const std::vector<QStringList> together = breaker.firstLinesOfEach(texts, 5);
+    const std::vector<TextLineBreaker::FirstLines> together = breaker.firstLinesOfEach(texts, 5);
     ASSERT_EQ(together.size(), texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        ASSERT_EQ(together[i], breaker.firstLines(texts[i], 5)) << i;
+        ASSERT_EQ(together[i].lines, breaker.firstLines(texts[i], 5)) << i;
     }
     EXPECT_TRUE(breaker.firstLinesOfEach({}, 5).empty());
 }
@@ -136,10 +136,11 @@ TEST_F(LineBreaking, AdvancesBreakLinesAsTheLayoutEngine) {
         const DisplayLineBreaker advances(font, width);
         const DisplayLineBreaker engine(font, width, DisplayLineBreaker::Measure::LayoutEngine);
         const AdvanceLineLayout layout(font, width);
-        const std::vector<QStringList> together = advances.firstLinesOfEach(texts, 5);
+        const std::vector<TextLineBreaker::FirstLines> together =
+            advances.firstLinesOfEach(texts, 5);
         for (std::size_t i = 0; i < texts.size(); ++i) {
             const QStringList expected = engine.firstLines(texts[i], 5);
-            ASSERT_EQ(together[i], expected) << width << ' ' << texts[i].toStdString();
+            ASSERT_EQ(together[i].lines, expected) << width << ' ' << texts[i].toStdString();
             ASSERT_EQ(advances.firstLines(texts[i], 5), expected);
             (layout.layOut(texts[i].first(std::min<qsizetype>(texts[i].size(), 900)), 6)
                  ? measured
@@ -148,6 +149,37 @@ TEST_F(LineBreaking, AdvancesBreakLinesAsTheLayoutEngine) {
     }
     EXPECT_GT(measured, leftToTheEngine);
     EXPECT_GT(leftToTheEngine, 0);
+}
+
+// A text cut anywhere from where its lines reach, and whatever follows the
+// cut, breaks into the same lines: paragraphs, hanging blanks and long
+// words included.
+TEST_F(LineBreaking, ATextCutAnywhereFromItsReachBreaksAlike) {
+    std::vector<QString> texts;
+    const std::vector<QString> awkward = awkwardTexts();
+    for (std::size_t i = 0; i < awkward.size(); i += 5) {
+        texts.push_back(awkward[i]);
+        texts.push_back(q("um\r\ndois\r\n\r\n") + awkward[i].left(300) + u'\r' + awkward[i]);
+    }
+    texts.push_back(q("a") + QString(2000, u' ') + paragraph(200));
+    texts.push_back(q("x").repeated(3000) + u' ' + paragraph(20));
+    texts.push_back(q("só uma linha"));
+    int withinText = 0;
+    for (const QString& text : texts) {
+        const TextLineBreaker::FirstLines first = breaker.firstLinesAndReach(text, 5);
+        if (first.reach > text.size()) {
+            continue;
+        }
+        ++withinText;
+        for (const qsizetype cut : {first.reach, (first.reach + text.size()) / 2}) {
+            for (const QString& rest : {QString(), q(" e mais palavras"), q("\r\nfim")}) {
+                ASSERT_EQ(breaker.firstLines(text.left(cut) + rest, 5), first.lines)
+                    << text.toStdString();
+            }
+        }
+    }
+    EXPECT_GT(withinText, 0);
+    EXPECT_LT(withinText, static_cast<int>(texts.size()));
 }
 
 }  // namespace
