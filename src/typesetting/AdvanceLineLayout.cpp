@@ -155,7 +155,7 @@ void AdvanceLineLayout::measurePairs(
 bool AdvanceLineLayout::measureSideBySide(
     const std::vector<std::pair<char16_t, char16_t>>& pairs) const {
     QString text;
-    text.reserve(static_cast<qsizetype>(2 * pairs.size()));
+    text.reserve(static_cast<qsizetype>(pairs.size()) * 2);
     for (const auto& [c, next] : pairs) {
         text += QChar(c);
         text += QChar(next);
@@ -170,7 +170,7 @@ bool AdvanceLineLayout::measureSideBySide(
     }
     const QList<QPointF> positions = runs.front().positions();
     for (std::size_t i = 0; i < pairs.size(); ++i) {
-        const auto first = static_cast<qsizetype>(2 * i);
+        const qsizetype first = static_cast<qsizetype>(i) * 2;
         pair(pairs[i].first, pairs[i].second)
             .store(fixed(positions[first + 1].x() - positions[first].x()),
                    std::memory_order_release);

@@ -80,8 +80,10 @@ TEST_F(LineBreaking, AWordWiderThanTheBoxIsBrokenAnywhere) {
 
 // Enough texts to be shared among threads, each broken as on its own.
 TEST_F(LineBreaking, ManyTextsAtOnceBreakAsEachAlone) {
+    constexpr int kTexts = 1200;
     std::vector<QString> texts;
-    for (int i = 0; i < 1200; ++i) {
+    texts.reserve(kTexts);
+    for (int i = 0; i < kTexts; ++i) {
         texts.push_back(paragraph(20 + (i * 37) % 180) + (i % 5 == 0 ? q("\nfim") : QString()));
     }
     const std::vector<TextLineBreaker::FirstLines> together = breaker.firstLinesOfEach(texts, 5);
