@@ -18,11 +18,13 @@ using Fixed = std::int32_t;
 
 // A pair the layout engine did not shape as two glyphs side by side.
 constexpr Fixed kUnmeasurable = std::numeric_limits<Fixed>::min() + 1;
-// The layout engine shapes a long text in several pieces, which kern apart.
+// Longer paragraphs are left to the layout engine, which may shape a very
+// long text in pieces.
 constexpr qsizetype kLongestParagraph = 3000;
 
+// As the layout engine turns pixels into its fixed point: cut, not rounded.
 Fixed fixed(qreal pixels) {
-    return static_cast<Fixed>(qRound(pixels * 64));
+    return static_cast<Fixed>(pixels * 64);
 }
 
 bool isBlank(QChar c) {
