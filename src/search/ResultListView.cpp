@@ -44,7 +44,7 @@ void ResultListView::setBrokenLines(const QFont& font, int width) {
 // when they come into view, and the list laid out anew if one differs.
 void ResultListView::paintEvent(QPaintEvent* event) {
     for (int round = 0; round < kSettleRounds && settleVisibleRows(); ++round) {
-        layOutAgain();
+        doItemsLayout();
     }
     QListView::paintEvent(event);
 }
@@ -81,18 +81,17 @@ void ResultListView::layOutEveryRow() {
 
 void ResultListView::layOutAtOnce() {
     setLayoutMode(QListView::SinglePass);
-    doItemsLayout();
+    QListView::doItemsLayout();
     setLayoutMode(QListView::Batched);
 }
 
-// A batch starts from the first row: rows in view past it are laid out at
-// once, lest they vanish until the batches reach them.
-void ResultListView::layOutAgain() {
-    const std::optional<std::pair<int, int>> inView = rowsInView();
-    if (inView && inView->second >= kLayoutBatch) {
+// Batches start from the first row: a list scrolled away from it is laid
+// out whole at once, so that it keeps its place.
+void ResultListView::doItemsLayout() {
+    if (verticalScrollBar()->value() > 0) {
         layOutAtOnce();
     } else {
-        doItemsLayout();
+        QListView::doItemsLayout();
     }
 }
 

@@ -33,6 +33,7 @@ public:
 
     // Lays out the rows not laid out yet, before something reaches them.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void doItemsLayout() override;
 
     // The rows in view, first and last; none when the list is empty.
     std::optional<std::pair<int, int>> rowsInView() const;
@@ -59,7 +60,6 @@ private:
     bool settleVisibleRows();
     void layOutEveryRow();
     void layOutAtOnce();
-    void layOutAgain();
     // A document's block: the lines that share its key, up to a separator.
     QString keyOf(int row) const;
     bool isSeparator(int row) const;

@@ -2,6 +2,7 @@
 #include "Collection.h"
 #include "RecordingPrompts.h"
 #include "ResultListModel.h"
+#include "ResultListView.h"
 #include "ResultListWindow.h"
 #include "ResultWindowFixture.h"
 #include "SearchCollection.h"
@@ -237,6 +238,27 @@ TEST(ResultWindowRows, EndReachesTheLastDocumentBeforeTheListIsLaidOut) {
     }
     EXPECT_GE(list->currentIndex().row(), lastDocument - 1);
     EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
+    textos.hide();
+}
+
+// Rows measured again (a new zoom, passages shown or hidden) leave a list
+// scrolled far past its first rows where it was.
+TEST(ResultWindowRows, AListScrolledFarKeepsItsPlaceWhenMeasuredAgain) {
+    testing::RecordingPrompts prompts;
+    TestCollection collection(manyCards(400));
+    Collection opened = Collection::open(collection.programFolder());
+    ResultListWindow textos(opened);
+    textos.run({.kind = q("G"), .argument = q("T"), .clearsLists = true});
+    auto* list = qobject_cast<ResultListView*>(textos.resultList());
+    ASSERT_NE(list, nullptr);
+    const int rowCount = list->model()->rowCount();
+    list->scrollTo(list->model()->index(rowCount - 1, 0));
+    QApplication::processEvents();
+    const int top = list->indexAt(QPoint(2, 2)).row();
+    ASSERT_GT(top, rowCount / 2);
+    list->measureAgain();
+    QApplication::processEvents();
+    EXPECT_EQ(list->indexAt(QPoint(2, 2)).row(), top);
     textos.hide();
 }
 
