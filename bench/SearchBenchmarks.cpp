@@ -411,6 +411,56 @@ void WindowListingScrolledToEnd(benchmark::State& state) {
     state.counters["lines"] = window.lines();
 }
 
+// A common word searched in the window, from the search button to the list
+// on screen: in a window just opened on the collection (the first search),
+// and again in one that has searched before.
+class SearchingWindow {
+public:
+    SearchingWindow() { textos_.run(kWordSearch); }
+    ~SearchingWindow() { textos_.hide(); }
+    SearchingWindow(const SearchingWindow&) = delete;
+    SearchingWindow& operator=(const SearchingWindow&) = delete;
+
+    void searchAndPaint() {
+        textos_.search();
+        QApplication::processEvents();
+        textos_.resultList()->viewport()->repaint();
+    }
+
+    double lines() const { return textos_.resultList()->model()->rowCount(); }
+
+private:
+    static inline const ResultRequest kWordSearch{.kind = QStringLiteral("T"),
+                                                  .words = words::kCommon.toString(),
+                                                  .argument = QStringLiteral(" ")};
+    Collection collection_{Collection::open(collectionFolder())};
+    ResultListWindow textos_{collection_};
+};
+
+void WindowCommonWordFirstPaint(benchmark::State& state) {
+    double lines = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<SearchingWindow>();
+        state.ResumeTiming();
+        window->searchAndPaint();
+        state.PauseTiming();
+        lines = window->lines();
+        window.reset();
+        state.ResumeTiming();
+    }
+    state.counters["lines"] = lines;
+}
+
+void WindowCommonWordLaterPaint(benchmark::State& state) {
+    SearchingWindow window;
+    window.searchAndPaint();
+    for (auto _ : state) {
+        window.searchAndPaint();
+    }
+    state.counters["lines"] = window.lines();
+}
+
 // The file's pages by table (an FTS5 index's own tables under its name),
 // beside the size of the texts it indexes.
 void printTableSizes() {
@@ -448,6 +498,10 @@ void registerAll() {
         benchmark::RegisterBenchmark("Window/ListingFirstPaint", WindowListingFirstPaint));
     asMilliseconds(
         benchmark::RegisterBenchmark("Window/ListingScrolledToEnd", WindowListingScrolledToEnd));
+    asMilliseconds(
+        benchmark::RegisterBenchmark("Window/CommonWordFirstPaint", WindowCommonWordFirstPaint));
+    asMilliseconds(
+        benchmark::RegisterBenchmark("Window/CommonWordLaterPaint", WindowCommonWordLaterPaint));
     // A passage of a text pasted whole as the words.
     const std::vector<std::string> passage = sampledText(databasePath(), 1, 2500, 2500, 5);
     const std::vector<std::pair<std::string, QString>> searches = {

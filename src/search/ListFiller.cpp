@@ -16,6 +16,9 @@ constexpr int kDecisionTextLines = 5;
 // Five lines of the list never hold more: decisions run to hundreds of
 // kilobytes, and only their start is read.
 constexpr int kDecisionTextRead = 4000;
+// Enough for five lines of most texts; one whose lines need more of it is
+// read again as far as above.
+constexpr int kDecisionTextFirstRead = 1500;
 constexpr QStringView kDecisionClosing = u"Clique para visualizar";
 
 QString numbered(int number, const QString& text) {
@@ -60,19 +63,20 @@ void ListFiller::addStandardBlock(const ListedDocument& row, const QString& labe
     lines_.addSeparator();
 }
 
-std::vector<QStringList> DecisionTextLines::linesOf(const std::vector<std::int64_t>& textRows,
-                                                    int count) {
+// The start of each text, characters long; fewer when one cannot be read,
+// and an error when the first cannot.
+std::vector<QString> DecisionTextLines::textStarts(const std::vector<std::int64_t>& textRows,
+                                                   int characters) {
     Database& database = collection_.database();
-    std::vector<QString> texts;
     try {
-        texts = database.documentTextStarts(textRows, kDecisionTextRead);
+        return database.documentTextStarts(textRows, characters);
     } catch (const DatabaseError&) {
         // An unreadable text: those before it are read one by one, and it
         // fails when it comes first.
-        texts.clear();
+        std::vector<QString> texts;
         for (const std::int64_t row : textRows) {
             try {
-                texts.push_back(database.documentTextStart(row, kDecisionTextRead));
+                texts.push_back(database.documentTextStart(row, characters));
             } catch (const DatabaseError&) {
                 if (texts.empty()) {
                     throw;
@@ -80,8 +84,48 @@ std::vector<QStringList> DecisionTextLines::linesOf(const std::vector<std::int64
                 break;
             }
         }
+        return texts;
     }
-    return breaker_.firstLinesOfEach(texts, count);
+}
+
+std::vector<QStringList> DecisionTextLines::linesOf(const std::vector<std::int64_t>& textRows,
+                                                    int count) {
+    const std::vector<QString> texts = textStarts(textRows, kDecisionTextFirstRead);
+    std::vector<TextLineBreaker::FirstLines> broken = breaker_.firstLinesOfEach(texts, count);
+    // Texts read in part whose lines reached the end of what was read.
+    std::vector<std::int64_t> longer;
+    std::vector<std::size_t> places;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].size() >= kDecisionTextFirstRead && broken[i].reach > texts[i].size()) {
+            longer.push_back(textRows[i]);
+            places.push_back(i);
+        }
+    }
+    std::size_t known = broken.size();
+    if (!longer.empty()) {
+        std::vector<QString> whole;
+        try {
+            whole = textStarts(longer, kDecisionTextRead);
+        } catch (const DatabaseError&) {
+            if (places.front() == 0) {
+                throw;
+            }
+        }
+        const std::vector<TextLineBreaker::FirstLines> again =
+            breaker_.firstLinesOfEach(whole, count);
+        for (std::size_t k = 0; k < again.size(); ++k) {
+            broken[places[k]] = again[k];
+        }
+        if (again.size() < places.size()) {
+            known = places[again.size()];
+        }
+    }
+    std::vector<QStringList> lines;
+    lines.reserve(known);
+    for (std::size_t i = 0; i < known; ++i) {
+        lines.push_back(std::move(broken[i].lines));
+    }
+    return lines;
 }
 
 // The text's lines are read when they are first shown.

@@ -25,6 +25,8 @@ public:
     std::vector<QStringList> linesOf(const std::vector<std::int64_t>& textRows, int count) override;
 
 private:
+    std::vector<QString> textStarts(const std::vector<std::int64_t>& textRows, int characters);
+
     Collection& collection_;
     const TextLineBreaker& breaker_;
 };

@@ -15,15 +15,19 @@ namespace {
 constexpr int kSettleRounds = 4;
 // One line per row of pixels on the tallest screen.
 constexpr int kRowsInAScreenAtMost = 256;
+// Rows laid out before the first paint; the rest follow between events.
+constexpr int kLayoutBatch = 2 * kRowsInAScreenAtMost;
 }  // namespace
 
 ResultListView::ResultListView(QWidget* parent)
     : QListView(parent), drawer_(new ResultItemDrawer(this)) {
     setItemDelegate(drawer_);
-    // Rows are measured from what is in memory, court decisions' lines
-    // mostly without reading them, so the whole list lays out at once.
+    // The first screenful is laid out at once and shown; a long list's other
+    // rows follow between events, or at once when something must reach
+    // them (a scroll to a row, End).
     setUniformItemSizes(false);
-    setLayoutMode(QListView::SinglePass);
+    setLayoutMode(QListView::Batched);
+    setBatchSize(kLayoutBatch);
     // Items wrap inside the width instead.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
@@ -57,12 +61,45 @@ bool ResultListView::settleVisibleRows() {
     for (int row = top.isValid() ? top.row() : 0; row < rows->rowCount(); ++row) {
         const QModelIndex index = rows->index(row, 0);
         const QRect place = visualRect(index);
-        if (place.top() >= viewport()->height()) {
+        // Below the view, or not laid out yet.
+        if (place.isEmpty() || place.top() >= viewport()->height()) {
             break;
         }
         changed = drawer_->settle(option, index) || changed;
     }
     return changed;
+}
+
+void ResultListView::layOutEveryRow() {
+    const QAbstractItemModel* rows = model();
+    if (rows == nullptr || rows->rowCount() == 0 ||
+        !visualRect(rows->index(rows->rowCount() - 1, 0)).isEmpty()) {
+        return;
+    }
+    layOutAtOnce();
+}
+
+void ResultListView::layOutAtOnce() {
+    setLayoutMode(QListView::SinglePass);
+    QListView::doItemsLayout();
+    setLayoutMode(QListView::Batched);
+}
+
+// Batches start from the first row: a list scrolled away from it is laid
+// out whole at once, so that it keeps its place.
+void ResultListView::doItemsLayout() {
+    if (verticalScrollBar()->value() > 0) {
+        layOutAtOnce();
+    } else {
+        QListView::doItemsLayout();
+    }
+}
+
+void ResultListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (index.isValid() && visualRect(index).isEmpty()) {
+        layOutEveryRow();
+    }
+    QListView::scrollTo(index, hint);
 }
 
 void ResultListView::measureAgain() {
@@ -162,6 +199,8 @@ int ResultListView::previousBlock(int row) const {
 }
 
 QModelIndex ResultListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // End and the pages go by where rows are.
+    layOutEveryRow();
     const QModelIndex current = currentIndex();
     if (model() == nullptr || !current.isValid()) {
         return QListView::moveCursor(cursorAction, modifiers);
@@ -172,7 +211,10 @@ QModelIndex ResultListView::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
     } else if (cursorAction == MoveUp) {
         row = previousBlock(current.row());
     } else {
-        const QModelIndex moved = QListView::moveCursor(cursorAction, modifiers);
+        // Batches end the list where they have got to so far.
+        const QModelIndex moved = cursorAction == MoveEnd
+                                      ? model()->index(model()->rowCount() - 1, 0)
+                                      : QListView::moveCursor(cursorAction, modifiers);
         if (!moved.isValid()) {
             return moved;
         }

@@ -31,6 +31,10 @@ public:
     // The result list's model changes its rows only by a reset.
     void reset() override;
 
+    // Lays out the rows not laid out yet, before something reaches them.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void doItemsLayout() override;
+
     // The rows in view, first and last; none when the list is empty.
     std::optional<std::pair<int, int>> rowsInView() const;
 
@@ -54,6 +58,8 @@ protected:
 
 private:
     bool settleVisibleRows();
+    void layOutEveryRow();
+    void layOutAtOnce();
     // A document's block: the lines that share its key, up to a separator.
     QString keyOf(int row) const;
     bool isSeparator(int row) const;

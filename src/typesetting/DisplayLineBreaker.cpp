@@ -40,27 +40,42 @@ QStringView cutAfterWord(QStringView text, qsizetype length) {
 
 }  // namespace
 
-QStringList DisplayLineBreaker::firstLines(const QString& text, int count) const {
-    QStringList lines;
+DisplayLineBreaker::DisplayLineBreaker(const QFont& font, int width, Measure measure)
+    : font_(font),
+      width_(width),
+      advances_(measure == Measure::Advances ? std::make_shared<AdvanceLineLayout>(font, width)
+                                             : nullptr) {}
+
+TextLineBreaker::FirstLines DisplayLineBreaker::firstLinesAndReach(const QString& text,
+                                                                   int count) const {
+    FirstLines first;
+    QStringList& lines = first.lines;
     qsizetype start = 0;
     while (lines.size() < count && start <= text.size()) {
         const auto [end, next] = paragraphAt(text, start);
-        addParagraphLines(QStringView(text).sliced(start, end - start),
-                          count - static_cast<int>(lines.size()), lines);
+        first.reach = start + addParagraphLines(QStringView(text).sliced(start, end - start),
+                                                count - static_cast<int>(lines.size()), lines);
         start = next;
+    }
+    if (lines.size() < count) {
+        first.reach = text.size() + 1;
     }
     while (lines.size() < count) {
         lines << QString();
     }
-    return lines;
+    return first;
 }
 
-std::vector<QStringList> DisplayLineBreaker::firstLinesOfEach(const std::vector<QString>& texts,
-                                                              int count) const {
-    std::vector<QStringList> lines(texts.size());
+std::vector<TextLineBreaker::FirstLines> DisplayLineBreaker::firstLinesOfEach(
+    const std::vector<QString>& texts, int count) const {
+    std::vector<FirstLines> lines(texts.size());
+    if (advances_) {
+        // About as far as the first attempt at each text's lines reaches.
+        advances_->learnPairs(texts, kCharactersPerLine * (count + 2));
+    }
     const auto breakRange = [&](std::size_t first, std::size_t end) {
         for (std::size_t i = first; i < end; ++i) {
-            lines[i] = firstLines(texts[i], count);
+            lines[i] = firstLinesAndReach(texts[i], count);
         }
     };
     const std::size_t threads = std::clamp<std::size_t>(
@@ -80,15 +95,17 @@ std::vector<QStringList> DisplayLineBreaker::firstLinesOfEach(const std::vector<
 
 // Lays out no more of a long paragraph than its first lines need: the
 // wanted lines are settled once one more line has started after them.
-void DisplayLineBreaker::addParagraphLines(QStringView paragraph, int count,
-                                           QStringList& lines) const {
+// Returns how much of the paragraph they depend on: the part laid out and
+// what ended it (the blank after it, or the paragraph's end).
+qsizetype DisplayLineBreaker::addParagraphLines(QStringView paragraph, int count,
+                                                QStringList& lines) const {
     qsizetype length = kCharactersPerLine * (count + 1);
     for (;;) {
         const QStringView part = cutAfterWord(paragraph, length);
         const QStringList laidOut = layOut(part, count + 1);
         if (laidOut.size() > count || part.size() == paragraph.size()) {
             lines << laidOut.mid(0, count);
-            return;
+            return part.size() + 1;
         }
         length *= 2;
     }
@@ -97,6 +114,11 @@ void DisplayLineBreaker::addParagraphLines(QStringView paragraph, int count,
 QStringList DisplayLineBreaker::layOut(QStringView text, int count) const {
     if (text.isEmpty()) {
         return {QString()};
+    }
+    if (advances_) {
+        if (std::optional<QStringList> lines = advances_->layOut(text, count)) {
+            return *std::move(lines);
+        }
     }
     const QString content = text.toString();
     QTextLayout layout(content, font_);

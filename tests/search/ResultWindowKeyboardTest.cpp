@@ -2,6 +2,7 @@
 #include "Collection.h"
 #include "RecordingPrompts.h"
 #include "ResultListModel.h"
+#include "ResultListView.h"
 #include "ResultListWindow.h"
 #include "ResultWindowFixture.h"
 #include "SearchCollection.h"
@@ -28,9 +29,9 @@ using testing::q;
 using testing::TestCollection;
 
 // A collection long enough to scroll: every search card, many times over.
-QList<testing::TestCard> manyCards() {
+QList<testing::TestCard> manyCards(int count = 120) {
     QList<testing::TestCard> cards;
-    for (int i = 1; i <= 120; ++i) {
+    for (int i = 1; i <= count; ++i) {
         cards << testing::card(i, q("Documento número %1").arg(i), q("Autor"), q("A"), q("A03"),
                                q("palavra"), {q("texto")});
     }
@@ -209,6 +210,55 @@ TEST(ResultWindowRows, ArrowsMoveByDocumentAndPagesByScreen) {
         EXPECT_LE(std::abs(list->visualRect(list->currentIndex()).top() - beforeTop),
                   list->viewport()->height() + list->visualRect(list->currentIndex()).height());
     }
+    textos.hide();
+}
+
+// A list longer than the rows laid out before the first paint: End goes to
+// its very last document at once, not to the last row laid out so far.
+TEST(ResultWindowRows, EndReachesTheLastDocumentBeforeTheListIsLaidOut) {
+    testing::RecordingPrompts prompts;
+    TestCollection collection(manyCards(400));
+    Collection opened = Collection::open(collection.programFolder());
+    ResultListWindow textos(opened);
+    textos.run({.kind = q("G"), .argument = q("T"), .clearsLists = true});
+    QListView* list = textos.resultList();
+    const QAbstractItemModel* rows = list->model();
+    ASSERT_GT(rows->rowCount(), 1000);
+    textos.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&textos));
+    list->setFocus();
+    list->setCurrentIndex(rows->index(0, 0));
+    QTest::keyClick(list, Qt::Key_End);
+    const auto keyOf = [rows](int row) {
+        return rows->index(row, 0).data(ResultListModel::KeyRole).toString();
+    };
+    int lastDocument = rows->rowCount() - 1;
+    while (keyOf(lastDocument).trimmed().isEmpty()) {
+        --lastDocument;
+    }
+    EXPECT_GE(list->currentIndex().row(), lastDocument - 1);
+    EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
+    textos.hide();
+}
+
+// Rows measured again (a new zoom, passages shown or hidden) leave a list
+// scrolled far past its first rows where it was.
+TEST(ResultWindowRows, AListScrolledFarKeepsItsPlaceWhenMeasuredAgain) {
+    testing::RecordingPrompts prompts;
+    TestCollection collection(manyCards(400));
+    Collection opened = Collection::open(collection.programFolder());
+    ResultListWindow textos(opened);
+    textos.run({.kind = q("G"), .argument = q("T"), .clearsLists = true});
+    auto* list = qobject_cast<ResultListView*>(textos.resultList());
+    ASSERT_NE(list, nullptr);
+    const int rowCount = list->model()->rowCount();
+    list->scrollTo(list->model()->index(rowCount - 1, 0));
+    QApplication::processEvents();
+    const int top = list->indexAt(QPoint(2, 2)).row();
+    ASSERT_GT(top, rowCount / 2);
+    list->measureAgain();
+    QApplication::processEvents();
+    EXPECT_EQ(list->indexAt(QPoint(2, 2)).row(), top);
     textos.hide();
 }
 
