@@ -34,6 +34,12 @@ public:
     }
 
 protected:
+    std::optional<std::vector<std::int64_t>> indexedWholeWordRows(
+        const std::string& foldedWords) override {
+        const WordIndex* words = wordIndex();
+        return words != nullptr ? words->wholeWordRows(connection_, foldedWords) : std::nullopt;
+    }
+
     // A common word stands between blanks in nearly every row that holds it:
     // the index names those rows, and only the others are read.
     std::vector<std::int64_t> wholeWordRows(const std::vector<std::int64_t>& candidates,
@@ -53,14 +59,18 @@ protected:
     }
 
 private:
-    std::vector<std::int64_t> indexedRows(const std::string& foldedWords) {
+    // None in a collection indexed before the word index was written.
+    const WordIndex* wordIndex() {
         if (!words_) {
             words_.emplace(WordIndex::isPresent(connection_)
                                ? std::optional<WordIndex>(std::in_place, connection_)
                                : std::nullopt);
         }
-        return SearchIndex::matchingTextRows(connection_, foldedWords, lastTextRow_,
-                                             *words_ ? &**words_ : nullptr);
+        return *words_ ? &**words_ : nullptr;
+    }
+
+    std::vector<std::int64_t> indexedRows(const std::string& foldedWords) {
+        return SearchIndex::matchingTextRows(connection_, foldedWords, lastTextRow_, wordIndex());
     }
 
     sqlite::Connection& connection_;

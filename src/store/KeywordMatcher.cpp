@@ -6,14 +6,16 @@ namespace corvanel {
 
 std::vector<std::int64_t> KeywordMatcher::matchingTextRows(const QString& words,
                                                            WordMatching matching) {
-    std::vector<std::int64_t> rows = matchingTextRows(words);
     const std::string folded = searchFolded(words.toUtf8().toStdString());
-    // Words that neither begin nor end with a letter or a digit (blanks
-    // alone among them) are whole wherever they are.
+    // Words that neither begin nor end with a word character (blanks alone
+    // among them) are whole wherever they are.
     if (matching == WordMatching::Anywhere || word_matching::blankBounded(folded) == folded) {
-        return rows;
+        return matchingTextRows(words);
     }
-    return wholeWordRows(rows, folded);
+    if (std::optional<std::vector<std::int64_t>> indexed = indexedWholeWordRows(folded)) {
+        return std::move(*indexed);
+    }
+    return wholeWordRows(matchingTextRows(words), folded);
 }
 
 std::vector<std::int64_t> KeywordMatcher::wholeWordRows(const std::vector<std::int64_t>& candidates,

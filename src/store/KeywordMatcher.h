@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -35,6 +36,13 @@ public:
     std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching);
 
 protected:
+    // The rows that hold the folded words whole, when an index answers that
+    // alone; nothing otherwise.
+    virtual std::optional<std::vector<std::int64_t>> indexedWholeWordRows(
+        const std::string& /*foldedWords*/) {
+        return std::nullopt;
+    }
+
     // The rows among candidates (ascending, each holding the folded words
     // somewhere) that hold them as whole words: each is read and confirmed.
     virtual std::vector<std::int64_t> wholeWordRows(const std::vector<std::int64_t>& candidates,

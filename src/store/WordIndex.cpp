@@ -2,6 +2,7 @@
 
 #include "FoldedRows.h"
 #include "Sqlite.h"
+#include "WordMatching.h"
 
 #include <algorithm>
 
@@ -74,6 +75,35 @@ WordIndex::WordIndex(sqlite::Connection& connection) {
     while (terms.step()) {
         terms_.emplace_back(terms.utf8(0));
     }
+    for (size_t at = 0; at < terms_.size(); ++at) {
+        if (std::any_of(terms_[at].begin(), terms_[at].end(),
+                        [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; })) {
+            termsBeyondAscii_.push_back(at);
+        }
+    }
+}
+
+std::optional<std::vector<std::int64_t>> WordIndex::wholeWordRows(
+    sqlite::Connection& connection, const std::string& foldedWord) const {
+    const std::optional<std::vector<std::string_view>> words = plainWords(foldedWord);
+    if (!words || words->size() != 1) {
+        return std::nullopt;
+    }
+    std::string match = hasTerm(foldedWord) ? quoted(foldedWord) : std::string();
+    // The tokenizer's tables are older than ICU's: it reads a character
+    // assigned since (an emoji, a new sign) as part of a word, where a search
+    // sees a boundary. A term holding the word whole beside one is asked too.
+    size_t beyondAscii = 0;
+    for (const size_t at : termsBeyondAscii_) {
+        const std::string& term = terms_[at];
+        if (word_matching::contains(term, foldedWord, WordMatching::WholeWords)) {
+            if (++beyondAscii > kMostTerms) {
+                return std::nullopt;
+            }
+            match += (match.empty() ? "" : " OR ") + quoted(term);
+        }
+    }
+    return match.empty() ? std::vector<std::int64_t>() : rowsOf(connection, match);
 }
 
 std::optional<std::vector<std::int64_t>> WordIndex::wholeWordCandidates(

@@ -51,6 +51,13 @@ CREATE TABLE SEARCH_TERMS (term TEXT PRIMARY KEY) WITHOUT ROWID;
     std::optional<std::vector<std::int64_t>> wholeWordCandidates(
         sqlite::Connection& connection, const std::string& foldedWords) const;
 
+    // The text rows (ascending) that hold the folded word whole
+    // (WordMatching::WholeWords), from the index alone: exactly the rows a
+    // reading of every text would find. Nothing when it is not one word of
+    // letters and digits.
+    std::optional<std::vector<std::int64_t>> wholeWordRows(sqlite::Connection& connection,
+                                                           const std::string& foldedWord) const;
+
     // Whether the folded word is a word of the texts, whole.
     bool hasTerm(std::string_view word) const;
 
@@ -62,6 +69,9 @@ private:
                                                                    size_t limit) const;
 
     std::vector<std::string> terms_;  // ascending, as the engine orders them
+    // Where those with a character beyond ASCII stand: the only ones that
+    // may hold another word whole (see wholeWordRows).
+    std::vector<size_t> termsBeyondAscii_;
 };
 
 }  // namespace corvanel

@@ -19,11 +19,15 @@ UChar32 codePointAt(std::string_view text, std::size_t at) {
     return decodeUtf8(text, at, cp) > 0 ? static_cast<UChar32>(cp) : -1;
 }
 
+// Letters, numbers of every kind (², Ⅳ) and private-use characters: the
+// categories the word index's tokenizer reads words of. Its tables are
+// older than ICU's: it also reads characters assigned since as letters,
+// which WordIndex allows for.
 bool isWordCodePoint(UChar32 cp) {
     if (cp < 0x80) {
         return (cp >= 'a' && cp <= 'z') || (cp >= '0' && cp <= '9') || (cp >= 'A' && cp <= 'Z');
     }
-    return cp > 0 && u_isalnum(cp) != 0;
+    return cp > 0 && (U_GET_GC_MASK(cp) & (U_GC_L_MASK | U_GC_N_MASK | U_GC_CO_MASK)) != 0;
 }
 
 }  // namespace

@@ -27,6 +27,10 @@ TEST(WordMatching, FindsWordsOnlyBetweenWordBoundaries) {
         {"guarda\u00e7", "guarda", 0},  // a letter beyond ASCII
         {"\u03b1guarda", "guarda", 0},  // a Greek letter before
         {"guarda\u2014tutela", "guarda", 1},
+        {"guarda\u00b2", "guarda", 0},  // a superscript digit is a number
+        {"guarda\ue000", "guarda", 0},  // so is a private-use character a word's
+        {"guarda\u0301", "guarda", 1},  // a combining mark is none
+        {"guarda\U0001F970", "guarda", 1},
         {"guarda1", "guarda", 0},
         {"1guarda", "guarda", 0},
         {"\xff"
