@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace corvanel {
 
@@ -47,26 +48,35 @@ bool holdsAny(std::string_view field, const std::vector<std::string>& words,
     });
 }
 
-// The words of a folded text, as its blanks part them: folding leaves one
-// blank between two words, so they are counted at the speed of memory.
-size_t wordsOf(std::string_view text) {
-    if (text.find_first_not_of(' ') == std::string_view::npos) {
-        return 0;
-    }
-    const auto blanks = static_cast<size_t>(std::count(text.begin(), text.end(), ' '));
-    return blanks + 1 - (text.front() == ' ' ? 1 : 0) - (text.back() == ' ' ? 1 : 0);
+double perThousandWords(size_t matches, size_t words) {
+    return matches == 0 ? 0
+                        : 1000.0 * static_cast<double>(matches) /
+                              static_cast<double>(std::max<size_t>(words, 1));
 }
 
-// More relevant first.
-bool moreRelevant(const RowRelevance& a, const RowRelevance& b) {
-    if (a.inTitle != b.inTitle) {
-        return a.inTitle;
+// A row of a result where relevance places it: by its fields, then its
+// matches per word, then its place in title order.
+struct Ranked {
+    std::uint8_t fields = 0;  // 2: in the title, 1: in the key words alone
+    double matchesPerThousandWords = 0;
+    std::uint32_t place = 0;
+
+    Ranked(const RowRelevance& relevance, size_t inTitleOrder)
+        : fields(relevance.inTitle ? 2 : (relevance.inKeyWords ? 1 : 0)),
+          matchesPerThousandWords(relevance.matchesPerThousandWords),
+          place(static_cast<std::uint32_t>(inTitleOrder)) {}
+
+    // More relevant first.
+    bool operator<(const Ranked& other) const {
+        if (fields != other.fields) {
+            return fields > other.fields;
+        }
+        if (matchesPerThousandWords != other.matchesPerThousandWords) {
+            return matchesPerThousandWords > other.matchesPerThousandWords;
+        }
+        return place < other.place;
     }
-    if (a.inKeyWords != b.inKeyWords) {
-        return a.inKeyWords;
-    }
-    return a.matchesPerThousandWords > b.matchesPerThousandWords;
-}
+};
 
 }  // namespace
 
@@ -76,15 +86,12 @@ RowRelevance relevanceOf(std::string_view foldedRow, const std::vector<std::stri
     RowRelevance relevance;
     relevance.inTitle = holdsAny(fields[0], foldedWords, matching);
     relevance.inKeyWords = holdsAny(fields[1], foldedWords, matching);
-    const std::string_view text = fields[3];
     size_t matches = 0;
     for (const std::string& w : foldedWords) {
-        matches += word_matching::count(text, w, matching);
+        matches += word_matching::count(foldedRow, w, matching);
     }
-    if (matches > 0) {
-        relevance.matchesPerThousandWords = 1000.0 * static_cast<double>(matches) /
-                                            static_cast<double>(std::max<size_t>(wordsOf(text), 1));
-    }
+    relevance.matchesPerThousandWords =
+        perThousandWords(matches, word_matching::wordCount(foldedRow));
     return relevance;
 }
 
@@ -94,22 +101,39 @@ SearchResult orderedByRelevance(Database& database, const SearchResult& result,
     if (folded.empty() || result.rows.size() < 2) {
         return result;
     }
-    std::vector<std::int64_t> textRows;
-    textRows.reserve(result.rows.size());
-    for (const ResultRow& row : result.rows) {
-        textRows.push_back(row.textRow);
+    std::vector<Ranked> ranked;  // in the result's order, then by relevance
+    ranked.reserve(result.rows.size());
+    if (const std::optional<RelevanceCounts> counts = database.relevanceCounts(folded, matching)) {
+        for (const ResultRow& row : result.rows) {
+            const auto at = static_cast<size_t>(row.textRow);
+            const bool counted = row.textRow >= 0 && at < counts->matches.size();
+            ranked.emplace_back(
+                counted ? RowRelevance{counts->inTitle[at], counts->inKeyWords[at],
+                                       perThousandWords(counts->matches[at], counts->words[at])}
+                        : RowRelevance{},
+                ranked.size());
+        }
+    } else {
+        std::vector<std::int64_t> textRows;
+        textRows.reserve(result.rows.size());
+        for (const ResultRow& row : result.rows) {
+            textRows.push_back(row.textRow);
+        }
+        QHash<std::int64_t, RowRelevance> read;
+        read.reserve(static_cast<qsizetype>(textRows.size()));
+        database.readFoldedRows(textRows, [&](std::int64_t row, std::string_view text) {
+            read.insert(row, relevanceOf(text, folded, matching));
+        });
+        for (const ResultRow& row : result.rows) {
+            ranked.emplace_back(read.value(row.textRow), ranked.size());
+        }
     }
-    QHash<std::int64_t, RowRelevance> relevance;
-    relevance.reserve(static_cast<qsizetype>(textRows.size()));
-    database.readFoldedRows(textRows, [&](std::int64_t row, std::string_view text) {
-        relevance.insert(row, relevanceOf(text, folded, matching));
-    });
+    std::sort(ranked.begin(), ranked.end());
     SearchResult ordered = result;
     ordered.documentRowCounts.clear();
-    std::stable_sort(
-        ordered.rows.begin(), ordered.rows.end(), [&](const ResultRow& a, const ResultRow& b) {
-            return moreRelevant(relevance.value(a.textRow), relevance.value(b.textRow));
-        });
+    for (size_t place = 0; place < ranked.size(); ++place) {
+        ordered.rows[place] = result.rows[ranked[place].place];
+    }
     return ordered;
 }
 

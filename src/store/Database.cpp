@@ -313,6 +313,11 @@ void Database::readFoldedRows(std::span<const std::int64_t> rows,
     matcher_->readFoldedRows(rows, visit);
 }
 
+std::optional<RelevanceCounts> Database::relevanceCounts(
+    const std::vector<std::string>& foldedWords, WordMatching matching) {
+    return matcher_->relevanceCounts(foldedWords, matching);
+}
+
 namespace {
 
 // From how many rows a result shown again is listed from the cards held in

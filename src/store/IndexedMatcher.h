@@ -33,6 +33,18 @@ public:
         SearchIndex::readFoldedRows(connection_, rows, visit);
     }
 
+    std::optional<RelevanceCounts> relevanceCounts(const std::vector<std::string>& foldedWords,
+                                                   WordMatching matching) override {
+        const WordIndex* words = wordIndex();
+        if (words == nullptr) {
+            return std::nullopt;
+        }
+        if (!relevance_) {
+            relevance_.emplace(connection_, lastTextRow_);
+        }
+        return relevance_->counts(*words, foldedWords, matching);
+    }
+
 protected:
     std::optional<std::vector<std::int64_t>> indexedWholeWordRows(
         const std::string& foldedWords) override {
@@ -78,6 +90,8 @@ private:
     // The word index's vocabulary, read at the first search; none in a
     // collection indexed before it was written.
     std::optional<std::optional<WordIndex>> words_;
+    // Defines its function on the connection at the first order by relevance.
+    std::optional<RelevanceCounter> relevance_;
 };
 
 }  // namespace corvanel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FoldedRows.h"
+#include "RelevanceCounter.h"
 #include "WordMatching.h"
 
 #include <QString>
@@ -34,6 +35,13 @@ public:
     // The same rows, matched as asked: whole words are the rows found
     // anywhere whose folded text holds them between word boundaries.
     std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching);
+
+    // What ordering by relevance weighs of the folded words, when an index
+    // counts it alone; nothing otherwise (RelevanceCounter::counts).
+    virtual std::optional<RelevanceCounts> relevanceCounts(
+        const std::vector<std::string>& /*foldedWords*/, WordMatching /*matching*/) {
+        return std::nullopt;
+    }
 
 protected:
     // The rows that hold the folded words whole, when an index answers that

@@ -83,27 +83,57 @@ WordIndex::WordIndex(sqlite::Connection& connection) {
     }
 }
 
-std::optional<std::vector<std::int64_t>> WordIndex::wholeWordRows(
-    sqlite::Connection& connection, const std::string& foldedWord) const {
+std::optional<std::vector<WordIndex::TermMatches>> WordIndex::termsHolding(
+    std::string_view foldedWord, WordMatching matching) const {
     const std::optional<std::vector<std::string_view>> words = plainWords(foldedWord);
     if (!words || words->size() != 1) {
         return std::nullopt;
     }
-    std::string match = hasTerm(foldedWord) ? quoted(foldedWord) : std::string();
-    // The tokenizer's tables are older than ICU's: it reads a character
-    // assigned since (an emoji, a new sign) as part of a word, where a search
-    // sees a boundary. A term holding the word whole beside one is asked too.
-    size_t beyondAscii = 0;
-    for (const size_t at : termsBeyondAscii_) {
-        const std::string& term = terms_[at];
-        if (word_matching::contains(term, foldedWord, WordMatching::WholeWords)) {
-            if (++beyondAscii > kMostTerms) {
+    std::vector<TermMatches> found;
+    const auto add = [&](std::string_view term) {
+        if (const size_t times = word_matching::count(term, foldedWord, matching); times > 0) {
+            found.push_back({term, static_cast<std::uint32_t>(times)});
+        }
+        return found.size() <= kMostTerms;
+    };
+    if (matching == WordMatching::Anywhere) {
+        for (const std::string& term : terms_) {
+            if (!add(term)) {
                 return std::nullopt;
             }
-            match += (match.empty() ? "" : " OR ") + quoted(term);
+        }
+        return found;
+    }
+    if (const auto own = std::lower_bound(terms_.begin(), terms_.end(), foldedWord);
+        own != terms_.end() && *own == foldedWord) {
+        add(*own);
+    }
+    // The tokenizer's tables are older than ICU's: it reads a character
+    // assigned since (an emoji, a new sign) as part of a word, where a search
+    // sees a boundary. A term holding the word whole beside one counts too.
+    for (const size_t at : termsBeyondAscii_) {
+        if (!add(terms_[at])) {
+            return std::nullopt;
         }
     }
-    return match.empty() ? std::vector<std::int64_t>() : rowsOf(connection, match);
+    return found;
+}
+
+std::string WordIndex::anyOf(const std::vector<TermMatches>& terms) {
+    std::string match;
+    for (const TermMatches& term : terms) {
+        match += (match.empty() ? "" : " OR ") + quoted(term.term);
+    }
+    return match;
+}
+
+std::optional<std::vector<std::int64_t>> WordIndex::wholeWordRows(
+    sqlite::Connection& connection, const std::string& foldedWord) const {
+    const auto terms = termsHolding(foldedWord, WordMatching::WholeWords);
+    if (!terms) {
+        return std::nullopt;
+    }
+    return terms->empty() ? std::vector<std::int64_t>() : rowsOf(connection, anyOf(*terms));
 }
 
 std::optional<std::vector<std::int64_t>> WordIndex::wholeWordCandidates(

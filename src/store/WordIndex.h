@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WordMatching.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -57,6 +59,22 @@ CREATE TABLE SEARCH_TERMS (term TEXT PRIMARY KEY) WITHOUT ROWID;
     // letters and digits.
     std::optional<std::vector<std::int64_t>> wholeWordRows(sqlite::Connection& connection,
                                                            const std::string& foldedWord) const;
+
+    // A term of the index, and how many times it holds a word.
+    struct TermMatches {
+        std::string_view term;
+        std::uint32_t times = 0;
+    };
+
+    // The terms that hold the folded word, matched as asked: the rows of
+    // those terms are the rows that hold the word, and the terms' places
+    // in a row its matches there. Nothing when it is not one word of
+    // letters and digits, or too many terms hold it.
+    std::optional<std::vector<TermMatches>> termsHolding(std::string_view foldedWord,
+                                                         WordMatching matching) const;
+
+    // The FTS5 query for any of the terms, each a phrase of its own in their order.
+    static std::string anyOf(const std::vector<TermMatches>& terms);
 
     // Whether the folded word is a word of the texts, whole.
     bool hasTerm(std::string_view word) const;

@@ -90,4 +90,18 @@ std::size_t count(std::string_view folded, std::string_view words, WordMatching 
     return found;
 }
 
+std::size_t wordCount(std::string_view folded) {
+    std::size_t words = 0;
+    bool inWord = false;
+    for (std::size_t at = 0; at < folded.size();) {
+        char32_t cp = 0;
+        const int length = decodeUtf8(folded, at, cp);
+        const bool word = length > 0 && isWordCodePoint(static_cast<UChar32>(cp));
+        words += word && !inWord ? 1 : 0;
+        inWord = word;
+        at += length > 0 ? static_cast<std::size_t>(length) : 1;
+    }
+    return words;
+}
+
 }  // namespace corvanel::word_matching

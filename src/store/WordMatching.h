@@ -44,6 +44,9 @@ inline bool contains(std::string_view folded, std::string_view words, WordMatchi
 // end of the one before.
 std::size_t count(std::string_view folded, std::string_view words, WordMatching matching);
 
+// The words of folded: its runs of word characters.
+std::size_t wordCount(std::string_view folded);
+
 }  // namespace word_matching
 
 }  // namespace corvanel
