@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <numeric>
 #include <optional>
+#include <utility>
 
 namespace corvanel {
 
@@ -54,29 +57,64 @@ double perThousandWords(size_t matches, size_t words) {
                               static_cast<double>(std::max<size_t>(words, 1));
 }
 
-// A row of a result where relevance places it: by its fields, then its
-// matches per word, then its place in title order.
-struct Ranked {
-    std::uint8_t fields = 0;  // 2: in the title, 1: in the key words alone
-    double matchesPerThousandWords = 0;
-    std::uint32_t place = 0;
-
-    Ranked(const RowRelevance& relevance, size_t inTitleOrder)
-        : fields(relevance.inTitle ? 2 : (relevance.inKeyWords ? 1 : 0)),
-          matchesPerThousandWords(relevance.matchesPerThousandWords),
-          place(static_cast<std::uint32_t>(inTitleOrder)) {}
-
-    // More relevant first.
-    bool operator<(const Ranked& other) const {
-        if (fields != other.fields) {
-            return fields > other.fields;
-        }
-        if (matchesPerThousandWords != other.matchesPerThousandWords) {
-            return matchesPerThousandWords > other.matchesPerThousandWords;
-        }
-        return place < other.place;
+// More relevant first.
+bool moreRelevant(const RowRelevance& a, const RowRelevance& b) {
+    if (a.inTitle != b.inTitle) {
+        return a.inTitle;
     }
-};
+    if (a.inKeyWords != b.inKeyWords) {
+        return a.inKeyWords;
+    }
+    return a.matchesPerThousandWords > b.matchesPerThousandWords;
+}
+
+// The places of rows (in title order) by relevance, ties in title order. A
+// large result is put in order by a stable radix sort on the matches per
+// thousand words, most first, then the title's and the key words' rows
+// moved ahead: a few passes, without a comparison per pair.
+std::vector<std::uint32_t> relevanceOrder(const std::vector<RowRelevance>& relevance) {
+    const size_t rows = relevance.size();
+    std::vector<std::uint32_t> order(rows);
+    std::iota(order.begin(), order.end(), std::uint32_t{0});
+    constexpr size_t kFewRows = 4096;  // sorted faster than the passes' tables are cleared
+    if (rows < kFewRows) {
+        std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return moreRelevant(relevance[a], relevance[b]);
+        });
+        return order;
+    }
+    // A non-negative double's bits grow with it: their complement falls.
+    std::vector<std::uint64_t> keys(rows);
+    for (size_t row = 0; row < rows; ++row) {
+        keys[row] = ~std::bit_cast<std::uint64_t>(relevance[row].matchesPerThousandWords);
+    }
+    constexpr int kDigitBits = 16;
+    constexpr std::uint64_t kDigitMask = (std::uint64_t{1} << kDigitBits) - 1;
+    std::vector<std::uint32_t> sorted(rows);
+    std::vector<size_t> starts(kDigitMask + 1);
+    for (int shift = 0; shift < 64; shift += kDigitBits) {
+        std::fill(starts.begin(), starts.end(), 0);
+        for (const std::uint32_t row : order) {
+            ++starts[(keys[row] >> shift) & kDigitMask];
+        }
+        if (std::find(starts.begin(), starts.end(), rows) != starts.end()) {
+            continue;  // one digit for all: nothing to move
+        }
+        size_t start = 0;
+        for (size_t& bucket : starts) {
+            start += std::exchange(bucket, start);
+        }
+        for (const std::uint32_t row : order) {
+            sorted[starts[(keys[row] >> shift) & kDigitMask]++] = row;
+        }
+        order.swap(sorted);
+    }
+    const auto rest = std::stable_partition(
+        order.begin(), order.end(), [&](std::uint32_t row) { return relevance[row].inTitle; });
+    std::stable_partition(rest, order.end(),
+                          [&](std::uint32_t row) { return relevance[row].inKeyWords; });
+    return order;
+}
 
 }  // namespace
 
@@ -101,17 +139,16 @@ SearchResult orderedByRelevance(Database& database, const SearchResult& result,
     if (folded.empty() || result.rows.size() < 2) {
         return result;
     }
-    std::vector<Ranked> ranked;  // in the result's order, then by relevance
-    ranked.reserve(result.rows.size());
+    std::vector<RowRelevance> relevance;  // in the result's order
+    relevance.reserve(result.rows.size());
     if (const std::optional<RelevanceCounts> counts = database.relevanceCounts(folded, matching)) {
         for (const ResultRow& row : result.rows) {
             const auto at = static_cast<size_t>(row.textRow);
             const bool counted = row.textRow >= 0 && at < counts->matches.size();
-            ranked.emplace_back(
+            relevance.push_back(
                 counted ? RowRelevance{counts->inTitle[at], counts->inKeyWords[at],
                                        perThousandWords(counts->matches[at], counts->words[at])}
-                        : RowRelevance{},
-                ranked.size());
+                        : RowRelevance{});
         }
     } else {
         std::vector<std::int64_t> textRows;
@@ -125,14 +162,14 @@ SearchResult orderedByRelevance(Database& database, const SearchResult& result,
             read.insert(row, relevanceOf(text, folded, matching));
         });
         for (const ResultRow& row : result.rows) {
-            ranked.emplace_back(read.value(row.textRow), ranked.size());
+            relevance.push_back(read.value(row.textRow));
         }
     }
-    std::sort(ranked.begin(), ranked.end());
+    const std::vector<std::uint32_t> order = relevanceOrder(relevance);
     SearchResult ordered = result;
     ordered.documentRowCounts.clear();
-    for (size_t place = 0; place < ranked.size(); ++place) {
-        ordered.rows[place] = result.rows[ranked[place].place];
+    for (size_t place = 0; place < order.size(); ++place) {
+        ordered.rows[place] = result.rows[order[place]];
     }
     return ordered;
 }

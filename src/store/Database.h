@@ -3,9 +3,9 @@
 #include "CardLabels.h"
 #include "FoldedRows.h"
 #include "ListedDocument.h"
+#include "RelevanceCounter.h"
 #include "Sqlite.h"
 #include "TitleOrder.h"
-#include "RelevanceCounter.h"
 #include "WordMatching.h"
 
 #include <QSet>

@@ -76,6 +76,9 @@ WordIndex::WordIndex(sqlite::Connection& connection) {
         terms_.emplace_back(terms.utf8(0));
     }
     for (size_t at = 0; at < terms_.size(); ++at) {
+        termStarts_.push_back(vocabulary_.size());
+        vocabulary_ += terms_[at];
+        vocabulary_ += '\n';
         if (std::any_of(terms_[at].begin(), terms_[at].end(),
                         [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; })) {
             termsBeyondAscii_.push_back(at);
@@ -97,10 +100,17 @@ std::optional<std::vector<WordIndex::TermMatches>> WordIndex::termsHolding(
         return found.size() <= kMostTerms;
     };
     if (matching == WordMatching::Anywhere) {
-        for (const std::string& term : terms_) {
-            if (!add(term)) {
+        // One pass over the whole vocabulary, each term that holds the word
+        // taken once.
+        for (size_t at = vocabulary_.find(foldedWord); at != std::string::npos;) {
+            const auto term =
+                static_cast<size_t>(std::upper_bound(termStarts_.begin(), termStarts_.end(), at) -
+                                    termStarts_.begin() - 1);
+            if (!add(terms_[term])) {
                 return std::nullopt;
             }
+            at = term + 1 < termStarts_.size() ? vocabulary_.find(foldedWord, termStarts_[term + 1])
+                                               : std::string::npos;
         }
         return found;
     }
@@ -191,18 +201,11 @@ std::optional<std::vector<std::int64_t>> WordIndex::matchingTextRows(
     if (words->size() == 1) {
         // A word inside a word of the text: every term holding it, and its
         // rows are exactly the answer.
-        const std::string_view word = words->front();
-        const auto holding = termsWhere(
-            [&](std::string_view term) { return term.find(word) != std::string_view::npos; },
-            kMostTerms);
+        const auto holding = termsHolding(foldedWords, WordMatching::Anywhere);
         if (!holding) {
             return std::nullopt;
         }
-        std::string match;
-        for (const std::string_view term : *holding) {
-            match += (match.empty() ? "" : " OR ") + quoted(term);
-        }
-        return match.empty() ? std::vector<std::int64_t>() : rowsOf(connection, match);
+        return holding->empty() ? std::vector<std::int64_t>() : rowsOf(connection, anyOf(*holding));
     }
     const std::string_view first = words->front();
     const auto endingWithFirst = termsWhere(

@@ -87,6 +87,10 @@ private:
                                                                    size_t limit) const;
 
     std::vector<std::string> terms_;  // ascending, as the engine orders them
+    // The terms one after the other, each ended by a line break (which no
+    // term holds), and where each begins: searched in one pass.
+    std::string vocabulary_;
+    std::vector<size_t> termStarts_;
     // Where those with a character beyond ASCII stand: the only ones that
     // may hold another word whole (see wholeWordRows).
     std::vector<size_t> termsBeyondAscii_;
