@@ -33,8 +33,11 @@ public:
                                 const SearchIndex::FoldedRowVisitor& visit) = 0;
 
     // The same rows, matched as asked: whole words are the rows found
-    // anywhere whose folded text holds them between word boundaries.
-    std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching);
+    // anywhere whose folded text holds them between word boundaries. among:
+    // when given, the only rows (ascending) wanted, so that no other is
+    // read to be confirmed; rows outside it may still be answered.
+    std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching,
+                                               const std::vector<std::int64_t>* among = nullptr);
 
     // What ordering by relevance weighs of the folded words, when an index
     // counts it alone; nothing otherwise (RelevanceCounter::counts).
