@@ -144,9 +144,12 @@ std::optional<RelevanceCounts> RelevanceCounter::counts(const WordIndex& index,
     counts.inKeyWords.assign(rows, false);
     // The function runs once, on the first row, and counts every row of
     // each term from there.
-    sqlite::Statement query(connection_, std::string("select ") + kCountFunction +
-                                             "(SEARCH_WORDS) from SEARCH_WORDS where "
-                                             "SEARCH_WORDS match ? limit 1");
+    if (!query_) {
+        query_.emplace(connection_, std::string("select ") + kCountFunction +
+                                        "(SEARCH_WORDS) from SEARCH_WORDS where "
+                                        "SEARCH_WORDS match ? limit 1");
+    }
+    sqlite::Statement& query = *query_;
     const Counting counting(counting_, counts);
     for (const std::vector<WordIndex::TermMatches>& terms : termsOfWords) {
         if (terms.empty()) {

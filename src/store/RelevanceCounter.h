@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Sqlite.h"
 #include "WordMatching.h"
 
 #include <cstdint>
@@ -10,11 +11,6 @@
 namespace corvanel {
 
 class WordIndex;
-
-namespace sqlite {
-class Connection;
-class Fts5Query;
-}  // namespace sqlite
 
 // What ordering by relevance weighs of a search's words, counted from the
 // word index instead of the texts. Each is by text row number.
@@ -36,6 +32,9 @@ struct RelevanceCounts {
 class RelevanceCounter {
 public:
     RelevanceCounter(sqlite::Connection& connection, std::int64_t lastTextRow);
+    // The function it defines calls it where it stands.
+    RelevanceCounter(const RelevanceCounter&) = delete;
+    RelevanceCounter& operator=(const RelevanceCounter&) = delete;
 
     // Nothing when the index does not answer one of the words
     // (WordIndex::termsHolding). Throws DatabaseError.
@@ -59,6 +58,7 @@ private:
     // each of the query's phrases counts: set for the length of a count.
     RelevanceCounts* counting_ = nullptr;
     std::vector<std::uint32_t> phraseWeights_;
+    std::optional<sqlite::Statement> query_;  // kept prepared
 };
 
 }  // namespace corvanel

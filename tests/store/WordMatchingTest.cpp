@@ -49,5 +49,25 @@ TEST(WordMatching, FindsWordsOnlyBetweenWordBoundaries) {
     }
 }
 
+// Words are runs of word characters, as the word index counts them.
+TEST(WordMatching, CountsWordsAsRunsOfWordCharacters) {
+    const struct {
+        const char* text;
+        std::size_t words;
+    } cases[] = {
+        {"", 0},
+        {"  a  b ", 2},
+        {"d'agua, art. 227\n§ 2o", 5},
+        {"guarda\u00b2x \ue000", 2},
+        {"a\U0001F970b", 2},
+        {"\xff"
+         "a\xfe",
+         1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(word_matching::wordCount(c.text), c.words) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace corvanel
