@@ -11,6 +11,10 @@ namespace {
 
 constexpr const char* kCountFunction = "corvanel_relevance_counts";
 
+// A short word is held by thousands of terms: counting each term's rows
+// still costs far less than reading every text.
+constexpr size_t kMostCountedTerms = 8192;
+
 // The engine's variable-length integer, as FTS5 keeps a row's token count.
 std::uint64_t varint(std::string_view bytes) {
     std::uint64_t value = 0;
@@ -127,7 +131,7 @@ std::optional<RelevanceCounts> RelevanceCounter::counts(const WordIndex& index,
                                                         WordMatching matching) {
     std::vector<std::vector<WordIndex::TermMatches>> termsOfWords;
     for (const std::string& word : foldedWords) {
-        auto terms = index.termsHolding(word, matching);
+        auto terms = index.termsHolding(word, matching, kMostCountedTerms);
         if (!terms) {
             return std::nullopt;
         }

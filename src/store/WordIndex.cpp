@@ -11,7 +11,6 @@ namespace corvanel {
 namespace {
 
 // Beyond these the candidates' doclists cost more than the trigrams.
-constexpr size_t kMostTerms = 64;
 constexpr size_t kShortestEdgeWord = 3;
 constexpr size_t kMostWords = 12;
 
@@ -87,7 +86,7 @@ WordIndex::WordIndex(sqlite::Connection& connection) {
 }
 
 std::optional<std::vector<WordIndex::TermMatches>> WordIndex::termsHolding(
-    std::string_view foldedWord, WordMatching matching) const {
+    std::string_view foldedWord, WordMatching matching, size_t mostTerms) const {
     const std::optional<std::vector<std::string_view>> words = plainWords(foldedWord);
     if (!words || words->size() != 1) {
         return std::nullopt;
@@ -97,7 +96,7 @@ std::optional<std::vector<WordIndex::TermMatches>> WordIndex::termsHolding(
         if (const size_t times = word_matching::count(term, foldedWord, matching); times > 0) {
             found.push_back({term, static_cast<std::uint32_t>(times)});
         }
-        return found.size() <= kMostTerms;
+        return found.size() <= mostTerms;
     };
     if (matching == WordMatching::Anywhere) {
         // One pass over the whole vocabulary, each term that holds the word

@@ -71,7 +71,12 @@ CREATE TABLE SEARCH_TERMS (term TEXT PRIMARY KEY) WITHOUT ROWID;
     // in a row its matches there. Nothing when it is not one word of
     // letters and digits, or too many terms hold it.
     std::optional<std::vector<TermMatches>> termsHolding(std::string_view foldedWord,
-                                                         WordMatching matching) const;
+                                                         WordMatching matching,
+                                                         size_t mostTerms = kMostTerms) const;
+
+    // Beyond this many terms a word's rows cost more from the index than
+    // from the trigrams.
+    static constexpr size_t kMostTerms = 64;
 
     // The FTS5 query for any of the terms, each a phrase of its own in their order.
     static std::string anyOf(const std::vector<TermMatches>& terms);
