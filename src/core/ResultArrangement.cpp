@@ -7,6 +7,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <numeric>
+#include <optional>
+#include <utility>
 
 namespace corvanel {
 
@@ -47,14 +51,10 @@ bool holdsAny(std::string_view field, const std::vector<std::string>& words,
     });
 }
 
-// The words of a folded text, as its blanks part them: folding leaves one
-// blank between two words, so they are counted at the speed of memory.
-size_t wordsOf(std::string_view text) {
-    if (text.find_first_not_of(' ') == std::string_view::npos) {
-        return 0;
-    }
-    const auto blanks = static_cast<size_t>(std::count(text.begin(), text.end(), ' '));
-    return blanks + 1 - (text.front() == ' ' ? 1 : 0) - (text.back() == ' ' ? 1 : 0);
+double perThousandWords(size_t matches, size_t words) {
+    return matches == 0 ? 0
+                        : 1000.0 * static_cast<double>(matches) /
+                              static_cast<double>(std::max<size_t>(words, 1));
 }
 
 // More relevant first.
@@ -68,6 +68,54 @@ bool moreRelevant(const RowRelevance& a, const RowRelevance& b) {
     return a.matchesPerThousandWords > b.matchesPerThousandWords;
 }
 
+// The places of rows (in title order) by relevance, ties in title order. A
+// large result is put in order by a stable radix sort on the matches per
+// thousand words, most first, then the title's and the key words' rows
+// moved ahead: a few passes, without a comparison per pair.
+std::vector<std::uint32_t> relevanceOrder(const std::vector<RowRelevance>& relevance) {
+    const size_t rows = relevance.size();
+    std::vector<std::uint32_t> order(rows);
+    std::iota(order.begin(), order.end(), std::uint32_t{0});
+    constexpr size_t kFewRows = 4096;  // sorted faster than the passes' tables are cleared
+    if (rows < kFewRows) {
+        std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return moreRelevant(relevance[a], relevance[b]);
+        });
+        return order;
+    }
+    // A non-negative double's bits grow with it: their complement falls.
+    std::vector<std::uint64_t> keys(rows);
+    for (size_t row = 0; row < rows; ++row) {
+        keys[row] = ~std::bit_cast<std::uint64_t>(relevance[row].matchesPerThousandWords);
+    }
+    constexpr int kDigitBits = 16;
+    constexpr std::uint64_t kDigitMask = (std::uint64_t{1} << kDigitBits) - 1;
+    std::vector<std::uint32_t> sorted(rows);
+    std::vector<size_t> starts(kDigitMask + 1);
+    for (int shift = 0; shift < 64; shift += kDigitBits) {
+        std::fill(starts.begin(), starts.end(), 0);
+        for (const std::uint32_t row : order) {
+            ++starts[(keys[row] >> shift) & kDigitMask];
+        }
+        if (std::find(starts.begin(), starts.end(), rows) != starts.end()) {
+            continue;  // one digit for all: nothing to move
+        }
+        size_t start = 0;
+        for (size_t& bucket : starts) {
+            start += std::exchange(bucket, start);
+        }
+        for (const std::uint32_t row : order) {
+            sorted[starts[(keys[row] >> shift) & kDigitMask]++] = row;
+        }
+        order.swap(sorted);
+    }
+    const auto rest = std::stable_partition(
+        order.begin(), order.end(), [&](std::uint32_t row) { return relevance[row].inTitle; });
+    std::stable_partition(rest, order.end(),
+                          [&](std::uint32_t row) { return relevance[row].inKeyWords; });
+    return order;
+}
+
 }  // namespace
 
 RowRelevance relevanceOf(std::string_view foldedRow, const std::vector<std::string>& foldedWords,
@@ -76,15 +124,12 @@ RowRelevance relevanceOf(std::string_view foldedRow, const std::vector<std::stri
     RowRelevance relevance;
     relevance.inTitle = holdsAny(fields[0], foldedWords, matching);
     relevance.inKeyWords = holdsAny(fields[1], foldedWords, matching);
-    const std::string_view text = fields[3];
     size_t matches = 0;
     for (const std::string& w : foldedWords) {
-        matches += word_matching::count(text, w, matching);
+        matches += word_matching::count(foldedRow, w, matching);
     }
-    if (matches > 0) {
-        relevance.matchesPerThousandWords = 1000.0 * static_cast<double>(matches) /
-                                            static_cast<double>(std::max<size_t>(wordsOf(text), 1));
-    }
+    relevance.matchesPerThousandWords =
+        perThousandWords(matches, word_matching::wordCount(foldedRow));
     return relevance;
 }
 
@@ -94,22 +139,38 @@ SearchResult orderedByRelevance(Database& database, const SearchResult& result,
     if (folded.empty() || result.rows.size() < 2) {
         return result;
     }
-    std::vector<std::int64_t> textRows;
-    textRows.reserve(result.rows.size());
-    for (const ResultRow& row : result.rows) {
-        textRows.push_back(row.textRow);
+    std::vector<RowRelevance> relevance;  // in the result's order
+    relevance.reserve(result.rows.size());
+    if (const std::optional<RelevanceCounts> counts = database.relevanceCounts(folded, matching)) {
+        for (const ResultRow& row : result.rows) {
+            const auto at = static_cast<size_t>(row.textRow);
+            const bool counted = row.textRow >= 0 && at < counts->matches.size();
+            relevance.push_back(
+                counted ? RowRelevance{counts->inTitle[at], counts->inKeyWords[at],
+                                       perThousandWords(counts->matches[at], counts->words[at])}
+                        : RowRelevance{});
+        }
+    } else {
+        std::vector<std::int64_t> textRows;
+        textRows.reserve(result.rows.size());
+        for (const ResultRow& row : result.rows) {
+            textRows.push_back(row.textRow);
+        }
+        QHash<std::int64_t, RowRelevance> read;
+        read.reserve(static_cast<qsizetype>(textRows.size()));
+        database.readFoldedRows(textRows, [&](std::int64_t row, std::string_view text) {
+            read.insert(row, relevanceOf(text, folded, matching));
+        });
+        for (const ResultRow& row : result.rows) {
+            relevance.push_back(read.value(row.textRow));
+        }
     }
-    QHash<std::int64_t, RowRelevance> relevance;
-    relevance.reserve(static_cast<qsizetype>(textRows.size()));
-    database.readFoldedRows(textRows, [&](std::int64_t row, std::string_view text) {
-        relevance.insert(row, relevanceOf(text, folded, matching));
-    });
+    const std::vector<std::uint32_t> order = relevanceOrder(relevance);
     SearchResult ordered = result;
     ordered.documentRowCounts.clear();
-    std::stable_sort(
-        ordered.rows.begin(), ordered.rows.end(), [&](const ResultRow& a, const ResultRow& b) {
-            return moreRelevant(relevance.value(a.textRow), relevance.value(b.textRow));
-        });
+    for (size_t place = 0; place < order.size(); ++place) {
+        ordered.rows[place] = result.rows[order[place]];
+    }
     return ordered;
 }
 

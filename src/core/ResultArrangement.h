@@ -12,8 +12,9 @@ class Database;
 
 // The order a key-word result is listed in: the listings' title order (the
 // default), or relevance: matches in the title first, then in the key words,
-// then by the number of matches per thousand words of the text (as its
-// blanks part them), ties in title order.
+// then by the number of matches per thousand words of the row (its title,
+// key words, sub-title and text; a word is a run of word characters, as the
+// word index reads it), ties in title order.
 enum class ResultOrder : std::uint8_t { Title, Relevance };
 
 // How a front end lists a key-word result: its order, and whether each
@@ -39,7 +40,8 @@ RowRelevance relevanceOf(std::string_view foldedRow, const std::vector<std::stri
 
 // The rows of result (in title order) by relevance for words, every word
 // that found them (a search's and its narrowings'), matched as they were.
-// Reads the rows' texts.
+// Counted by the word index when it answers every word (words of letters and
+// digits); the rows' texts are read otherwise.
 SearchResult orderedByRelevance(Database& database, const SearchResult& result,
                                 const QStringList& words, WordMatching matching);
 

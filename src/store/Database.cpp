@@ -16,6 +16,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace corvanel {
 
 namespace {
@@ -225,9 +227,20 @@ constexpr size_t kListedFromLabels = 1000;
 int Database::listMatches(const QString& words, WordMatching matching, std::string_view filter,
                           const std::function<void(sqlite::Statement&)>& bindFilter,
                           const DocumentHandler& handler, const QSet<std::int64_t>* documents) {
+    // A narrowing confirms whole words only in the rows of its documents.
+    std::optional<std::vector<std::int64_t>> among;
+    if (documents != nullptr && matching == WordMatching::WholeWords) {
+        among.emplace();
+        for (const TitleOrder::Placed& placed : titleOrder_.all(connection_)) {
+            if (documents->contains(placed.cod)) {
+                among->push_back(placed.row);
+            }
+        }
+        std::sort(among->begin(), among->end());
+    }
     // Front ends cut longer words and say so; the store holds to the bound whoever asks.
     const std::vector<std::int64_t> rows =
-        matcher_->matchingTextRows(boundedSearchWords(words), matching);
+        matcher_->matchingTextRows(boundedSearchWords(words), matching, among ? &*among : nullptr);
     if (rows.size() >= kListedFromLabels) {
         return listFromLabels(titleOrder_.inOrder(connection_, rows), filter, bindFilter, handler,
                               documents);
@@ -311,6 +324,11 @@ int Database::narrowWords(const QString& words, const QSet<std::int64_t>& docume
 void Database::readFoldedRows(std::span<const std::int64_t> rows,
                               const SearchIndex::FoldedRowVisitor& visit) {
     matcher_->readFoldedRows(rows, visit);
+}
+
+std::optional<RelevanceCounts> Database::relevanceCounts(
+    const std::vector<std::string>& foldedWords, WordMatching matching) {
+    return matcher_->relevanceCounts(foldedWords, matching);
 }
 
 namespace {

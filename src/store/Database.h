@@ -3,6 +3,7 @@
 #include "CardLabels.h"
 #include "FoldedRows.h"
 #include "ListedDocument.h"
+#include "RelevanceCounter.h"
 #include "Sqlite.h"
 #include "TitleOrder.h"
 #include "WordMatching.h"
@@ -111,6 +112,12 @@ public:
     // fold it (SearchIndex::readFoldedRows), in their order.
     void readFoldedRows(std::span<const std::int64_t> rows,
                         const SearchIndex::FoldedRowVisitor& visit);
+
+    // What ordering by relevance weighs of these folded words, counted from
+    // the word index; nothing when the collection has none or it does not
+    // answer one of the words (then the rows are read).
+    std::optional<RelevanceCounts> relevanceCounts(const std::vector<std::string>& foldedWords,
+                                                   WordMatching matching);
 
     // The first characters of a text row's text.
     QString documentTextStart(std::int64_t textRow, int characters);

@@ -33,7 +33,25 @@ public:
         SearchIndex::readFoldedRows(connection_, rows, visit);
     }
 
+    std::optional<RelevanceCounts> relevanceCounts(const std::vector<std::string>& foldedWords,
+                                                   WordMatching matching) override {
+        const WordIndex* words = wordIndex();
+        if (words == nullptr) {
+            return std::nullopt;
+        }
+        if (!relevance_) {
+            relevance_.emplace(connection_, lastTextRow_);
+        }
+        return relevance_->counts(*words, foldedWords, matching);
+    }
+
 protected:
+    std::optional<std::vector<std::int64_t>> indexedWholeWordRows(
+        const std::string& foldedWords) override {
+        const WordIndex* words = wordIndex();
+        return words != nullptr ? words->wholeWordRows(connection_, foldedWords) : std::nullopt;
+    }
+
     // A common word stands between blanks in nearly every row that holds it:
     // the index names those rows, and only the others are read.
     std::vector<std::int64_t> wholeWordRows(const std::vector<std::int64_t>& candidates,
@@ -53,14 +71,18 @@ protected:
     }
 
 private:
-    std::vector<std::int64_t> indexedRows(const std::string& foldedWords) {
+    // None in a collection indexed before the word index was written.
+    const WordIndex* wordIndex() {
         if (!words_) {
             words_.emplace(WordIndex::isPresent(connection_)
                                ? std::optional<WordIndex>(std::in_place, connection_)
                                : std::nullopt);
         }
-        return SearchIndex::matchingTextRows(connection_, foldedWords, lastTextRow_,
-                                             *words_ ? &**words_ : nullptr);
+        return *words_ ? &**words_ : nullptr;
+    }
+
+    std::vector<std::int64_t> indexedRows(const std::string& foldedWords) {
+        return SearchIndex::matchingTextRows(connection_, foldedWords, lastTextRow_, wordIndex());
     }
 
     sqlite::Connection& connection_;
@@ -68,6 +90,8 @@ private:
     // The word index's vocabulary, read at the first search; none in a
     // collection indexed before it was written.
     std::optional<std::optional<WordIndex>> words_;
+    // Defines its function on the connection at the first order by relevance.
+    std::optional<RelevanceCounter> relevance_;
 };
 
 }  // namespace corvanel

@@ -2,18 +2,31 @@
 
 #include "TextMatching.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace corvanel {
 
 std::vector<std::int64_t> KeywordMatcher::matchingTextRows(const QString& words,
-                                                           WordMatching matching) {
-    std::vector<std::int64_t> rows = matchingTextRows(words);
+                                                           WordMatching matching,
+                                                           const std::vector<std::int64_t>* among) {
     const std::string folded = searchFolded(words.toUtf8().toStdString());
-    // Words that neither begin nor end with a letter or a digit (blanks
-    // alone among them) are whole wherever they are.
+    // Words that neither begin nor end with a word character (blanks alone
+    // among them) are whole wherever they are.
     if (matching == WordMatching::Anywhere || word_matching::blankBounded(folded) == folded) {
-        return rows;
+        return matchingTextRows(words);
     }
-    return wholeWordRows(rows, folded);
+    if (std::optional<std::vector<std::int64_t>> indexed = indexedWholeWordRows(folded)) {
+        return std::move(*indexed);
+    }
+    std::vector<std::int64_t> candidates = matchingTextRows(words);
+    if (among != nullptr) {
+        std::vector<std::int64_t> wanted;
+        std::set_intersection(candidates.begin(), candidates.end(), among->begin(), among->end(),
+                              std::back_inserter(wanted));
+        candidates.swap(wanted);
+    }
+    return wholeWordRows(candidates, folded);
 }
 
 std::vector<std::int64_t> KeywordMatcher::wholeWordRows(const std::vector<std::int64_t>& candidates,

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "FoldedRows.h"
+#include "RelevanceCounter.h"
 #include "WordMatching.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,10 +33,27 @@ public:
                                 const SearchIndex::FoldedRowVisitor& visit) = 0;
 
     // The same rows, matched as asked: whole words are the rows found
-    // anywhere whose folded text holds them between word boundaries.
-    std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching);
+    // anywhere whose folded text holds them between word boundaries. among:
+    // when given, the only rows (ascending) wanted, so that no other is
+    // read to be confirmed; rows outside it may still be answered.
+    std::vector<std::int64_t> matchingTextRows(const QString& words, WordMatching matching,
+                                               const std::vector<std::int64_t>* among = nullptr);
+
+    // What ordering by relevance weighs of the folded words, when an index
+    // counts it alone; nothing otherwise (RelevanceCounter::counts).
+    virtual std::optional<RelevanceCounts> relevanceCounts(
+        const std::vector<std::string>& /*foldedWords*/, WordMatching /*matching*/) {
+        return std::nullopt;
+    }
 
 protected:
+    // The rows that hold the folded words whole, when an index answers that
+    // alone; nothing otherwise.
+    virtual std::optional<std::vector<std::int64_t>> indexedWholeWordRows(
+        const std::string& /*foldedWords*/) {
+        return std::nullopt;
+    }
+
     // The rows among candidates (ascending, each holding the folded words
     // somewhere) that hold them as whole words: each is read and confirmed.
     virtual std::vector<std::int64_t> wholeWordRows(const std::vector<std::int64_t>& candidates,

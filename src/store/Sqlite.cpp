@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <utility>
 
 namespace corvanel::sqlite {
@@ -142,6 +143,105 @@ struct FunctionTrampoline {
     static void destroy(void* body) { delete static_cast<Connection::Function*>(body); }
 };
 
+struct QueryFunctionTrampoline {
+    static void call(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* context,
+                     int /*argumentCount*/, sqlite3_value** /*arguments*/) {
+        try {
+            const Fts5Query query(api, fts);
+            (*static_cast<Connection::QueryFunction*>(api->xUserData(fts)))(query);
+            sqlite3_result_null(context);
+        } catch (const std::exception& error) {
+            sqlite3_result_error(context, error.what(), -1);
+        } catch (...) {
+            sqlite3_result_error(context, "erro desconhecido", -1);
+        }
+    }
+
+    static void destroy(void* body) { delete static_cast<Connection::QueryFunction*>(body); }
+
+    // Called by the engine for each row of forEachRowOf: what the visitor
+    // throws is held and thrown again once the engine has returned.
+    struct Visit {
+        const Fts5Query::RowVisitor* visit;
+        std::exception_ptr error;
+    };
+
+    static int row(const Fts5ExtensionApi* api, Fts5Context* fts, void* visitPointer) {
+        auto* visit = static_cast<Visit*>(visitPointer);
+        try {
+            (*visit->visit)(Fts5Row(api, fts));
+            return SQLITE_OK;
+        } catch (...) {
+            visit->error = std::current_exception();
+            return SQLITE_ABORT;
+        }
+    }
+
+    static int token(void* count, int /*flags*/, const char* /*token*/, int /*length*/,
+                     int /*start*/, int /*end*/) {
+        ++*static_cast<int*>(count);
+        return SQLITE_OK;
+    }
+};
+
+namespace {
+
+const Fts5ExtensionApi& extensionApi(const void* api) {
+    return *static_cast<const Fts5ExtensionApi*>(api);
+}
+
+// A failure of the engine while it reads rows it just matched is damage.
+int checked(int resultCode, int value) {
+    if (resultCode != SQLITE_OK) {
+        throw DatabaseError(QStringLiteral("O índice de palavras está danificado (%1).")
+                                .arg(QString::fromUtf8(sqlite3_errstr(resultCode))));
+    }
+    return value;
+}
+
+}  // namespace
+
+std::int64_t Fts5Row::rowid() const {
+    return extensionApi(api_).xRowid(static_cast<Fts5Context*>(context_));
+}
+
+int Fts5Row::matchCount() const {
+    int matches = 0;
+    const int rc = extensionApi(api_).xInstCount(static_cast<Fts5Context*>(context_), &matches);
+    return checked(rc, matches);
+}
+
+int Fts5Row::matchOffset(int match) const {
+    int phrase = 0;
+    int column = 0;
+    int offset = 0;
+    const int rc = extensionApi(api_).xInst(static_cast<Fts5Context*>(context_), match, &phrase,
+                                            &column, &offset);
+    return checked(rc, offset);
+}
+
+int Fts5Query::phraseCount() const {
+    return extensionApi(api_).xPhraseCount(static_cast<Fts5Context*>(context_));
+}
+
+void Fts5Query::forEachRowOf(int phrase, const RowVisitor& visit) const {
+    QueryFunctionTrampoline::Visit state{&visit, nullptr};
+    const int rc = extensionApi(api_).xQueryPhrase(static_cast<Fts5Context*>(context_), phrase,
+                                                   &state, QueryFunctionTrampoline::row);
+    if (state.error) {
+        std::rethrow_exception(state.error);
+    }
+    checked(rc, 0);
+}
+
+int Fts5Query::tokenCount(std::string_view text) const {
+    int count = 0;
+    const int rc = extensionApi(api_).xTokenize(static_cast<Fts5Context*>(context_), text.data(),
+                                                static_cast<int>(text.size()), &count,
+                                                QueryFunctionTrampoline::token);
+    return checked(rc, count);
+}
+
 void Connection::Closer::operator()(sqlite3* db) const {
     sqlite3_close_v2(db);
 }
@@ -261,6 +361,33 @@ void Connection::defineCollation(const char* name, Collation compare) {
              rc);
     }
     // SQLite owns it now and deletes it through the destructor above.
+    static_cast<void>(kept.release());
+}
+
+void Connection::defineQueryFunction(const char* name, QueryFunction body) {
+    // The engine hands out its FTS5 interface through a pointer bound to
+    // this one query.
+    fts5_api* fts5 = nullptr;
+    {
+        Statement query(*this, "select fts5(?1)");
+        const int rc = sqlite3_bind_pointer(query.statement_, 1, static_cast<void*>(&fts5),
+                                            "fts5_api_ptr", nullptr);
+        query.checkBind(rc, 1);
+        query.step();
+    }
+    if (fts5 == nullptr || fts5->iVersion < 2) {
+        throw DatabaseError(
+            QStringLiteral("Esta versão do SQLite não oferece as funções de busca FTS5."));
+    }
+    // Unlike a scalar function's, the copy is ours again when the definition fails.
+    auto kept = std::make_unique<QueryFunction>(std::move(body));
+    const int rc = fts5->xCreateFunction(fts5, name, kept.get(), QueryFunctionTrampoline::call,
+                                         QueryFunctionTrampoline::destroy);
+    if (rc != SQLITE_OK) {
+        fail(QStringLiteral("Não foi possível definir a função %1 no banco de dados")
+                 .arg(QString::fromUtf8(name)),
+             rc);
+    }
     static_cast<void>(kept.release());
 }
 

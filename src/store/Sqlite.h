@@ -38,9 +38,48 @@ enum class OpenMode {
 // memory map of it. A
 // read-only connection remembers the file as it was opened, so that a file
 // replaced or removed underneath is told apart from a damaged one.
+// A row that an FTS5 phrase matches (Fts5Query::forEachRowOf).
+class Fts5Row {
+public:
+    std::int64_t rowid() const;
+    // The places where the phrase matches the row, and the token each
+    // begins at, ascending.
+    int matchCount() const;
+    int matchOffset(int match) const;
+
+private:
+    friend struct QueryFunctionTrampoline;
+    Fts5Row(const void* api, void* context) : api_(api), context_(context) {}
+
+    const void* api_;  // Fts5ExtensionApi
+    void* context_;    // Fts5Context
+};
+
+// What an FTS5 auxiliary function defined by Connection::defineQueryFunction
+// may ask of the query it is called in.
+class Fts5Query {
+public:
+    using RowVisitor = std::function<void(const Fts5Row&)>;
+
+    int phraseCount() const;
+    // Hands every row of the table that phrase matches to visit, without a
+    // statement step for each. Throws DatabaseError, and what visit throws.
+    void forEachRowOf(int phrase, const RowVisitor& visit) const;
+    // The tokens of a text as the table's tokenizer reads it.
+    int tokenCount(std::string_view text) const;
+
+private:
+    friend struct QueryFunctionTrampoline;
+    Fts5Query(const void* api, void* context) : api_(api), context_(context) {}
+
+    const void* api_;
+    void* context_;
+};
+
 class Connection {
 public:
     using Function = std::function<void(FunctionCall&)>;
+    using QueryFunction = std::function<void(const Fts5Query&)>;
     // Negative, zero or positive, as strcmp, over UTF-8 texts.
     using Collation = std::function<int(std::string_view, std::string_view)>;
 
@@ -65,6 +104,11 @@ public:
     void defineFunction(const char* name, int argumentCount, Function body);
 
     void defineCollation(const char* name, Collation compare);
+
+    // Defines an FTS5 auxiliary function name(table), which hands the query
+    // it is called in to body and gives null. The connection keeps body
+    // until it closes; an exception from body becomes the statement's error.
+    void defineQueryFunction(const char* name, QueryFunction body);
 
     // Closes now and reports a failure, instead of on destruction.
     void close();
@@ -126,6 +170,8 @@ public:
     bool isNull(int column) const;
 
 private:
+    friend class Connection;
+
     int parameterPosition(const char* name) const;
     void checkBind(int resultCode, int position) const;
 

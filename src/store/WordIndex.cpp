@@ -2,6 +2,7 @@
 
 #include "FoldedRows.h"
 #include "Sqlite.h"
+#include "WordMatching.h"
 
 #include <algorithm>
 
@@ -10,7 +11,6 @@ namespace corvanel {
 namespace {
 
 // Beyond these the candidates' doclists cost more than the trigrams.
-constexpr size_t kMostTerms = 64;
 constexpr size_t kShortestEdgeWord = 3;
 constexpr size_t kMostWords = 12;
 
@@ -74,6 +74,75 @@ WordIndex::WordIndex(sqlite::Connection& connection) {
     while (terms.step()) {
         terms_.emplace_back(terms.utf8(0));
     }
+    for (size_t at = 0; at < terms_.size(); ++at) {
+        termStarts_.push_back(vocabulary_.size());
+        vocabulary_ += terms_[at];
+        vocabulary_ += '\n';
+        if (std::any_of(terms_[at].begin(), terms_[at].end(),
+                        [](char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; })) {
+            termsBeyondAscii_.push_back(at);
+        }
+    }
+}
+
+std::optional<std::vector<WordIndex::TermMatches>> WordIndex::termsHolding(
+    std::string_view foldedWord, WordMatching matching, size_t mostTerms) const {
+    const std::optional<std::vector<std::string_view>> words = plainWords(foldedWord);
+    if (!words || words->size() != 1) {
+        return std::nullopt;
+    }
+    std::vector<TermMatches> found;
+    const auto add = [&](std::string_view term) {
+        if (const size_t times = word_matching::count(term, foldedWord, matching); times > 0) {
+            found.push_back({term, static_cast<std::uint32_t>(times)});
+        }
+        return found.size() <= mostTerms;
+    };
+    if (matching == WordMatching::Anywhere) {
+        // One pass over the whole vocabulary, each term that holds the word
+        // taken once.
+        for (size_t at = vocabulary_.find(foldedWord); at != std::string::npos;) {
+            const auto term =
+                static_cast<size_t>(std::upper_bound(termStarts_.begin(), termStarts_.end(), at) -
+                                    termStarts_.begin() - 1);
+            if (!add(terms_[term])) {
+                return std::nullopt;
+            }
+            at = term + 1 < termStarts_.size() ? vocabulary_.find(foldedWord, termStarts_[term + 1])
+                                               : std::string::npos;
+        }
+        return found;
+    }
+    if (const auto own = std::lower_bound(terms_.begin(), terms_.end(), foldedWord);
+        own != terms_.end() && *own == foldedWord) {
+        add(*own);
+    }
+    // The tokenizer's tables are older than ICU's: it reads a character
+    // assigned since (an emoji, a new sign) as part of a word, where a search
+    // sees a boundary. A term holding the word whole beside one counts too.
+    for (const size_t at : termsBeyondAscii_) {
+        if (!add(terms_[at])) {
+            return std::nullopt;
+        }
+    }
+    return found;
+}
+
+std::string WordIndex::anyOf(const std::vector<TermMatches>& terms) {
+    std::string match;
+    for (const TermMatches& term : terms) {
+        match += (match.empty() ? "" : " OR ") + quoted(term.term);
+    }
+    return match;
+}
+
+std::optional<std::vector<std::int64_t>> WordIndex::wholeWordRows(
+    sqlite::Connection& connection, const std::string& foldedWord) const {
+    const auto terms = termsHolding(foldedWord, WordMatching::WholeWords);
+    if (!terms) {
+        return std::nullopt;
+    }
+    return terms->empty() ? std::vector<std::int64_t>() : rowsOf(connection, anyOf(*terms));
 }
 
 std::optional<std::vector<std::int64_t>> WordIndex::wholeWordCandidates(
@@ -131,18 +200,11 @@ std::optional<std::vector<std::int64_t>> WordIndex::matchingTextRows(
     if (words->size() == 1) {
         // A word inside a word of the text: every term holding it, and its
         // rows are exactly the answer.
-        const std::string_view word = words->front();
-        const auto holding = termsWhere(
-            [&](std::string_view term) { return term.find(word) != std::string_view::npos; },
-            kMostTerms);
+        const auto holding = termsHolding(foldedWords, WordMatching::Anywhere);
         if (!holding) {
             return std::nullopt;
         }
-        std::string match;
-        for (const std::string_view term : *holding) {
-            match += (match.empty() ? "" : " OR ") + quoted(term);
-        }
-        return match.empty() ? std::vector<std::int64_t>() : rowsOf(connection, match);
+        return holding->empty() ? std::vector<std::int64_t>() : rowsOf(connection, anyOf(*holding));
     }
     const std::string_view first = words->front();
     const auto endingWithFirst = termsWhere(

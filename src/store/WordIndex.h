@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WordMatching.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -51,6 +53,34 @@ CREATE TABLE SEARCH_TERMS (term TEXT PRIMARY KEY) WITHOUT ROWID;
     std::optional<std::vector<std::int64_t>> wholeWordCandidates(
         sqlite::Connection& connection, const std::string& foldedWords) const;
 
+    // The text rows (ascending) that hold the folded word whole
+    // (WordMatching::WholeWords), from the index alone: exactly the rows a
+    // reading of every text would find. Nothing when it is not one word of
+    // letters and digits.
+    std::optional<std::vector<std::int64_t>> wholeWordRows(sqlite::Connection& connection,
+                                                           const std::string& foldedWord) const;
+
+    // A term of the index, and how many times it holds a word.
+    struct TermMatches {
+        std::string_view term;
+        std::uint32_t times = 0;
+    };
+
+    // The terms that hold the folded word, matched as asked: the rows of
+    // those terms are the rows that hold the word, and the terms' places
+    // in a row its matches there. Nothing when it is not one word of
+    // letters and digits, or too many terms hold it.
+    std::optional<std::vector<TermMatches>> termsHolding(std::string_view foldedWord,
+                                                         WordMatching matching,
+                                                         size_t mostTerms = kMostTerms) const;
+
+    // Beyond this many terms a word's rows cost more from the index than
+    // from the trigrams.
+    static constexpr size_t kMostTerms = 64;
+
+    // The FTS5 query for any of the terms, each a phrase of its own in their order.
+    static std::string anyOf(const std::vector<TermMatches>& terms);
+
     // Whether the folded word is a word of the texts, whole.
     bool hasTerm(std::string_view word) const;
 
@@ -62,6 +92,13 @@ private:
                                                                    size_t limit) const;
 
     std::vector<std::string> terms_;  // ascending, as the engine orders them
+    // The terms one after the other, each ended by a line break (which no
+    // term holds), and where each begins: searched in one pass.
+    std::string vocabulary_;
+    std::vector<size_t> termStarts_;
+    // Where those with a character beyond ASCII stand: the only ones that
+    // may hold another word whole (see wholeWordRows).
+    std::vector<size_t> termsBeyondAscii_;
 };
 
 }  // namespace corvanel

@@ -19,11 +19,15 @@ UChar32 codePointAt(std::string_view text, std::size_t at) {
     return decodeUtf8(text, at, cp) > 0 ? static_cast<UChar32>(cp) : -1;
 }
 
+// Letters, numbers of every kind (², Ⅳ) and private-use characters: the
+// categories the word index's tokenizer reads words of. Its tables are
+// older than ICU's: it also reads characters assigned since as letters,
+// which WordIndex allows for.
 bool isWordCodePoint(UChar32 cp) {
     if (cp < 0x80) {
         return (cp >= 'a' && cp <= 'z') || (cp >= '0' && cp <= '9') || (cp >= 'A' && cp <= 'Z');
     }
-    return cp > 0 && u_isalnum(cp) != 0;
+    return cp > 0 && (U_GET_GC_MASK(cp) & (U_GC_L_MASK | U_GC_N_MASK | U_GC_CO_MASK)) != 0;
 }
 
 }  // namespace
@@ -84,6 +88,20 @@ std::size_t count(std::string_view folded, std::string_view words, WordMatching 
         ++found;
     }
     return found;
+}
+
+std::size_t wordCount(std::string_view folded) {
+    std::size_t words = 0;
+    bool inWord = false;
+    for (std::size_t at = 0; at < folded.size();) {
+        char32_t cp = 0;
+        const int length = decodeUtf8(folded, at, cp);
+        const bool word = length > 0 && isWordCodePoint(static_cast<UChar32>(cp));
+        words += word && !inWord ? 1 : 0;
+        inWord = word;
+        at += length > 0 ? static_cast<std::size_t>(length) : 1;
+    }
+    return words;
 }
 
 }  // namespace corvanel::word_matching

@@ -10,7 +10,9 @@ namespace corvanel {
 // How search words meet a text: anywhere, as the collection has always
 // searched ("guarda" finds "aguardando"), or only as whole words, where a
 // word begins and ends ("guarda" finds "Guarda" but not "guardado"). Word
-// characters are the letters and digits of the folded text; a phrase is
+// characters are the letters, numbers and private-use characters of the
+// folded text (Unicode categories L, N and Co, as the word index's tokenizer
+// reads words); a phrase is
 // whole where its first word begins one and its last ends one, and words
 // that begin or end with another character ("§ 2o", "(lei") are bounded
 // there by that character itself.
@@ -19,12 +21,12 @@ enum class WordMatching : std::uint8_t { Anywhere, WholeWords };
 namespace word_matching {
 
 // Whether the UTF-8 character at text[at] (or ending just before at, for
-// characterBefore) is a letter or a digit. Invalid bytes are none.
+// characterBefore) is a word character. Invalid bytes are none.
 bool isWordCharacterAt(std::string_view text, std::size_t at);
 bool isWordCharacterBefore(std::string_view text, std::size_t at);
 
 // The words with a blank on each side that must be a word boundary (a side
-// that is a letter or a digit): wherever they occur so, they are whole.
+// that is a word character): wherever they occur so, they are whole.
 // The words themselves when neither side needs one.
 std::string blankBounded(std::string_view words);
 
@@ -41,6 +43,9 @@ inline bool contains(std::string_view folded, std::string_view words, WordMatchi
 // How many times words occur in folded, each occurrence counted from the
 // end of the one before.
 std::size_t count(std::string_view folded, std::string_view words, WordMatching matching);
+
+// The words of folded: its runs of word characters.
+std::size_t wordCount(std::string_view folded);
 
 }  // namespace word_matching
 

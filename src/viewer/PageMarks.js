@@ -23,11 +23,25 @@
     let marking = null;  // what mark() found, and how much of it is marked
     let current = -1;
 
-    // Letters and digits of the folded text: what a whole word is made of.
-    const kWordCharacter = /[\p{L}\p{N}]/u;
+    // Letters, numbers and private-use characters of the folded text (the
+    // search's word characters): what a whole word is made of.
+    const kWordCharacter = /^[\p{L}\p{N}\p{Co}]$/u;
+
+    // The character whose UTF-16 unit is at text[at], whole: a character
+    // beyond U+FFFF is two units, and either one stands for it.
+    function characterAt(text, at) {
+        const unit = text.charCodeAt(at);
+        if (unit >= 0xDC00 && unit <= 0xDFFF && at > 0) {
+            const lead = text.charCodeAt(at - 1);
+            if (lead >= 0xD800 && lead <= 0xDBFF) {
+                return text.slice(at - 1, at + 1);
+            }
+        }
+        return String.fromCodePoint(text.codePointAt(at));
+    }
 
     function isWordCharacter(text, at) {
-        return at >= 0 && at < text.length && kWordCharacter.test(text[at]);
+        return at >= 0 && at < text.length && kWordCharacter.test(characterAt(text, at));
     }
 
     // Whether [start, end) of text is whole where it begins and ends with

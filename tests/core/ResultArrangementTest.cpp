@@ -25,6 +25,13 @@ QList<TestCard> cards() {
         card(5, q("Estatuto"), {}, q("B"), q("B01"), {q("guarda")},
              {q("nada aqui"), q("a guarda; e a Guarda do art. 227"), q("salvaguarda")}),
         card(6, q("Resolução"), {}, q("A"), q("A01"), {}, {q("Ver o § 2º da guarda")}),
+        // Beside a superscript digit, a private-use character, a combining
+        // mark, a sign newer than the word index's tables, an unassigned one.
+        card(7, q("Um"), {}, q("C"), q("C01"), {}, {q("o direito² do menor")}),
+        card(8, q("Dois"), {}, q("C"), q("C01"), {}, {q("o direito do menor")}),
+        card(9, q("Tres"), {}, q("C"), q("C01"), {}, {q("o direitó do menor")}),
+        card(10, q("Quatro"), {}, q("C"), q("C01"), {}, {q("o direito🥰 do menor")}),
+        card(11, q("Cinco"), {}, q("C"), q("C01"), {}, {q("o direito͸ do menor")}),
     };
 }
 
@@ -76,6 +83,8 @@ TEST_P(WholeWords, FindTheWordsOnlyWhereAWordBeginsAndEnds) {
         {"rda", {1, 2, 3, 4, 5, 6}, {}},
         {"§ 2o", {6}, {6}},  // bounded by the '§' itself
         {"arquivo", {3}, {3}},
+        {"direito", {7, 8, 9, 10, 11}, {9, 10, 11}},
+        {"o direito", {7, 8, 9, 10, 11}, {9, 10, 11}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(found(c.words, false), c.anywhere) << c.words;

@@ -27,6 +27,10 @@ TEST(WordMatching, FindsWordsOnlyBetweenWordBoundaries) {
         {"guarda\u00e7", "guarda", 0},  // a letter beyond ASCII
         {"\u03b1guarda", "guarda", 0},  // a Greek letter before
         {"guarda\u2014tutela", "guarda", 1},
+        {"guarda\u00b2", "guarda", 0},  // a superscript digit is a number
+        {"guarda\ue000", "guarda", 0},  // so is a private-use character a word's
+        {"guarda\u0301", "guarda", 1},  // a combining mark is none
+        {"guarda\U0001F970", "guarda", 1},
         {"guarda1", "guarda", 0},
         {"1guarda", "guarda", 0},
         {"\xff"
@@ -42,6 +46,26 @@ TEST(WordMatching, FindsWordsOnlyBetweenWordBoundaries) {
             << c.text;
         // Anywhere finds at least as much.
         EXPECT_GE(word_matching::count(text, c.words, WordMatching::Anywhere), c.count) << c.text;
+    }
+}
+
+// Words are runs of word characters, as the word index counts them.
+TEST(WordMatching, CountsWordsAsRunsOfWordCharacters) {
+    const struct {
+        const char* text;
+        std::size_t words;
+    } cases[] = {
+        {"", 0},
+        {"  a  b ", 2},
+        {"d'agua, art. 227\n§ 2o", 5},
+        {"guarda\u00b2x \ue000", 2},
+        {"a\U0001F970b", 2},
+        {"\xff"
+         "a\xfe",
+         1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(word_matching::wordCount(c.text), c.words) << c.text;
     }
 }
 

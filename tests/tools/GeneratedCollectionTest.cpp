@@ -1,14 +1,20 @@
 #include "CategoryTables.h"
 #include "CollectionCheck.h"
 #include "CollectionGenerator.h"
+#include "ConnectionString.h"
 #include "ContentFiles.h"
+#include "Database.h"
+#include "ResultArrangement.h"
 #include "SampledText.h"
 #include "SearchIndex.h"
+#include "SearchResult.h"
 #include "Sqlite.h"
 #include "TestFiles.h"
 #include "TextMatching.h"
 #include "WordIndex.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 
@@ -17,7 +23,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,6 +81,75 @@ TEST_F(GeneratedCollection, PassesTheCollectionCheckWithAValidPageForEveryDocume
         ++read;
     }
     EXPECT_GE(read, 3);
+}
+
+// Whole words and relevance as the word index answers them agree with a
+// reading of the texts: the same collection, its search index dropped, is
+// read instead.
+TEST_F(GeneratedCollection, TheWordIndexFindsWholeWordsAndRanksAsAReadingOfTheTexts) {
+    generate(small(300));
+    const QString readPath = folder_.filePath(QStringLiteral("read/db3.mdb"));
+    ASSERT_TRUE(QDir(folder_.path()).mkdir(QStringLiteral("read")));
+    ASSERT_TRUE(QFile::copy(databasePath(), readPath));
+    {
+        sqlite::Connection db(readPath, sqlite::OpenMode::ReadWrite);
+        SearchIndex::drop(db);
+    }
+    Database indexed(connectionStringForFile(databasePath()));
+    Database read(connectionStringForFile(readPath));
+    ASSERT_TRUE(indexed.hasSearchIndex());
+    ASSERT_FALSE(read.hasSearchIndex());
+
+    QStringList words{words::kCommon.toString(),     words::kRare.toString(),
+                      words::kTwoLetters.toString(), QStringLiteral("de"),
+                      QStringLiteral("que"),  // in titles and in key words
+                      QStringLiteral("art. 1")};
+    {
+        sqlite::Connection db(databasePath(), sqlite::OpenMode::ReadOnly);
+        sqlite::Statement terms(db, "select term from SEARCH_TERMS");
+        for (int term = 0; terms.step(); ++term) {
+            if (term % 997 == 0) {
+                words.push_back(terms.text(0));
+            }
+        }
+        // Words of some titles that are key words of other cards: both
+        // come before the rest, titles first.
+        std::set<QString> titleWords;
+        std::set<QString> keyWords;
+        sqlite::Statement cards(db, "select titulo, pchave from LABELS");
+        while (cards.step()) {
+            for (const QString& w : cards.text(0).split(u' ', Qt::SkipEmptyParts)) {
+                titleWords.insert(w.toLower());
+            }
+            for (const QString& w : cards.text(1).split(u' ', Qt::SkipEmptyParts)) {
+                keyWords.insert(w.toLower());
+            }
+        }
+        std::vector<QString> both;
+        std::set_intersection(titleWords.begin(), titleWords.end(), keyWords.begin(),
+                              keyWords.end(), std::back_inserter(both));
+        ASSERT_GE(both.size(), 3U);
+        words.append({both[0], both[both.size() / 2], both.back()});
+    }
+    int counted = 0;
+    int reordered = 0;
+    for (const WordMatching matching : {WordMatching::Anywhere, WordMatching::WholeWords}) {
+        for (const QString& word : words) {
+            const WordSearch search{word, SearchScope::allSections(), true,
+                                    matching == WordMatching::WholeWords};
+            const SearchResult found = evaluate(indexed, search);
+            ASSERT_EQ(found.rows, evaluate(read, search).rows) << word.toStdString();
+            const SearchResult ordered = orderedByRelevance(indexed, found, {word}, matching);
+            EXPECT_EQ(ordered.rows, orderedByRelevance(read, found, {word}, matching).rows)
+                << word.toStdString();
+            counted +=
+                indexed.relevanceCounts({searchFolded(word.toStdString())}, matching) ? 1 : 0;
+            reordered += ordered.rows != found.rows ? 1 : 0;
+        }
+    }
+    // Most words were counted by the index, and the orders were no title order.
+    EXPECT_GT(counted, words.size());
+    EXPECT_GT(reordered, words.size() / 2);
 }
 
 TEST_F(GeneratedCollection, CardsCarryOnlyListedCodesInTheSectionsShares) {

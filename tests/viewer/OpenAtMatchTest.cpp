@@ -86,12 +86,15 @@ TEST_F(OpenAtMatch, ARowsPassageMakesItsOwnOccurrenceCurrentAndF3GoesOnFromThere
 TEST_F(OpenAtMatch, WholeWordsMarkOnlyTheWordItself) {
     writePage(QStringLiteral("G01"),
               "<!DOCTYPE html><meta charset=\"utf-8\"><body><p>A guarda, aguardando a "
-              "Guarda; guardado na GUARDA-mirim e guarda2.</p></body>");
+              "Guarda; guardado na GUARDA-mirim e guarda2.</p>"
+              // The search's word characters: a superscript, a private-use
+              // character and a digit beyond U+FFFF are, an emoji is not.
+              "<p>guarda\u00b2 guarda\ue000 guarda\U0001D7D0 guarda\U0001F970</p></body>");
     openAndWait(QStringLiteral("G01"), {QStringLiteral("guarda")}, {.wholeWords = true});
     EXPECT_EQ(markedTexts(), (QStringList{QStringLiteral("guarda"), QStringLiteral("Guarda"),
-                                          QStringLiteral("GUARDA")}));
+                                          QStringLiteral("GUARDA"), QStringLiteral("guarda")}));
     openAndWait(QStringLiteral("G01"), {QStringLiteral("guarda")});
-    EXPECT_EQ(viewer.marker()->count(), 6);
+    EXPECT_EQ(viewer.marker()->count(), 10);
 }
 
 }  // namespace

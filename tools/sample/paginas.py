@@ -127,7 +127,8 @@ HELP = [
     "“aguardando” nem “guardado”.",
     "No menu Pesquisar, **Ordenar por › Relevância** põe primeiro os documentos com as palavras "
     "no título, depois os que as têm nas palavras-chave, depois os que as repetem mais vezes a "
-    "cada mil palavras do texto; empates ficam em ordem de título. **Agrupar por documento** "
+    "cada mil palavras do texto (título, palavras-chave e subtítulo incluídos); empates ficam "
+    "em ordem de título. **Agrupar por documento** "
     "lista cada documento uma vez, com o número de trechos achados, e o abre no melhor deles.",
     "## Refinar e voltar",
     "Na janela aberta pela **Busca Geral**, depois de uma primeira busca, digite novas palavras "
