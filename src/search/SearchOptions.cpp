@@ -90,7 +90,7 @@ void SearchOptions::addMenuItems(QMenu& menu) {
     byRelevance->setObjectName(QStringLiteral("OrdenarRelevancia1"));
     byRelevance->setToolTip(
         QStringLiteral("Primeiro as ocorrências no título, depois nas palavras-chave, depois "
-                       "mais ocorrências por mil palavras do texto; empates em ordem de título."));
+                       "mais ocorrências por mil palavras do documento; empates em ordem de título."));
     for (QAction* item : {byTitle, byRelevance}) {
         item->setCheckable(true);
         orders->addAction(item);

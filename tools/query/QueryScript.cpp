@@ -117,7 +117,7 @@ cli::ProgramSyntax querySyntax() {
         kOrder.toString(),
         QStringLiteral("a ordem das buscas por palavras: titulo (a de sempre) ou relevancia\n"
                        "(no título, depois nas palavras-chave, depois mais ocorrências por\n"
-                       "mil palavras do texto; empates em ordem de título)"),
+                       "mil palavras do documento; empates em ordem de título)"),
         QStringLiteral("ORDEM"));
     syntax.options << QCommandLineOption(
         kGrouped.toString(),
