@@ -14,8 +14,15 @@ std::size_t weightOf(const std::vector<ShownRow>& rows) {
 
 std::shared_ptr<const SearchResult> resultOf(ResultCache& cache, Database& database,
                                              const ResultChain& chain) {
-    return cache.results.find(ResultAddress::queryOf(chain),
-                              [&] { return evaluate(database, chain.steps); });
+    // The key is the address, choices and all: each arrangement is held apart.
+    return cache.results.find(ResultAddress::queryOf(chain), [&] {
+        SearchResult found = evaluate(database, chain.steps);
+        if (chain.arrangement == ResultArrangement{}) {
+            return found;
+        }
+        return arranged(database, found, chain.words(), chain.steps.narrowingMatching(),
+                        chain.arrangement);
+    });
 }
 
 std::shared_ptr<const std::vector<ShownRow>> shownPage(ResultCache& cache, Database& database,

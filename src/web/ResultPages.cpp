@@ -38,27 +38,32 @@ QString scopeCaption(const ResultChain& chain) {
     return caption;
 }
 
-QString wordsToMark(const ResultChain& chain) {
-    QStringList words;
-    if (const auto* search = std::get_if<WordSearch>(&chain.steps.request)) {
-        if (!search->words.trimmed().isEmpty()) {
-            words << search->words;
+// The words to mark, and how, from a row's document back to the result.
+QString documentArguments(const ResultChain& chain, int page) {
+    QString arguments = u"?volta="_s + encoded(ResultAddress::queryOf(chain, page));
+    const QStringList words = chain.words();
+    if (!words.isEmpty()) {
+        arguments += u"&marcar="_s + encoded(words.join(u'\n'));
+        if (chain.steps.wholeWords) {
+            arguments += u"&inteira=1"_s;
         }
     }
-    words << chain.steps.narrowings;
-    return words.join(u'\n');
+    return arguments;
 }
 
-void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& backQuery,
-               const QString& marks) {
-    // Every row goes back to the same page and marks the same words.
-    QString arguments = u"?volta="_s + encoded(backQuery);
-    if (!marks.isEmpty()) {
-        arguments += u"&marcar="_s + encoded(marks);
-    }
+QString rowCountText(int documentRows) {
+    return documentRows == 1 ? u"1 trecho"_s : u"%1 trechos"_s.arg(documentRows);
+}
+
+void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& arguments,
+               bool opensAtRow) {
     w.open("ol"_L1, {{"class"_L1, u"resultado"_s}});
     for (const ShownRow& row : rows) {
-        const QString address = u"/documento/"_s + row.code + arguments;
+        // A key-word row opens at its own passage, a grouped one at its best.
+        QString address = u"/documento/"_s + row.code + arguments;
+        if (opensAtRow) {
+            address += u"&linha="_s + QString::number(row.textRow);
+        }
         w.open("li"_L1);
         if (!row.labelLine.isEmpty()) {
             w.element("span"_L1, row.labelLine, {{"class"_L1, u"rotulo"_s}});
@@ -73,6 +78,9 @@ void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& 
             if (!row.detail.isEmpty()) {
                 w.element("span"_L1, row.detail, {{"class"_L1, u"detalhe"_s}});
             }
+        }
+        if (row.documentRows > 0) {
+            w.element("span"_L1, rowCountText(row.documentRows), {{"class"_L1, u"trechos"_s}});
         }
         w.close("li"_L1);
     }
@@ -98,10 +106,8 @@ void writePager(HtmlWriter& w, const ResultChain& chain, int page, int pages) {
     w.close("nav"_L1);
 }
 
-// The narrowing form carries the chain so far in hidden fields.
-void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
-    openSearchForm(w, u"busca"_s);
-    const QString query = ResultAddress::queryOf(chain);
+// The arguments of query as hidden fields of a form.
+void writeHiddenFields(HtmlWriter& w, const QString& query) {
     for (const QString& pair : query.split(u'&', Qt::SkipEmptyParts)) {
         const qsizetype equals = pair.indexOf(u'=');
         w.empty("input"_L1,
@@ -109,10 +115,29 @@ void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
                  {"name"_L1, QUrl::fromPercentEncoding(pair.left(equals).toLatin1())},
                  {"value"_L1, QUrl::fromPercentEncoding(pair.mid(equals + 1).toLatin1())}});
     }
+}
+
+// The narrowing form carries the chain so far, choices and all, in hidden
+// fields.
+void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
+    openSearchForm(w, u"busca"_s);
+    writeHiddenFields(w, ResultAddress::queryOf(chain));
     writeSearchBox(w, {.label = u"Buscar nos resultados"_s,
                        .id = u"dentro"_s,
                        .name = u"dentro"_s,
                        .required = true});
+    w.close("form"_L1);
+}
+
+// The same chain asked again with other choices, from its first page.
+void writeChoicesForm(HtmlWriter& w, const ResultChain& chain) {
+    w.open("form"_L1, {{"class"_L1, u"busca"_s},
+                       {"action"_L1, u"/resultado"_s},
+                       {"method"_L1, u"get"_s},
+                       {"aria-label"_L1, u"Opções do resultado"_s}});
+    writeHiddenFields(w, ResultAddress::queryWithoutChoices(chain));
+    writeChoiceControls(w, chain.choices());
+    w.element("button"_L1, u"Aplicar", {{"type"_L1, u"submit"_s}});
     w.close("form"_L1);
 }
 
@@ -132,7 +157,7 @@ Reply resultPage(Database& database, ResultCache& results, const Request& reques
     if (parsed.page > pages) {
         return errorPage(404, u"Esta página do resultado não existe."_s);
     }
-    SiteFrame frame(u"Resultado"_s);
+    SiteFrame frame(u"Resultado"_s, chain.choices());
     HtmlWriter& w = frame.writer();
     w.element("h1"_L1, u"Resultado");
     w.element("p"_L1, u"Pesquisando: "_s + scopeCaption(chain));
@@ -144,6 +169,10 @@ Reply resultPage(Database& database, ResultCache& results, const Request& reques
     }
     w.element("p"_L1, total == 1 ? u"1 documento"_s : u"%1 documentos"_s.arg(total),
               {{"id"_L1, u"total"_s}});
+    const bool byWords = !chain.words().isEmpty();
+    if (byWords) {
+        writeChoicesForm(w, chain);
+    }
     // Only a labelled result can be searched again (a plain listing's
     // narrowing finds nothing, as on the desktop).
     if (result.labelled) {
@@ -159,7 +188,7 @@ Reply resultPage(Database& database, ResultCache& results, const Request& reques
         w.element("p"_L1, kNothingFound);
     } else {
         writeRows(w, *shownPage(results, database, chain, result, parsed.page),
-                  ResultAddress::queryOf(chain, parsed.page), wordsToMark(chain));
+                  documentArguments(chain, parsed.page), byWords);
         writePager(w, chain, parsed.page, pages);
     }
     return frame.reply();

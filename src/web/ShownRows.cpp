@@ -36,6 +36,10 @@ std::vector<ShownRow> shownRows(Database& database, const SearchResult& result, 
                       card->subtitle,
                       card->code,
                       section->name.toString()};
+        line.textRow = page[i].textRow;
+        if (!result.documentRowCounts.empty()) {
+            line.documentRows = result.documentRowCounts[static_cast<std::size_t>(first) + i];
+        }
         if (section->listsTextStart && card->section == section->cardLetter) {
             line.decision = true;
             decisionRows.push_back(card->textRow);

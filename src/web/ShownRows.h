@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
 namespace corvanel::web {
@@ -16,7 +17,9 @@ struct ShownRow {
     QString detail;  // the sub-title, or a decision's first characters
     QString code;
     QString sectionName;
-    bool decision = false;  // listed by its text's start instead of title and sub-title
+    bool decision = false;     // listed by its text's start instead of title and sub-title
+    std::int64_t textRow = 0;  // the text row the document opens at
+    int documentRows = 0;      // in a result grouped by document, its matching rows
 
     bool operator==(const ShownRow&) const = default;
 };

@@ -18,9 +18,11 @@ struct Listed {
 };
 
 // What corvanel-query lists after the chain's last step.
-Listed queried(const QString& databaseFolder, const QStringList& chain) {
+Listed queried(const QString& databaseFolder, const QStringList& chain,
+               const QStringList& flags = {}) {
     QStringList arguments{q("--db"), databaseFolder, q("--tipo"),   q("T"),      q("--edit4"),
                           q(" "),    q("--edit3"),   chain.front(), q("--then"), q("search")};
+    arguments << flags;
     for (qsizetype i = 1; i < chain.size(); ++i) {
         arguments << q("--edit3") << chain[i] << q("--then") << q("narrow");
     }
@@ -49,8 +51,9 @@ Listed queried(const QString& databaseFolder, const QStringList& chain) {
     return listed;
 }
 
-Listed answered(const ServedCollection& served, const QStringList& chain) {
-    QByteArray target = "/api/v1/busca?q=" + QUrl::toPercentEncoding(chain.front());
+Listed answered(const ServedCollection& served, const QStringList& chain,
+                const QByteArray& choices = {}) {
+    QByteArray target = "/api/v1/busca?q=" + QUrl::toPercentEncoding(chain.front()) + choices;
     for (qsizetype i = 1; i < chain.size(); ++i) {
         target += "&dentro=" + QUrl::toPercentEncoding(chain[i]);
     }
@@ -97,6 +100,34 @@ TEST(ApiAgainstQuery, SameTotalAndRowsInTheSameOrderForEveryChain) {
     }
     // The chains find something, or the comparison would prove little.
     EXPECT_GE(nonEmpty, 7u);
+}
+
+// The choices of the address are corvanel-query's flags of the same name.
+TEST(ApiAgainstQuery, SameRowsForEveryChoice) {
+    const QList<QStringList> chains{
+        {q("guarda")}, {q("comum"), q("proteção")}, {q("proteção integral"), q("criança")}};
+    const struct {
+        QStringList flags;
+        QByteArray address;
+    } choices[] = {
+        {{q("--palavra-inteira")}, "&inteira=1"},
+        {{q("--ordem"), q("relevancia")}, "&ordem=relevancia"},
+        {{q("--agrupar")}, "&agrupar=1"},
+        {{q("--palavra-inteira"), q("--ordem"), q("relevancia"), q("--agrupar")},
+         "&inteira=1&ordem=relevancia&agrupar=1"},
+    };
+    const ServedCollection& served = servedCollection();
+    for (const auto& choice : choices) {
+        for (const QStringList& chain : chains) {
+            SCOPED_TRACE(chain.join(q(" › ")).toStdString() + choice.address.toStdString());
+            const Listed expected =
+                queried(served.collection().programFolder(), chain, choice.flags);
+            const Listed got = answered(served, chain, choice.address);
+            EXPECT_EQ(got.total, expected.total);
+            EXPECT_EQ(got.codes, expected.codes);
+            EXPECT_FALSE(expected.codes.empty());
+        }
+    }
 }
 
 }  // namespace
