@@ -18,8 +18,8 @@ a:focus,button:focus,input:focus,select:focus,summary:focus{outline:3px solid #1
 .pular:focus{left:8px;top:8px;background:#fff;padding:4px;z-index:2}
 header.site{background:#7bc621;padding:8px 12px;display:flex;flex-wrap:wrap;gap:8px;align-items:center}
 header.site a.nome{color:#102800;font-weight:bold;font-size:1.3em;text-decoration:none}
-header.site form{display:flex;flex-wrap:wrap;flex:1 1 220px;gap:4px;max-width:32em}
-header.site input{flex:1;min-width:0}
+header.site form{display:flex;flex-wrap:wrap;align-items:center;flex:1 1 220px;gap:4px;max-width:32em}
+header.site input{flex:1 1 10em;min-width:0}
 input,select,button{font:inherit;padding:4px 6px}
 button{background:#2f5d0a;color:#fff;border:0;border-radius:3px;cursor:pointer}
 main{padding:8px 12px;max-width:60em;margin:0 auto;overflow-wrap:anywhere}
