@@ -8,6 +8,9 @@
 
 #include <QUrl>
 
+#include <array>
+#include <charconv>
+
 namespace corvanel::web {
 
 namespace {
@@ -60,10 +63,14 @@ void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& 
     w.open("ol"_L1, {{"class"_L1, u"resultado"_s}});
     for (const ShownRow& row : rows) {
         // A key-word row opens at its own passage, a grouped one at its best.
-        QString address = u"/documento/"_s + row.code + arguments;
-        if (opensAtRow) {
-            address += u"&linha="_s + QString::number(row.textRow);
-        }
+        // Written in one piece: a page has a hundred of them.
+        std::array<char, 24> digits{};
+        const char* digitsEnd =
+            std::to_chars(digits.data(), digits.data() + digits.size(), row.textRow).ptr;
+        const QString address =
+            u"/documento/"_s + row.code + arguments +
+            (opensAtRow ? "&linha="_L1 : QLatin1StringView()) +
+            (opensAtRow ? QLatin1StringView(digits.data(), digitsEnd) : QLatin1StringView());
         w.open("li"_L1);
         if (!row.labelLine.isEmpty()) {
             w.element("span"_L1, row.labelLine, {{"class"_L1, u"rotulo"_s}});
