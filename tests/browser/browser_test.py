@@ -139,6 +139,14 @@ class Site(unittest.TestCase):
         self.assertTrue(current)
         self.assertNotEqual(listing, first)
 
+    def test_whole_words_reach_the_marks_of_the_page(self):
+        # The page holds "guarda" whole and inside longer words.
+        counts = []
+        for path in ("/documento/204?marcar=guarda", "/documento/204?marcar=guarda&inteira=1"):
+            self.open(path)
+            counts.append(self.marks_in_frame()[0])
+        self.assertLess(counts[1], counts[0])
+
     def test_phone_width_has_no_horizontal_scroll(self):
         self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": PHONE_WIDTH, "height": 740, "deviceScaleFactor": 2, "mobile": True})
