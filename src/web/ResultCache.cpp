@@ -30,7 +30,12 @@ std::shared_ptr<const std::vector<ShownRow>> shownPage(ResultCache& cache, Datab
                                                        const SearchResult& result, int page) {
     const int perPage = ResultAddress::kRowsPerPage;
     return cache.pages.find(ResultAddress::queryOf(chain, page), [&] {
-        return shownRows(database, result, (page - 1) * perPage, perPage);
+        std::vector<ShownRow> rows = shownRows(database, result, (page - 1) * perPage, perPage);
+        // Only the page's rows: a common word's result has thousands.
+        if (const QStringList words = chain.words(); !words.isEmpty()) {
+            addPassages(database, rows, words, chain.steps.narrowingMatching());
+        }
+        return rows;
     });
 }
 

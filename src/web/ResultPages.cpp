@@ -58,6 +58,28 @@ QString rowCountText(int documentRows) {
     return documentRows == 1 ? u"1 trecho"_s : u"%1 trechos"_s.arg(documentRows);
 }
 
+// The words in context, matches in bold; a note in italics when the words
+// are only in the title, key words or sub-title.
+void writePassage(HtmlWriter& w, const ShownPassage& passage) {
+    if (passage.text.isEmpty()) {
+        return;
+    }
+    if (passage.note) {
+        w.element("span"_L1, passage.text, {{"class"_L1, u"trecho nota"_s}});
+        return;
+    }
+    const QStringView text(passage.text);
+    w.open("span"_L1, {{"class"_L1, u"trecho"_s}});
+    qsizetype at = 0;
+    for (const Passage::Mark& mark : passage.marks) {
+        w.text(text.sliced(at, mark.start - at));
+        w.element("b"_L1, text.sliced(mark.start, mark.length));
+        at = mark.start + mark.length;
+    }
+    w.text(text.sliced(at));
+    w.close("span"_L1);
+}
+
 void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& arguments,
                bool opensAtRow) {
     w.open("ol"_L1, {{"class"_L1, u"resultado"_s}});
@@ -86,6 +108,7 @@ void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& 
                 w.element("span"_L1, row.detail, {{"class"_L1, u"detalhe"_s}});
             }
         }
+        writePassage(w, row.passage);
         if (row.documentRows > 0) {
             w.element("span"_L1, rowCountText(row.documentRows), {{"class"_L1, u"trechos"_s}});
         }

@@ -49,6 +49,9 @@ Reply searchAnswer(Database& database, ResultCache& results, const Request& requ
         if (row.documentRows > 0) {
             shown.insert(u"trechos"_s, row.documentRows);
         }
+        if (!row.passage.text.isEmpty()) {
+            shown.insert(u"trecho"_s, row.passage.text);
+        }
         rows.append(shown);
     }
     return json({{u"total"_s, total},

@@ -43,6 +43,9 @@ details.opcoes[open]{flex-basis:100%}
 .escolhas label{white-space:nowrap}
 .escolhas input[type=checkbox]{margin:0 4px 0 0;width:1.1em;height:1.1em;vertical-align:middle}
 .trechos{display:block;color:#2f5d0a;font-size:.9em}
+.trecho{display:block;color:#555;font-size:.9em}
+.trecho b{color:#1a1a1a;background:#e4f4cf}
+.nota{font-style:italic}
 header.documento{background:#7bc621;padding:6px 12px;display:flex;flex-wrap:wrap;gap:12px;align-items:center}
 header.documento a{color:#102800}
 iframe.pagina{display:block;width:100%;height:calc(100vh - 3.5em);border:0}

@@ -9,12 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace corvanel::testing {
 namespace {
 
 struct Listed {
     int total = -1;
     std::vector<qint64> codes;
+    std::vector<QString> passages;  // each row's, empty when it shows none
 };
 
 // What corvanel-query lists after the chain's last step.
@@ -46,6 +49,9 @@ Listed queried(const QString& databaseFolder, const QStringList& chain,
         const auto match = numbered.match(lines[i]);
         if (match.hasMatch()) {
             listed.codes.push_back(match.captured(1).toLongLong());
+            listed.passages.emplace_back();
+        } else if (lines[i].startsWith(u"» ") && !listed.passages.empty()) {
+            listed.passages.back() = lines[i].mid(2);
         }
     }
     return listed;
@@ -67,6 +73,7 @@ Listed answered(const ServedCollection& served, const QStringList& chain,
         listed.total = object[q("total")].toInt();
         for (const auto& row : object[q("linhas")].toArray()) {
             listed.codes.push_back(row.toObject()[q("codigo")].toInteger());
+            listed.passages.push_back(row.toObject()[q("trecho")].toString());
         }
         if (page >= object[q("paginas")].toInt()) {
             break;
@@ -126,6 +133,28 @@ TEST(ApiAgainstQuery, SameRowsForEveryChoice) {
             EXPECT_EQ(got.total, expected.total);
             EXPECT_EQ(got.codes, expected.codes);
             EXPECT_FALSE(expected.codes.empty());
+        }
+    }
+}
+
+// Each row's "trecho" is the line corvanel-query --trechos prints under it.
+TEST(ApiAgainstQuery, SamePassageUnderEveryRow) {
+    const QList<QStringList> chains{{q("guarda")}, {q("curatela")}, {q("comum"), q("proteção")}};
+    const ServedCollection& served = servedCollection();
+    for (const bool wholeWords : {false, true}) {
+        for (const QStringList& chain : chains) {
+            SCOPED_TRACE(chain.join(q(" › ")).toStdString() + (wholeWords ? " inteira" : ""));
+            QStringList flags{q("--trechos")};
+            if (wholeWords) {
+                flags << q("--palavra-inteira");
+            }
+            const Listed expected = queried(served.collection().programFolder(), chain, flags);
+            const Listed got = answered(served, chain, wholeWords ? "&inteira=1" : "");
+            EXPECT_EQ(got.codes, expected.codes);
+            EXPECT_EQ(got.passages, expected.passages);
+            EXPECT_FALSE(expected.codes.empty());
+            EXPECT_EQ(std::count(expected.passages.cbegin(), expected.passages.cend(), QString()),
+                      0);
         }
     }
 }

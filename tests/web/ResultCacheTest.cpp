@@ -9,8 +9,8 @@ namespace corvanel::testing {
 namespace {
 
 // Whatever the cache holds or has let go, it answers what evaluating the
-// chain answers, and shows the rows of its pages as they are listed, for
-// chains asked in turn and again.
+// chain answers, and shows the rows of its pages as they are listed (with
+// their passages when asked by words), for chains asked in turn and again.
 TEST(ResultCache, AnswersWhatEvaluatingAnswersWhateverItKeeps) {
     Database database(servedCollection().collection().connectionString());
     const QList<web::ResultChain> chains{
@@ -30,9 +30,13 @@ TEST(ResultCache, AnswersWhatEvaluatingAnswersWhateverItKeeps) {
                 EXPECT_EQ(*result, evaluate(database, chain.steps));
                 for (const int page : {1, 3}) {
                     const int first = (page - 1) * web::ResultAddress::kRowsPerPage;
-                    EXPECT_EQ(
-                        *web::shownPage(cache, database, chain, *result, page),
-                        web::shownRows(database, *result, first, web::ResultAddress::kRowsPerPage));
+                    std::vector<web::ShownRow> listed =
+                        web::shownRows(database, *result, first, web::ResultAddress::kRowsPerPage);
+                    if (!chain.words().isEmpty()) {
+                        web::addPassages(database, listed, chain.words(),
+                                         chain.steps.narrowingMatching());
+                    }
+                    EXPECT_EQ(*web::shownPage(cache, database, chain, *result, page), listed);
                 }
             }
         }

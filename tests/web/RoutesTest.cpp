@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,49 @@ TEST(Routes, ARowOpensItsDocumentAtItsPassage) {
     for (const char* start : {"primeira parte", "segunda parte", "terceira parte"}) {
         EXPECT_EQ(passages.filter(q(start)).size(), 1) << start;
     }
+}
+
+// Under each key-word row its words in context, matches in bold, escaped as
+// every text, and marked as the words were matched.
+TEST(Routes, KeyWordRowsShowTheirPassage) {
+    static const QRegularExpression passage(q("<span class=\"trecho\">(.*?)</span>"));
+    const auto passagesOf = [](const char* target) {
+        QStringList passages;
+        const QString page = QString::fromUtf8(servedCollection().get(target).body);
+        for (const auto& match : passage.globalMatch(page)) {
+            passages << match.captured(1);
+        }
+        return passages;
+    };
+    const QStringList rows = passagesOf("/resultado?q=guarda&inteira=1&dentro=parte");
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(QSet<QString>(rows.cbegin(), rows.cend()).size(), 3);
+    for (const QString& row : rows) {
+        EXPECT_TRUE(row.contains(u"<b>guarda</b>")) << row.toStdString();
+    }
+    struct Case {
+        const char* target;
+        const char* contains;
+        const char* absent;
+    };
+    const Case cases[] = {
+        {"/resultado?q=curatela", "<b>curatela</b>s", "<script>"},
+        {"/resultado?q=curatela&inteira=1", "a <b>curatela</b> provisória", "<b>curatela</b>s"},
+        {"/resultado?q=curatela", "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; &#39;",
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        const QString all = passagesOf(c.target).join(u'\n');
+        EXPECT_TRUE(all.contains(QString::fromUtf8(c.contains))) << all.toStdString();
+        if (c.absent != nullptr) {
+            EXPECT_FALSE(all.contains(QString::fromUtf8(c.absent)));
+        }
+    }
+    // A match in the title alone says so, in italics.
+    EXPECT_TRUE(servedCollection()
+                    .get("/resultado?q=curador")
+                    .body.contains("<span class=\"trecho nota\">no título</span>"));
 }
 
 }  // namespace

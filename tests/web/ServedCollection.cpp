@@ -36,6 +36,10 @@ QList<TestCard> servedCards() {
                   {q("Primeira parte, sobre a guarda provisória."),
                    q("Segunda parte, sobre a guarda definitiva."),
                    q("Terceira parte, sobre a guarda de fato.")});
+    // Markup in a text, and "curatela" inside a longer word before it stands alone.
+    cards << card(6004, q("Nomeação de curador"), q("Modelo"), q("B"), q("B02"), {},
+                  {q("Tutelas e curatelas <script>alert(\"x\")</script> & 'outras' — "
+                     "a curatela provisória.")});
     return cards;
 }
 
