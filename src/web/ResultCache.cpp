@@ -12,6 +12,10 @@ std::size_t weightOf(const std::vector<ShownRow>& rows) {
     return rows.size();
 }
 
+std::size_t weightOf(const QByteArray& written) {
+    return static_cast<std::size_t>(written.size()) / 1024 + 1;
+}
+
 std::shared_ptr<const SearchResult> resultOf(ResultCache& cache, Database& database,
                                              const ResultChain& chain) {
     // The key is the address, choices and all: each arrangement is held apart.

@@ -171,22 +171,10 @@ void writeChoicesForm(HtmlWriter& w, const ResultChain& chain) {
     w.close("form"_L1);
 }
 
-}  // namespace
-
-Reply resultPage(Database& database, ResultCache& results, const Request& request) {
-    const ResultAddress::Parsed parsed = ResultAddress::parse(request);
-    if (!parsed.chain) {
-        return errorPage(400, parsed.problem);
-    }
-    const ResultChain& chain = *parsed.chain;
-    const std::shared_ptr<const SearchResult> held = resultOf(results, database, chain);
-    const SearchResult& result = *held;
+// A result's page as the site writes it.
+QByteArray writtenPage(Database& database, ResultCache& results, const ResultChain& chain,
+                       const SearchResult& result, int page, int pages) {
     const int total = result.count();
-    const int perPage = ResultAddress::kRowsPerPage;
-    const int pages = std::max(1, (total + perPage - 1) / perPage);
-    if (parsed.page > pages) {
-        return errorPage(404, u"Esta página do resultado não existe."_s);
-    }
     SiteFrame frame(u"Resultado"_s, chain.choices());
     HtmlWriter& w = frame.writer();
     w.element("h1"_L1, u"Resultado");
@@ -217,11 +205,34 @@ Reply resultPage(Database& database, ResultCache& results, const Request& reques
     if (total == 0) {
         w.element("p"_L1, kNothingFound);
     } else {
-        writeRows(w, *shownPage(results, database, chain, result, parsed.page),
-                  documentArguments(chain, parsed.page), byWords);
-        writePager(w, chain, parsed.page, pages);
+        writeRows(w, *shownPage(results, database, chain, result, page),
+                  documentArguments(chain, page), byWords);
+        writePager(w, chain, page, pages);
     }
-    return frame.reply();
+    return frame.reply().body;
+}
+
+}  // namespace
+
+Reply resultPage(Database& database, ResultCache& results, const Request& request) {
+    const ResultAddress::Parsed parsed = ResultAddress::parse(request);
+    if (!parsed.chain) {
+        return errorPage(400, parsed.problem);
+    }
+    const ResultChain& chain = *parsed.chain;
+    const std::shared_ptr<const SearchResult> held = resultOf(results, database, chain);
+    const int perPage = ResultAddress::kRowsPerPage;
+    const int pages = std::max(1, (held->count() + perPage - 1) / perPage);
+    if (parsed.page > pages) {
+        return errorPage(404, u"Esta página do resultado não existe."_s);
+    }
+    // A page follows from its address alone: asked again, it is sent as it
+    // was written, not written anew.
+    Reply reply;
+    reply.body = *results.writtenPages.find(ResultAddress::queryOf(chain, parsed.page), [&] {
+        return writtenPage(database, results, chain, *held, parsed.page, pages);
+    });
+    return reply;
 }
 
 Reply authorsPage(Database& database) {

@@ -1,6 +1,7 @@
 #include "Database.h"
 #include "ResultAddress.h"
 #include "ResultCache.h"
+#include "ResultPages.h"
 #include "ServedCollection.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,32 @@ TEST(ResultCache, AnswersWhatEvaluatingAnswersWhateverItKeeps) {
                     EXPECT_EQ(*web::shownPage(cache, database, chain, *result, page), listed);
                 }
             }
+        }
+    }
+}
+
+// A page sent again from the cache is the page written anew, and a page past
+// the end stays an error whatever is held.
+TEST(ResultCache, APageSentAgainIsThePageWrittenAnew) {
+    Database database(servedCollection().collection().connectionString());
+    web::ResultCache keeping;
+    web::ResultCache forgetting(0, 0, 0);
+    const std::vector<std::pair<QString, QString>> addresses[] = {
+        {{q("q"), q("guarda")}},
+        {{q("q"), q("guarda")}, {q("inteira"), q("1")}},
+        {{q("q"), q("comum")}, {q("pagina"), q("3")}},
+        {{q("q"), q("comum")}, {q("pagina"), q("2")}},
+        {{q("q"), q("comum")}, {q("pagina"), q("9")}},
+        {{q("categoria"), q("C11")}},
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& arguments : addresses) {
+            const web::Request request{q("/resultado"), arguments};
+            SCOPED_TRACE(arguments.back().second.toStdString());
+            const web::Reply kept = web::resultPage(database, keeping, request);
+            const web::Reply written = web::resultPage(database, forgetting, request);
+            EXPECT_EQ(kept.status, written.status);
+            EXPECT_EQ(kept.body, written.body);
         }
     }
 }
