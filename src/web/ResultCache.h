@@ -82,7 +82,7 @@ private:
 // their rows, and those pages as the site wrote them.
 struct ResultCache {
     explicit ResultCache(std::size_t resultRows = 4'000'000, std::size_t shownRows = 20'000,
-                         std::size_t writtenKibibytes = 16 * 1024)
+                         std::size_t writtenKibibytes = std::size_t{16} * 1024)
         : results(resultRows), pages(shownRows), writtenPages(writtenKibibytes) {}
 
     RecentValues<SearchResult> results;
