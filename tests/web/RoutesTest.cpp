@@ -262,7 +262,7 @@ TEST(Routes, KeyWordRowsShowTheirPassage) {
         const char* absent;
     };
     const Case cases[] = {
-        {"/resultado?q=curatela", "<b>curatela</b>s", "<script>"},
+        {"/resultado?q=curatela", "Tutelas e <b>curatela</b>s", "<script>"},
         {"/resultado?q=curatela&inteira=1", "a <b>curatela</b> provisória", "<b>curatela</b>s"},
         {"/resultado?q=curatela", "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; &#39;",
          nullptr},
@@ -275,6 +275,11 @@ TEST(Routes, KeyWordRowsShowTheirPassage) {
             EXPECT_FALSE(all.contains(QString::fromUtf8(c.absent)));
         }
     }
+    // Cut between words at both ends of a long text, the marks still on the words.
+    const QStringList cut = passagesOf("/resultado?q=curatela");
+    ASSERT_EQ(cut.size(), 1);
+    EXPECT_TRUE(cut.front().startsWith(u"… ") && cut.front().endsWith(u" …"))
+        << cut.front().toStdString();
     // A match in the title alone says so, in italics.
     EXPECT_TRUE(servedCollection()
                     .get("/resultado?q=curador")

@@ -36,10 +36,14 @@ QList<TestCard> servedCards() {
                   {q("Primeira parte, sobre a guarda provisória."),
                    q("Segunda parte, sobre a guarda definitiva."),
                    q("Terceira parte, sobre a guarda de fato.")});
-    // Markup in a text, and "curatela" inside a longer word before it stands alone.
+    // Markup in a text, and "curatela" inside a longer word before it stands
+    // alone, far enough into a long text for its passage to be cut at both ends.
+    const QString filler = q("Considerando o disposto na lei e nos autos. ").repeated(8);
     cards << card(6004, q("Nomeação de curador"), q("Modelo"), q("B"), q("B02"), {},
-                  {q("Tutelas e curatelas <script>alert(\"x\")</script> & 'outras' — "
-                     "a curatela provisória.")});
+                  {filler +
+                   q("Tutelas e curatelas <script>alert(\"x\")</script> & 'outras' — "
+                     "a curatela provisória. ") +
+                   filler});
     return cards;
 }
 
