@@ -209,7 +209,11 @@ QByteArray writtenPage(Database& database, ResultCache& results, const ResultCha
                   documentArguments(chain, page), byWords);
         writePager(w, chain, page, pages);
     }
-    return frame.reply().body;
+    // Kept for long: without the room UTF-8 conversion reserved (up to three
+    // times the page).
+    QByteArray written = frame.reply().body;
+    written.squeeze();
+    return written;
 }
 
 }  // namespace
