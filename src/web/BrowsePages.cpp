@@ -128,6 +128,7 @@ Reply sectionPage(const Site& site, QStringView letter) {
     }
     w.close("select"_L1);
     w.element("button"_L1, u"Buscar", {{"type"_L1, u"submit"_s}});
+    writeFoldedChoices(w, {});
     w.close("form"_L1);
     w.open("p"_L1);
     w.element("a"_L1, u"Listar lumbra da seção",

@@ -2,9 +2,12 @@
 
 #include "CollectionFiles.h"
 #include "ContentAddress.h"
-#include "PageMarking.h"
+#include "DatabaseError.h"
+#include "Passage.h"
 #include "ResultAddress.h"
+#include "Site.h"
 #include "SiteFrame.h"
+#include "WorkerDatabase.h"
 
 #include <QUrl>
 #include <QUrlQuery>
@@ -33,7 +36,46 @@ std::optional<QString> backAddress(const Request& request) {
     return u"/resultado?"_s + ResultAddress::queryOf(*parsed.chain, parsed.page);
 }
 
+// The text row a result row opened, when the request names one.
+std::optional<std::int64_t> openedRow(const Request& request) {
+    bool ok = false;
+    const std::int64_t row = request.argument(u"linha").toLongLong(&ok);
+    return ok && row > 0 ? std::optional(row) : std::nullopt;
+}
+
+// The arguments that carry the marks from the document to its framed page,
+// each checked: nothing of the request goes on unread.
+QString markArguments(const Request& request) {
+    QString arguments =
+        u"?marcar="_s + QString::fromLatin1(QUrl::toPercentEncoding(request.argument(u"marcar")));
+    if (SearchChoices::of(request).wholeWords) {
+        arguments += u"&inteira=1"_s;
+    }
+    if (const std::optional<std::int64_t> row = openedRow(request)) {
+        arguments += u"&linha="_s + QString::number(*row);
+    }
+    return arguments;
+}
+
 }  // namespace
+
+PageMarks pageMarksOf(const Site& site, const Request& request) {
+    PageMarks marks{request.argument(u"marcar"), SearchChoices::of(request).wholeWords, {}};
+    const std::optional<std::int64_t> row = openedRow(request);
+    if (marks.words.isEmpty() || !row) {
+        return marks;
+    }
+    // A row that cannot be read keeps no one from the page: it opens at its
+    // first mark.
+    try {
+        marks.near = passageOf(workerDatabase(site).textRowFields(*row),
+                               marks.words.split(u'\n', Qt::SkipEmptyParts),
+                               marks.wholeWords ? WordMatching::WholeWords : WordMatching::Anywhere)
+                         .text;
+    } catch (const DatabaseError&) {
+    }
+    return marks;
+}
 
 Reply documentPage(const CollectionFiles& content, const std::optional<ListedDocument>& card,
                    const Request& request) {
@@ -58,8 +100,7 @@ Reply documentPage(const CollectionFiles& content, const std::optional<ListedDoc
     w.close("header"_L1);
     QString frameAddress = pageAddress;
     if (request.has(u"marcar")) {
-        frameAddress += u"?marcar="_s +
-                        QString::fromLatin1(QUrl::toPercentEncoding(request.argument(u"marcar")));
+        frameAddress += markArguments(request);
     }
     // The page is untrusted: its scripts run, but in a frame of no origin.
     w.open("iframe"_L1, {{"class"_L1, u"pagina"_s},
@@ -72,18 +113,18 @@ Reply documentPage(const CollectionFiles& content, const std::optional<ListedDoc
 }
 
 Reply collectionFile(const CollectionFiles& content, const QString& relativePath,
-                     const QString& wordsToMark) {
+                     const PageMarks& marks) {
     if (const std::optional<QString> path = content.filePath(relativePath)) {
         Reply reply;
         reply.kind = Reply::Kind::Collection;
         reply.contentType = CollectionFiles::contentTypeOf(*path);
-        if (wordsToMark.isEmpty() || !reply.contentType.startsWith("text/html")) {
+        if (marks.words.isEmpty() || !reply.contentType.startsWith("text/html")) {
             reply.file = CollectionFiles::open(*path);
             if (reply.file.isOpen()) {
                 return reply;
             }
         } else if (const std::optional<QByteArray> page = CollectionFiles::read(*path)) {
-            reply.body = PageMarking::marked(*page, wordsToMark);
+            reply.body = PageMarking::marked(*page, marks);
             return reply;
         }
     }

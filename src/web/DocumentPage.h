@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListedDocument.h"
+#include "PageMarking.h"
 #include "Reply.h"
 
 #include <optional>
@@ -8,6 +9,7 @@
 namespace corvanel::web {
 
 class CollectionFiles;
+struct Site;
 
 // /documento/CODIGO: the collection's page in the site's frame, with its
 // title, the way back to the result, print and download. 404 for a code
@@ -15,9 +17,14 @@ class CollectionFiles;
 Reply documentPage(const CollectionFiles& content, const std::optional<ListedDocument>& card,
                    const Request& request);
 
+// The marks a request for a page asks for: marcar (the words, separated by
+// line breaks), inteira=1 (whole words) and linha (the result row it was
+// opened from, whose passage tells where the page opens).
+PageMarks pageMarksOf(const Site& site, const Request& request);
+
 // /colecao/PATH: a file of the collection, under its own strict policy; a
-// page with the words to mark (separated by line breaks) marked.
+// page with words to mark marked.
 Reply collectionFile(const CollectionFiles& content, const QString& relativePath,
-                     const QString& wordsToMark = {});
+                     const PageMarks& marks = {});
 
 }  // namespace corvanel::web

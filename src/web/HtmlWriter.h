@@ -19,7 +19,7 @@ using Attribute = std::pair<QLatin1StringView, QString>;
 class HtmlWriter {
 public:
     // Room for a page of rows from the start, so it grows once or never.
-    HtmlWriter() { html_.reserve(qsizetype{32} * 1024); }
+    HtmlWriter() { html_.reserve(qsizetype{48} * 1024); }
 
     void open(QLatin1StringView tag, std::initializer_list<Attribute> attributes = {});
     // An element without content (<meta>, <input>, <br>).

@@ -16,7 +16,7 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 // Starts the viewer's marking once the page is read: every occurrence, the
-// first scrolled into sight.
+// one the passage tells (or the first) scrolled into sight.
 constexpr char kStartMarking[] = R"js(
 (function () {
     'use strict';
@@ -24,7 +24,8 @@ constexpr char kStartMarking[] = R"js(
     function run() {
         var needles = JSON.parse(data.agulhas);
         var table = JSON.parse(data.tabela);
-        window.corvanelMarks.mark(1, table, needles, false);
+        var near = JSON.parse(data.perto)[0];
+        window.corvanelMarks.mark(1, table, needles, false, true, near, data.inteira === '1');
         window.corvanelMarks.more(1, Infinity, Infinity);
     }
     if (document.readyState === 'loading') {
@@ -67,8 +68,8 @@ QString charactersOf(const QByteArray& page) {
 
 }  // namespace
 
-QByteArray PageMarking::marked(const QByteArray& page, const QString& words) {
-    const QStringList needles = PageFolding::needles(words.split(u'\n', Qt::SkipEmptyParts));
+QByteArray PageMarking::marked(const QByteArray& page, const PageMarks& marks) {
+    const QStringList needles = PageFolding::needles(marks.words.split(u'\n', Qt::SkipEmptyParts));
     if (needles.isEmpty()) {
         return page;
     }
@@ -82,7 +83,11 @@ QByteArray PageMarking::marked(const QByteArray& page, const QString& words) {
     w.open("script"_L1,
            {{"src"_L1, u"/recursos/marcar.js"_s},
             {"data-agulhas"_L1, asciiJson(QJsonDocument(QJsonArray::fromStringList(needles)))},
-            {"data-tabela"_L1, asciiJson(QJsonDocument(table))}});
+            {"data-tabela"_L1, asciiJson(QJsonDocument(table))},
+            // The page folds as the words are folded.
+            {"data-perto"_L1,
+             asciiJson(QJsonDocument(QJsonArray{PageFolding::needles({marks.near}).value(0)}))},
+            {"data-inteira"_L1, marks.wholeWords ? u"1"_s : u"0"_s}});
     w.close("script"_L1);
     const QByteArray scripts = w.html().toLatin1();
     const qsizetype bodyEnd = page.toLower().lastIndexOf("</body");

@@ -87,7 +87,80 @@ FirstRequest firstRequestOf(const Request& request) {
     return {WordSearch{words, SearchScope::allSections()}, {}};
 }
 
+// The chain's words matched as the choices say; a section's listing (its
+// search for a blank) lists every row whatever they say.
+void apply(const SearchChoices& choices, ResultChain& chain) {
+    chain.steps.wholeWords = choices.wholeWords;
+    chain.arrangement = choices.arrangement;
+    if (auto* search = std::get_if<WordSearch>(&chain.steps.request)) {
+        search->wholeWords = choices.wholeWords && !search->words.trimmed().isEmpty();
+    }
+}
+
+void appendChoices(QString& query, const SearchChoices& choices) {
+    if (choices.wholeWords) {
+        append(query, u"inteira", QStringLiteral("1"));
+    }
+    if (choices.arrangement.order == ResultOrder::Relevance) {
+        append(query, u"ordem", QStringLiteral("relevancia"));
+    }
+    if (choices.arrangement.groupedByDocument) {
+        append(query, u"agrupar", QStringLiteral("1"));
+    }
+}
+
+// The first request's arguments.
+QString requestQuery(const ResultChain& chain) {
+    QString query;
+    if (std::holds_alternative<CollectionListing>(chain.steps.request)) {
+        append(query, u"lista", QStringLiteral("geral"));
+    } else if (const auto* category = std::get_if<CategoryListing>(&chain.steps.request)) {
+        append(query, u"categoria", category->category);
+    } else if (const auto* search = std::get_if<WordSearch>(&chain.steps.request)) {
+        const SearchScope& scope = search->scope;
+        if (scope.kind == SearchScope::Kind::AllSections) {
+            append(query, u"q", search->words);
+        } else {
+            append(query, u"secao", chain.section);
+            if (!search->words.trimmed().isEmpty()) {
+                append(query, u"q", search->words);
+            }
+            if (scope.kind == SearchScope::Kind::Subcategory) {
+                append(query, u"onde", scope.filter);
+            }
+        }
+    }
+    return query;
+}
+
+void appendNarrowings(QString& query, const ResultChain& chain) {
+    for (const QString& words : chain.steps.narrowings) {
+        append(query, u"dentro", words);
+    }
+}
+
 }  // namespace
+
+SearchChoices SearchChoices::of(const Request& request) {
+    SearchChoices choices;
+    choices.wholeWords = request.argument(u"inteira") == u"1";
+    if (request.argument(u"ordem") == u"relevancia") {
+        choices.arrangement.order = ResultOrder::Relevance;
+    }
+    choices.arrangement.groupedByDocument = request.argument(u"agrupar") == u"1";
+    return choices;
+}
+
+QStringList ResultChain::words() const {
+    QStringList words;
+    if (const auto* search = std::get_if<WordSearch>(&steps.request)) {
+        if (!search->words.trimmed().isEmpty()) {
+            words << search->words;
+        }
+    }
+    words << steps.narrowings;
+    return words;
+}
 
 ResultAddress::Parsed ResultAddress::parse(const Request& request) {
     Parsed parsed;
@@ -122,35 +195,23 @@ ResultAddress::Parsed ResultAddress::parse(const Request& request) {
     }
     parsed.chain = ResultChain{SearchChain{*first.request, narrowings},
                                request.has(u"secao") ? request.argument(u"secao") : QString()};
+    apply(SearchChoices::of(request), *parsed.chain);
     return parsed;
 }
 
 QString ResultAddress::queryOf(const ResultChain& chain, int page) {
-    QString query;
-    if (std::holds_alternative<CollectionListing>(chain.steps.request)) {
-        append(query, u"lista", QStringLiteral("geral"));
-    } else if (const auto* category = std::get_if<CategoryListing>(&chain.steps.request)) {
-        append(query, u"categoria", category->category);
-    } else if (const auto* search = std::get_if<WordSearch>(&chain.steps.request)) {
-        const SearchScope& scope = search->scope;
-        if (scope.kind == SearchScope::Kind::AllSections) {
-            append(query, u"q", search->words);
-        } else {
-            append(query, u"secao", chain.section);
-            if (!search->words.trimmed().isEmpty()) {
-                append(query, u"q", search->words);
-            }
-            if (scope.kind == SearchScope::Kind::Subcategory) {
-                append(query, u"onde", scope.filter);
-            }
-        }
-    }
-    for (const QString& words : chain.steps.narrowings) {
-        append(query, u"dentro", words);
-    }
+    QString query = requestQuery(chain);
+    appendChoices(query, chain.choices());
+    appendNarrowings(query, chain);
     if (page > 1) {
         append(query, u"pagina", QString::number(page));
     }
+    return query;
+}
+
+QString ResultAddress::queryWithoutChoices(const ResultChain& chain) {
+    QString query = requestQuery(chain);
+    appendNarrowings(query, chain);
     return query;
 }
 

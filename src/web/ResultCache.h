@@ -3,6 +3,7 @@
 #include "SearchResult.h"
 #include "ShownRows.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -13,9 +14,11 @@
 
 namespace corvanel::web {
 
-// What a cached value counts against its cache's budget: its rows.
+// What a cached value counts against its cache's budget: its rows, or a
+// written page's kibibytes.
 std::size_t weightOf(const SearchResult& result);
 std::size_t weightOf(const std::vector<ShownRow>& rows);
+std::size_t weightOf(const QByteArray& written);
 
 // The values asked for lately, shared by the worker threads: paging through
 // a result, or many readers asking the same, evaluates it once. It only
@@ -75,14 +78,16 @@ private:
     std::size_t budget_;
 };
 
-// The results of chains, and the pages of them shown lately, as the desktop
-// lists their rows.
+// The results of chains, the pages of them shown lately as the desktop lists
+// their rows, and those pages as the site wrote them.
 struct ResultCache {
-    explicit ResultCache(std::size_t resultRows = 4'000'000, std::size_t shownRows = 20'000)
-        : results(resultRows), pages(shownRows) {}
+    explicit ResultCache(std::size_t resultRows = 4'000'000, std::size_t shownRows = 20'000,
+                         std::size_t writtenKibibytes = std::size_t{16} * 1024)
+        : results(resultRows), pages(shownRows), writtenPages(writtenKibibytes) {}
 
     RecentValues<SearchResult> results;
     RecentValues<std::vector<ShownRow>> pages;
+    RecentValues<QByteArray> writtenPages;
 };
 
 struct ResultChain;

@@ -8,6 +8,9 @@
 
 #include <QUrl>
 
+#include <array>
+#include <charconv>
+
 namespace corvanel::web {
 
 namespace {
@@ -38,27 +41,58 @@ QString scopeCaption(const ResultChain& chain) {
     return caption;
 }
 
-QString wordsToMark(const ResultChain& chain) {
-    QStringList words;
-    if (const auto* search = std::get_if<WordSearch>(&chain.steps.request)) {
-        if (!search->words.trimmed().isEmpty()) {
-            words << search->words;
+// The words to mark, and how, from a row's document back to the result.
+QString documentArguments(const ResultChain& chain, int page) {
+    QString arguments = u"?volta="_s + encoded(ResultAddress::queryOf(chain, page));
+    const QStringList words = chain.words();
+    if (!words.isEmpty()) {
+        arguments += u"&marcar="_s + encoded(words.join(u'\n'));
+        if (chain.steps.wholeWords) {
+            arguments += u"&inteira=1"_s;
         }
     }
-    words << chain.steps.narrowings;
-    return words.join(u'\n');
+    return arguments;
 }
 
-void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& backQuery,
-               const QString& marks) {
-    // Every row goes back to the same page and marks the same words.
-    QString arguments = u"?volta="_s + encoded(backQuery);
-    if (!marks.isEmpty()) {
-        arguments += u"&marcar="_s + encoded(marks);
+QString rowCountText(int documentRows) {
+    return documentRows == 1 ? u"1 trecho"_s : u"%1 trechos"_s.arg(documentRows);
+}
+
+// The words in context, matches in bold; a note in italics when the words
+// are only in the title, key words or sub-title.
+void writePassage(HtmlWriter& w, const ShownPassage& passage) {
+    if (passage.text.isEmpty()) {
+        return;
     }
+    if (passage.note) {
+        w.element("span"_L1, passage.text, {{"class"_L1, u"trecho nota"_s}});
+        return;
+    }
+    const QStringView text(passage.text);
+    w.open("span"_L1, {{"class"_L1, u"trecho"_s}});
+    qsizetype at = 0;
+    for (const Passage::Mark& mark : passage.marks) {
+        w.text(text.sliced(at, mark.start - at));
+        w.element("b"_L1, text.sliced(mark.start, mark.length));
+        at = mark.start + mark.length;
+    }
+    w.text(text.sliced(at));
+    w.close("span"_L1);
+}
+
+void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& arguments,
+               bool opensAtRow) {
     w.open("ol"_L1, {{"class"_L1, u"resultado"_s}});
     for (const ShownRow& row : rows) {
-        const QString address = u"/documento/"_s + row.code + arguments;
+        // A key-word row opens at its own passage, a grouped one at its best.
+        // Written in one piece: a page has a hundred of them.
+        std::array<char, 24> digits{};
+        const char* digitsEnd =
+            std::to_chars(digits.data(), digits.data() + digits.size(), row.textRow).ptr;
+        const QString address =
+            u"/documento/"_s + row.code + arguments +
+            (opensAtRow ? "&linha="_L1 : QLatin1StringView()) +
+            (opensAtRow ? QLatin1StringView(digits.data(), digitsEnd) : QLatin1StringView());
         w.open("li"_L1);
         if (!row.labelLine.isEmpty()) {
             w.element("span"_L1, row.labelLine, {{"class"_L1, u"rotulo"_s}});
@@ -73,6 +107,10 @@ void writeRows(HtmlWriter& w, const std::vector<ShownRow>& rows, const QString& 
             if (!row.detail.isEmpty()) {
                 w.element("span"_L1, row.detail, {{"class"_L1, u"detalhe"_s}});
             }
+        }
+        writePassage(w, row.passage);
+        if (row.documentRows > 0) {
+            w.element("span"_L1, rowCountText(row.documentRows), {{"class"_L1, u"trechos"_s}});
         }
         w.close("li"_L1);
     }
@@ -98,10 +136,8 @@ void writePager(HtmlWriter& w, const ResultChain& chain, int page, int pages) {
     w.close("nav"_L1);
 }
 
-// The narrowing form carries the chain so far in hidden fields.
-void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
-    openSearchForm(w, u"busca"_s);
-    const QString query = ResultAddress::queryOf(chain);
+// The arguments of query as hidden fields of a form.
+void writeHiddenFields(HtmlWriter& w, const QString& query) {
     for (const QString& pair : query.split(u'&', Qt::SkipEmptyParts)) {
         const qsizetype equals = pair.indexOf(u'=');
         w.empty("input"_L1,
@@ -109,6 +145,13 @@ void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
                  {"name"_L1, QUrl::fromPercentEncoding(pair.left(equals).toLatin1())},
                  {"value"_L1, QUrl::fromPercentEncoding(pair.mid(equals + 1).toLatin1())}});
     }
+}
+
+// The narrowing form carries the chain so far, choices and all, in hidden
+// fields.
+void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
+    openSearchForm(w, u"busca"_s);
+    writeHiddenFields(w, ResultAddress::queryOf(chain));
     writeSearchBox(w, {.label = u"Buscar nos resultados"_s,
                        .id = u"dentro"_s,
                        .name = u"dentro"_s,
@@ -116,23 +159,23 @@ void writeNarrowingForm(HtmlWriter& w, const ResultChain& chain) {
     w.close("form"_L1);
 }
 
-}  // namespace
+// The same chain asked again with other choices, from its first page.
+void writeChoicesForm(HtmlWriter& w, const ResultChain& chain) {
+    w.open("form"_L1, {{"class"_L1, u"busca"_s},
+                       {"action"_L1, u"/resultado"_s},
+                       {"method"_L1, u"get"_s},
+                       {"aria-label"_L1, u"Opções do resultado"_s}});
+    writeHiddenFields(w, ResultAddress::queryWithoutChoices(chain));
+    writeChoiceControls(w, chain.choices());
+    w.element("button"_L1, u"Aplicar", {{"type"_L1, u"submit"_s}});
+    w.close("form"_L1);
+}
 
-Reply resultPage(Database& database, ResultCache& results, const Request& request) {
-    const ResultAddress::Parsed parsed = ResultAddress::parse(request);
-    if (!parsed.chain) {
-        return errorPage(400, parsed.problem);
-    }
-    const ResultChain& chain = *parsed.chain;
-    const std::shared_ptr<const SearchResult> held = resultOf(results, database, chain);
-    const SearchResult& result = *held;
+// A result's page as the site writes it.
+QByteArray writtenPage(Database& database, ResultCache& results, const ResultChain& chain,
+                       const SearchResult& result, int page, int pages) {
     const int total = result.count();
-    const int perPage = ResultAddress::kRowsPerPage;
-    const int pages = std::max(1, (total + perPage - 1) / perPage);
-    if (parsed.page > pages) {
-        return errorPage(404, u"Esta página do resultado não existe."_s);
-    }
-    SiteFrame frame(u"Resultado"_s);
+    SiteFrame frame(u"Resultado"_s, chain.choices());
     HtmlWriter& w = frame.writer();
     w.element("h1"_L1, u"Resultado");
     w.element("p"_L1, u"Pesquisando: "_s + scopeCaption(chain));
@@ -144,6 +187,10 @@ Reply resultPage(Database& database, ResultCache& results, const Request& reques
     }
     w.element("p"_L1, total == 1 ? u"1 documento"_s : u"%1 documentos"_s.arg(total),
               {{"id"_L1, u"total"_s}});
+    const bool byWords = !chain.words().isEmpty();
+    if (byWords) {
+        writeChoicesForm(w, chain);
+    }
     // Only a labelled result can be searched again (a plain listing's
     // narrowing finds nothing, as on the desktop).
     if (result.labelled) {
@@ -158,11 +205,38 @@ Reply resultPage(Database& database, ResultCache& results, const Request& reques
     if (total == 0) {
         w.element("p"_L1, kNothingFound);
     } else {
-        writeRows(w, *shownPage(results, database, chain, result, parsed.page),
-                  ResultAddress::queryOf(chain, parsed.page), wordsToMark(chain));
-        writePager(w, chain, parsed.page, pages);
+        writeRows(w, *shownPage(results, database, chain, result, page),
+                  documentArguments(chain, page), byWords);
+        writePager(w, chain, page, pages);
     }
-    return frame.reply();
+    // Kept for long: without the room UTF-8 conversion reserved (up to three
+    // times the page).
+    QByteArray written = frame.reply().body;
+    written.squeeze();
+    return written;
+}
+
+}  // namespace
+
+Reply resultPage(Database& database, ResultCache& results, const Request& request) {
+    const ResultAddress::Parsed parsed = ResultAddress::parse(request);
+    if (!parsed.chain) {
+        return errorPage(400, parsed.problem);
+    }
+    const ResultChain& chain = *parsed.chain;
+    const std::shared_ptr<const SearchResult> held = resultOf(results, database, chain);
+    const int perPage = ResultAddress::kRowsPerPage;
+    const int pages = std::max(1, (held->count() + perPage - 1) / perPage);
+    if (parsed.page > pages) {
+        return errorPage(404, u"Esta página do resultado não existe."_s);
+    }
+    // A page follows from its address alone: asked again, it is sent as it
+    // was written, not written anew.
+    Reply reply;
+    reply.body = *results.writtenPages.find(ResultAddress::queryOf(chain, parsed.page), [&] {
+        return writtenPage(database, results, chain, *held, parsed.page, pages);
+    });
+    return reply;
 }
 
 Reply authorsPage(Database& database) {

@@ -78,7 +78,7 @@ Reply Router::dispatch(const Request& request) const {
             content_, documentCard(workerDatabase(site_), QStringView(path).mid(11)), request);
     }
     if (path.startsWith(u"/colecao/")) {
-        return collectionFile(content_, path.mid(9), request.argument(u"marcar"));
+        return collectionFile(content_, path.mid(9), pageMarksOf(site_, request));
     }
     if (path == u"/api/v1/busca") {
         return searchAnswer(workerDatabase(site_), results_, request);

@@ -41,11 +41,18 @@ Reply searchAnswer(Database& database, ResultCache& results, const Request& requ
     const int perPage = ResultAddress::kRowsPerPage;
     QJsonArray rows;
     for (const ShownRow& row : *shownPage(results, database, *parsed.chain, result, parsed.page)) {
-        rows.append(QJsonObject{{u"numero"_s, row.number},
-                                {u"codigo"_s, row.code.toLongLong()},
-                                {u"titulo"_s, row.title},
-                                {u"subtitulo"_s, row.detail},
-                                {u"secao"_s, row.sectionName}});
+        QJsonObject shown{{u"numero"_s, row.number},
+                          {u"codigo"_s, row.code.toLongLong()},
+                          {u"titulo"_s, row.title},
+                          {u"subtitulo"_s, row.detail},
+                          {u"secao"_s, row.sectionName}};
+        if (row.documentRows > 0) {
+            shown.insert(u"trechos"_s, row.documentRows);
+        }
+        if (!row.passage.text.isEmpty()) {
+            shown.insert(u"trecho"_s, row.passage.text);
+        }
+        rows.append(shown);
     }
     return json({{u"total"_s, total},
                  {u"pagina"_s, parsed.page},

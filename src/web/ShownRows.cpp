@@ -1,5 +1,6 @@
 #include "ShownRows.h"
 
+#include "DatabaseError.h"
 #include "Sections.h"
 
 #include <QHash>
@@ -12,6 +13,20 @@ namespace {
 constexpr int kDecisionCharacters = 400;
 
 }  // namespace
+
+ShownPassage ShownPassage::of(const Passage& passage) {
+    ShownPassage shown{passage.shown(), {}, passage.place != Passage::Place::Text};
+    if (!shown.note) {
+        // shown() puts "… " before a text cut at its start.
+        const qsizetype shift = shown.text.size() - passage.text.size() -
+                                (passage.cutAfter ? QStringView(u" …").size() : 0);
+        shown.marks.reserve(passage.marks.size());
+        for (const Passage::Mark& mark : passage.marks) {
+            shown.marks.append({mark.start + shift, mark.length});
+        }
+    }
+    return shown;
+}
 
 std::vector<ShownRow> shownRows(Database& database, const SearchResult& result, int first,
                                 int count) {
@@ -36,6 +51,10 @@ std::vector<ShownRow> shownRows(Database& database, const SearchResult& result, 
                       card->subtitle,
                       card->code,
                       section->name.toString()};
+        line.textRow = page[i].textRow;
+        if (!result.documentRowCounts.empty()) {
+            line.documentRows = result.documentRowCounts[static_cast<std::size_t>(first) + i];
+        }
         if (section->listsTextStart && card->section == section->cardLetter) {
             line.decision = true;
             decisionRows.push_back(card->textRow);
@@ -53,6 +72,18 @@ std::vector<ShownRow> shownRows(Database& database, const SearchResult& result, 
         }
     }
     return shown;
+}
+
+void addPassages(Database& database, std::vector<ShownRow>& rows, const QStringList& words,
+                 WordMatching matching) {
+    for (ShownRow& row : rows) {
+        try {
+            row.passage =
+                ShownPassage::of(passageOf(database.textRowFields(row.textRow), words, matching));
+        } catch (const DatabaseError&) {
+            row.passage = {};
+        }
+    }
 }
 
 }  // namespace corvanel::web

@@ -18,8 +18,8 @@ a:focus,button:focus,input:focus,select:focus,summary:focus{outline:3px solid #1
 .pular:focus{left:8px;top:8px;background:#fff;padding:4px;z-index:2}
 header.site{background:#7bc621;padding:8px 12px;display:flex;flex-wrap:wrap;gap:8px;align-items:center}
 header.site a.nome{color:#102800;font-weight:bold;font-size:1.3em;text-decoration:none}
-header.site form{display:flex;flex:1 1 220px;gap:4px;max-width:32em}
-header.site input{flex:1;min-width:0}
+header.site form{display:flex;flex-wrap:wrap;align-items:center;flex:1 1 220px;gap:4px;max-width:32em}
+header.site input{flex:1 1 10em;min-width:0}
 input,select,button{font:inherit;padding:4px 6px}
 button{background:#2f5d0a;color:#fff;border:0;border-radius:3px;cursor:pointer}
 main{padding:8px 12px;max-width:60em;margin:0 auto;overflow-wrap:anywhere}
@@ -37,6 +37,15 @@ ol.resultado li{padding:6px 0;border-bottom:1px solid #7bc621}
 .decisao{display:-webkit-box;-webkit-line-clamp:5;-webkit-box-orient:vertical;overflow:hidden}
 nav.paginas{display:flex;flex-wrap:wrap;gap:12px;margin:10px 0}
 .passos{color:#333}
+details.opcoes summary{cursor:pointer;padding:4px 0}
+details.opcoes[open]{flex-basis:100%}
+.escolhas{display:flex;flex-wrap:wrap;gap:4px 14px;align-items:center}
+.escolhas label{white-space:nowrap}
+.escolhas input[type=checkbox]{margin:0 4px 0 0;width:1.1em;height:1.1em;vertical-align:middle}
+.trechos{display:block;color:#2f5d0a;font-size:.9em}
+.trecho{display:block;color:#555;font-size:.9em}
+.trecho b{color:#1a1a1a;background:#e4f4cf}
+.nota{font-style:italic}
 header.documento{background:#7bc621;padding:6px 12px;display:flex;flex-wrap:wrap;gap:12px;align-items:center}
 header.documento a{color:#102800}
 iframe.pagina{display:block;width:100%;height:calc(100vh - 3.5em);border:0}
@@ -45,7 +54,7 @@ iframe.pagina{display:block;width:100%;height:calc(100vh - 3.5em);border:0}
 
 }  // namespace
 
-SiteFrame::SiteFrame(const QString& title) {
+SiteFrame::SiteFrame(const QString& title, const SearchChoices& choices) {
     HtmlWriter& w = writer_;
     w.literal("<!DOCTYPE html>");
     w.open("html"_L1, {{"lang"_L1, u"pt-BR"_s}});
@@ -71,6 +80,7 @@ SiteFrame::SiteFrame(const QString& title) {
                        .name = u"q"_s,
                        .labelHidden = true,
                        .placeholder = u"Buscar Documento"_s});
+    writeFoldedChoices(w, choices);
     w.close("form"_L1);
     w.close("header"_L1);
     w.open("main"_L1, {{"id"_L1, u"conteudo"_s}});
@@ -110,6 +120,41 @@ void writeSearchBox(HtmlWriter& w, const SearchBox& box) {
                          {"placeholder"_L1, box.placeholder},
                          {"required"_L1, box.required ? u"required"_s : QString()}});
     w.element("button"_L1, u"Buscar", {{"type"_L1, u"submit"_s}});
+}
+
+void writeChoiceControls(HtmlWriter& w, const SearchChoices& choices) {
+    const auto checkBox = [&w](const QString& label, const QString& name, bool checked) {
+        w.open("label"_L1);
+        w.empty("input"_L1, {{"type"_L1, u"checkbox"_s},
+                             {"name"_L1, name},
+                             {"value"_L1, u"1"_s},
+                             {"checked"_L1, checked ? u"checked"_s : QString()}});
+        w.text(label);
+        w.close("label"_L1);
+    };
+    const auto option = [&w](const QString& value, const QString& caption, bool selected) {
+        w.element("option"_L1, caption,
+                  {{"value"_L1, value}, {"selected"_L1, selected ? u"selected"_s : QString()}});
+    };
+    w.open("span"_L1, {{"class"_L1, u"escolhas"_s}});
+    checkBox(u"Palavra inteira"_s, u"inteira"_s, choices.wholeWords);
+    w.open("label"_L1);
+    w.text(u"Ordenar por ");
+    w.open("select"_L1, {{"name"_L1, u"ordem"_s}});
+    const bool relevance = choices.arrangement.order == ResultOrder::Relevance;
+    option(u"titulo"_s, u"título"_s, !relevance);
+    option(u"relevancia"_s, u"relevância"_s, relevance);
+    w.close("select"_L1);
+    w.close("label"_L1);
+    checkBox(u"Agrupar por documento"_s, u"agrupar"_s, choices.arrangement.groupedByDocument);
+    w.close("span"_L1);
+}
+
+void writeFoldedChoices(HtmlWriter& w, const SearchChoices& choices) {
+    w.open("details"_L1, {{"class"_L1, u"opcoes"_s}});
+    w.element("summary"_L1, u"Opções");
+    writeChoiceControls(w, choices);
+    w.close("details"_L1);
 }
 
 Reply errorPage(int status, const QString& message) {

@@ -2,6 +2,7 @@
 
 #include "HtmlWriter.h"
 #include "Reply.h"
+#include "ResultAddress.h"
 
 #include <QString>
 
@@ -12,7 +13,8 @@ namespace corvanel::web {
 // content between begin() and reply().
 class SiteFrame {
 public:
-    explicit SiteFrame(const QString& title);
+    // The general search starts with choices as given (a result's own).
+    explicit SiteFrame(const QString& title, const SearchChoices& choices = {});
     HtmlWriter& writer() { return writer_; }
     Reply reply(int status = 200);
 
@@ -35,6 +37,12 @@ struct SearchBox {
     bool required = false;
 };
 void writeSearchBox(HtmlWriter& w, const SearchBox& box);
+// "Palavra inteira", "Ordenar por" and "Agrupar por documento", each
+// labelled, set as choices are.
+void writeChoiceControls(HtmlWriter& w, const SearchChoices& choices);
+// The same under "Opções", folded until opened (a search form keeps its
+// one line on a phone).
+void writeFoldedChoices(HtmlWriter& w, const SearchChoices& choices);
 
 // A page telling what went wrong, in Portuguese, with the way back home.
 Reply errorPage(int status, const QString& message);

@@ -110,7 +110,8 @@ class Site(unittest.TestCase):
 
     def test_keyboard_only_path(self):
         self.open("/secao/C")
-        summary = self.tab_to(lambda e: e.tag_name == "summary")
+        # The category tree's, past the search forms' "Opções".
+        summary = self.tab_to(lambda e: e.tag_name == "summary" and e.text != "Opções")
         summary.send_keys(Keys.ENTER)
         self.tab_to(lambda e: e.tag_name == "a" and "categoria=" in (e.get_attribute("href") or ""))
         self.press(Keys.ENTER)
@@ -138,10 +139,19 @@ class Site(unittest.TestCase):
         self.assertTrue(current)
         self.assertNotEqual(listing, first)
 
+    def test_whole_words_reach_the_marks_of_the_page(self):
+        # The page holds "guarda" whole and inside longer words.
+        counts = []
+        for path in ("/documento/204?marcar=guarda", "/documento/204?marcar=guarda&inteira=1"):
+            self.open(path)
+            counts.append(self.marks_in_frame()[0])
+        self.assertLess(counts[1], counts[0])
+
     def test_phone_width_has_no_horizontal_scroll(self):
         self.browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": PHONE_WIDTH, "height": 740, "deviceScaleFactor": 2, "mobile": True})
         for path in ("/", "/secao/A", "/resultado?q=crian%C3%A7a", "/resultado?categoria=C11",
+                     "/resultado?q=guarda&inteira=1&ordem=relevancia&agrupar=1",
                      "/documento/101?marcar=crian%C3%A7a", "/autores"):
             with self.subTest(path=path):
                 self.open(path)
@@ -160,6 +170,7 @@ class Site(unittest.TestCase):
 
     def test_no_serious_accessibility_violation_on_any_kind_of_page(self):
         for path in ("/", "/secao/A", "/secao/F", "/resultado?q=crian%C3%A7a&dentro=direito",
+                     "/resultado?q=guarda&inteira=1&ordem=relevancia&agrupar=1",
                      "/resultado?lista=geral&pagina=1", "/autores", "/documento/101",
                      "/resultado", "/nada"):
             with self.subTest(path=path):

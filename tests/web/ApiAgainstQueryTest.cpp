@@ -9,18 +9,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace corvanel::testing {
 namespace {
 
 struct Listed {
     int total = -1;
     std::vector<qint64> codes;
+    std::vector<QString> passages;  // each row's, empty when it shows none
 };
 
 // What corvanel-query lists after the chain's last step.
-Listed queried(const QString& databaseFolder, const QStringList& chain) {
+Listed queried(const QString& databaseFolder, const QStringList& chain,
+               const QStringList& flags = {}) {
     QStringList arguments{q("--db"), databaseFolder, q("--tipo"),   q("T"),      q("--edit4"),
                           q(" "),    q("--edit3"),   chain.front(), q("--then"), q("search")};
+    arguments << flags;
     for (qsizetype i = 1; i < chain.size(); ++i) {
         arguments << q("--edit3") << chain[i] << q("--then") << q("narrow");
     }
@@ -44,13 +49,17 @@ Listed queried(const QString& databaseFolder, const QStringList& chain) {
         const auto match = numbered.match(lines[i]);
         if (match.hasMatch()) {
             listed.codes.push_back(match.captured(1).toLongLong());
+            listed.passages.emplace_back();
+        } else if (lines[i].startsWith(u"» ") && !listed.passages.empty()) {
+            listed.passages.back() = lines[i].mid(2);
         }
     }
     return listed;
 }
 
-Listed answered(const ServedCollection& served, const QStringList& chain) {
-    QByteArray target = "/api/v1/busca?q=" + QUrl::toPercentEncoding(chain.front());
+Listed answered(const ServedCollection& served, const QStringList& chain,
+                const QByteArray& choices = {}) {
+    QByteArray target = "/api/v1/busca?q=" + QUrl::toPercentEncoding(chain.front()) + choices;
     for (qsizetype i = 1; i < chain.size(); ++i) {
         target += "&dentro=" + QUrl::toPercentEncoding(chain[i]);
     }
@@ -64,6 +73,7 @@ Listed answered(const ServedCollection& served, const QStringList& chain) {
         listed.total = object[q("total")].toInt();
         for (const auto& row : object[q("linhas")].toArray()) {
             listed.codes.push_back(row.toObject()[q("codigo")].toInteger());
+            listed.passages.push_back(row.toObject()[q("trecho")].toString());
         }
         if (page >= object[q("paginas")].toInt()) {
             break;
@@ -97,6 +107,56 @@ TEST(ApiAgainstQuery, SameTotalAndRowsInTheSameOrderForEveryChain) {
     }
     // The chains find something, or the comparison would prove little.
     EXPECT_GE(nonEmpty, 7u);
+}
+
+// The choices of the address are corvanel-query's flags of the same name.
+TEST(ApiAgainstQuery, SameRowsForEveryChoice) {
+    const QList<QStringList> chains{
+        {q("guarda")}, {q("comum"), q("proteção")}, {q("proteção integral"), q("criança")}};
+    const struct {
+        QStringList flags;
+        QByteArray address;
+    } choices[] = {
+        {{q("--palavra-inteira")}, "&inteira=1"},
+        {{q("--ordem"), q("relevancia")}, "&ordem=relevancia"},
+        {{q("--agrupar")}, "&agrupar=1"},
+        {{q("--palavra-inteira"), q("--ordem"), q("relevancia"), q("--agrupar")},
+         "&inteira=1&ordem=relevancia&agrupar=1"},
+    };
+    const ServedCollection& served = servedCollection();
+    for (const auto& choice : choices) {
+        for (const QStringList& chain : chains) {
+            SCOPED_TRACE(chain.join(q(" › ")).toStdString() + choice.address.toStdString());
+            const Listed expected =
+                queried(served.collection().programFolder(), chain, choice.flags);
+            const Listed got = answered(served, chain, choice.address);
+            EXPECT_EQ(got.total, expected.total);
+            EXPECT_EQ(got.codes, expected.codes);
+            EXPECT_FALSE(expected.codes.empty());
+        }
+    }
+}
+
+// Each row's "trecho" is the line corvanel-query --trechos prints under it.
+TEST(ApiAgainstQuery, SamePassageUnderEveryRow) {
+    const QList<QStringList> chains{{q("guarda")}, {q("curatela")}, {q("comum"), q("proteção")}};
+    const ServedCollection& served = servedCollection();
+    for (const bool wholeWords : {false, true}) {
+        for (const QStringList& chain : chains) {
+            SCOPED_TRACE(chain.join(q(" › ")).toStdString() + (wholeWords ? " inteira" : ""));
+            QStringList flags{q("--trechos")};
+            if (wholeWords) {
+                flags << q("--palavra-inteira");
+            }
+            const Listed expected = queried(served.collection().programFolder(), chain, flags);
+            const Listed got = answered(served, chain, wholeWords ? "&inteira=1" : "");
+            EXPECT_EQ(got.codes, expected.codes);
+            EXPECT_EQ(got.passages, expected.passages);
+            EXPECT_FALSE(expected.codes.empty());
+            EXPECT_EQ(std::count(expected.passages.cbegin(), expected.passages.cend(), QString()),
+                      0);
+        }
+    }
 }
 
 }  // namespace

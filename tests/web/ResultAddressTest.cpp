@@ -26,6 +26,9 @@ TEST(ResultAddress, ReadsBackEveryAddressItWrites) {
         "secao=B&q=lei&dentro=federal",
         "categoria=C11&dentro=guarda",
         "lista=geral&pagina=2",
+        "q=guarda&inteira=1&ordem=relevancia&agrupar=1&dentro=c&pagina=2",
+        "secao=C&inteira=1",
+        "categoria=C11&agrupar=1&dentro=guarda",
     };
     for (const char* query : queries) {
         SCOPED_TRACE(query);

@@ -7,6 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -156,6 +158,132 @@ TEST(Routes, PagesOfAResultFollowOnAndMatchTheApi) {
         EXPECT_TRUE(html.body.contains((q("/documento/") + firstCode).toUtf8()));
     }
     EXPECT_EQ(expected, ServedCollection::kCommonCards);
+}
+
+// "Palavra inteira", "Ordenar por" and "Agrupar por documento" as a result's
+// address asks them, carried through a narrowing and back; a value the
+// address does not know reads as the default.
+TEST(Routes, ResultsAnswerWithTheirChoices) {
+    struct Case {
+        const char* target;
+        const char* contains;
+        const char* absent;
+    };
+    const Case cases[] = {
+        {"/resultado?q=guarda", "/documento/6001?", "trechos"},
+        {"/resultado?q=guarda&inteira=1", "/documento/6003?", "/documento/6001?"},
+        {"/resultado?q=guarda&agrupar=1", ">3 trechos<", nullptr},
+        {"/resultado?q=guarda&inteira=1&agrupar=1", ">1 trecho<", "/documento/6001?"},
+        {"/resultado?q=guarda&inteira=1&agrupar=1&dentro=parte", ">3 trechos<", "6002"},
+        {"/resultado?q=guarda&inteira=1&agrupar=1&dentro=parte",
+         "href=\"/resultado?q=guarda&amp;inteira=1&amp;agrupar=1\">Voltar", nullptr},
+        {"/resultado?q=guarda&inteira=1&dentro=part", "Nenhum documento localizado", nullptr},
+        {"/resultado?q=guarda&dentro=part", "/documento/6003?", nullptr},
+        {"/resultado?q=guarda&inteira=1&dentro=parte",
+         "name=\"inteira\" value=\"1\" checked=\"checked\"", nullptr},
+        // A section's listing lists every row, whole words or not.
+        {"/resultado?secao=B&inteira=1", "/documento/6001?", nullptr},
+    };
+    const ServedCollection& served = servedCollection();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        const HttpAnswer answer = served.get(c.target);
+        EXPECT_EQ(answer.status, 200);
+        EXPECT_TRUE(answer.body.contains(c.contains));
+        if (c.absent != nullptr) {
+            EXPECT_FALSE(answer.body.contains(c.absent));
+        }
+    }
+    const QByteArray plain = served.get("/resultado?q=guarda").body;
+    for (const char* unknown : {"ordem=titulo", "ordem=RELEVANCIA", "inteira=sim", "agrupar=0",
+                                "ordem=&inteira=&agrupar="}) {
+        SCOPED_TRACE(unknown);
+        EXPECT_EQ(served.get(QByteArray("/resultado?q=guarda&") + unknown).body, plain);
+    }
+}
+
+TEST(Routes, RelevancePutsATitleMatchFirst) {
+    const auto firstCode = [](const QByteArray& target) {
+        const QJsonObject object =
+            QJsonDocument::fromJson(servedCollection().get(target).body).object();
+        return object[q("linhas")].toArray().first().toObject()[q("codigo")].toInteger();
+    };
+    EXPECT_EQ(firstCode("/api/v1/busca?q=guarda&ordem=relevancia"), 6002);
+    EXPECT_NE(firstCode("/api/v1/busca?q=guarda"), 6002);
+}
+
+// Each row of one document opens at its own passage, its words marked as
+// they were matched.
+TEST(Routes, ARowOpensItsDocumentAtItsPassage) {
+    // An address as a page writes it in an attribute.
+    const auto fetch = [](QString address) {
+        return QString::fromUtf8(
+            servedCollection().get(address.replace(q("&amp;"), q("&")).toUtf8()).body);
+    };
+    const QString result = fetch(q("/resultado?q=guarda&inteira=1"));
+    static const QRegularExpression link(q("href=\"(/documento/6003\\?[^\"]*)\""));
+    static const QRegularExpression frame(q("<iframe[^>]* src=\"([^\"]*)\""));
+    static const QRegularExpression near(q("data-perto=\"([^\"]*)\""));
+    QStringList passages;
+    for (const auto& match : link.globalMatch(result)) {
+        const QString page = frame.match(fetch(match.captured(1))).captured(1);
+        ASSERT_TRUE(page.contains(u"inteira=1")) << page.toStdString();
+        const QString marked = fetch(page);
+        passages << near.match(marked).captured(1);
+        EXPECT_TRUE(marked.contains(u"data-inteira=\"1\""));
+    }
+    ASSERT_EQ(passages.size(), 3);
+    for (const char* start : {"primeira parte", "segunda parte", "terceira parte"}) {
+        EXPECT_EQ(passages.filter(q(start)).size(), 1) << start;
+    }
+}
+
+// Under each key-word row its words in context, matches in bold, escaped as
+// every text, and marked as the words were matched.
+TEST(Routes, KeyWordRowsShowTheirPassage) {
+    static const QRegularExpression passage(q("<span class=\"trecho\">(.*?)</span>"));
+    const auto passagesOf = [](const char* target) {
+        QStringList passages;
+        const QString page = QString::fromUtf8(servedCollection().get(target).body);
+        for (const auto& match : passage.globalMatch(page)) {
+            passages << match.captured(1);
+        }
+        return passages;
+    };
+    const QStringList rows = passagesOf("/resultado?q=guarda&inteira=1&dentro=parte");
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(QSet<QString>(rows.cbegin(), rows.cend()).size(), 3);
+    for (const QString& row : rows) {
+        EXPECT_TRUE(row.contains(u"<b>guarda</b>")) << row.toStdString();
+    }
+    struct Case {
+        const char* target;
+        const char* contains;
+        const char* absent;
+    };
+    const Case cases[] = {
+        {"/resultado?q=curatela", "Tutelas e <b>curatela</b>s", "<script>"},
+        {"/resultado?q=curatela&inteira=1", "a <b>curatela</b> provisória", "<b>curatela</b>s"},
+        {"/resultado?q=curatela", "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt; &amp; &#39;",
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target);
+        const QString all = passagesOf(c.target).join(u'\n');
+        EXPECT_TRUE(all.contains(QString::fromUtf8(c.contains))) << all.toStdString();
+        if (c.absent != nullptr) {
+            EXPECT_FALSE(all.contains(QString::fromUtf8(c.absent)));
+        }
+    }
+    // Cut between words at both ends of a long text, the marks still on the words.
+    const QStringList cut = passagesOf("/resultado?q=curatela");
+    ASSERT_EQ(cut.size(), 1);
+    EXPECT_TRUE(cut.front().startsWith(u"… ") && cut.front().endsWith(u" …"))
+        << cut.front().toStdString();
+    // A match in the title alone says so, in italics.
+    EXPECT_TRUE(servedCollection()
+                    .get("/resultado?q=curador")
+                    .body.contains("<span class=\"trecho nota\">no título</span>"));
 }
 
 }  // namespace

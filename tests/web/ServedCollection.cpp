@@ -27,6 +27,23 @@ QList<TestCard> servedCards() {
                   {q("EMENTA. Guarda compartilhada e proteção integral da criança.")});
     cards << card(5002, q("Agravo"), q("STJ"), q("H"), q("C11"), q("decisão"),
                   {q("Agravo sobre proteção integral e convivência familiar.")});
+    // "guarda" whole, in part, in a title, and in three rows of one document.
+    cards << card(6001, q("Petição de alimentos"), q("Modelo"), q("B"), q("B02"), {},
+                  {q("O pedido segue aguardando a audiência.")});
+    cards << card(6002, q("Guarda de irmãos"), q("Modelo"), q("B"), q("B02"), {},
+                  {q("Os irmãos ficam juntos sempre que possível.")});
+    cards << card(6003, q("Estatuto comentado"), q("Obra"), q("B"), q("B02"), {},
+                  {q("Primeira parte, sobre a guarda provisória."),
+                   q("Segunda parte, sobre a guarda definitiva."),
+                   q("Terceira parte, sobre a guarda de fato.")});
+    // Markup in a text, and "curatela" inside a longer word before it stands
+    // alone, far enough into a long text for its passage to be cut at both ends.
+    const QString filler = q("Considerando o disposto na lei e nos autos. ").repeated(8);
+    cards << card(6004, q("Nomeação de curador"), q("Modelo"), q("B"), q("B02"), {},
+                  {filler +
+                   q("Tutelas e curatelas <script>alert(\"x\")</script> & 'outras' — "
+                     "a curatela provisória. ") +
+                   filler});
     return cards;
 }
 
