@@ -55,32 +55,25 @@ public:
             append(QStringView(text).mid(at, end - at));
             at = end;
         }
+        steps_.resize(chunks_.size());
     }
 
     const std::string& folded() const { return folded_; }
 
     // The character that gave the folded byte.
     qsizetype characterOf(std::size_t byte) const {
-        auto chunk = std::upper_bound(chunks_.begin(), chunks_.end(), byte,
-                                      [](std::size_t b, const Chunk& c) { return b < c.folded; });
-        --chunk;
-        std::size_t folded = chunk->folded;
-        bool afterBlank = folded > 0 && folded_[folded - 1] == ' ';
-        for (qsizetype at = chunk->character; at < text_.size();) {
-            const qsizetype length = characterLength(text_, at);
-            const std::string one =
-                searchFolded(QStringView(text_).mid(at, length).toUtf8().toStdString());
-            const bool collapsed = one == " " && afterBlank;
-            if (!collapsed && !one.empty()) {
-                if (byte < folded + one.size()) {
-                    return at;
-                }
-                folded += one.size();
-                afterBlank = one.back() == ' ';
-            }
-            at += length;
+        const auto chunk =
+            std::upper_bound(chunks_.begin(), chunks_.end(), byte,
+                             [](std::size_t b, const Chunk& c) { return b < c.folded; });
+        const auto index = static_cast<std::size_t>(chunk - chunks_.begin()) - 1;
+        const std::vector<Step>& steps = stepsOf(index);
+        const auto step =
+            std::upper_bound(steps.begin(), steps.end(), byte,
+                             [](std::size_t b, const Step& s) { return b < s.foldedEnd; });
+        if (step != steps.end()) {
+            return step->character;
         }
-        return text_.size();
+        return index + 1 < chunks_.size() ? chunks_[index + 1].character : text_.size();
     }
 
 private:
@@ -88,6 +81,45 @@ private:
         std::size_t folded;
         qsizetype character;
     };
+    // A character of a chunk and where its folded bytes end.
+    struct Step {
+        std::size_t foldedEnd;
+        qsizetype character;
+    };
+
+    // The chunk's characters with the folded bytes each gave, worked out
+    // once, when a match first falls in the chunk: a passage asks for the
+    // same few chunks once for every mark.
+    const std::vector<Step>& stepsOf(std::size_t index) const {
+        std::vector<Step>& steps = steps_[index];
+        if (!steps.empty() || chunks_[index].folded >= folded_.size()) {
+            return steps;
+        }
+        const qsizetype first = chunks_[index].character;
+        const qsizetype last =
+            index + 1 < chunks_.size() ? chunks_[index + 1].character : text_.size();
+        const QByteArray utf8 = QStringView(text_).mid(first, last - first).toUtf8();
+        const std::string_view bytes(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        std::size_t folded = chunks_[index].folded;
+        bool afterBlank = folded > 0 && folded_[folded - 1] == ' ';
+        std::string one;
+        qsizetype character = first;
+        for (std::size_t at = 0; at < bytes.size();) {
+            char32_t cp = 0;
+            const std::size_t length = std::max(decodeUtf8(bytes, at, cp), 1);
+            one.clear();
+            appendSearchFolded(bytes.substr(at, length), one);
+            const bool collapsed = one == " " && afterBlank;
+            if (!collapsed && !one.empty()) {
+                folded += one.size();
+                afterBlank = one.back() == ' ';
+                steps.push_back({folded, character});
+            }
+            character += cp >= 0x10000 ? 2 : 1;
+            at += length;
+        }
+        return steps;
+    }
 
     void append(QStringView chunk) {
         const bool afterBlank = !folded_.empty() && folded_.back() == ' ';
@@ -102,6 +134,7 @@ private:
     const QString& text_;
     std::string folded_;
     std::vector<Chunk> chunks_;
+    mutable std::vector<std::vector<Step>> steps_;
 };
 
 std::vector<std::string> foldedWords(const QStringList& words) {
