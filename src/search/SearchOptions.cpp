@@ -88,9 +88,9 @@ void SearchOptions::addMenuItems(QMenu& menu) {
     byTitle->setObjectName(QStringLiteral("OrdenarTitulo1"));
     QAction* byRelevance = order->addAction(QStringLiteral("Relevância"));
     byRelevance->setObjectName(QStringLiteral("OrdenarRelevancia1"));
-    byRelevance->setToolTip(
-        QStringLiteral("Primeiro as ocorrências no título, depois nas palavras-chave, depois "
-                       "mais ocorrências por mil palavras do documento; empates em ordem de título."));
+    byRelevance->setToolTip(QStringLiteral(
+        "Primeiro as ocorrências no título, depois nas palavras-chave, depois "
+        "mais ocorrências por mil palavras do documento; empates em ordem de título."));
     for (QAction* item : {byTitle, byRelevance}) {
         item->setCheckable(true);
         orders->addAction(item);
