@@ -45,12 +45,15 @@ std::vector<ShownRow> shownRows(Database& database, const SearchResult& result, 
         if (section == nullptr) {
             continue;
         }
-        ShownRow line{first + static_cast<int>(i) + 1,
-                      result.labelled ? section->labelLine.toString() : QString(),
-                      card->title,
-                      card->subtitle,
-                      card->code,
-                      section->name.toString()};
+        ShownRow line;
+        line.number = first + static_cast<int>(i) + 1;
+        if (result.labelled) {
+            line.labelLine = section->labelLine.toString();
+        }
+        line.title = card->title;
+        line.detail = card->subtitle;
+        line.code = card->code;
+        line.sectionName = section->name.toString();
         line.textRow = page[i].textRow;
         if (!result.documentRowCounts.empty()) {
             line.documentRows = result.documentRowCounts[static_cast<std::size_t>(first) + i];
