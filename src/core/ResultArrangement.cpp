@@ -68,6 +68,8 @@ bool moreRelevant(const RowRelevance& a, const RowRelevance& b) {
     return a.matchesPerThousandWords > b.matchesPerThousandWords;
 }
 
+}  // namespace
+
 // The places of rows (in title order) by relevance, ties in title order. A
 // large result is put in order by a stable radix sort on the matches per
 // thousand words, most first, then the title's and the key words' rows
@@ -109,14 +111,15 @@ std::vector<std::uint32_t> relevanceOrder(const std::vector<RowRelevance>& relev
         }
         order.swap(sorted);
     }
-    const auto rest = std::stable_partition(
-        order.begin(), order.end(), [&](std::uint32_t row) { return relevance[row].inTitle; });
-    std::stable_partition(rest, order.end(),
+    // Stable passes, the weightiest last: the key words' rows ahead, then
+    // the title's, so that a row with both comes before one with the title
+    // alone.
+    std::stable_partition(order.begin(), order.end(),
                           [&](std::uint32_t row) { return relevance[row].inKeyWords; });
+    std::stable_partition(order.begin(), order.end(),
+                          [&](std::uint32_t row) { return relevance[row].inTitle; });
     return order;
 }
-
-}  // namespace
 
 RowRelevance relevanceOf(std::string_view foldedRow, const std::vector<std::string>& foldedWords,
                          WordMatching matching) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 namespace corvanel {
 
@@ -32,6 +33,10 @@ struct RowRelevance {
     bool inKeyWords = false;
     double matchesPerThousandWords = 0;
 };
+
+// The places of rows by relevance, more relevant first, ties in the rows'
+// own order.
+std::vector<std::uint32_t> relevanceOrder(const std::vector<RowRelevance>& relevance);
 
 // The relevance of a row from its folded searchable text (as
 // SearchIndex::readFoldedRows gives it) for words folded for search.

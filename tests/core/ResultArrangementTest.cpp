@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <set>
+#include <tuple>
 
 namespace corvanel {
 namespace {
@@ -143,6 +146,30 @@ TEST_F(Arrangement, GroupingListsEachDocumentOnceAtItsBestRowWithItsCount) {
     EXPECT_EQ(third, denser);
     // Nothing asked: the result as it was.
     EXPECT_EQ(arranged(db, found, {q("adocao")}, WordMatching::Anywhere, {}), found);
+}
+
+// Small and large results are sorted differently: both give the order of
+// the rule, stable, with ties of every kind and ratios far apart.
+TEST(RelevanceOrder, IsTheStableOrderOfTheRuleForSmallAndLargeResults) {
+    for (const size_t rows : {size_t{10}, size_t{1023}, size_t{1024}, size_t{20000}}) {
+        std::vector<RowRelevance> relevance;
+        std::uint32_t seed = 7;
+        for (size_t row = 0; row < rows; ++row) {
+            seed = (seed * 1103515245U) + 12345U;
+            const std::uint32_t draw = seed >> 8;
+            relevance.push_back({draw % 17 == 0, draw % 5 == 0,
+                                 draw % 3 == 0 ? 0.0 : 1000.0 * (draw % 40) / (1 + draw % 997)});
+        }
+        std::vector<std::uint32_t> expected(rows);
+        std::iota(expected.begin(), expected.end(), std::uint32_t{0});
+        std::stable_sort(expected.begin(), expected.end(), [&](std::uint32_t a, std::uint32_t b) {
+            const RowRelevance& x = relevance[a];
+            const RowRelevance& y = relevance[b];
+            return std::tuple(x.inTitle, x.inKeyWords, x.matchesPerThousandWords) >
+                   std::tuple(y.inTitle, y.inKeyWords, y.matchesPerThousandWords);
+        });
+        EXPECT_EQ(relevanceOrder(relevance), expected) << rows;
+    }
 }
 
 }  // namespace
